@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "mklibs/Fraction.h"
+
+namespace korvane {
+
+// An exact complex number re + im·i with rational parts. Operations deliver
+// both parts reduced; the value one is {{1, 1}, {0, 1}}.
+struct ComplexFraction {
+    Fraction re;
+    Fraction im;
+
+    friend bool operator==(const ComplexFraction&, const ComplexFraction&) = default;
+};
+
+// Both numerators zero (denominators are not looked at).
+bool CpxIsZero(const ComplexFraction& z);
+// Exactly 1/1 + 0i (the imaginary denominator is not looked at).
+bool CpxIsOne(const ComplexFraction& z);
+// Both numerators negated, denominators kept, no reduction.
+ComplexFraction CpxNeg(const ComplexFraction& z);
+ComplexFraction CpxSub(const ComplexFraction& a, const ComplexFraction& b);
+ComplexFraction CpxMul(const ComplexFraction& a, const ComplexFraction& b);
+// Throws DivisionByZero for zero.
+ComplexFraction CpxInv(const ComplexFraction& z);
+
+// Canonical text: 0, -3, 1/2, i, -2i, i/2, -3i/4, 1/2+3i/4, 2-i/2.
+std::string CpxText(const ComplexFraction& z);
+// Reads what a user types into a cell (a forgiving superset of CpxText's
+// output); never fails.
+ComplexFraction CpxParse(std::string_view text);
+
+}  // namespace korvane

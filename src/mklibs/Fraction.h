@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "mklibs/Integer.h"
+
+namespace korvane {
+
+// An exact rational number. Every operation below delivers it reduced:
+// den >= 1, no common factor, zero as 0/1.
+struct Fraction {
+    Integer num;
+    Integer den;
+
+    friend bool operator==(const Fraction&, const Fraction&) = default;
+};
+
+// Lowest terms with the sign on the numerator; 0/anything is 0/1.
+// Throws DivisionByZero for a nonzero numerator over 0.
+Fraction FracReduce(Fraction x);
+Fraction FracAdd(const Fraction& a, const Fraction& b);
+Fraction FracSub(const Fraction& a, const Fraction& b);
+Fraction FracMul(const Fraction& a, const Fraction& b);
+// Throws DivisionByZero for zero.
+Fraction FracInv(const Fraction& a);
+
+// Reads a plain fraction text such as -3/4; never fails (unreadable bytes are
+// dropped, the empty text and a bare sign mean 1 or -1).
+Fraction FracParse(std::string_view text);
+// Decimal text: "3", "-7/2".
+std::string FracText(const Fraction& a);
+
+// The smaller of a and b.
+std::int32_t IntMin(std::int32_t a, std::int32_t b);
+// Kronecker delta: 1 when a == b, else 0.
+std::int32_t IntDelta(std::int32_t a, std::int32_t b);
+
+}  // namespace korvane
