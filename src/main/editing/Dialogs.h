@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// What the editing commands ask of the platform's dialogs. The window gives
+// a Qt implementation; tests script one.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // Single-line input box (OK / キャンセル, at most 255 characters): the
+    // confirmed text, or defaultText unchanged when cancelled.
+    virtual std::string InputBox(std::string_view caption, std::string_view prompt,
+                                 std::string_view defaultText) = 0;
+    // Message box captioned "Korvane" with one "OK" button.
+    virtual void ShowMessage(std::string_view message) = 0;
+    // Confirmation captioned "確認" with "はい(&Y)" / "いいえ(&N)"; Esc is no.
+    virtual bool Confirm(std::string_view message) = 0;
+    // File dialogs with the filter "Korvaneの行列データ[*.kvm]" and the default
+    // extension kvm; nothing when cancelled.
+    virtual std::optional<std::string> OpenFileName() = 0;
+    virtual std::optional<std::string> SaveFileName() = 0;
+};
+
+}  // namespace korvane
