@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <random>
 #include <utility>
@@ -111,6 +110,15 @@ std::pair<std::string, int> CreateTempBeside(const std::string& target) {
     return {std::string(), -1};
 }
 
+// The replacement keeps the permissions of the file it replaces, and its
+// owner where the program may set it.
+bool TakeOverOwnership(int fd, const struct stat& existing) {
+    // Only a privileged process may give a file away; for the others the
+    // failure is expected and the file stays their own.
+    [[maybe_unused]] const bool ownerKept = fchown(fd, existing.st_uid, existing.st_gid) == 0;
+    return fchmod(fd, existing.st_mode & 07777) == 0;
+}
+
 void SyncFolder(const std::string& folder) {
     FileDescriptor dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Ok()) fsync(dir.Get());  // best effort: the rename itself is done
@@ -145,13 +153,16 @@ void ReplaceFileAtomically(const std::string& path, std::string_view content) {
     const std::string target = WriteTarget(path);
     struct stat existing {};
     const bool exists = stat(target.c_str(), &existing) == 0;
-    if (target.empty() || (exists && !S_ISREG(existing.st_mode))) ThrowCannotWrite(path);
+    // A read-only file stays protected although the rename would replace it.
+    if (target.empty() ||
+        (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)))
+        ThrowCannotWrite(path);
 
     auto [tempPath, rawFd] = CreateTempBeside(target);
     FileDescriptor temp(rawFd);
     if (!temp.Ok()) ThrowCannotWrite(path);
     bool written = WriteAll(temp.Get(), content);
-    if (written && exists) written = fchmod(temp.Get(), existing.st_mode & 07777) == 0;
+    if (written && exists) written = TakeOverOwnership(temp.Get(), existing);
     written = written && fsync(temp.Get()) == 0;
     written = temp.Close() && written;
     if (!written || rename(tempPath.c_str(), target.c_str()) != 0) {

@@ -46,6 +46,7 @@ bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs) {
     if (!InsideTable(col, row)) return false;
     const std::string typed =
         dialogs.InputBox("成分の入力", "何を入力しますか？", grid.Cell(col, row));
+    // An emptied box stores "0" rather than the 1 CpxParse reads from "".
     std::string canonical = CpxText(ReadNumber(typed, Zero()));
     grid.SetCell(col, row, std::move(canonical));
     return true;
@@ -69,6 +70,8 @@ bool N4Click(CellGrid& grid, StepLog& log) {
 }
 
 bool L1Click(CellGrid& grid, Dialogs& dialogs) {
+    // An emptied factor box means 1, like a cancelled one; an empty cell
+    // counts as 0, as the engine's loads read it.
     const ComplexFraction factor =
         ReadNumber(dialogs.InputBox("Korvane", "何倍しますか？", "1"), One());
     // Every product is formed before any cell is written, so an error on

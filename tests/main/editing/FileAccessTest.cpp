@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -41,6 +42,15 @@ TEST(FileAccess, ReplacesOnlyRegularFiles) {
     folder.Write("file", "old content that is longer");
     ReplaceFileAtomically(folder.Path("file"), "new");
     EXPECT_EQ(folder.Read("file"), "new");
+}
+
+TEST(FileAccess, KeepsAReadOnlyFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    TempFolder folder;
+    folder.Write("ro", "old");
+    ASSERT_EQ(chmod(folder.Path("ro").c_str(), 0444), 0);
+    EXPECT_THROW(ReplaceFileAtomically(folder.Path("ro"), "new"), Error);
+    EXPECT_EQ(folder.Read("ro"), "old");
 }
 
 }  // namespace
