@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolBar>
 
@@ -115,16 +116,13 @@ void TForm3::OKClick() {
     hide();
 }
 
-void TForm3::ShowDialog() {
-    const bool firstShowing = !shownBefore_;
+// Whoever shows the dialog, it comes up centred the first time; afterwards
+// it keeps the place the user left it at.
+void TForm3::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownBefore_) return;
     shownBefore_ = true;
-    // Centred once before showing, to appear near the middle, and once after,
-    // when the size of the window frame is known.
-    if (firstShowing) CentreOnScreen();
-    show();
-    if (firstShowing) CentreOnScreen();
-    raise();
-    activateWindow();
+    CentreOnScreen();
 }
 
 void TForm3::CentreOnScreen() {

@@ -28,10 +28,6 @@ class TForm3 : public QWidget {
     // toolbar is docked or floating and whether the main window is shown.
     void SyncToolbarChecks();
 
-    // Shows the dialog without making it modal, centred on the screen the
-    // first time and afterwards where the user left it.
-    void ShowDialog();
-
   public slots:
     void CheckListBox1Click();
     void binitializeClick();
@@ -39,6 +35,7 @@ class TForm3 : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QPushButton* AddButton(const char* name, const QString& text, QRect place);

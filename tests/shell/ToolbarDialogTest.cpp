@@ -55,7 +55,8 @@ struct Shell {
 
     void Open() const {
         dialog->SyncToolbarChecks();
-        dialog->ShowDialog();
+        dialog->show();
+        dialog->raise();
     }
 
     void Settle() const {
