@@ -1,0 +1,10 @@
+#include "main/engine/RowArithmetic.h"
+
+namespace korvane {
+
+ComplexFraction SubtractProduct(const ComplexFraction& target, const ComplexFraction& source,
+                                const ComplexFraction& factor) {
+    return CpxSub(target, CpxMul(source, factor));
+}
+
+}  // namespace korvane
