@@ -1,5 +1,7 @@
 #include "main/engine/WorkMatrix.h"
 
+#include "main/engine/MatrixPrinting.h"
+
 #include <algorithm>
 #include <cassert>
 #include <utility>
@@ -17,6 +19,17 @@ ComplexFraction CpxZero() {
 WorkMatrix::WorkMatrix() {
     entries_.fill(CpxZero());
     texts_.fill("0");
+    ForgetLines();
+}
+
+void WorkMatrix::ForgetLines() {
+    lineStaleFrom_.fill(0);
+}
+
+void WorkMatrix::MarkChanged(int col, int row) {
+    textStale_[Index(col, row)] = true;
+    widthStale_[col] = true;
+    lineStaleFrom_[row] = std::min(lineStaleFrom_[row], col);
 }
 
 std::size_t WorkMatrix::Index(int col, int row) {
@@ -38,13 +51,17 @@ void WorkMatrix::Resize(int cols, int rows) {
         widths_[c] = 1;
         widthStale_[c] = false;
     }
+    ForgetLines();
 }
 
 void WorkMatrix::Set(int col, int row, ComplexFraction value) {
-    const std::size_t i = Index(col, row);
-    entries_[i] = std::move(value);
-    textStale_[i] = true;
-    widthStale_[col] = true;
+    entries_[Index(col, row)] = std::move(value);
+    MarkChanged(col, row);
+}
+
+ComplexFraction& WorkMatrix::Edit(int col, int row) {
+    MarkChanged(col, row);
+    return entries_[Index(col, row)];
 }
 
 void WorkMatrix::SwapRows(int a, int b) {
@@ -56,6 +73,9 @@ void WorkMatrix::SwapRows(int a, int b) {
         std::swap(texts_[i], texts_[j]);
         std::swap(textStale_[i], textStale_[j]);
     }
+    std::swap(lines_[a], lines_[b]);
+    std::swap(lineWidths_[a], lineWidths_[b]);
+    std::swap(lineStaleFrom_[a], lineStaleFrom_[b]);
 }
 
 void WorkMatrix::KeepColumnsFrom(int from) {
@@ -72,6 +92,7 @@ void WorkMatrix::KeepColumnsFrom(int from) {
         std::swap(widthStale_[c - from], widthStale_[c]);
     }
     lastCol_ -= from;
+    ForgetLines();
 }
 
 const std::string& WorkMatrix::Text(int col, int row) const {
@@ -92,6 +113,36 @@ std::size_t WorkMatrix::ColumnWidth(int col) const {
         widthStale_[col] = false;
     }
     return widths_[col];
+}
+
+const std::string& WorkMatrix::RowLine(int row) const {
+    // Fields have the width of their column plus one, so the part before the
+    // first changed column or width is still right.
+    std::string& line = lines_[row];
+    std::array<std::size_t, kMaxCols>& built = lineWidths_[row];
+    int from = lineStaleFrom_[row];
+    std::size_t offset = 4;  // "  ( "
+    for (int c = 0; c <= lastCol_ && c < from; ++c) {
+        if (built[c] != ColumnWidth(c)) {
+            from = c;
+            break;
+        }
+        offset += built[c] + 1;
+    }
+    if (from > lastCol_) return line;
+
+    if (from == 0) {
+        line.assign("  ( ");
+    } else {
+        line.resize(offset);
+    }
+    for (int c = from; c <= lastCol_; ++c) {
+        built[c] = ColumnWidth(c);
+        PadRight(line, Text(c, row), built[c] + 1);
+    }
+    line += ')';
+    lineStaleFrom_[row] = kMaxCols;
+    return line;
 }
 
 }  // namespace korvane
