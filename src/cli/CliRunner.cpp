@@ -80,15 +80,25 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         return kExitBadUsage;
     }
 
-    Engine engine;
     MemoryStepLog log;
+    return RunAndReport(options, grid, log, out, err);
+}
+
+int RunAndReport(const CliOptions& options, CellGrid& grid, MemoryStepLog& log, std::ostream& out,
+                 std::ostream& err) {
+    Engine engine;
     try {
         RunCommand(options.command, engine, grid, log);
-        PrintLog(log, out);
-        if (options.output) WriteMatrixFile(*options.output, grid);
     } catch (const std::exception& e) {
         // The lines logged so far show how far the computation got.
         PrintLog(log, out);
+        err << e.what() << '\n';
+        return kExitComputationError;
+    }
+    PrintLog(log, out);
+    try {
+        if (options.output) WriteMatrixFile(*options.output, grid);
+    } catch (const std::exception& e) {
         err << e.what() << '\n';
         return kExitComputationError;
     }

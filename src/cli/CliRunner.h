@@ -19,6 +19,13 @@ inline constexpr int kExitBadUsage = 2;
 // Runs one computation on the grid, logging into log.
 void RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
 
+// Runs the command on the grid into log, prints the log to out and writes
+// the grid to the output file if one was asked for. An error on the way goes
+// to err as its message, after the lines logged so far. Returns the exit
+// status.
+int RunAndReport(const CliOptions& options, CellGrid& grid, MemoryStepLog& log, std::ostream& out,
+                 std::ostream& err);
+
 // The whole program: arguments (without the program name), the matrix from
 // in (or a file), the log to out, explanations and errors to err. Returns the
 // exit status.
