@@ -8,8 +8,13 @@
 
 namespace korvane {
 
-void Engine::Reduce(StepLog& log, bool introduce) {
-    if (introduce) log.AppendStepLog("上の行列を行階段基本形にします。");
+namespace {
+
+constexpr std::string_view kIntroduction = "上の行列を行階段基本形にします。";
+
+}  // namespace
+
+void Engine::Reduce(StepLog& log) {
     // A fresh tally per reduction keeps the scaling product from growing
     // across commands; only the determinant reads it.
     tally_ = ReductionTally{};
@@ -20,7 +25,7 @@ bool Engine::ReducedRowEchelonForm(CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
-    Reduce(log, false);
+    Reduce(log);
     StoreWorkMatrix(workMatrix_, grid);
     return true;
 }
@@ -33,7 +38,8 @@ bool Engine::Inverse(CellGrid& grid, StepLog& log) {
     }
     LoadAugmentedWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
-    Reduce(log, true);
+    log.AppendStepLog(kIntroduction);
+    Reduce(log);
     if (!IsIdentity(workMatrix_)) {
         log.AppendStepLog("よって、この行列は非可逆です。");
         return false;
@@ -61,7 +67,8 @@ void Engine::Kernel(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
-    Reduce(log, true);
+    log.AppendStepLog(kIntroduction);
+    Reduce(log);
     KernelText(workMatrix_, log);
 }
 
@@ -76,7 +83,8 @@ void Engine::Image(const CellGrid& grid, StepLog& log) {
         log.AppendStepLog("です。");
         return;
     }
-    Reduce(log, true);
+    log.AppendStepLog(kIntroduction);
+    Reduce(log);
     ImageText(workMatrix_, grid, log);
 }
 
@@ -89,7 +97,8 @@ void Engine::Determinant(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
-    Reduce(log, true);
+    log.AppendStepLog(kIntroduction);
+    Reduce(log);
     if (!IsIdentity(workMatrix_)) {
         log.AppendStepLog("これは可逆行列でなかったため、行列式は0です。");
         return;

@@ -21,8 +21,8 @@ class Engine {
     void Determinant(const CellGrid& grid, StepLog& log);
 
   private:
-    // Logs the introductory sentence, then reduces with a fresh tally.
-    void Reduce(StepLog& log, bool introduce);
+    // Brings the WorkMatrix to reduced row echelon form with a fresh tally.
+    void Reduce(StepLog& log);
 
     WorkMatrix workMatrix_;
     ReductionTally tally_;
