@@ -1,7 +1,5 @@
 #include "cli/MatrixInput.h"
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "cli/CliArguments.h"
@@ -68,13 +66,10 @@ CellGrid ReadMatrixText(std::istream& in) {
 }
 
 CellGrid ReadMatrixFromFile(const std::string& path) {
-    // The file reader falls back to a default grid on any trouble, which
-    // would run the command on a matrix nobody gave; refuse instead.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path).good())
-        throw UsageError("cannot read matrix file '" + path + "'");
+    // Opening in the window falls back to a default grid on any trouble,
+    // which here would run the command on a matrix nobody gave; refuse instead.
     CellGrid grid;
-    ReadMatrixFile(path, grid);
+    if (!TryReadMatrixFile(path, grid)) throw UsageError("cannot read matrix file '" + path + "'");
     return grid;
 }
 
