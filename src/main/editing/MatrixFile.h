@@ -13,8 +13,14 @@ namespace korvane {
 // Reads the file at path into grid: defaults 3, 3 and "0", counts clamped.
 // A missing or unreadable file gives the defaults; never throws.
 void ReadMatrixFile(const std::string& path, CellGrid& grid);
+// Reads like ReadMatrixFile when path names a readable regular file and
+// returns true; otherwise (missing, a folder, unreadable) returns false and
+// leaves grid as it was. For callers that must tell these apart. Never throws.
+bool TryReadMatrixFile(const std::string& path, CellGrid& grid);
 // Sets the 102 keys in the file at path, keeping its other sections and keys,
-// and replaces the file atomically. Throws Error("<path> に書き込めません").
+// and replaces the file atomically; the text is UTF-8. Throws
+// Error("<path> に書き込めません") and leaves whatever stands at path as it was
+// when it cannot write there (or cannot read all of an existing file).
 void WriteMatrixFile(const std::string& path, const CellGrid& grid);
 
 // The two commands. O1Click returns whether the grid was loaded (the caller
