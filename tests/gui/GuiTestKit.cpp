@@ -51,6 +51,11 @@ QStringList Window::LogLines() const {
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
+QString Window::LastLogLine() const {
+    const QStringList lines = LogLines();
+    return lines.isEmpty() ? QString() : lines.constLast();
+}
+
 QString Window::Cell(int col, int row) const {
     const QAbstractItemModel* model = Grid()->model();
     return model->data(model->index(row, col)).toString();

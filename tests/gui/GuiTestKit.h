@@ -39,6 +39,7 @@ struct Window {
     QLabel* StatusPanel(int index) const;
 
     QStringList LogLines() const;
+    QString LastLogLine() const;           // empty when the log is
     QString Cell(int col, int row) const;  // as the grid view shows it
     // Sets the counts and types every entry through the cell edit.
     void Enter(const test::Rows& rows) const;
