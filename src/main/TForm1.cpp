@@ -271,9 +271,11 @@ void TForm1::sgmatrixDblClick() {
 }
 
 void TForm1::sgmatrixMouseMove(int x, int y) {
-    const int col = sgmatrix_->columnAt(x);
-    const int row = sgmatrix_->rowAt(y);
-    statusPanel0_->setText(QString::fromStdString(MouseReadout(col, row)));
+    Run([this, x, y] {
+        const int col = sgmatrix_->columnAt(x);
+        const int row = sgmatrix_->rowAt(y);
+        statusPanel0_->setText(QString::fromStdString(MouseReadout(col, row)));
+    });
 }
 
 void TForm1::se_rowsChange() {

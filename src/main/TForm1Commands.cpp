@@ -241,6 +241,11 @@ void TForm1::BuildToolbars() {
             widget->setFixedSize(kButtonWidth, kButtonHeight);
             widget->setFocusPolicy(Qt::NoFocus);
         }
+        // The button Qt adds when the toolbar is too short for its buttons.
+        for (auto* more :
+             toolbar->findChildren<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+            more->setAccessibleName(QStringLiteral("ほかのボタン"));
+        }
         controlBar1_->addToolBar(Qt::TopToolBarArea, toolbar);
         return toolbar;
     };
