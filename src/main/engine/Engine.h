@@ -2,6 +2,8 @@
 
 #include "main/CellGrid.h"
 #include "main/StepLog.h"
+#include "main/engine/RowReduction.h"
+#include "main/engine/WorkMatrix.h"
 
 namespace korvane {
 
@@ -17,6 +19,13 @@ class Engine {
     void Kernel(const CellGrid& grid, StepLog& log);
     void Image(const CellGrid& grid, StepLog& log);
     void Determinant(const CellGrid& grid, StepLog& log);
+
+  private:
+    // Brings the WorkMatrix to reduced row echelon form with a fresh tally.
+    void Reduce(StepLog& log);
+
+    WorkMatrix workMatrix_;
+    ReductionTally tally_;
 };
 
 }  // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+#include "cli/CliArguments.h"
+#include "main/CellGrid.h"
+#include "main/StepLog.h"
+#include "main/engine/Engine.h"
+
+namespace korvane {
+
+// Exit statuses of korvane-cli.
+inline constexpr int kExitRan = 0;
+inline constexpr int kExitComputationError = 1;
+inline constexpr int kExitBadUsage = 2;
+
+// Runs one computation on the grid, logging into log.
+void RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
+
+// Runs the command on the grid into log, prints the log to out and writes
+// the grid to the output file if one was asked for. An error on the way goes
+// to err as its message, after the lines logged so far. Returns the exit
+// status.
+int RunAndReport(const CliOptions& options, CellGrid& grid, MemoryStepLog& log, std::ostream& out,
+                 std::ostream& err);
+
+// The whole program: arguments (without the program name), the matrix from
+// in (or a file), the log to out, explanations and errors to err. Returns the
+// exit status.
+int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+           std::ostream& err);
+
+}  // namespace korvane

@@ -1,0 +1,107 @@
+#include "main/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace korvane {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Korvane");
+const QString kMatrixFilter = QStringLiteral("Korvaneの行列データ[*.kvm] (*.kvm)");
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A lone carriage return breaks a message into lines, as a line feed does.
+QString MessageText(std::string_view message) {
+    QString text = FromUtf8(message);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+void ShowOkBox(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
+    QMessageBox box(icon, kTitle, message, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+}  // namespace
+
+std::string QtDialogs::InputBox(std::string_view caption, std::string_view prompt,
+                                std::string_view defaultText) {
+    QInputDialog dialog(parent_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(FromUtf8(caption));
+    dialog.setLabelText(FromUtf8(prompt));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog.setTextValue(FromUtf8(defaultText));
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+        edit->setMaxLength(kMaxInputLength);
+        edit->selectAll();
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::string(defaultText);
+    }
+    return dialog.textValue().toStdString();
+}
+
+void QtDialogs::ShowMessage(std::string_view message) {
+    ShowOkBox(parent_, QMessageBox::NoIcon, MessageText(message));
+}
+
+bool QtDialogs::Confirm(std::string_view message) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), MessageText(message),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+std::optional<std::string> QtDialogs::OpenFileName() {
+    return AskFileName(false);
+}
+
+std::optional<std::string> QtDialogs::SaveFileName() {
+    return AskFileName(true);
+}
+
+std::optional<std::string> QtDialogs::AskFileName(bool save) {
+    QFileDialog dialog(parent_);
+    dialog.setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
+    dialog.setWindowTitle(save ? QStringLiteral("名前を付けて保存") : QStringLiteral("開く"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // The save command asks about overwriting itself; opening a missing file
+    // is allowed and reads as the defaults.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(kMatrixFilter);
+    dialog.setDefaultSuffix(QStringLiteral("kvm"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所(&I):"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void QtDialogs::ShowError(QWidget* parent, const QString& message) {
+    ShowOkBox(parent, QMessageBox::Critical, message);
+}
+
+}  // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "main/editing/Dialogs.h"
+
+class QWidget;
+
+namespace korvane {
+
+// The editing commands' dialogs as modal Qt dialogs over the main window.
+class QtDialogs : public Dialogs {
+  public:
+    static constexpr int kMaxInputLength = 255;
+
+    explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+
+    std::string InputBox(std::string_view caption, std::string_view prompt,
+                         std::string_view defaultText) override;
+    void ShowMessage(std::string_view message) override;
+    bool Confirm(std::string_view message) override;
+    std::optional<std::string> OpenFileName() override;
+    std::optional<std::string> SaveFileName() override;
+
+    // The box for an error that ends a command: captioned "Korvane", the
+    // error's message, one "OK" button.
+    static void ShowError(QWidget* parent, const QString& message);
+
+  private:
+    std::optional<std::string> AskFileName(bool save);
+
+    QWidget* parent_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "main/CellGrid.h"
+#include "main/PaneStepLog.h"
+#include "main/editing/Dialogs.h"
+#include "main/engine/Engine.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QSplitter;
+class QTableView;
+class QToolBar;
+
+namespace korvane {
+
+class AnchoredPanel;
+class CellGridModel;
+class ControlBand;
+class HelpViewer;
+class History;
+class StepSpinBox;
+
+// The main window Form1: the matrix grid with its two count boxes, the log
+// pane, the menus, the three toolbars in their band and the status bar. It
+// owns the CellGrid, the Engine and the History, and routes every command
+// to them through one wrapper that shows any error in the "Korvane" box.
+//
+// Wiring of the title window (Form2) and the toolbar-settings dialog (Form3),
+// done once at start-up by whoever creates them:
+//   SetVersionWindow(form2)            About1Click shows and raises it;
+//                                      FormActivate hides it.
+//   SetToolbarDialog(form3, setMarks)  ControlBar1DblClick (band double-click
+//                                      and menu item C2) first calls
+//                                      setMarks(ToolBar3, ToolBar4, ToolBar1
+//                                      visible), then shows and raises form3;
+//                                      FormActivate hides it.
+//   ToolBar3(), ToolBar4(), ToolBar1() the toolbars; a toolbar's own flag is
+//                                      !isHidden(), also while Form1 is hidden.
+//   ControlBar1()                      the band (a QMainWindow tool bar area).
+//   ResetToolbars()                    shows all three and docks them in the
+//                                      band's first row in start-up order.
+//   ShowAndRaise()                     shows Form1 (centred at its first
+//                                      showing) and brings it to the front.
+// Neither window is owned by Form1; both must outlive it or be unset first.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // The client area of a 640 × 453 window with a usual frame (4-pixel
+    // borders, 22-pixel caption); every child size below derives from it.
+    static constexpr int kClientWidth = 632;
+    static constexpr int kClientHeight = 427;
+
+    // dialogs: the editing commands' dialogs; the Qt ones when null.
+    explicit TForm1(std::unique_ptr<Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    void SetVersionWindow(QWidget* form2);
+    using ToolbarMarks = std::function<void(bool toolBar3, bool toolBar4, bool toolBar1)>;
+    void SetToolbarDialog(QWidget* form3, ToolbarMarks setMarks);
+    QToolBar* ToolBar1() const { return toolBar1_; }
+    QToolBar* ToolBar3() const { return toolBar3_; }
+    QToolBar* ToolBar4() const { return toolBar4_; }
+    QMainWindow* ControlBar1() const;
+    void ResetToolbars();
+    void ShowAndRaise();
+
+    const CellGrid& Grid() const { return grid_; }
+
+  public slots:
+    // File
+    void O1Click();
+    void S1Click();
+    void Exit1Click();
+    // Edit
+    void Undo1Click();
+    void Repeat1Click();
+    void N3Click();
+    void N4Click();
+    void L1Click();
+    void N6Click();
+    void N7Click();
+    void N9Click();
+    void N10Click();
+    void ControlBar1DblClick();
+    void SyncToolbarChecks();
+    // Compute
+    void N12Click();
+    void N13Click();
+    void N14Click();
+    void N16Click();
+    void C1Click();
+    void ToolButton6Click();
+    // Help
+    void H2Click();
+    void About1Click();
+    // Grid and count boxes
+    void sgmatrixDblClick();
+    void sgmatrixMouseMove(int x, int y);
+    void se_rowsChange();
+    void se_colsChange();
+    // Window
+    void FormActivate();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;  // FormClose
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // TForm1Layout.cpp
+    void BuildWorkArea();
+    AnchoredPanel* BuildGridPanel();
+    AnchoredPanel* BuildLogPanel();
+    void BuildStatusBar();
+    void SetAccessibleNames();
+    // TForm1Commands.cpp
+    void BuildMenus();
+    void BuildToolbars();
+
+    void FormCreate();
+    // Runs one command: an escaping error is shown in the error box, then
+    // the grid, the count boxes, the log and the status bar are refreshed.
+    void Run(const std::function<void()>& command);
+    void Refresh();
+    void Record(bool gridChanged);
+
+    CellGrid grid_;
+    Engine engine_;
+    std::unique_ptr<History> history_;
+    std::unique_ptr<Dialogs> dialogs_;
+
+    ControlBand* controlBar1_ = nullptr;
+    QToolBar* toolBar1_ = nullptr;
+    QToolBar* toolBar3_ = nullptr;
+    QToolBar* toolBar4_ = nullptr;
+    QSplitter* splitter1_ = nullptr;
+    StepSpinBox* seRows_ = nullptr;
+    StepSpinBox* seCols_ = nullptr;
+    QTableView* sgmatrix_ = nullptr;
+    CellGridModel* model_ = nullptr;
+    QPlainTextEdit* memoutput_ = nullptr;
+    QLabel* statusPanel0_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+    HelpViewer* help_ = nullptr;
+    std::unique_ptr<PaneStepLog> log_;
+
+    QWidget* versionWindow_ = nullptr;
+    QWidget* toolbarDialog_ = nullptr;
+    ToolbarMarks setToolbarMarks_;
+    bool shownBefore_ = false;
+};
+
+}  // namespace korvane

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "mklibs/mklibs.h"
+
+namespace korvane {
+
+// The engine's matrix of exact numbers, indexed (column, row) from 0. Beside
+// every entry it keeps the entry's canonical text, and beside every column the
+// width of its widest text, so that printing after a row operation formats
+// only the entries that operation changed.
+class WorkMatrix {
+  public:
+    static constexpr int kMaxCols = 20;  // an augmented 10 × 10 grid
+    static constexpr int kMaxRows = 10;
+
+    WorkMatrix();
+
+    // Makes the matrix cols × rows (1..20 × 1..10) with every entry zero.
+    void Resize(int cols, int rows);
+    std::int32_t LastCol() const { return lastCol_; }
+    std::int32_t LastRow() const { return lastRow_; }
+
+    const ComplexFraction& At(int col, int row) const { return entries_[Index(col, row)]; }
+    void Set(int col, int row, ComplexFraction value);
+    // The entry for changing in place; its text and column width are redone
+    // at the next print.
+    ComplexFraction& Edit(int col, int row);
+    void SwapRows(int a, int b);
+    // Moves columns from..LastCol to 0.. and drops the rest.
+    void KeepColumnsFrom(int from);
+
+    // CpxText of the entry, formatted once per change.
+    const std::string& Text(int col, int row) const;
+    // Length of the widest text in the column; 0 for a matrix without rows.
+    std::size_t ColumnWidth(int col) const;
+    // The row as printed: "  ( ", each text padded to its column's width
+    // plus one, ")". Only the part from the first changed entry or column
+    // width on is rebuilt.
+    const std::string& RowLine(int row) const;
+
+  private:
+    static constexpr std::size_t kCells = kMaxCols * kMaxRows;
+    static std::size_t Index(int col, int row);
+    void MarkChanged(int col, int row);
+    void ForgetLines();
+
+    std::int32_t lastCol_ = -1;
+    std::int32_t lastRow_ = -1;
+    std::array<ComplexFraction, kCells> entries_;
+    mutable std::array<std::string, kCells> texts_;
+    mutable std::array<bool, kCells> textStale_{};
+    mutable std::array<std::size_t, kMaxCols> widths_{};
+    mutable std::array<bool, kMaxCols> widthStale_{};
+
+    // Per row: its printed line, the column widths it was built with, and the
+    // first column whose entry changed since (kMaxCols when none did).
+    mutable std::array<std::string, kMaxRows> lines_;
+    mutable std::array<std::array<std::size_t, kMaxCols>, kMaxRows> lineWidths_{};
+    mutable std::array<int, kMaxRows> lineStaleFrom_{};
+};
+
+// The value one, 1/1 + 0/1·i, and zero, 0/1 + 0/1·i.
+ComplexFraction CpxOne();
+ComplexFraction CpxZero();
+
+}  // namespace korvane

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "cli/CliArguments.h"
+
+namespace korvane {
+namespace {
+
+CliOptions Parse(std::vector<std::string_view> args) {
+    return ParseArguments(args);
+}
+
+TEST(CliArguments, AcceptedForms) {
+    using Action = CliOptions::Action;
+    const struct {
+        std::vector<std::string_view> args;
+        Action action;
+        CliCommand command;
+        const char* file;
+        const char* output;
+    } cases[] = {
+        {{"rref"}, Action::kRun, CliCommand::kRref, nullptr, nullptr},
+        {{"det", "m.kvm"}, Action::kRun, CliCommand::kDeterminant, "m.kvm", nullptr},
+        {{"inverse", "m.kvm", "-o", "out.kvm"},
+         Action::kRun,
+         CliCommand::kInverse,
+         "m.kvm",
+         "out.kvm"},
+        {{"-o", "out.kvm", "transpose"}, Action::kRun, CliCommand::kTranspose, nullptr, "out.kvm"},
+        {{"kernel", "--", "-odd.kvm"}, Action::kRun, CliCommand::kKernel, "-odd.kvm", nullptr},
+        {{"image", "-o", "-"}, Action::kRun, CliCommand::kImage, nullptr, "-"},
+        {{"bogus", "--help"}, Action::kHelp, CliCommand::kRref, nullptr, nullptr},
+        {{"--version"}, Action::kVersion, CliCommand::kRref, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        const CliOptions options = Parse(c.args);
+        EXPECT_EQ(options.action, c.action) << c.args.front();
+        if (c.action != Action::kRun) continue;
+        EXPECT_EQ(options.command, c.command) << c.args.front();
+        EXPECT_EQ(options.file.value_or("(none)"), c.file ? c.file : "(none)");
+        EXPECT_EQ(options.output.value_or("(none)"), c.output ? c.output : "(none)");
+    }
+}
+
+TEST(CliArguments, BadUsage) {
+    const std::vector<std::vector<std::string_view>> cases{
+        {},
+        {"solve"},
+        {"RREF"},
+        {"rref", "a.kvm", "b.kvm"},
+        {"rref", "-o"},
+        {"rref", "-o", "a", "-o", "b"},
+        {"rref", "-x"},
+        {"--verbose", "rref"},
+        {"-o", "out.kvm"},
+    };
+    for (const auto& args : cases) {
+        EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());
+    }
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,437 @@
+// The commands as the user reaches them: menu items, toolbar buttons,
+// shortcuts, grid events and count boxes, with the scripted dialogs.
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "GuiTestKit.h"
+
+Q_DECLARE_METATYPE(korvane::test::Rows)
+
+namespace korvane::test {
+
+namespace {
+
+QString Counts(int undo, int redo) {
+    return QStringLiteral("元に戻せる回数：%1　やり直せる回数：%2").arg(undo).arg(redo);
+}
+
+const Rows kPlain = {{"5", "6"}, {"7", "8"}};
+const Rows kInvertible = {{"2", "4"}, {"1", "3"}};
+const Rows kSingular = {{"1", "2"}, {"2", "4"}};
+
+// What the error box showed.
+struct ErrorBox {
+    QString title, text;
+    int buttons = 0;
+};
+
+void CloseNextBox(ErrorBox& seen) {
+    WhenModalShows([&seen](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        seen = {box->windowTitle(), box->text(), static_cast<int>(box->buttons().size())};
+        box->buttons().constFirst()->click();
+    });
+}
+
+// What a pointer sends: the first click selects, then the double click.
+void DoubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+void MoveMouse(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+}  // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startState();
+    void everyItemReachesItsCommand_data();
+    void everyItemReachesItsCommand();
+    void inverseExample();
+    void refusalsRecordNothing_data();
+    void refusalsRecordNothing();
+    void determinantRefusalKeepsLog();
+    void undoRedoByMenuButtonAndKeys();
+    void undoRedoAtTheEnds();
+    void ctrlZAndCtrlYDoNothing();
+    void countBoxesKeepOuterCells();
+    void doubleClickEditsTheCellUnderThePointer();
+    void mouseReadout();
+    void errorShowsBoxAndKeepsGrid();
+    void saveThenOpen();
+    void logArrivesInOneUpdate();
+};
+
+void CommandsTest::startState() {
+    Window window;
+    QCOMPARE(window.Shown(), (Rows{{"0", "0", "0"}, {"0", "0", "0"}, {"0", "0", "0"}}));
+    for (int c = 0; c < 10; ++c) {
+        for (int r = 0; r < 10; ++r) {
+            QCOMPARE(window->Grid().Cell(c, r), std::string("0"));
+        }
+    }
+    QVERIFY(window.Log()->toPlainText().isEmpty());
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(0, 0));
+    QVERIFY(window.StatusPanel(0)->text().isEmpty());
+}
+
+void CommandsTest::everyItemReachesItsCommand_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Rows>("matrix");
+    QTest::addColumn<QString>("factor");
+    QTest::addColumn<Rows>("result");
+    QTest::addColumn<QString>("logLine");  // a line the log must hold; empty: not checked
+    QTest::addColumn<int>("recorded");
+
+    struct Row {
+        const char* menuItem;
+        const char* button;
+        Rows matrix;
+        const char* factor;
+        Rows result;
+        const char* logLine;
+        int recorded;
+    };
+    const Row rows[] = {
+        {"N3", "ToolButton10", kPlain, "", {{"1", "0"}, {"0", "1"}}, "", 1},
+        {"N4", "ToolButton21", kPlain, "", {{"0", "0"}, {"0", "0"}}, "", 1},
+        {"L1", "ToolButton1", kPlain, "2", {{"10", "12"}, {"14", "16"}}, "", 1},
+        {"N9", "ToolButton16", kPlain, "", {{"5", "6"}, {"0", "8"}}, "", 1},
+        {"N10", "ToolButton11", kPlain, "", {{"5", "0"}, {"7", "8"}}, "", 1},
+        {"N6", "ToolButton20", kPlain, "", {{"5", "6"}, {"6", "8"}}, "", 1},
+        {"N7", "ToolButton19", kPlain, "", {{"5", "7"}, {"7", "8"}}, "", 1},
+        {"N12", "ToolButton2", {{"1", "2", "3"}}, "", {{"1"}, {"2"}, {"3"}}, "", 1},
+        {"N13", "ToolButton3", kInvertible, "", {{"3/2", "-2"}, {"-1/2", "1"}}, "です。", 1},
+        {"N14",
+         "ToolButton4",
+         kInvertible,
+         "",
+         {{"1", "0"}, {"0", "1"}},
+         "これで、行階段基本形になりました。",
+         1},
+        {"N16", "ToolButton7", kSingular, "", kSingular, "span{(1,2)}", 0},
+        {"C1", "ToolButton8", kSingular, "", kSingular, "span{(-2,1)}", 0},
+        {"D1", "ToolButton6", kInvertible, "", kInvertible, "よって、行列式は、2です。", 0},
+    };
+    for (const Row& row : rows) {
+        for (const char* item : {row.menuItem, row.button}) {
+            QTest::newRow(item) << QString::fromLatin1(item) << row.matrix
+                                << QString::fromUtf8(row.factor) << row.result
+                                << QString::fromUtf8(row.logLine) << row.recorded;
+        }
+    }
+}
+
+void CommandsTest::everyItemReachesItsCommand() {
+    QFETCH(QString, item);
+    QFETCH(Rows, matrix);
+    QFETCH(QString, factor);
+    QFETCH(Rows, result);
+    QFETCH(QString, logLine);
+    QFETCH(int, recorded);
+    Window window;
+    window->show();
+    window.Enter(matrix);
+    const int entered = static_cast<int>(matrix.size() * matrix.front().size());
+    if (!factor.isEmpty()) {
+        window.dialogs->inputs.push_back(factor.toStdString());
+    }
+    if (QToolButton* button = window.Button(qPrintable(item))) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        window.Action(qPrintable(item))->trigger();
+    }
+    QCOMPARE(window.Shown(), result);
+    if (!logLine.isEmpty()) {
+        QVERIFY2(window.LogLines().contains(logLine), qPrintable(window.Log()->toPlainText()));
+    }
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(entered + recorded, 0));
+}
+
+void CommandsTest::inverseExample() {
+    Window window;
+    window.Enter(kInvertible);
+    window.Action("N13")->trigger();
+    const QStringList expected = {
+        "  ( 2 4 1 0 )",
+        "  ( 1 3 0 1 )",
+        "上の行列を行階段基本形にします。",
+        "1行目を1/2倍します。",
+        "  ( 1 2 1/2 0 )",
+        "  ( 1 3 0   1 )",
+        "2行目から1行目の1倍を引きます。",
+        "  ( 1 2 1/2  0 )",
+        "  ( 0 1 -1/2 1 )",
+        "1行目から2行目の2倍を引きます。",
+        "  ( 1 0 3/2  -2 )",
+        "  ( 0 1 -1/2 1  )",
+        "これで、行階段基本形になりました。",
+        "よって、逆行列は、",
+        "  ( 3/2  -2 )",
+        "  ( -1/2 1  )",
+        "です。",
+    };
+    QCOMPARE(window.LogLines(), expected);
+    QCOMPARE(window.Shown(), (Rows{{"3/2", "-2"}, {"-1/2", "1"}}));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(5, 0));
+}
+
+void CommandsTest::refusalsRecordNothing_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Rows>("matrix");
+    QTest::addColumn<QStringList>("log");  // the whole log, or its last line alone
+    QTest::newRow("inverse of 2x3") << "N13" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+                                    << QStringList{"正方行列でないので、逆行列はありません。"};
+    QTest::newRow("identity of 2x3") << "N3" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+                                     << QStringList{"正方行列でないので、単位行列にできません。"};
+    QTest::newRow("singular inverse")
+        << "ToolButton3" << kSingular << QStringList{"よって、この行列は非可逆です。"};
+    QTest::newRow("triangular of 2x3") << "ToolButton16" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+                                       << QStringList{"正方行列でないので、三角行列にできません。"};
+}
+
+void CommandsTest::refusalsRecordNothing() {
+    QFETCH(QString, item);
+    QFETCH(Rows, matrix);
+    QFETCH(QStringList, log);
+    Window window;
+    window->show();
+    window.Enter(matrix);
+    const QString counts = window.StatusPanel(1)->text();
+    if (QToolButton* button = window.Button(qPrintable(item))) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        window.Action(qPrintable(item))->trigger();
+    }
+    QCOMPARE(window.Shown(), matrix);
+    QCOMPARE(window.StatusPanel(1)->text(), counts);
+    QCOMPARE(log.size() == 1 ? QStringList{window.LastLogLine()} : window.LogLines(), log);
+}
+
+void CommandsTest::determinantRefusalKeepsLog() {
+    Window window;
+    window.Enter({{"1", "2", "3"}});
+    window.Action("N12")->trigger();  // transpose: a log, then a 3 × 1 grid
+    const QStringList before = window.LogLines();
+    QVERIFY(!before.isEmpty());
+    window.Action("D1")->trigger();
+    QCOMPARE(window.LogLines(), before + QStringList{"正方行列でないので、行列式はありません。"});
+}
+
+void CommandsTest::undoRedoByMenuButtonAndKeys() {
+    Window window;
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    window.Action("N4")->trigger();
+    window.Rows()->setValue(2);
+    window.Cols()->setValue(2);
+    window.Action("N13")->trigger();  // singular: nothing recorded
+    window.Action("ToolButton10")->trigger();
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(2, 0));
+    const Rows identity = {{"1", "0"}, {"0", "1"}};
+
+    struct Step {
+        std::function<void()> act;
+        Rows shown;
+        QString counts;
+    };
+    const Rows zero3 = {{"0", "0", "0"}, {"0", "0", "0"}, {"0", "0", "0"}};
+    const std::vector<Step> steps = {
+        {[&] { window.Action("Undo1")->trigger(); }, zero3, Counts(1, 1)},
+        {[&] { QTest::mouseClick(window.Button("ToolButton14"), Qt::LeftButton); }, zero3,
+         Counts(0, 2)},
+        {[&] { window.Action("Repeat1")->trigger(); }, zero3, Counts(1, 1)},
+        {[&] { QTest::mouseClick(window.Button("ToolButton15"), Qt::LeftButton); }, identity,
+         Counts(2, 0)},
+        {[&] { QTest::keyClick(window.Log(), Qt::Key_Backspace, Qt::AltModifier); }, zero3,
+         Counts(1, 1)},
+        {[&] {
+             QTest::keyClick(window.Rows(), Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+         },
+         identity, Counts(2, 0)},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        QCOMPARE(window.Shown(), step.shown);
+        QCOMPARE(window.StatusPanel(1)->text(), step.counts);
+    }
+    QVERIFY(window.dialogs->messages.empty());
+}
+
+void CommandsTest::undoRedoAtTheEnds() {
+    Window window;
+    window.Action("Undo1")->trigger();
+    window.Action("Repeat1")->trigger();
+    QCOMPARE(window.dialogs->messages,
+             (std::vector<std::string>{"これ以上は戻せません。", "今のが最後の動作です。"}));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(0, 0));
+}
+
+void CommandsTest::ctrlZAndCtrlYDoNothing() {
+    Window window;
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    window.Action("N3")->trigger();
+    window.Log()->setFocus();
+    QTest::keyClicks(window.Log(), QStringLiteral("memo"));
+    for (QWidget* target :
+         {static_cast<QWidget*>(window.form.get()), static_cast<QWidget*>(window.Log())}) {
+        QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_Y, Qt::ControlModifier);
+    }
+    QCOMPARE(window.Shown(), (Rows{{"1", "0", "0"}, {"0", "1", "0"}, {"0", "0", "1"}}));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(1, 0));
+    QCOMPARE(window.Log()->toPlainText(),
+             QStringLiteral("memo"));  // typing allowed, nothing undone
+}
+
+void CommandsTest::countBoxesKeepOuterCells() {
+    Window window;
+    window->show();
+    window.Enter({{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}});
+    window.Rows()->setFocus();
+    QTest::keyClick(window.Rows(), Qt::Key_Down);
+    QTest::keyClick(window.Rows(), Qt::Key_Down);
+    window.Cols()->stepDown();
+    QCOMPARE(window.Shown(), (Rows{{"1", "2"}}));
+    window.Action("N4")->trigger();  // zero touches only the shown cells
+    window.Rows()->setValue(3);
+    window.Cols()->setValue(3);
+    QCOMPARE(window.Shown(), (Rows{{"0", "0", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(9 + 1, 0));  // the size changes recorded nothing
+    window.Action("Undo1")->trigger();  // back to the state before zero, and its size
+    QCOMPARE(window.Shown(), (Rows{{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}));
+}
+
+void CommandsTest::doubleClickEditsTheCellUnderThePointer() {
+    Window window;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    QTableView* view = window.Grid();
+    window.dialogs->inputs.push_back("3/6");
+    const QRect cell = view->visualRect(view->model()->index(1, 2));
+    DoubleClick(view->viewport(), cell.center());
+    QCOMPARE(window.Cell(2, 1), QStringLiteral("1/2"));
+    QCOMPARE(window.dialogs->asked.size(), 1u);
+    QCOMPARE(window.dialogs->asked[0].caption, std::string("成分の入力"));
+    QCOMPARE(window.dialogs->asked[0].prompt, std::string("何を入力しますか？"));
+    QCOMPARE(window.dialogs->asked[0].defaultText, std::string("0"));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(1, 0));
+
+    // A double click beyond the cells edits the current cell again.
+    DoubleClick(view->viewport(), QPoint(250, 200));
+    QCOMPARE(window.dialogs->asked.size(), 2u);
+    QCOMPARE(window.dialogs->asked[1].defaultText, std::string("1/2"));
+}
+
+void CommandsTest::mouseReadout() {
+    Window window;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    QTableView* view = window.Grid();
+    const auto over = [&](int row, int col) {
+        return view->visualRect(view->model()->index(row, col)).center();
+    };
+    MoveMouse(view->viewport(), over(0, 0));
+    QCOMPARE(window.StatusPanel(0)->text(), QStringLiteral("1,1"));
+    MoveMouse(view->viewport(), over(1, 2));
+    QCOMPARE(window.StatusPanel(0)->text(), QStringLiteral("2,3"));
+    MoveMouse(view->viewport(), QPoint(250, 30));  // right of the cells
+    QCOMPARE(window.StatusPanel(0)->text(), QString());
+    MoveMouse(view->viewport(), over(2, 0));
+    MoveMouse(view->viewport(), QPoint(20, 200));  // below the cells
+    QCOMPARE(window.StatusPanel(0)->text(), QString());
+}
+
+void CommandsTest::errorShowsBoxAndKeepsGrid() {
+    Window window;
+    window->show();
+    window.Enter(kPlain);
+    const QString counts = window.StatusPanel(1)->text();
+
+    ErrorBox seen;
+    CloseNextBox(seen);
+    window.dialogs->failWith = "テストで起こした失敗";
+    window.Action("L1")->trigger();
+    QCOMPARE(seen.title, QStringLiteral("Korvane"));
+    QCOMPARE(seen.text, QStringLiteral("テストで起こした失敗"));
+    QCOMPARE(seen.buttons, 1);
+    QCOMPARE(window.Shown(), kPlain);
+    QCOMPARE(window.StatusPanel(1)->text(), counts);
+
+    // A file that cannot be written: the box names it, nothing else changes.
+    const QString path = QDir::temp().filePath(QStringLiteral("no-such-folder-korvane/x.kvm"));
+    window.dialogs->savePaths.push_back(path.toStdString());
+    CloseNextBox(seen);
+    window.Action("S1")->trigger();
+    QCOMPARE(seen.text, path + QStringLiteral(" に書き込めません"));
+    QCOMPARE(window.StatusPanel(1)->text(), counts);
+
+    window.Action("N4")->trigger();  // and the program goes on
+    QCOMPARE(window.Shown(), (Rows{{"0", "0"}, {"0", "0"}}));
+}
+
+void CommandsTest::saveThenOpen() {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("m.kvm")).toStdString();
+    Window window;
+    window.Enter({{"1", "1/2"}, {"-3", "2+3i"}});
+    window.dialogs->savePaths.push_back(path);
+    QTest::mouseClick(window.Button("ToolButton18"), Qt::LeftButton);
+    QVERIFY(QFile::exists(QString::fromStdString(path)));
+
+    window.Action("N4")->trigger();
+    window.Rows()->setValue(1);
+    window.dialogs->openPaths.push_back(path);
+    window.Action("O1")->trigger();
+    QCOMPARE(window.Shown(), (Rows{{"1", "1/2"}, {"-3", "2+3i"}}));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(6, 0));
+
+    window.dialogs->savePaths.push_back(path);  // exists: asks, and no keeps it
+    window.dialogs->confirmations.push_back(false);
+    window.Action("N4")->trigger();
+    window.Action("S1")->trigger();
+    QCOMPARE(window.dialogs->confirmQuestions.size(), 1u);
+    window.dialogs->openPaths.push_back(path);
+    QTest::mouseClick(window.Button("ToolButton17"), Qt::LeftButton);
+    QCOMPARE(window.Shown(), (Rows{{"1", "1/2"}, {"-3", "2+3i"}}));
+}
+
+void CommandsTest::logArrivesInOneUpdate() {
+    Window window;
+    window.Enter(kInvertible);
+    window.Log()->setPlainText(QStringLiteral("old"));
+    QSignalSpy updates(window.Log(), &QPlainTextEdit::textChanged);
+    window.Action("N13")->trigger();
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(window.LogLines().size(), 17);
+}
+
+}  // namespace korvane::test
+
+QTEST_MAIN(korvane::test::CommandsTest)
+#include "CommandsTest.moc"

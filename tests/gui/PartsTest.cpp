@@ -1,0 +1,290 @@
+// The window's parts on their own: the Qt dialogs, the log pane's StepLog
+// and the grid model.
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "GuiTestKit.h"
+#include "main/CellGridModel.h"
+#include "main/PaneStepLog.h"
+#include "main/QtDialogs.h"
+
+namespace korvane::test {
+
+namespace {
+
+QStringList ButtonTexts(const QMessageBox& box) {
+    QStringList texts;
+    for (QAbstractButton* button : box.buttons()) {
+        texts << button->text();
+    }
+    return texts;
+}
+
+QAbstractButton* ButtonWithText(QWidget* dialog, const QString& text) {
+    for (auto* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class PartsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void inputBoxOkAndCancel_data();
+    void inputBoxOkAndCancel();
+    void messageBox();
+    void confirmation_data();
+    void confirmation();
+    void errorBox();
+    void fileDialogs_data();
+    void fileDialogs();
+    void paneLogUpdates();
+    void modelFollowsGrid();
+
+  private:
+    QWidget parent_;
+    QtDialogs dialogs_{&parent_};
+};
+
+void PartsTest::inputBoxOkAndCancel_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("ok") << true << QStringLiteral("2+3i") << QStringLiteral("2+3i");
+    QTest::newRow("ok, emptied") << true << QString() << QString();
+    QTest::newRow("cancel gives the default")
+        << false << QStringLiteral("9") << QStringLiteral("1/2");
+    QTest::newRow("at most 255") << true << QString(300, QLatin1Char('7'))
+                                 << QString(255, QLatin1Char('7'));
+}
+
+void PartsTest::inputBoxOkAndCancel() {
+    QFETCH(bool, ok);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QString title, prompt, selected, okText, cancelText;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        QVERIFY(dialog);
+        auto* edit = dialog->findChild<QLineEdit*>();
+        title = dialog->windowTitle();
+        prompt = dialog->labelText();
+        selected = edit->selectedText();
+        okText = dialog->okButtonText();
+        cancelText = dialog->cancelButtonText();
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        ButtonWithText(dialog, ok ? okText : cancelText)->click();
+    });
+    const std::string answer = dialogs_.InputBox("成分の入力", "何を入力しますか？", "1/2");
+    QCOMPARE(QString::fromStdString(answer), result);
+    QCOMPARE(title, QStringLiteral("成分の入力"));
+    QCOMPARE(prompt, QStringLiteral("何を入力しますか？"));
+    QCOMPARE(selected, QStringLiteral("1/2"));
+    QCOMPARE(okText, QStringLiteral("OK"));
+    QCOMPARE(cancelText, QStringLiteral("キャンセル"));
+}
+
+void PartsTest::messageBox() {
+    QString title, text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    WhenModalShows([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = ButtonTexts(*box);
+        icon = box->icon();
+        box->buttons().constFirst()->click();
+    });
+    dialogs_.ShowMessage("これ以上は戻せません。");
+    QCOMPARE(title, QStringLiteral("Korvane"));
+    QCOMPARE(text, QStringLiteral("これ以上は戻せません。"));
+    QCOMPARE(buttons, QStringList{"OK"});
+    QCOMPARE(icon, QMessageBox::NoIcon);
+}
+
+void PartsTest::confirmation_data() {
+    QTest::addColumn<int>("answer");  // 0 yes, 1 no, 2 Esc
+    QTest::addColumn<bool>("result");
+    QTest::newRow("yes") << 0 << true;
+    QTest::newRow("no") << 1 << false;
+    QTest::newRow("escape is no") << 2 << false;
+}
+
+void PartsTest::confirmation() {
+    QFETCH(int, answer);
+    QFETCH(bool, result);
+    QString title, text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhenModalShows([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = ButtonTexts(*box);
+        buttons.sort();
+        icon = box->icon();
+        if (answer == 2) {
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else {
+            ButtonWithText(box,
+                           answer == 0 ? QStringLiteral("はい(&Y)") : QStringLiteral("いいえ(&N)"))
+                ->click();
+        }
+    });
+    QCOMPARE(dialogs_.Confirm("ファイルが既に存在します。\r上書きして宜しいでしょうか？"), result);
+    QCOMPARE(title, QStringLiteral("確認"));
+    QCOMPARE(text, QStringLiteral("ファイルが既に存在します。\n上書きして宜しいでしょうか？"));
+    QCOMPARE(buttons, (QStringList{"いいえ(&N)", "はい(&Y)"}));
+    QCOMPARE(icon, QMessageBox::Question);
+}
+
+void PartsTest::errorBox() {
+    QString title, text;
+    QStringList buttons;
+    WhenModalShows([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = ButtonTexts(*box);
+        box->buttons().constFirst()->click();
+    });
+    QtDialogs::ShowError(&parent_, QStringLiteral("ゼロによる除算"));
+    QCOMPARE(title, QStringLiteral("Korvane"));
+    QCOMPARE(text, QStringLiteral("ゼロによる除算"));
+    QCOMPARE(buttons, QStringList{"OK"});
+}
+
+void PartsTest::fileDialogs_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("typed");  // empty: cancel
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("open adds kvm") << false << "a"
+                                   << "a.kvm";
+    QTest::newRow("open a missing file") << false << "missing.kvm"
+                                         << "missing.kvm";
+    QTest::newRow("save adds kvm") << true << "b"
+                                   << "b.kvm";
+    QTest::newRow("save keeps an extension") << true << "c.txt"
+                                             << "c.txt";
+    QTest::newRow("cancel") << true << ""
+                            << "";
+}
+
+void PartsTest::fileDialogs() {
+    QFETCH(bool, save);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QTemporaryDir folder;
+    QString filter;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        filter = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText();
+        dialog->setDirectory(folder.path());
+        if (typed.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(typed);
+        static_cast<QDialog*>(dialog)->accept();  // as the accept button does
+    });
+    const std::optional<std::string> path =
+        save ? dialogs_.SaveFileName() : dialogs_.OpenFileName();
+    QCOMPARE(filter, QStringLiteral("Korvaneの行列データ[*.kvm]"));
+    if (chosen.isEmpty()) {
+        QVERIFY(!path);
+        return;
+    }
+    QVERIFY(path);
+    QCOMPARE(QString::fromStdString(*path), folder.filePath(chosen));
+}
+
+void PartsTest::paneLogUpdates() {
+    QPlainTextEdit pane;
+    PaneStepLog log(pane);
+    QSignalSpy changes(&pane, &QPlainTextEdit::textChanged);
+
+    log.AppendStepLog("一行目");  // appended to an empty pane: no blank line first
+    log.Flush();
+    QCOMPARE(pane.toPlainText(), QStringLiteral("一行目"));
+    log.AppendStepLog("二行目");
+    log.AppendStepLog("");
+    log.Flush();
+    QCOMPARE(pane.toPlainText(), QStringLiteral("一行目\n二行目\n"));
+
+    changes.clear();
+    log.ClearStepLog();
+    log.AppendStepLog("a");
+    log.ClearStepLog();
+    log.AppendStepLog("  ( 1 0 )");
+    log.AppendStepLog("  ( 0 1 )");
+    QCOMPARE(changes.count(), 0);  // nothing reaches the pane before Flush
+    log.Flush();
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(pane.toPlainText(), QStringLiteral("  ( 1 0 )\n  ( 0 1 )"));
+
+    log.ClearStepLog();
+    log.Flush();
+    QCOMPARE(pane.toPlainText(), QString());
+    changes.clear();
+    log.Flush();  // nothing new: the pane is left alone, typed text too
+    QCOMPARE(changes.count(), 0);
+}
+
+void PartsTest::modelFollowsGrid() {
+    CellGridModel model;
+    QTableView view;
+    view.setModel(&model);
+    CellGrid grid;
+    model.Sync(grid);
+    view.setCurrentIndex(model.index(1, 1));
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+
+    grid.SetCell(9, 9, "outside");
+    grid.SetRows(5);
+    grid.SetCols(2);
+    model.Sync(grid);
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.columnCount(), 2);
+    QCOMPARE(view.currentIndex(), model.index(1, 1));  // the current cell stays
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(changes.count(), 1);  // the hidden cell changed
+
+    changes.clear();
+    model.Sync(grid);
+    QCOMPARE(changes.count(), 0);  // nothing changed, nothing told
+
+    grid.SetRows(10);
+    grid.SetCols(10);
+    grid.SetCell(1, 0, "2+3i");
+    model.Sync(grid);
+    QCOMPARE(model.data(model.index(9, 9), Qt::DisplayRole).toString(), QStringLiteral("outside"));
+    QCOMPARE(model.data(model.index(0, 1), Qt::DisplayRole).toString(), QStringLiteral("2+3i"));
+    QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+}
+
+}  // namespace korvane::test
+
+QTEST_MAIN(korvane::test::PartsTest)
+#include "PartsTest.moc"

@@ -1,0 +1,520 @@
+// The main window's frame: names, menus, toolbars, layout, count boxes,
+// band, fonts, focus order, accessibility, help and the other windows' hooks.
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "GuiTestKit.h"
+
+namespace korvane::test {
+
+namespace {
+
+// Every menu item: name, menu it sits in, caption, shortcut.
+struct MenuRow {
+    const char* name;
+    const char* menu;
+    const char* caption;
+    const char* shortcut;
+};
+const MenuRow kMenuRows[] = {
+    {"O1", "File1", "行列を開く(&O)", "Ctrl+O"},
+    {"S1", "File1", "行列を保存(&S)", "Ctrl+S"},
+    {"Exit1", "File1", "終了(&Q)", ""},
+    {"Undo1", "Edit1", "元に戻す(&U)", "Alt+Backspace"},
+    {"Repeat1", "Edit1", "やり直し(&R)", "Shift+Alt+Backspace"},
+    {"N3", "Edit1", "単位行列(&I)", ""},
+    {"N4", "Edit1", "零行列(&O)", ""},
+    {"L1", "Edit1", "定数倍(&L)", ""},
+    {"N6", "N5", "右上→左下にコピー(&U)", ""},
+    {"N7", "N5", "左下→右上にコピー(&D)", ""},
+    {"N9", "N8", "上三角行列(&U)", ""},
+    {"N10", "N8", "下三角行列(&D)", ""},
+    {"C2", "Edit1", "ツールバーの設定(&C)", ""},
+    {"N12", "N11", "転置行列を演算(&T)", ""},
+    {"N13", "N11", "逆行列を演算(&I)", ""},
+    {"N14", "N11", "行階段標準形を演算(&R)", ""},
+    {"N16", "N11", "像を計算(&M)", ""},
+    {"C1", "N11", "核を計算(&C)", ""},
+    {"D1", "N11", "行列式を計算(&D)", ""},
+    {"H2", "H1", "説明書(&H)", "F1"},
+    {"About1", "H1", "バージョン情報(&V)", ""},
+};
+
+QStringList ActionNames(const QWidget* widget) {
+    QStringList names;
+    for (const QAction* action : widget->actions()) {
+        names << action->objectName();
+    }
+    return names;
+}
+
+QString StripAccessKey(QString caption) {
+    return caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+}
+
+QString AccessibleName(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void menuItems_data();
+    void menuItems();
+    void menusInOrder();
+    void onlyTheFiveShortcuts();
+    void toolbars_data();
+    void toolbars();
+    void layoutAtStartSize();
+    void splitterKeepsBothSides();
+    void countBoxesStepOnly();
+    void bandStaysAndOpensDialog();
+    void resetDocksFloatingToolbar();
+    void fonts();
+    void focusOrder();
+    void accessibleNames();
+    void helpPage();
+    void versionWindowAndActivation();
+    void closeEndsEventLoop();
+    void exitEndsEventLoop();
+    void centredAtFirstShowing();
+};
+
+void WindowTest::menuItems_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    for (const MenuRow& row : kMenuRows) {
+        QTest::newRow(row.name) << QString::fromUtf8(row.menu) << QString::fromUtf8(row.caption)
+                                << QString::fromUtf8(row.shortcut);
+    }
+}
+
+void WindowTest::menuItems() {
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    Window window;
+    QAction* action = window.Action(QTest::currentDataTag());
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), QKeySequence(shortcut));
+    auto* parentMenu = window->findChild<QMenu*>(menu);
+    QVERIFY(parentMenu);
+    QVERIFY(parentMenu->actions().contains(action));
+}
+
+void WindowTest::menusInOrder() {
+    Window window;
+    QCOMPARE(window->menuBar()->objectName(), QStringLiteral("MainMenu1"));
+    QCOMPARE(ActionNames(window->menuBar()), QStringList({"File1", "Edit1", "N11", "H1"}));
+    const QStringList titles = {"ファイル(&F)", "編集(&E)", "演算(&C)", "ヘルプ(&H)"};
+    for (int i = 0; i < titles.size(); ++i) {
+        QCOMPARE(window->menuBar()->actions().at(i)->text(), titles.at(i));
+    }
+    const auto menu = [&](const char* name) {
+        return ActionNames(window->findChild<QMenu*>(name));
+    };
+    QCOMPARE(menu("File1"), QStringList({"O1", "S1", "N1", "Exit1"}));
+    QCOMPARE(menu("Edit1"),
+             QStringList({"Undo1", "Repeat1", "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
+    QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
+    QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
+    QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1"}));
+    QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
+    QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
+    QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
+}
+
+void WindowTest::onlyTheFiveShortcuts() {
+    Window window;
+    QList<QKeySequence> bound;
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) {
+            bound << action->shortcut();
+        }
+    }
+    const QList<QKeySequence> expected = {
+        QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S),
+        QKeySequence(Qt::ALT | Qt::Key_Backspace),
+        QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::Key_F1)};
+    QCOMPARE(bound.size(), expected.size());
+    for (const QKeySequence& key : expected) {
+        QVERIFY2(bound.contains(key), qPrintable(key.toString()));
+    }
+}
+
+void WindowTest::toolbars_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QStringList>("hints");  // empty for a gap
+    QTest::newRow("ToolBar3") << QStringLiteral("システム")
+                              << QStringList{"ToolButton17", "ToolButton18", "ToolButton13",
+                                             "ToolButton14", "ToolButton15"}
+                              << QStringList{
+                                     "行列を開く：ファイルに保存されている行列を読み出します。",
+                                     "行列を保存：行列をファイルに保存します。", "",
+                                     "元に戻す：今の操作を元に戻します。",
+                                     "やり直し：元に戻した操作を再び実行します。"};
+    QTest::newRow("ToolBar4")
+        << QStringLiteral("入力補助")
+        << QStringList{"ToolButton10", "ToolButton21", "ToolButton1", "ToolButton11",
+                       "ToolButton16", "ToolButton19", "ToolButton20"}
+        << QStringList{"単位行列：現在の行列を単位行列に書き換えます。",
+                       "零行列：現在の行列を零行列に書き換えます。",
+                       "定数倍：現在の行列を定数倍します。",
+                       "下三角行列：対角成分より右上の成分を全て0にします。",
+                       "上三角行列：対角成分より左下の成分を全て0にします。",
+                       "対称行列(左下→右上)"
+                       "：対角成分より左下のデータを右上にもコピーして、対称行列を作ります。",
+                       "対称行列(右上→左下)"
+                       "：対角成分より右上のデータを左下にもコピーして、対称行列を作ります。"};
+    QTest::newRow("ToolBar1") << QStringLiteral("演算")
+                              << QStringList{"ToolButton2", "ToolButton3", "ToolButton4",
+                                             "ToolButton5", "ToolButton7", "ToolButton8",
+                                             "ToolButton6"}
+                              << QStringList{"転置行列：行列の行と列を入れ換えます。",
+                                             "逆行列：逆行列を計算します。",
+                                             "行階段基本形：行列を行階段基本形にします。",
+                                             "",
+                                             "像：現在の行列の像を求めます。",
+                                             "核：現在の行列の核を求めます。",
+                                             "行列式：現在の行列の行列式を計算します。"};
+}
+
+void WindowTest::toolbars() {
+    QFETCH(QString, title);
+    QFETCH(QStringList, buttons);
+    QFETCH(QStringList, hints);
+    Window window;
+    window->show();
+    auto* toolbar = window->findChild<QToolBar*>(QTest::currentDataTag());
+    QVERIFY(toolbar);
+    QCOMPARE(toolbar->windowTitle(), title);  // also the floating window's title
+    QVERIFY(toolbar->isMovable());
+    QVERIFY(toolbar->isFloatable());
+    QCOMPARE(toolbar->parentWidget(), window->ControlBar1());
+    QCOMPARE(ActionNames(toolbar), buttons);
+    QCOMPARE(toolbar->height(), 24);
+    int left = -1;
+    for (int i = 0; i < buttons.size(); ++i) {
+        QWidget* widget = toolbar->widgetForAction(toolbar->actions().at(i));
+        QVERIFY(widget->x() > left);
+        left = widget->x();
+        if (hints.at(i).isEmpty()) {
+            QCOMPARE(widget->width(), 8);
+            continue;
+        }
+        auto* button = qobject_cast<QToolButton*>(widget);
+        QVERIFY(button);
+        QCOMPARE(button->objectName(), buttons.at(i));
+        QCOMPARE(button->toolTip(), hints.at(i));
+        QCOMPARE(button->size(), QSize(23, 22));
+        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+void WindowTest::layoutAtStartSize() {
+    Window window;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    QCOMPARE(window->size(), QSize(TForm1::kClientWidth, TForm1::kClientHeight));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Korvane"));
+
+    auto* band = window->ControlBar1();
+    QCOMPARE(band->objectName(), QStringLiteral("ControlBar1"));
+    QVERIFY(band->height() >= 32);
+    const int top = window.form->findChild<QToolBar*>("ToolBar3")->y();
+    QVERIFY(window->ToolBar3()->x() < window->ToolBar4()->x());
+    QVERIFY(window->ToolBar4()->x() < window->ToolBar1()->x());
+    QCOMPARE(window->ToolBar4()->y(), top);
+    QCOMPARE(window->ToolBar1()->y(), top);
+
+    auto* left = window->findChild<QWidget*>("Panel4");
+    auto* right = window->findChild<QWidget*>("Panel3");
+    auto* splitter = window->findChild<QSplitter*>("Splitter1");
+    QCOMPARE(left->width(), 289);
+    QCOMPARE(splitter->handleWidth(), 8);
+    QCOMPARE(right->x() - left->geometry().right() - 1, 8);
+
+    QCOMPARE(window.Rows()->geometry(), QRect(8, 24, 41, 21));
+    QCOMPARE(window.Cols()->geometry(), QRect(56, 24, 41, 21));
+    QCOMPARE(window->findChild<QLabel*>("Label2")->pos(), QPoint(8, 8));
+    QCOMPARE(window->findChild<QLabel*>("Label1")->pos(), QPoint(56, 8));
+    QCOMPARE(window->findChild<QLabel*>("Label3")->pos(), QPoint(8, 8));
+
+    const QRect grid = window.Grid()->geometry();
+    QCOMPARE(grid.topLeft(), QPoint(8, 56));
+    QCOMPARE(left->width() - grid.right() - 1, 8);
+    QCOMPARE(left->height() - grid.bottom() - 1, 5);
+    const QRect log = window.Log()->geometry();
+    QCOMPARE(log.topLeft(), QPoint(8, 40));
+    QCOMPARE(right->width() - log.right() - 1, 6);
+    QCOMPARE(right->height() - log.bottom() - 1, 5);
+
+    // Resizing the window widens the right side; anchors hold.
+    window->resize(900, 600);
+    QCOMPARE(left->width(), 289);
+    QCOMPARE(right->width() - window.Log()->geometry().right() - 1, 6);
+    QCOMPARE(left->height() - window.Grid()->geometry().bottom() - 1, 5);
+
+    QCOMPARE(window->statusBar()->objectName(), QStringLiteral("StatusBar1"));
+    QCOMPARE(window->statusBar()->height(), 17);
+    QCOMPARE(window.StatusPanel(0)->width(), 50);
+    QVERIFY(window.StatusPanel(1)->width() > 300);
+
+    QTableView* view = window.Grid();
+    QVERIFY(view->horizontalHeader()->isHidden());
+    QVERIFY(view->verticalHeader()->isHidden());
+    QCOMPARE(view->columnWidth(0), 64);
+    QCOMPARE(view->rowHeight(0), 24);
+    QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(view->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    QCOMPARE(view->toolTip(), QStringLiteral("行列：マスをダブルクリックで編集できます。"));
+    QCOMPARE(view->model()->rowCount(), 3);
+    QCOMPARE(view->model()->columnCount(), 3);
+
+    QPlainTextEdit* pane = window.Log();
+    QCOMPARE(pane->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(pane->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(pane->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!pane->isReadOnly());
+}
+
+void WindowTest::splitterKeepsBothSides() {
+    Window window;
+    window->show();
+    auto* splitter = window->findChild<QSplitter*>("Splitter1");
+    QVERIFY(!splitter->childrenCollapsible());
+    QCOMPARE(splitter->handle(1)->cursor().shape(), Qt::SizeHorCursor);
+    for (int target : {0, 5000}) {
+        splitter->setSizes({target, 5000 - target});
+        const QList<int> sizes = splitter->sizes();
+        QVERIFY2(sizes.at(0) >= 30 && sizes.at(1) >= 30, qPrintable(QString::number(target)));
+    }
+}
+
+void WindowTest::countBoxesStepOnly() {
+    Window window;
+    window->show();
+    QSpinBox* rows = window.Rows();
+    QCOMPARE(rows->minimum(), 1);
+    QCOMPARE(rows->maximum(), 10);
+    rows->setFocus();
+    for (const char* typed : {"7", "a"}) {
+        QTest::keyClicks(rows, QString::fromLatin1(typed));
+        QCOMPARE(rows->value(), 3);
+    }
+    QTest::keyClick(rows, Qt::Key_Backspace);
+    QTest::keyClick(rows, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rows->value(), 3);
+    QCOMPARE(rows->text(), QStringLiteral("3"));
+
+    QTest::keyClick(rows, Qt::Key_Up);
+    QCOMPARE(rows->value(), 4);
+    QTest::keyClick(rows, Qt::Key_PageUp);
+    QCOMPARE(rows->value(), 5);  // one step, not ten
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(rows, Qt::Key_Up);
+    }
+    QCOMPARE(rows->value(), 10);
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(rows, Qt::Key_Down);
+    }
+    QCOMPARE(rows->value(), 1);
+    QCOMPARE(window.Grid()->model()->rowCount(), 1);  // the grid follows every step
+}
+
+void WindowTest::bandStaysAndOpensDialog() {
+    Window window;
+    QWidget dialog;
+    std::vector<std::array<bool, 3>> marks;
+    window->SetToolbarDialog(&dialog, [&](bool a, bool b, bool c) { marks.push_back({a, b, c}); });
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+
+    window->ToolBar4()->hide();
+    window->hide();  // a toolbar's own flag counts, not whether Form1 is on screen
+    window.Action("C2")->trigger();
+    QCOMPARE(marks.size(), 1u);
+    QCOMPARE(marks.back(), (std::array<bool, 3>{true, false, true}));
+    QVERIFY(dialog.isVisible());
+    dialog.hide();
+
+    window->show();
+    for (QToolBar* toolbar : {window->ToolBar1(), window->ToolBar3(), window->ToolBar4()}) {
+        toolbar->hide();
+    }
+    QApplication::processEvents();
+    QWidget* band = window->ControlBar1();
+    QCOMPARE(band->height(), 32);
+    QTest::mouseDClick(band, Qt::LeftButton, {}, QPoint(200, 10));
+    QCOMPARE(marks.size(), 2u);
+    QCOMPARE(marks.back(), (std::array<bool, 3>{false, false, false}));
+    QVERIFY(dialog.isVisible());
+}
+
+void WindowTest::resetDocksFloatingToolbar() {
+    Window window;
+    window->show();
+    QToolBar* toolbar = window->ToolBar4();
+    toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);  // as when dragged out
+    toolbar->show();
+    window->ToolBar1()->hide();
+    window->ResetToolbars();
+    QApplication::processEvents();
+    for (QToolBar* each : {window->ToolBar3(), window->ToolBar4(), window->ToolBar1()}) {
+        QVERIFY(!each->isWindow());
+        QVERIFY(!each->isHidden());
+        QCOMPARE(window->ControlBar1()->toolBarArea(each), Qt::TopToolBarArea);
+        QCOMPARE(each->y(), window->ToolBar3()->y());
+    }
+    QVERIFY(window->ToolBar3()->x() < window->ToolBar4()->x());
+    QVERIFY(window->ToolBar4()->x() < window->ToolBar1()->x());
+}
+
+void WindowTest::fonts() {
+    Window window;
+    const QFontInfo controls(window.Grid()->font());
+    QCOMPARE(controls.pixelSize(), 12);
+    QCOMPARE(controls.family(), QStringLiteral("IPAPGothic"));
+    const QFontInfo log(window.Log()->font());
+    QCOMPARE(log.pixelSize(), 13);
+    QCOMPARE(log.family(), QStringLiteral("IPAGothic"));
+    const QFontMetrics metrics(window.Log()->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("i")),
+             metrics.horizontalAdvance(QStringLiteral("W")));
+}
+
+void WindowTest::focusOrder() {
+    Window window;
+    const QStringList expected = {"se_rows", "se_cols", "sgmatrix", "memoutput"};
+    QWidget* widget = window.Rows();
+    for (int i = 1; i < expected.size(); ++i) {
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy() != nullptr ||
+                 !expected.contains(widget->objectName()));
+        QCOMPARE(widget->objectName(), expected.at(i));
+    }
+}
+
+void WindowTest::accessibleNames() {
+    Window window;
+    window->show();
+    QCOMPARE(AccessibleName(window.Rows()), QStringLiteral("行数"));
+    QCOMPARE(AccessibleName(window.Cols()), QStringLiteral("列数"));
+    QCOMPARE(AccessibleName(window.Grid()), QStringLiteral("行列"));
+    QCOMPARE(AccessibleName(window.Log()), QStringLiteral("途中の計算"));
+    QVERIFY(!AccessibleName(window.StatusPanel(0)).isEmpty());
+    QVERIFY(!AccessibleName(window.StatusPanel(1)).isEmpty());
+    for (QToolButton* button : window->ControlBar1()->findChildren<QToolButton*>()) {
+        if (!button->objectName().startsWith(QStringLiteral("ToolButton"))) {
+            continue;  // the toolbars' own extension buttons
+        }
+        QCOMPARE(AccessibleName(button), button->toolTip());
+    }
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window.Grid());
+    QAccessibleTableInterface* table = grid->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->cellAt(1, 2)->text(QAccessible::Name), QStringLiteral("0"));
+}
+
+void WindowTest::helpPage() {
+    Window window;
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    QTest::keyClick(window.form.get(), Qt::Key_F1);
+    auto* help = window->findChild<QTextBrowser*>("HelpViewer");
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(help->source(), QUrl(QStringLiteral("qrc:/help/kvgui.html")));
+    const QString page = help->toPlainText();
+    for (const MenuRow& row : kMenuRows) {
+        QVERIFY2(page.contains(StripAccessKey(QString::fromUtf8(row.caption))), row.caption);
+    }
+    for (const char* topic : {"1/2+3i/4", "kvm", "r0c0", "Alt+Backspace", "F1"}) {
+        QVERIFY2(page.contains(QString::fromUtf8(topic)), topic);
+    }
+    // Every link inside the page leads to an anchor of the page.
+    const QString html = help->toHtml();
+    QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    int links = 0;
+    for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
+        ++links;
+        QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(match.captured(1))),
+                 qPrintable(match.captured(1)));
+    }
+    QVERIFY(links >= 5);
+}
+
+void WindowTest::versionWindowAndActivation() {
+    Window window;
+    QWidget version;
+    QWidget dialog;
+    window->SetVersionWindow(&version);
+    window->SetToolbarDialog(&dialog, {});
+    window->show();
+    window.Action("About1")->trigger();
+    QVERIFY(version.isVisible());
+    dialog.show();
+    window->FormActivate();
+    QVERIFY(!version.isVisible());
+    QVERIFY(!dialog.isVisible());
+}
+
+void WindowTest::closeEndsEventLoop() {
+    Window window;
+    window->show();
+    QTimer::singleShot(0, window.form.get(), [&] { window->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });  // a hang fails, not blocks
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!window->isVisible());
+}
+
+void WindowTest::exitEndsEventLoop() {
+    Window window;
+    window->show();
+    QTimer::singleShot(0, window.form.get(), [&] { window.Action("Exit1")->trigger(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void WindowTest::centredAtFirstShowing() {
+    Window window;
+    window->show();
+    const QPoint centre = window->screen()->availableGeometry().center();
+    QVERIFY((window->frameGeometry().center() - centre).manhattanLength() <= 2);
+    window->move(10, 10);
+    window->hide();
+    window->show();
+    QCOMPARE(window->pos(), QPoint(10, 10));
+}
+
+}  // namespace korvane::test
+
+QTEST_MAIN(korvane::test::WindowTest)
+#include "WindowTest.moc"
