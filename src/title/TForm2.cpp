@@ -14,14 +14,6 @@ namespace {
 // Keeps a label's text off the window's right edge by this much.
 constexpr int kRightMargin = 4;
 
-QFont WindowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    return font;
-}
-
 }  // namespace
 
 TForm2::TForm2(QWidget* parent)
@@ -31,7 +23,6 @@ TForm2::TForm2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Korvane"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/window.svg")));
-    setFont(WindowFont());
     setFixedSize(kClientSize);
 
     Image1_->setObjectName(QStringLiteral("Image1"));
@@ -41,7 +32,7 @@ TForm2::TForm2(QWidget* parent)
     AddLabel("Label2", QStringLiteral("March 15th, 2004"), {144, 112});
     AddLabel("Label3", QStringLiteral("© 2026 Korvane developers"), {136, 128});
 
-    CentreOnScreen(this);
+    CentreOnScreen();
 
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kTitleMilliseconds);
@@ -80,13 +71,8 @@ void TForm2::GiveWayToMainWindow() {
     Timer1_->stop();
     hide();
     if (mainWindow_ == nullptr) return;
-    const bool firstShowing = !mainWindowShown_;
-    mainWindowShown_ = true;
-    // Centred once before showing, to appear near the middle, and once after,
-    // when the size of the window frame is known.
-    if (firstShowing) CentreOnScreen(mainWindow_);
+    // The main window centres itself at its first showing.
     mainWindow_->show();
-    if (firstShowing) CentreOnScreen(mainWindow_);
     mainWindow_->raise();
     mainWindow_->activateWindow();
 }
@@ -106,12 +92,12 @@ void TForm2::mouseReleaseEvent(QMouseEvent* event) {
     if (click) FormClick();
 }
 
-void TForm2::CentreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
+void TForm2::CentreOnScreen() {
+    const QScreen* screen = this->screen();
     if (screen == nullptr) return;
-    QRect frame = window->frameGeometry();
+    QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    move(frame.topLeft());
 }
 
 }  // namespace korvane

@@ -39,12 +39,11 @@ class TForm2 : public QWidget {
   private:
     QLabel* AddLabel(const char* name, const QString& text, QPoint place);
     void GiveWayToMainWindow();
-    void CentreOnScreen(QWidget* window);
+    void CentreOnScreen();
 
     SvgPicture* Image1_;
     QTimer* Timer1_;
     QWidget* mainWindow_ = nullptr;
-    bool mainWindowShown_ = false;
     bool pressed_ = false;
 };
 

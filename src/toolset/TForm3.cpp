@@ -16,14 +16,6 @@ namespace {
 const std::array<QString, TForm3::kToolbarCount> kItemTexts = {
     QStringLiteral("システム"), QStringLiteral("入力補助"), QStringLiteral("演算")};
 
-QFont WindowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("Noto Sans CJK JP")});
-    font.setPixelSize(12);
-    return font;
-}
-
 bool IsEnterKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
@@ -41,7 +33,6 @@ TForm3::TForm3(QMainWindow* mainWindow, Toolbars toolbars)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ツールバーの設定"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/window.svg")));
-    setFont(WindowFont());
     setFixedSize(kClientSize);
 
     auto* reset = AddButton("binitialize", QStringLiteral("初期化"), {8, 8, 73, 25});
@@ -85,10 +76,14 @@ void TForm3::FillCheckList() {
 }
 
 void TForm3::SyncToolbarChecks() {
+    SetChecks(!toolbars_[0]->isHidden(), !toolbars_[1]->isHidden(), !toolbars_[2]->isHidden());
+}
+
+void TForm3::SetChecks(bool system, bool inputAids, bool computation) {
     const QSignalBlocker quiet(CheckListBox1_);
+    const std::array<bool, kToolbarCount> checks = {system, inputAids, computation};
     for (int i = 0; i < kToolbarCount; ++i) {
-        const bool visible = !toolbars_[i]->isHidden();
-        CheckListBox1_->item(i)->setCheckState(visible ? Qt::Checked : Qt::Unchecked);
+        CheckListBox1_->item(i)->setCheckState(checks[i] ? Qt::Checked : Qt::Unchecked);
     }
 }
 

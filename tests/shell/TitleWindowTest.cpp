@@ -46,7 +46,6 @@ class TitleWindowTest : public QObject {
     void tickGivesWayToTheMainWindowOnce();
     void clickGivesWayToTheMainWindow_data();
     void clickGivesWayToTheMainWindow();
-    void mainWindowIsCentredOnlyAtItsFirstShowing();
     void versionWindowStaysUntilClicked();
     void tickWithoutMainWindowOnlyHides();
 };
@@ -134,19 +133,6 @@ void TitleWindowTest::clickGivesWayToTheMainWindow() {
     QVERIFY(run.title.isHidden());
     QVERIFY(run.main.isVisible());
     QVERIFY(!TimerOf(run.title)->isActive());
-}
-
-void TitleWindowTest::mainWindowIsCentredOnlyAtItsFirstShowing() {
-    StartUp run;
-    QTest::mouseClick(&run.title, Qt::LeftButton);
-    QCOMPARE(run.main.frameGeometry().center(), ScreenCentre(run.main));
-
-    // Moved by the user, it stays there when the version window gives way.
-    run.main.move(12, 34);
-    const QPoint moved = run.main.pos();
-    run.title.ShowAsVersionWindow();
-    QTest::mouseClick(&run.title, Qt::LeftButton);
-    QCOMPARE(run.main.pos(), moved);
 }
 
 void TitleWindowTest::versionWindowStaysUntilClicked() {
