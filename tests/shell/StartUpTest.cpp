@@ -75,7 +75,9 @@ class StartUpTest : public QObject {
 void StartUpTest::onlyTheTitleWindowShowsAtStartUp() {
     ProgramWindows windows;
     QVERIFY(WindowsOnScreen().isEmpty());
+    // The title's time runs from the title window's creation on.
     QVERIFY(TitleTimer(windows)->isActive());
+    QCOMPARE(TitleTimer(windows)->interval(), 2000);
     windows.Start();
     QCOMPARE(WindowsOnScreen(), QList<QWidget*>{&windows.Form2});
     QCOMPARE(windows.Form3.parentWidget()->window(), &windows.Form1);

@@ -42,7 +42,6 @@ class TitleWindowTest : public QObject {
   private slots:
     void isABorderlessFixedWindowCentredOnTheScreen();
     void showsItsLabelsWhollyOverThePicture();
-    void timerRunsFromCreation();
     void tickGivesWayToTheMainWindowOnce();
     void clickGivesWayToTheMainWindow_data();
     void clickGivesWayToTheMainWindow();
@@ -88,15 +87,6 @@ void TitleWindowTest::showsItsLabelsWhollyOverThePicture() {
         QVERIFY(label->testAttribute(Qt::WA_TransparentForMouseEvents));
     }
     QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Label1"))->pos(), QPoint(184, 96));
-}
-
-void TitleWindowTest::timerRunsFromCreation() {
-    TForm2 form;
-    QTimer* timer = TimerOf(form);
-    QVERIFY(timer != nullptr);
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), TForm2::kTitleMilliseconds);
-    QCOMPARE(TForm2::kTitleMilliseconds, 2000);
 }
 
 void TitleWindowTest::tickGivesWayToTheMainWindowOnce() {
