@@ -51,13 +51,6 @@ QLabel* TForm2::AddLabel(const char* name, const QString& text, QPoint place) {
     return label;
 }
 
-void TForm2::ShowAsVersionWindow() {
-    Timer1_->stop();
-    show();
-    raise();
-    activateWindow();
-}
-
 void TForm2::Timer1Timer() {
     GiveWayToMainWindow();
 }

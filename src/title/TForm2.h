@@ -25,9 +25,6 @@ class TForm2 : public QWidget {
     // The window to bring up when the title window gives way.
     void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
-    // Shows the window again, unchanged, with its timer stopped for good.
-    void ShowAsVersionWindow();
-
   public slots:
     void Timer1Timer();
     void FormClick();

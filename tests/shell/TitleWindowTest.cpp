@@ -98,7 +98,7 @@ void TitleWindowTest::tickGivesWayToTheMainWindowOnce() {
 
     // With a tiny interval, a timer still counting would tick within the wait.
     TimerOf(run.title)->setInterval(1);
-    run.title.ShowAsVersionWindow();
+    run.title.show();  // as the version window
     QTest::qWait(30);
     QVERIFY(run.title.isVisible());
     QVERIFY(!TimerOf(run.title)->isActive());
@@ -130,7 +130,7 @@ void TitleWindowTest::versionWindowStaysUntilClicked() {
     Tick(run.title);
     run.main.hide();  // the version window brings the main window back too
 
-    run.title.ShowAsVersionWindow();
+    run.title.show();  // as the version window
     QVERIFY(run.title.isVisible());
     QCOMPARE(run.title.geometry().center(), ScreenCentre(run.title));
     QTest::qWait(20);
