@@ -26,6 +26,14 @@ ComplexFraction CpxMul(const ComplexFraction& a, const ComplexFraction& b) {
             FracAdd(FracMul(a.re, b.im), FracMul(a.im, b.re))};
 }
 
+void CpxSubMul(ComplexFraction& target, const ComplexFraction& a, const ComplexFraction& b) {
+    // (t.re − a.re·b.re + a.im·b.im) + (t.im − a.re·b.im − a.im·b.re)·i
+    FracSubMul(target.re, a.re, b.re);
+    FracAddMul(target.re, a.im, b.im);
+    FracSubMul(target.im, a.re, b.im);
+    FracSubMul(target.im, a.im, b.re);
+}
+
 ComplexFraction CpxInv(const ComplexFraction& z) {
     // 1/(a + bi) = a/(a² + b²) − b/(a² + b²)·i
     const Fraction r = FracInv(FracAdd(FracMul(z.re, z.re), FracMul(z.im, z.im)));

@@ -26,6 +26,9 @@ ComplexFraction CpxSub(const ComplexFraction& a, const ComplexFraction& b);
 ComplexFraction CpxMul(const ComplexFraction& a, const ComplexFraction& b);
 // Throws DivisionByZero for zero.
 ComplexFraction CpxInv(const ComplexFraction& z);
+// target := target − a·b in place (the update an elimination makes to every
+// entry of a row); target must be neither a nor b.
+void CpxSubMul(ComplexFraction& target, const ComplexFraction& a, const ComplexFraction& b);
 
 // Canonical text: 0, -3, 1/2, i, -2i, i/2, -3i/4, 1/2+3i/4, 2-i/2.
 std::string CpxText(const ComplexFraction& z);

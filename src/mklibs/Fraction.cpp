@@ -1,6 +1,11 @@
 #include "mklibs/Fraction.h"
 
+#include <flint/fmpq.h>
+
+#include <cassert>
+
 #include "mklibs/Errors.h"
+#include "mklibs/RawInteger.h"
 
 namespace korvane {
 
@@ -40,6 +45,20 @@ Fraction FracMul(const Fraction& a, const Fraction& b) {
 Fraction FracInv(const Fraction& a) {
     if (a.num.IsZero()) throw DivisionByZero();
     return FracReduce({a.den, a.num});
+}
+
+void FracAddMul(Fraction& x, const Fraction& a, const Fraction& b) {
+    assert(&x != &a && &x != &b);
+    if (a.num.IsZero() || b.num.IsZero()) return;
+    _fmpq_addmul(RawInteger::Of(x.num), RawInteger::Of(x.den), RawInteger::Of(a.num),
+                 RawInteger::Of(a.den), RawInteger::Of(b.num), RawInteger::Of(b.den));
+}
+
+void FracSubMul(Fraction& x, const Fraction& a, const Fraction& b) {
+    assert(&x != &a && &x != &b);
+    if (a.num.IsZero() || b.num.IsZero()) return;
+    _fmpq_submul(RawInteger::Of(x.num), RawInteger::Of(x.den), RawInteger::Of(a.num),
+                 RawInteger::Of(a.den), RawInteger::Of(b.num), RawInteger::Of(b.den));
 }
 
 std::int32_t IntMin(std::int32_t a, std::int32_t b) {

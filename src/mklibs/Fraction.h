@@ -25,6 +25,11 @@ Fraction FracSub(const Fraction& a, const Fraction& b);
 Fraction FracMul(const Fraction& a, const Fraction& b);
 // Throws DivisionByZero for zero.
 Fraction FracInv(const Fraction& a);
+// x := x + a·b and x := x − a·b in place, for reduced operands; x must not be
+// a or b. Cheaper than a product and a sum: fewer and smaller gcds, and x
+// keeps its storage.
+void FracAddMul(Fraction& x, const Fraction& a, const Fraction& b);
+void FracSubMul(Fraction& x, const Fraction& a, const Fraction& b);
 
 // Reads a plain fraction text such as -3/4; never fails (unreadable bytes are
 // dropped, the empty text and a bare sign mean 1 or -1).

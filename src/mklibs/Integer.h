@@ -58,6 +58,7 @@ class Integer {
   private:
     // An fmpz word holds its value inline unless its top two bits are 01.
     static bool IsInline(long word) { return (word >> 62) != 1; }
+    friend struct RawInteger;  // FLINT kernels inside this library
     void CopyLarge(const Integer& other);
     void ClearLarge();
     long* raw() { return &word_; }

@@ -114,6 +114,11 @@ TEST(Exactness, FortyDigitIdentities) {
         EXPECT_EQ(CpxSub(CpxSub(a, CpxNeg(b)), b), a);  // (a + b) − b = a
         EXPECT_EQ(CpxMul(a, b), CpxMul(b, a));
         EXPECT_EQ(CpxInv(CpxInv(b)), b);
+        ComplexFraction t = a;
+        CpxSubMul(t, b, CpxInv(b));  // a − b·(1/b) in place
+        EXPECT_EQ(t, CpxSub(a, CpxMul(b, CpxInv(b))));
+        CpxSubMul(t, b, a);
+        EXPECT_EQ(t, CpxSub(CpxSub(a, CpxMul(b, CpxInv(b))), CpxMul(b, a)));
     }
 }
 

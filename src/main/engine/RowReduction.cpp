@@ -3,7 +3,6 @@
 #include <string>
 
 #include "main/engine/MatrixPrinting.h"
-#include "main/engine/RowArithmetic.h"
 
 namespace korvane {
 
@@ -67,7 +66,7 @@ void RowReduction::SubtractRowMultiple(std::int32_t target, std::int32_t source,
     for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
         // A zero in the source row leaves the target entry as it is.
         if (!CpxIsZero(matrix_.At(c, source)))
-            SubtractProduct(matrix_.Edit(c, target), matrix_.At(c, source), factor);
+            CpxSubMul(matrix_.Edit(c, target), matrix_.At(c, source), factor);
     }
     log_.AppendStepLog(RowNumber(target) + "行目から" + RowNumber(source) + "行目の" +
                        CpxText(factor) + "倍を引きます。");
