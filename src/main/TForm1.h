@@ -41,8 +41,6 @@ class StepSpinBox;
 //   ToolBar3(), ToolBar4(), ToolBar1() the toolbars; a toolbar's own flag is
 //                                      !isHidden(), also while Form1 is hidden.
 //   ControlBar1()                      the band (a QMainWindow tool bar area).
-//   ResetToolbars()                    shows all three and docks them in the
-//                                      band's first row in start-up order.
 //   ShowAndRaise()                     shows Form1 (centred at its first
 //                                      showing) and brings it to the front.
 // Neither window is owned by Form1; both must outlive it or be unset first.
@@ -66,7 +64,6 @@ class TForm1 : public QMainWindow {
     QToolBar* ToolBar3() const { return toolBar3_; }
     QToolBar* ToolBar4() const { return toolBar4_; }
     QMainWindow* ControlBar1() const;
-    void ResetToolbars();
     void ShowAndRaise();
 
     const CellGrid& Grid() const { return grid_; }

@@ -254,15 +254,4 @@ void TForm1::BuildToolbars() {
     toolBar1_ = build("ToolBar1", "演算", kComputeButtons);
 }
 
-void TForm1::ResetToolbars() {
-    for (QToolBar* toolbar : {toolBar3_, toolBar4_, toolBar1_}) {
-        controlBar1_->removeToolBarBreak(toolbar);
-        controlBar1_->removeToolBar(toolbar);
-    }
-    for (QToolBar* toolbar : {toolBar3_, toolBar4_, toolBar1_}) {
-        controlBar1_->addToolBar(Qt::TopToolBarArea, toolbar);
-        toolbar->show();
-    }
-}
-
 }  // namespace korvane

@@ -90,7 +90,6 @@ class WindowTest : public QObject {
     void splitterKeepsBothSides();
     void countBoxesStepOnly();
     void bandStaysAndOpensDialog();
-    void resetDocksFloatingToolbar();
     void fonts();
     void focusOrder();
     void accessibleNames();
@@ -373,25 +372,6 @@ void WindowTest::bandStaysAndOpensDialog() {
     QCOMPARE(marks.size(), 2u);
     QCOMPARE(marks.back(), (std::array<bool, 3>{false, false, false}));
     QVERIFY(dialog.isVisible());
-}
-
-void WindowTest::resetDocksFloatingToolbar() {
-    Window window;
-    window->show();
-    QToolBar* toolbar = window->ToolBar4();
-    toolbar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);  // as when dragged out
-    toolbar->show();
-    window->ToolBar1()->hide();
-    window->ResetToolbars();
-    QApplication::processEvents();
-    for (QToolBar* each : {window->ToolBar3(), window->ToolBar4(), window->ToolBar1()}) {
-        QVERIFY(!each->isWindow());
-        QVERIFY(!each->isHidden());
-        QCOMPARE(window->ControlBar1()->toolBarArea(each), Qt::TopToolBarArea);
-        QCOMPARE(each->y(), window->ToolBar3()->y());
-    }
-    QVERIFY(window->ToolBar3()->x() < window->ToolBar4()->x());
-    QVERIFY(window->ToolBar4()->x() < window->ToolBar1()->x());
 }
 
 void WindowTest::fonts() {
