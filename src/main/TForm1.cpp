@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolBar>
 #include <exception>
 
 #include "main/CellGridModel.h"
+#include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
 #include "main/QtDialogs.h"
@@ -92,11 +92,7 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     }
     shownBefore_ = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 bool TForm1::event(QEvent* event) {

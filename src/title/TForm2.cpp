@@ -1,8 +1,9 @@
 #include "title/TForm2.h"
 
+#include "main/CentreOnScreen.h"
+
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include "title/SvgPicture.h"
@@ -32,7 +33,7 @@ TForm2::TForm2(QWidget* parent)
     AddLabel("Label2", QStringLiteral("March 15th, 2004"), {144, 112});
     AddLabel("Label3", QStringLiteral("© 2026 Korvane developers"), {136, 128});
 
-    CentreOnScreen();
+    CentreOnScreen(*this);
 
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kTitleMilliseconds);
@@ -83,14 +84,6 @@ void TForm2::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) FormClick();
-}
-
-void TForm2::CentreOnScreen() {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 }  // namespace korvane

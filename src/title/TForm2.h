@@ -36,7 +36,6 @@ class TForm2 : public QWidget {
   private:
     QLabel* AddLabel(const char* name, const QString& text, QPoint place);
     void GiveWayToMainWindow();
-    void CentreOnScreen();
 
     SvgPicture* Image1_;
     QTimer* Timer1_;

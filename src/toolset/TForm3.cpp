@@ -1,10 +1,11 @@
 #include "toolset/TForm3.h"
 
+#include "main/CentreOnScreen.h"
+
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolBar>
@@ -117,15 +118,7 @@ void TForm3::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shownBefore_) return;
     shownBefore_ = true;
-    CentreOnScreen();
-}
-
-void TForm3::CentreOnScreen() {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    CentreOnScreen(*this);
 }
 
 }  // namespace korvane

@@ -42,7 +42,6 @@ class TForm3 : public QWidget {
   private:
     QPushButton* AddButton(const char* name, const QString& text, QRect place);
     void FillCheckList();
-    void CentreOnScreen();
 
     QMainWindow* mainWindow_;
     Toolbars toolbars_;

@@ -6,26 +6,11 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include "PictureNames.h"
+
 namespace {
 
-// The menu and toolbar pictures, in the order of the main window's picture list.
-const QStringList kToolbarPictures = {"identity",
-                                      "zero",
-                                      "copy-upper-to-lower",
-                                      "copy-lower-to-upper",
-                                      "upper-triangular",
-                                      "lower-triangular",
-                                      "transpose",
-                                      "inverse",
-                                      "echelon",
-                                      "save",
-                                      "open",
-                                      "undo",
-                                      "redo",
-                                      "multiply",
-                                      "image",
-                                      "kernel",
-                                      "determinant"};
+using korvane::test::kToolbarPictures;
 
 QImage Render(const QString& resource, QSize size) {
     QSvgRenderer renderer(resource);

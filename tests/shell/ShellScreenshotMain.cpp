@@ -12,8 +12,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+
 #include <cstdio>
 
+#include "PictureNames.h"
 #include "StartUp.h"
 #include "ToolbarDrag.h"
 #include "main/WindowFonts.h"
@@ -57,24 +59,7 @@ class Shots {
 // The menu and toolbar pictures in the picture list's order, each drawn at
 // `size` pixels and magnified `zoom` times without smoothing.
 QImage PictureSheet(int size, int zoom) {
-    const QStringList names = {"identity",
-                               "zero",
-                               "copy-upper-to-lower",
-                               "copy-lower-to-upper",
-                               "upper-triangular",
-                               "lower-triangular",
-                               "transpose",
-                               "inverse",
-                               "echelon",
-                               "save",
-                               "open",
-                               "undo",
-                               "redo",
-                               "multiply",
-                               "image",
-                               "kernel",
-                               "determinant",
-                               "window"};
+    const QStringList names = korvane::test::kToolbarPictures + QStringList{"window"};
     const int cell = size * zoom + 8;
     QImage sheet(cell * names.size() + 8, cell + 8, QImage::Format_RGB32);
     sheet.fill(QColor(0xf0, 0xf0, 0xf0));

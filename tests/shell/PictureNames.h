@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+namespace korvane::test {
+
+// The menu and toolbar pictures (":/icons/NAME.svg"), in the order of the
+// main window's picture list.
+inline const QStringList kToolbarPictures = {"identity",
+                                             "zero",
+                                             "copy-upper-to-lower",
+                                             "copy-lower-to-upper",
+                                             "upper-triangular",
+                                             "lower-triangular",
+                                             "transpose",
+                                             "inverse",
+                                             "echelon",
+                                             "save",
+                                             "open",
+                                             "undo",
+                                             "redo",
+                                             "multiply",
+                                             "image",
+                                             "kernel",
+                                             "determinant"};
+
+}  // namespace korvane::test
