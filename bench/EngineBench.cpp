@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "main/engine/Engine.h"
+#include "core/engine/Engine.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/MatrixInput.h"
-#include "main/editing/MatrixFile.h"
+#include "core/editing/MatrixFile.h"
 
 #ifndef KORVANE_VERSION
 #error "KORVANE_VERSION must be defined by the build"

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "cli/CliArguments.h"
-#include "main/CellGrid.h"
-#include "main/StepLog.h"
-#include "main/engine/Engine.h"
+#include "core/CellGrid.h"
+#include "core/StepLog.h"
+#include "core/engine/Engine.h"
 
 namespace korvane {
 

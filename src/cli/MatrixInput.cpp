@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/CliArguments.h"
-#include "main/editing/MatrixFile.h"
+#include "core/editing/MatrixFile.h"
 
 namespace korvane {
 

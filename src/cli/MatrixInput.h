@@ -3,7 +3,7 @@
 #include <istream>
 #include <string>
 
-#include "main/CellGrid.h"
+#include "core/CellGrid.h"
 
 namespace korvane {
 

@@ -1,4 +1,4 @@
-#include "main/CellGridModel.h"
+#include "core/CellGridModel.h"
 
 namespace korvane {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "main/CellGrid.h"
+#include "core/CellGrid.h"
 
 namespace korvane {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "main/StepLog.h"
+#include "core/StepLog.h"
 
 class QPlainTextEdit;
 

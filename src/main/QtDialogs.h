@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "main/editing/Dialogs.h"
+#include "core/editing/Dialogs.h"
 
 class QWidget;
 

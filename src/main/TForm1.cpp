@@ -11,16 +11,16 @@
 #include <QToolBar>
 #include <exception>
 
-#include "main/CellGridModel.h"
+#include "core/CellGridModel.h"
+#include "core/editing/History.h"
+#include "core/editing/InputAids.h"
+#include "core/editing/MatrixFile.h"
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
 #include "main/QtDialogs.h"
 #include "main/StepSpinBox.h"
 #include "main/WindowFonts.h"
-#include "main/editing/History.h"
-#include "main/editing/InputAids.h"
-#include "main/editing/MatrixFile.h"
 
 namespace korvane {
 

@@ -4,10 +4,10 @@
 #include <functional>
 #include <memory>
 
-#include "main/CellGrid.h"
+#include "core/CellGrid.h"
+#include "core/editing/Dialogs.h"
+#include "core/engine/Engine.h"
 #include "main/PaneStepLog.h"
-#include "main/editing/Dialogs.h"
-#include "main/engine/Engine.h"
 
 class QLabel;
 class QPlainTextEdit;

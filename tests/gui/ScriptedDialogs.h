@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "main/editing/Dialogs.h"
+#include "core/editing/Dialogs.h"
 
 namespace korvane::test {
 

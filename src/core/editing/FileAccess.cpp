@@ -1,0 +1,175 @@
+#include "core/editing/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <random>
+#include <utility>
+
+#include "mklibs/Errors.h"
+
+namespace korvane {
+
+namespace {
+
+// A file descriptor that closes itself.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int Get() const { return fd_; }
+    bool Ok() const { return fd_ >= 0; }
+    // Closes now and reports whether the close succeeded (it may report a
+    // failed delayed write).
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return close(fd) == 0;
+    }
+
+  private:
+    int fd_;
+};
+
+bool ReadAll(int fd, std::string& out, std::size_t maxBytes) {
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (out.size() < maxBytes) {
+        const std::size_t want = std::min(kChunk, maxBytes - out.size());
+        const std::size_t had = out.size();
+        out.resize(had + want);
+        const ssize_t got = read(fd, out.data() + had, want);
+        if (got < 0 && errno == EINTR) {
+            out.resize(had);
+            continue;
+        }
+        if (got < 0) return false;
+        out.resize(had + static_cast<std::size_t>(got));
+        if (got == 0) break;
+    }
+    return true;
+}
+
+bool WriteAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = write(fd, content.data(), content.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+[[noreturn]] void ThrowCannotWrite(const std::string& path) {
+    throw Error(path + " に書き込めません");
+}
+
+// The path a write should replace: a symbolic link is followed to its file.
+std::string WriteTarget(const std::string& path) {
+    struct stat link {};
+    if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return path;  // a dangling link is replaced itself
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates a new, empty file beside target; its mode follows the umask like
+// any file the program creates. Returns its path and descriptor.
+std::pair<std::string, int> CreateTempBeside(const std::string& target) {
+    const std::string prefix = FolderOf(target) + "/." + NameOf(target) + ".";
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = prefix + std::to_string(random() % 1000000000u) + ".tmp";
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) return {name, fd};
+        if (errno != EEXIST) break;
+    }
+    return {std::string(), -1};
+}
+
+// The replacement keeps the permissions of the file it replaces, and its
+// owner where the program may set it.
+bool TakeOverOwnership(int fd, const struct stat& existing) {
+    // Only a privileged process may give a file away; for the others the
+    // failure is expected and the file stays their own.
+    [[maybe_unused]] const bool ownerKept = fchown(fd, existing.st_uid, existing.st_gid) == 0;
+    return fchmod(fd, existing.st_mode & 07777) == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+    FileDescriptor dir(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Ok()) fsync(dir.Get());  // best effort: the rename itself is done
+}
+
+}  // namespace
+
+std::optional<FileHead> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    try {
+        // O_NONBLOCK keeps a pipe without a writer from blocking the open.
+        FileDescriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat info {};
+        if (!fd.Ok() || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+        FileHead head;
+        if (!ReadAll(fd.Get(), head.bytes, maxBytes)) return {};
+        if (head.bytes.size() == maxBytes) {
+            std::string more;
+            head.truncated = ReadAll(fd.Get(), more, 1) && !more.empty();
+        }
+        return head;
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+}
+
+bool PathExists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+void ReplaceFileAtomically(const std::string& path, std::string_view content) {
+    const std::string target = WriteTarget(path);
+    struct stat existing {};
+    const bool exists = stat(target.c_str(), &existing) == 0;
+    // A read-only file stays protected although the rename would replace it.
+    if (target.empty() ||
+        (exists && (!S_ISREG(existing.st_mode) || access(target.c_str(), W_OK) != 0)))
+        ThrowCannotWrite(path);
+
+    auto [tempPath, rawFd] = CreateTempBeside(target);
+    FileDescriptor temp(rawFd);
+    if (!temp.Ok()) ThrowCannotWrite(path);
+    bool written = WriteAll(temp.Get(), content);
+    if (written && exists) written = TakeOverOwnership(temp.Get(), existing);
+    written = written && fsync(temp.Get()) == 0;
+    written = temp.Close() && written;
+    if (!written || rename(tempPath.c_str(), target.c_str()) != 0) {
+        unlink(tempPath.c_str());
+        ThrowCannotWrite(path);
+    }
+    SyncFolder(FolderOf(target));
+}
+
+}  // namespace korvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/CellGrid.h"
+#include "core/editing/Dialogs.h"
+
+namespace korvane {
+
+// One stored grid state: the column count, the row count and all 100 texts.
+struct Tlamtx {
+    int cols = 0;
+    int rows = 0;
+    std::array<std::string, CellGrid::kMaxSize * CellGrid::kMaxSize> texts;  // column-major
+};
+
+// Undo and redo over up to 99 reachable grid states in 100 slots.
+class History {
+  public:
+    static constexpr int kSlots = 100;
+
+    // The start state (the window's FormCreate): fills all 100 cells of grid
+    // with "0", resets both counters and records the first state.
+    void FormCreate(CellGrid& grid);
+    // Stores grid as the newest state and discards what could be redone.
+    void RecordSnapshot(const CellGrid& grid);
+    // One step back / forward; at either end shows its message and changes nothing.
+    void Undo1Click(CellGrid& grid, Dialogs& dialogs);
+    void Repeat1Click(CellGrid& grid, Dialogs& dialogs);
+
+    int HistoryPos() const { return historyPos_; }
+    int RedoCount() const { return redoCount_; }
+    int UndoCount() const { return historyPos_ - 2; }
+    // Status-bar panel 1: "元に戻せる回数：N　やり直せる回数：M".
+    std::string CountsText() const;
+
+  private:
+    void RestoreSnapshot(int slot, CellGrid& grid) const;
+    void DropOldestSnapshot();
+    Tlamtx& Slot(int slot) { return slots_[static_cast<std::size_t>(slot - 1)]; }
+    const Tlamtx& Slot(int slot) const { return slots_[static_cast<std::size_t>(slot - 1)]; }
+
+    std::array<Tlamtx, kSlots> slots_;  // slot numbers 1..100
+    int historyPos_ = 1;
+    int redoCount_ = 0;
+};
+
+}  // namespace korvane

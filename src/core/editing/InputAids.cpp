@@ -1,0 +1,132 @@
+#include "core/editing/InputAids.h"
+
+#include <vector>
+
+#include "mklibs/mklibs.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr const char* kNotSquareIdentity = "正方行列でないので、単位行列にできません。";
+constexpr const char* kNotSquareSymmetric = "正方行列でないので、対称行列にできません。";
+constexpr const char* kNotSquareTriangular = "正方行列でないので、三角行列にできません。";
+
+// Spaces and tabs are skipped by CpxParse, so such a text is as empty as "".
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// A text read as a number, with a blank text standing for whenBlank.
+ComplexFraction ReadNumber(std::string_view text, const ComplexFraction& whenBlank) {
+    return IsBlank(text) ? whenBlank : CpxParse(text);
+}
+
+ComplexFraction Zero() {
+    return {{0, 1}, {0, 1}};
+}
+
+ComplexFraction One() {
+    return {{1, 1}, {0, 1}};
+}
+
+bool RefuseUnlessSquare(const CellGrid& grid, StepLog& log, const char* refusal) {
+    if (grid.IsSquare()) return false;
+    log.AppendStepLog(refusal);
+    return true;
+}
+
+bool InsideTable(int col, int row) {
+    return col >= 0 && col < CellGrid::kMaxSize && row >= 0 && row < CellGrid::kMaxSize;
+}
+
+}  // namespace
+
+bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs) {
+    if (!InsideTable(col, row)) return false;
+    const std::string typed =
+        dialogs.InputBox("成分の入力", "何を入力しますか？", grid.Cell(col, row));
+    // An emptied box stores "0" rather than the 1 CpxParse reads from "".
+    std::string canonical = CpxText(ReadNumber(typed, Zero()));
+    grid.SetCell(col, row, std::move(canonical));
+    return true;
+}
+
+bool N3Click(CellGrid& grid, StepLog& log) {
+    log.ClearStepLog();
+    if (RefuseUnlessSquare(grid, log, kNotSquareIdentity)) return false;
+    for (int col = 0; col < grid.Cols(); ++col)
+        for (int row = 0; row < grid.Rows(); ++row)
+            grid.SetCell(col, row, std::to_string(IntDelta(col, row)));
+    return true;
+}
+
+bool N4Click(CellGrid& grid, StepLog& log) {
+    log.ClearStepLog();
+    for (int col = 0; col < grid.Cols(); ++col)
+        for (int row = 0; row < grid.Rows(); ++row)
+            grid.SetCell(col, row, "0");
+    return true;
+}
+
+bool L1Click(CellGrid& grid, Dialogs& dialogs) {
+    // An emptied factor box means 1, like a cancelled one; an empty cell
+    // counts as 0, as the engine's loads read it.
+    const ComplexFraction factor =
+        ReadNumber(dialogs.InputBox("Korvane", "何倍しますか？", "1"), One());
+    // Every product is formed before any cell is written, so an error on
+    // the way leaves the grid as it was.
+    std::vector<std::string> products;
+    products.reserve(static_cast<std::size_t>(grid.Cols() * grid.Rows()));
+    for (int col = 0; col < grid.Cols(); ++col)
+        for (int row = 0; row < grid.Rows(); ++row)
+            products.push_back(CpxText(CpxMul(ReadNumber(grid.Cell(col, row), Zero()), factor)));
+    auto product = products.begin();
+    for (int col = 0; col < grid.Cols(); ++col)
+        for (int row = 0; row < grid.Rows(); ++row)
+            grid.SetCell(col, row, std::move(*product++));
+    return true;
+}
+
+bool N9Click(CellGrid& grid, StepLog& log) {
+    if (RefuseUnlessSquare(grid, log, kNotSquareTriangular)) return false;
+    for (int col = 0; col < grid.Cols(); ++col)
+        for (int row = col + 1; row < grid.Rows(); ++row)
+            grid.SetCell(col, row, "0");
+    return true;
+}
+
+bool N10Click(CellGrid& grid, StepLog& log) {
+    if (RefuseUnlessSquare(grid, log, kNotSquareTriangular)) return false;
+    for (int col = 0; col < grid.Cols(); ++col)
+        for (int row = 0; row < col; ++row)
+            grid.SetCell(col, row, "0");
+    return true;
+}
+
+bool N6Click(CellGrid& grid, StepLog& log) {
+    if (RefuseUnlessSquare(grid, log, kNotSquareSymmetric)) return false;
+    // Entry (row i, column j) above the diagonal goes to its mirror (row j, column i).
+    const int n = grid.Cols();
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            grid.SetCell(i, j, grid.Cell(j, i));
+    return true;
+}
+
+bool N7Click(CellGrid& grid, StepLog& log) {
+    if (RefuseUnlessSquare(grid, log, kNotSquareSymmetric)) return false;
+    // Entry (row i, column j) below the diagonal goes to its mirror (row j, column i).
+    const int n = grid.Cols();
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < i; ++j)
+            grid.SetCell(i, j, grid.Cell(j, i));
+    return true;
+}
+
+std::string MouseReadout(int col, int row) {
+    if (col < 0 || row < 0) return {};
+    return std::to_string(row + 1) + "," + std::to_string(col + 1);
+}
+
+}  // namespace korvane

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/StepLog.h"
+#include "core/engine/WorkMatrix.h"
+
+namespace korvane {
+
+// Appends text to line, then spaces until the appended field is length
+// characters long; a longer text is appended whole.
+void PadRight(std::string& line, std::string_view text, std::size_t length);
+
+// One log line per row: "  ( ", each entry left-aligned in a field one wider
+// than its column's widest text, then ")".
+void PrintWorkMatrix(const WorkMatrix& matrix, StepLog& log);
+
+}  // namespace korvane

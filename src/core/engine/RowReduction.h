@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/StepLog.h"
+#include "core/engine/WorkMatrix.h"
+
+namespace korvane {
+
+// What a reduction records for the determinant: the product of every factor a
+// row was scaled by, and the number of row exchanges.
+struct ReductionTally {
+    ComplexFraction detFactor = CpxOne();
+    std::int32_t swapCount = 0;
+};
+
+// Gauss–Jordan elimination on the WorkMatrix in exact arithmetic. Every row
+// operation logs one sentence (rows counted from 1) and the matrix after it.
+class RowReduction {
+  public:
+    RowReduction(WorkMatrix& matrix, StepLog& log, ReductionTally& tally)
+        : matrix_(matrix), log_(log), tally_(tally) {}
+
+    // Brings the matrix to reduced row echelon form from (col, row) on and
+    // ends with the closing sentence.
+    void RowReduce(std::int32_t col, std::int32_t row);
+
+    void SwapRows(std::int32_t a, std::int32_t b);
+    void ScaleRow(std::int32_t row, ComplexFraction factor);
+    // target := target − factor × source; factor is taken by value because
+    // callers pass an entry of the target row.
+    void SubtractRowMultiple(std::int32_t target, std::int32_t source, ComplexFraction factor);
+    // The first row from row downwards with a nonzero entry in col; 0 for none.
+    std::int32_t FindNonzeroBelow(std::int32_t col, std::int32_t row) const;
+
+  private:
+    void EliminateColumn(std::int32_t col, std::int32_t pivotRow);
+
+    WorkMatrix& matrix_;
+    StepLog& log_;
+    ReductionTally& tally_;
+};
+
+}  // namespace korvane

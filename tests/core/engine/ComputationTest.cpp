@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "TestMatrices.h"
+#include "core/engine/Engine.h"
+#include "core/engine/ResultTexts.h"
+
+namespace korvane {
+namespace {
+
+using test::GridOf;
+using test::Lines;
+
+enum class Op { kRref, kInverse, kTranspose, kKernel, kImage, kDet };
+
+// Runs one computation on a copy of the grid and returns the log, the grid
+// afterwards and whether it reported a change.
+struct Outcome {
+    Lines log;
+    CellGrid grid;
+    bool changed = false;
+};
+
+Outcome RunOp(Op op, const CellGrid& start) {
+    Engine engine;
+    MemoryStepLog log;
+    Outcome out{{}, start, false};
+    switch (op) {
+        case Op::kRref:
+            out.changed = engine.ReducedRowEchelonForm(out.grid, log);
+            break;
+        case Op::kInverse:
+            out.changed = engine.Inverse(out.grid, log);
+            break;
+        case Op::kTranspose:
+            out.changed = engine.Transpose(out.grid, log);
+            break;
+        case Op::kKernel:
+            engine.Kernel(out.grid, log);
+            break;
+        case Op::kImage:
+            engine.Image(out.grid, log);
+            break;
+        case Op::kDet:
+            engine.Determinant(out.grid, log);
+            break;
+    }
+    out.log = log.Lines();
+    return out;
+}
+
+Lines Tail(const Lines& lines, std::size_t n) {
+    return Lines(lines.end() - static_cast<std::ptrdiff_t>(n), lines.end());
+}
+
+// The closing lines of a computation on a small matrix.
+TEST(Computations, ResultLines) {
+    const struct {
+        Op op;
+        std::vector<Lines> rows;
+        Lines tail;
+    } cases[] = {
+        {Op::kInverse, {{"0"}}, {"よって、この行列は非可逆です。"}},
+        {Op::kDet, {{"0"}}, {"これは可逆行列でなかったため、行列式は0です。"}},
+        {Op::kKernel, {{"0"}}, {"よってこのベクトルの核は、", "1次元ベクトル空間全体", "です。"}},
+        {Op::kDet,
+         {{"5"}},
+         {"以上の操作の中で、行を0回入れ換え、合計1/5倍しました。", "よって、行列式は、5です。"}},
+        {Op::kDet,
+         {{"0", "1"}, {"1", "0"}},
+         {"以上の操作の中で、行を1回入れ換え、合計1倍しました。", "よって、行列式は、-1です。"}},
+        {Op::kDet,
+         {{"0", "2i"}, {"1+i", "3"}},
+         {"以上の操作の中で、行を1回入れ換え、合計-1/4-i/4倍しました。",
+          "よって、行列式は、2-2iです。"}},
+        {Op::kKernel,
+         {{"0", "0", "0"}, {"0", "0", "0"}},
+         {"よってこのベクトルの核は、", "3次元ベクトル空間全体", "です。"}},
+        {Op::kKernel, {{"2", "1"}, {"1", "1"}}, {"よってこのベクトルの核は、", "{0}", "です。"}},
+        {Op::kImage,
+         {{"2", "1"}, {"1", "1"}},
+         {"よってこのベクトルの像は、", "2次元ベクトル空間全体", "です。"}},
+        {Op::kImage,
+         {{"0", "0", "5"}},
+         {"よってこのベクトルの像は、", "1次元ベクトル空間全体", "です。"}},
+        // The image repeats the grid's own texts; the kernel is canonical.
+        {Op::kImage,
+         {{"2/4", "1"}, {"1", "3"}, {"", "0"}},
+         {"よってこのベクトルの像は、", "span{(2/4,1,0),(1,3,0)}", "です。"}},
+        {Op::kKernel,
+         {{"2/4", "1"}, {"1", "2"}},
+         {"よってこのベクトルの核は、", "span{(-2,1)}", "です。"}},
+    };
+    for (const auto& c : cases) {
+        const Outcome out = RunOp(c.op, GridOf(c.rows));
+        ASSERT_GE(out.log.size(), c.tail.size());
+        EXPECT_EQ(Tail(out.log, c.tail.size()), c.tail) << c.tail.back();
+    }
+}
+
+TEST(Computations, ZeroMatrixImageTakesTheShortcut) {
+    const Outcome out = RunOp(Op::kImage, GridOf({{"0", "0", "0"}, {"0", "0", "0"}}));
+    EXPECT_EQ(out.log, (Lines{"  ( 0 0 0 )", "  ( 0 0 0 )", "この行列は零行列です。",
+                              "よってこのベクトルの像は、", "{0}", "です。"}));
+}
+
+TEST(Computations, RrefHasNoIntroduction) {
+    const Outcome out = RunOp(Op::kRref, GridOf({{"1", "0"}, {"0", "1"}}));
+    EXPECT_EQ(out.log, (Lines{"  ( 1 0 )", "  ( 0 1 )", "これで、行階段基本形になりました。"}));
+    EXPECT_TRUE(out.changed);
+}
+
+TEST(Computations, RefusalsLeaveTheGridAlone) {
+    const CellGrid wide = GridOf({{"1", "2", "3"}, {"4", "5", "6"}});
+    const CellGrid singular = GridOf({{"1", "2"}, {"2", "4"}});
+
+    Outcome out = RunOp(Op::kInverse, wide);
+    EXPECT_EQ(out.log, (Lines{"正方行列でないので、逆行列はありません。"}));
+    EXPECT_FALSE(out.changed);
+    EXPECT_EQ(out.grid, wide);
+
+    out = RunOp(Op::kInverse, singular);
+    EXPECT_EQ(out.log.back(), "よって、この行列は非可逆です。");
+    EXPECT_FALSE(out.changed);
+    EXPECT_EQ(out.grid, singular);
+}
+
+TEST(Computations, NonSquareDeterminantAddsBelowThePreviousLog) {
+    Engine engine;
+    MemoryStepLog log;
+    CellGrid grid = GridOf({{"1", "2", "3"}});
+    engine.Transpose(grid, log);  // now 3 rows, 1 column
+    const std::size_t before = log.Lines().size();
+    engine.Determinant(grid, log);
+    ASSERT_EQ(log.Lines().size(), before + 1);
+    EXPECT_EQ(log.Lines().back(), "正方行列でないので、行列式はありません。");
+}
+
+TEST(Computations, TransposeTurnsTheShapeAndCanonicalisesTexts) {
+    const Outcome out = RunOp(Op::kTranspose, GridOf({{"2/4", "i2", "3"}, {"4", "5", "6/1"}}));
+    EXPECT_TRUE(out.changed);
+    EXPECT_EQ(out.log[2], "この行列を転置します。");
+    CellGrid expected = GridOf({{"1/2", "4"}, {"2i", "5"}, {"3", "6"}});
+    expected.SetCell(2, 0, "3");  // outside the new size: the old text stays
+    expected.SetCell(2, 1, "6/1");
+    EXPECT_EQ(out.grid, expected);
+}
+
+TEST(Computations, ExactBeyondSixtyFourBits) {
+    const Outcome out = RunOp(Op::kDet, GridOf({{"4294967296", "1"}, {"1", "4294967296"}}));
+    EXPECT_EQ(out.log.back(), "よって、行列式は、18446744073709551615です。");
+}
+
+// A log that fails part-way, as a full disk or a closed pane might.
+class FailingLog : public MemoryStepLog {
+  public:
+    explicit FailingLog(std::size_t failAt) : failAt_(failAt) {}
+    void AppendStepLog(std::string_view line) override {
+        if (Lines().size() == failAt_) throw Error("log failed");
+        MemoryStepLog::AppendStepLog(line);
+    }
+
+  private:
+    std::size_t failAt_;
+};
+
+TEST(Computations, FailureMidwayLeavesTheGridAsItWas) {
+    const CellGrid start = GridOf({{"2", "4", "1"}, {"1", "3", "0"}, {"5", "0", "1"}});
+    for (std::size_t failAt = 0; failAt < 30; ++failAt) {
+        for (Op op : {Op::kRref, Op::kInverse, Op::kTranspose}) {
+            Engine engine;
+            FailingLog log(failAt);
+            CellGrid grid = start;
+            bool threw = false;
+            try {
+                if (op == Op::kRref) engine.ReducedRowEchelonForm(grid, log);
+                if (op == Op::kInverse) engine.Inverse(grid, log);
+                if (op == Op::kTranspose) engine.Transpose(grid, log);
+            } catch (const Error&) {
+                threw = true;
+            }
+            if (threw) {
+                EXPECT_EQ(grid, start);
+                EXPECT_EQ(log.Lines().size(), failAt);
+            }
+        }
+    }
+}
+
+TEST(ResultTextsTest, ParitySign) {
+    EXPECT_EQ(ParitySign(0), (ComplexFraction{{1, 1}, {0, 1}}));
+    EXPECT_EQ(ParitySign(3), (ComplexFraction{{-1, 1}, {0, 1}}));
+    EXPECT_EQ(ParitySign(-1), (ComplexFraction{{-1, 1}, {0, 1}}));
+    EXPECT_EQ(ParitySign(10), (ComplexFraction{{1, 1}, {0, 1}}));
+}
+
+}  // namespace
+}  // namespace korvane
