@@ -1,4 +1,4 @@
-#include "core/CellGridModel.h"
+#include "main/CellGridModel.h"
 
 namespace korvane {
 

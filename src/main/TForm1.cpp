@@ -11,10 +11,10 @@
 #include <QToolBar>
 #include <exception>
 
-#include "core/CellGridModel.h"
 #include "core/editing/History.h"
 #include "core/editing/InputAids.h"
 #include "core/editing/MatrixFile.h"
+#include "main/CellGridModel.h"
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"

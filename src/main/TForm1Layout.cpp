@@ -9,8 +9,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "core/CellGridModel.h"
 #include "main/AnchoredPanel.h"
+#include "main/CellGridModel.h"
 #include "main/ControlBand.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"

@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "GuiTestKit.h"
-#include "core/CellGridModel.h"
+#include "main/CellGridModel.h"
 #include "main/PaneStepLog.h"
 #include "main/QtDialogs.h"
 

@@ -3,16 +3,9 @@
 #include <string>
 
 #include "core/engine/MatrixPrinting.h"
+#include "core/engine/RowOperationText.h"
 
 namespace korvane {
-
-namespace {
-
-std::string RowNumber(std::int32_t row) {
-    return std::to_string(row + 1);
-}
-
-}  // namespace
 
 void RowReduction::RowReduce(std::int32_t col, std::int32_t row) {
     // One turn per step at (col, row): exchange, scale, or eliminate and move
@@ -46,7 +39,7 @@ void RowReduction::EliminateColumn(std::int32_t col, std::int32_t pivotRow) {
 
 void RowReduction::SwapRows(std::int32_t a, std::int32_t b) {
     matrix_.SwapRows(a, b);
-    log_.AppendStepLog(RowNumber(a) + "行目と" + RowNumber(b) + "行目を入れ換えます。");
+    log_.AppendStepLog(SwapSentence(a, b));
     ++tally_.swapCount;
     PrintWorkMatrix(matrix_, log_);
 }
@@ -56,7 +49,7 @@ void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
         // Zero times anything is the zero already there.
         if (!CpxIsZero(matrix_.At(c, row))) matrix_.Set(c, row, CpxMul(matrix_.At(c, row), factor));
     }
-    log_.AppendStepLog(RowNumber(row) + "行目を" + CpxText(factor) + "倍します。");
+    log_.AppendStepLog(ScaleSentence(row, factor));
     tally_.detFactor = CpxMul(tally_.detFactor, factor);
     PrintWorkMatrix(matrix_, log_);
 }
@@ -68,8 +61,7 @@ void RowReduction::SubtractRowMultiple(std::int32_t target, std::int32_t source,
         if (!CpxIsZero(matrix_.At(c, source)))
             CpxSubMul(matrix_.Edit(c, target), matrix_.At(c, source), factor);
     }
-    log_.AppendStepLog(RowNumber(target) + "行目から" + RowNumber(source) + "行目の" +
-                       CpxText(factor) + "倍を引きます。");
+    log_.AppendStepLog(SubtractSentence(target, source, factor));
     PrintWorkMatrix(matrix_, log_);
 }
 

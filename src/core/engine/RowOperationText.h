@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "mklibs/mklibs.h"
+
+namespace korvane {
+
+// The sentences that name one elementary row operation in the step log.
+// Rows are given from 0 and written from 1; factors in their canonical text.
+
+// "1行目と2行目を入れ換えます。"
+std::string SwapSentence(std::int32_t a, std::int32_t b);
+// "2行目を1/2倍します。"
+std::string ScaleSentence(std::int32_t row, const ComplexFraction& factor);
+// "2行目から1行目の3倍を引きます。": target := target − factor × source.
+std::string SubtractSentence(std::int32_t target, std::int32_t source,
+                             const ComplexFraction& factor);
+// "2行目に1行目の3倍を足します。": target := target + factor × source.
+std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexFraction& factor);
+
+}  // namespace korvane
