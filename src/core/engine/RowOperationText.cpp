@@ -29,4 +29,11 @@ std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexF
            "倍を足します。";
 }
 
+std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
+                                const ComplexFraction& added) {
+    const std::string text = CpxText(added);
+    if (text.starts_with('-')) return SubtractSentence(target, source, CpxNeg(added));
+    return AddSentence(target, source, added);
+}
+
 }  // namespace korvane

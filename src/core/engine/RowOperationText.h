@@ -19,5 +19,10 @@ std::string SubtractSentence(std::int32_t target, std::int32_t source,
                              const ComplexFraction& factor);
 // "2行目に1行目の3倍を足します。": target := target + factor × source.
 std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexFraction& factor);
+// target := target + added × source, worded as a student reads it: an
+// addition of added, or, when added's text starts with a minus sign, a
+// subtraction of its opposite ("2行目から1行目の3倍を引きます。" for −3).
+std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
+                                const ComplexFraction& added);
 
 }  // namespace korvane

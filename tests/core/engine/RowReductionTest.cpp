@@ -3,6 +3,7 @@
 #include "TestMatrices.h"
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
+#include "core/engine/RowOperationText.h"
 #include "core/engine/RowReduction.h"
 
 namespace korvane {
@@ -105,6 +106,21 @@ TEST(RowArithmetic, InPlaceSubMulMatchesProductThenDifference) {
             }
         }
     }
+}
+
+TEST(RowOperationText, AdditionReadsAsASubtractionOfTheOppositeWhenNegative) {
+    const struct {
+        const char* added;
+        const char* sentence;
+    } cases[] = {
+        {"3", "2行目に1行目の3倍を足します。"},
+        {"-3", "2行目から1行目の3倍を引きます。"},
+        {"-i/2", "2行目から1行目のi/2倍を引きます。"},
+        {"1-2i", "2行目に1行目の1-2i倍を足します。"},
+        {"-1+2i", "2行目から1行目の1-2i倍を引きます。"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RowAdditionSentence(1, 0, CpxParse(c.added)), c.sentence) << c.added;
 }
 
 }  // namespace
