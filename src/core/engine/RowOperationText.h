@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/engine/LogStyle.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -24,5 +25,28 @@ std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexF
 // subtraction of its opposite ("2行目から1行目の3倍を引きます。" for −3).
 std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
                                 const ComplexFraction& added);
+
+// One elementary row operation as the reduction makes it.
+struct RowOperation {
+    enum class Kind {
+        kSwap,      // rows target and source change places
+        kScale,     // target := factor × target
+        kSubtract,  // target := target − factor × source
+    };
+    Kind kind = Kind::kSwap;
+    std::int32_t target = 0;
+    std::int32_t source = 0;  // unused by a scaling
+    ComplexFraction factor;   // unused by a swap
+
+    friend bool operator==(const RowOperation&, const RowOperation&) = default;
+};
+
+// The operation in textbook notation with subscript row numbers:
+// "R₁ ↔ R₂", "R₁ → (1/2)R₁", "R₂ → R₂ − 3R₁". A multiple whose text reads
+// negative is added as its opposite: "R₂ → R₂ + 3R₁" for −3.
+std::string RowOperationNotation(const RowOperation& operation);
+// The operation's line in the log: its sentence, worded as the style says,
+// followed by its notation when the style asks for it.
+std::string RowOperationLine(const RowOperation& operation, const LogStyle& style);
 
 }  // namespace korvane
