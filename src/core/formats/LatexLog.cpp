@@ -10,11 +10,13 @@ namespace korvane {
 
 namespace {
 
-// Shrinks a display that is wider than the line to the line's width: an
-// augmented 10 × 20 matrix of fractions is far wider than a page. Provided
-// rather than defined, so that the body can be \input more than once.
+// Sets a display with rows spaced for fractions, shrunk to the line's width
+// when it is wider: an augmented 10 × 20 matrix of fractions is far wider
+// than a page. Provided rather than defined, so that the body can be
+// \input more than once.
 constexpr std::string_view kFitCommand =
-    "\\providecommand{\\KorvaneFit}[1]{\\begingroup\\setbox0=\\hbox{$\\displaystyle #1$}%\n"
+    "\\providecommand{\\KorvaneFit}[1]{\\begingroup\\renewcommand{\\arraystretch}{1.3}%\n"
+    "  \\setbox0=\\hbox{$\\displaystyle #1$}%\n"
     "  \\ifdim\\wd0>\\linewidth\\resizebox{\\linewidth}{!}{\\box0}\\else\\box0\\fi\\endgroup}\n";
 
 constexpr std::string_view kDocumentOpening =

@@ -76,8 +76,17 @@ std::string XmlText(std::string_view text) {
 }
 
 std::string LatexText(std::string_view text) {
+    // A long number in a sentence may break after a sign, a slash, a comma
+    // or every few digits, rather than run into the margin.
+    constexpr int kDigitsUnbroken = 8;
     std::string escaped;
+    int digits = 0;
     for (const char c : CleanText(text)) {
+        digits = c >= '0' && c <= '9' ? digits + 1 : 0;
+        if (digits > kDigitsUnbroken) {
+            escaped += "\\allowbreak{}";
+            digits = 1;
+        }
         switch (c) {
             case '\\':
                 escaped += "\\textbackslash{}";
@@ -100,6 +109,13 @@ std::string LatexText(std::string_view text) {
                 break;
             case '\t':
                 escaped += ' ';
+                break;
+            case '+':
+            case '-':
+            case '/':
+            case ',':
+                escaped += c;
+                escaped += "\\allowbreak{}";
                 break;
             default:
                 escaped += c;
