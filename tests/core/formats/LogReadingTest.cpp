@@ -175,7 +175,7 @@ TEST(LogExport, PlainTextIsThePaneAndNotationCanBeLeftOut) {
     for (const LogFormat format : {LogFormat::kMarkdown, LogFormat::kLatex, LogFormat::kHtml}) {
         const std::string with = Exported(log.Lines(), format);
         const std::string without = Exported(log.Lines(), format, bare);
-        EXPECT_NE(with.find("1行目を1/2倍します。"), std::string::npos);
+        EXPECT_NE(with.find("上の行列を行階段基本形にします。"), std::string::npos);
         EXPECT_EQ(with.find("R₁"), std::string::npos);  // the pane's notation is not repeated
         EXPECT_NE(with.find(format == LogFormat::kHtml ? "<mover>" : "\\xrightarrow{"),
                   std::string::npos);
