@@ -33,7 +33,7 @@ std::string Message(const PasteError::Details& d) {
         case Kind::kDivisionByZero:
             return At(d) + "の「" + d.cell + "」は0で割っています。";
         case Kind::kControlCharacter:
-            return At(d) + "に制御文字があります。";
+            return At(d) + "に制御文字（" + d.cell + "）があります。";
         case Kind::kDoesNotFit:
             return Size(d.rows, d.cols) + "の行列は、" + At(d) +
                    "から貼り付けると10行10列に収まりません。";

@@ -42,7 +42,7 @@ class PasteError : public Error {
         int expected = 0;
         int rows = 0;
         int cols = 0;
-        std::string cell;  // the cell's text, shortened for the message
+        std::string cell;  // the cell's text, shortened; the character's code, such as 0x01
     };
 
     explicit PasteError(Details details);

@@ -1,5 +1,7 @@
 #include "core/formats/PasteReader.h"
 
+#include <cstdio>
+
 #include "core/CellGrid.h"
 #include "core/formats/CellExpression.h"
 #include "core/formats/PasteTable.h"
@@ -57,8 +59,11 @@ std::string Shortened(std::string_view text) {
 // The value of one cell; throws PasteError naming it (row, col from 0).
 ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
     for (const char c : cell.text) {
-        if (IsControl(static_cast<unsigned char>(c), !cell.typed))
-            throw PasteError::AtCell(PasteError::Kind::kControlCharacter, row + 1, col + 1);
+        const auto byte = static_cast<unsigned char>(c);
+        if (!IsControl(byte, !cell.typed)) continue;
+        char code[8];
+        std::snprintf(code, sizeof code, "0x%02X", byte);
+        throw PasteError::AtCell(PasteError::Kind::kControlCharacter, row + 1, col + 1, code);
     }
     const std::string_view text = Trim(cell.text);
     if (text.empty()) return CpxParse("0");
@@ -71,6 +76,29 @@ ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
 }
 
 }  // namespace
+
+std::string PasteFormatName(PasteFormat format) {
+    switch (format) {
+        case PasteFormat::kTabSeparated:
+            return "表計算の表";
+        case PasteFormat::kCommaSeparated:
+        case PasteFormat::kSemicolonSeparated:
+            return "CSV";
+        case PasteFormat::kBlankSeparated:
+            return "空白で区切った行";
+        case PasteFormat::kMatlab:
+            return "MATLAB の行列";
+        case PasteFormat::kNestedLists:
+            return "Python のリスト";
+        case PasteFormat::kMathematica:
+            return "Mathematica のリスト";
+        case PasteFormat::kLatex:
+            return "LaTeX の行列";
+        case PasteFormat::kMarkdownTable:
+            return "Markdown の表";
+    }
+    return "行列";
+}
 
 PastedMatrix ReadPastedMatrix(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark

@@ -39,4 +39,7 @@ struct PastedMatrix {
 // character in a cell (tab aside; line breaks too inside a syntax).
 PastedMatrix ReadPastedMatrix(std::string_view text);
 
+// What the kind of text is called, for a message: "LaTeX の行列".
+std::string PasteFormatName(PasteFormat format);
+
 }  // namespace korvane

@@ -124,7 +124,7 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {"[[1, x], [2, 3]]", {Kind::kBadCell, 1, 2}, ""},
         {"[[1, 2**3]]", {Kind::kBadCell, 1, 2}, ""},
         {"\\frac{1}{0} & 1", {Kind::kDivisionByZero, 1, 1}, ""},
-        {"1 2\n3 4\x01", {Kind::kControlCharacter, 2, 2}, "2行2列に制御文字があります。"},
+        {"1 2\n3 4\x01", {Kind::kControlCharacter, 2, 2}, "2行2列に制御文字（0x01）があります。"},
         {std::string("1\0 2", 4), {Kind::kControlCharacter, 1, 1}, ""},
         {"[1 2", {Kind::kUnreadable}, "行列として読めない文字です。"},
         {"\\begin{pmatrix}1&2", {Kind::kUnreadable}, ""},
