@@ -17,13 +17,15 @@ struct Candidate {
     std::size_t slips = 0;
 };
 
+// A whole row matching a result meant for another row, or an operation
+// done another way, is the strongest evidence; a pattern of entries next.
 int Specificity(SlipKind kind) {
     switch (kind) {
-        case SlipKind::kSign:
-            return 0;
-        case SlipKind::kMultiple:
-            return 1;
         case SlipKind::kWrongRow:
+            return 0;
+        case SlipKind::kSign:
+            return 1;
+        case SlipKind::kMultiple:
             return 2;
         case SlipKind::kPartialRow:
             return 3;
@@ -53,13 +55,6 @@ class BestCandidate {
 
 bool Contains(const std::vector<int>& rows, int row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
-}
-
-std::size_t Mismatches(const MatrixRow& a, const MatrixRow& b) {
-    std::size_t count = 0;
-    for (std::size_t c = 0; c < a.size(); ++c)
-        count += a[c] == b[c] ? 0 : 1;
-    return count;
 }
 
 MatrixRow Scaled(MatrixRow row, const ComplexFraction& factor) {
@@ -165,19 +160,45 @@ Candidate Judge(const MatrixRows& before, const MatrixRows& typed,
     return candidate;
 }
 
+// How many separate slips it takes to get typed from right, for one row
+// when before is what it was: as Judge counts them for a whole matrix.
+std::size_t RowSlips(const MatrixRow& before, const MatrixRow& typed, const MatrixRow& right) {
+    std::vector<std::size_t> wrong;
+    for (std::size_t c = 0; c < typed.size(); ++c) {
+        if (typed[c] != right[c]) wrong.push_back(c);
+    }
+    if (wrong.empty()) return 0;
+    const std::size_t first = wrong.front();
+    const bool tailUntouched =
+        std::equal(typed.begin() + static_cast<std::ptrdiff_t>(first), typed.end(),
+                   before.begin() + static_cast<std::ptrdiff_t>(first));
+    const bool partDone = !std::equal(
+        right.begin(), right.begin() + static_cast<std::ptrdiff_t>(first), before.begin());
+    if (tailUntouched && partDone) return 1;
+    const bool signs = std::all_of(wrong.begin(), wrong.end(), [&](std::size_t c) {
+        return IsSignSlip(before[c], typed[c], right[c]);
+    });
+    if (signs) return wrong.size();
+    return wrong.size() == 1 ? 1 : wrong.size() + 1;
+}
+
 // The closest step around one pivot row: its scaling and the multiples
 // added to the other changed rows, as the typed entries vote for them. A
-// row is only taken as changed on purpose when that fits more entries.
+// row is only taken as changed on purpose when that needs fewer slips than
+// taking it as meant to stay.
 std::vector<RowOperation> PivotGuess(const MatrixRows& before, const MatrixRows& typed,
                                      const std::vector<int>& changed, int pivot) {
     const MatrixRow& base = before[pivot];
     std::vector<RowOperation> operations;
     if (IsZeroRow(base)) return operations;
+    const auto better = [&](int row, const MatrixRow& result) {
+        return RowSlips(before[row], typed[row], result) <
+               RowSlips(before[row], typed[row], before[row]);
+    };
     ComplexFraction scale = CpxOne();
     if (Contains(changed, pivot)) {
         const auto factor = VoteMultiple(ZeroRow(base.size()), typed[pivot], base);
-        if (factor && !CpxIsOne(*factor) &&
-            Mismatches(Scaled(base, *factor), typed[pivot]) <= Mismatches(base, typed[pivot])) {
+        if (factor && !CpxIsOne(*factor) && better(pivot, Scaled(base, *factor))) {
             scale = *factor;
             operations.push_back(RowOperation::Scale(pivot, scale));
         }
@@ -188,7 +209,7 @@ std::vector<RowOperation> PivotGuess(const MatrixRows& before, const MatrixRows&
         if (!multiple) continue;
         MatrixRow result = before[row];
         AddMultiple(result, *multiple, base);
-        if (Mismatches(result, typed[row]) <= Mismatches(before[row], typed[row]))
+        if (better(row, result))
             operations.push_back(RowOperation::Add(row, pivot, QuotientOf(*multiple, scale)));
     }
     return operations;
