@@ -2,15 +2,13 @@
 
 #include <utility>
 
+#include "core/CellValue.h"
 #include "core/engine/RowOperationText.h"
 
 namespace korvane {
 
 ComplexFraction ReadFactor(std::string_view text) {
-    // CpxParse reads an empty text as 1; a factor box left empty means 0,
-    // like an empty cell.
-    if (text.find_first_not_of(" \t") == std::string_view::npos) return CpxZero();
-    return CpxParse(text);
+    return CellValue(text);
 }
 
 std::optional<std::string> RefusalOf(const RowOperation& op, int rows) {
