@@ -77,12 +77,12 @@ std::string RowOperationNotation(const RowOperation& operation) {
             return target + " ↔ " + RowName(operation.source);
         case RowOperation::Kind::kScale:
             return target + " → " + ScaledRow(operation.factor, operation.target);
-        case RowOperation::Kind::kSubtract:
+        case RowOperation::Kind::kAdd:
             break;
     }
     const bool negative = CpxText(operation.factor).starts_with('-');
     const ComplexFraction multiple = negative ? CpxNeg(operation.factor) : operation.factor;
-    return target + " → " + target + (negative ? " + " : " " + std::string(kMinus) + " ") +
+    return target + " → " + target + (negative ? " " + std::string(kMinus) + " " : " + ") +
            Multiplier(CpxText(multiple)) + RowName(operation.source);
 }
 
@@ -95,12 +95,11 @@ std::string RowOperationLine(const RowOperation& operation, const LogStyle& styl
         case RowOperation::Kind::kScale:
             line = ScaleSentence(operation.target, operation.factor);
             break;
-        case RowOperation::Kind::kSubtract:
-            // target − f × source is target + (−f) × source.
+        case RowOperation::Kind::kAdd:
             line = style.additionWording
-                       ? RowAdditionSentence(operation.target, operation.source,
-                                             CpxNeg(operation.factor))
-                       : SubtractSentence(operation.target, operation.source, operation.factor);
+                       ? RowAdditionSentence(operation.target, operation.source, operation.factor)
+                       : SubtractSentence(operation.target, operation.source,
+                                          CpxNeg(operation.factor));
             break;
     }
     if (style.notation) line += "  " + RowOperationNotation(operation);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/engine/LogStyle.h"
+#include "core/engine/RowOperation.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -26,27 +27,13 @@ std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexF
 std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
                                 const ComplexFraction& added);
 
-// One elementary row operation as the reduction makes it.
-struct RowOperation {
-    enum class Kind {
-        kSwap,      // rows target and source change places
-        kScale,     // target := factor × target
-        kSubtract,  // target := target − factor × source
-    };
-    Kind kind = Kind::kSwap;
-    std::int32_t target = 0;
-    std::int32_t source = 0;  // unused by a scaling
-    ComplexFraction factor;   // unused by a swap
-
-    friend bool operator==(const RowOperation&, const RowOperation&) = default;
-};
-
 // The operation in textbook notation with subscript row numbers:
-// "R₁ ↔ R₂", "R₁ → (1/2)R₁", "R₂ → R₂ − 3R₁". A multiple whose text reads
-// negative is added as its opposite: "R₂ → R₂ + 3R₁" for −3.
+// "R₁ ↔ R₂", "R₁ → (1/2)R₁", "R₂ → R₂ + 3R₁". A multiple whose text reads
+// negative is subtracted as its opposite: "R₂ → R₂ − 3R₁" for −3.
 std::string RowOperationNotation(const RowOperation& operation);
-// The operation's line in the log: its sentence, worded as the style says,
-// followed by its notation when the style asks for it.
+// The operation's line in the log: its sentence, worded as the style says
+// (an addition as the reduction's subtraction of the opposite multiple, or
+// as RowAdditionSentence), followed by its notation when the style asks.
 std::string RowOperationLine(const RowOperation& operation, const LogStyle& style);
 
 }  // namespace korvane

@@ -39,7 +39,7 @@ void RowReduction::EliminateColumn(std::int32_t col, std::int32_t pivotRow) {
 
 void RowReduction::SwapRows(std::int32_t a, std::int32_t b) {
     matrix_.SwapRows(a, b);
-    log_.AppendStepLog(RowOperationLine({RowOperation::Kind::kSwap, a, b, {}}, style_));
+    log_.AppendStepLog(RowOperationLine(RowOperation::Swap(a, b), style_));
     ++tally_.swapCount;
     PrintWorkMatrix(matrix_, log_);
 }
@@ -49,7 +49,7 @@ void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
         // Zero times anything is the zero already there.
         if (!CpxIsZero(matrix_.At(c, row))) matrix_.Set(c, row, CpxMul(matrix_.At(c, row), factor));
     }
-    log_.AppendStepLog(RowOperationLine({RowOperation::Kind::kScale, row, row, factor}, style_));
+    log_.AppendStepLog(RowOperationLine(RowOperation::Scale(row, factor), style_));
     tally_.detFactor = CpxMul(tally_.detFactor, factor);
     PrintWorkMatrix(matrix_, log_);
 }
@@ -61,8 +61,8 @@ void RowReduction::SubtractRowMultiple(std::int32_t target, std::int32_t source,
         if (!CpxIsZero(matrix_.At(c, source)))
             CpxSubMul(matrix_.Edit(c, target), matrix_.At(c, source), factor);
     }
-    log_.AppendStepLog(
-        RowOperationLine({RowOperation::Kind::kSubtract, target, source, factor}, style_));
+    // target − factor × source is target + (−factor) × source.
+    log_.AppendStepLog(RowOperationLine(RowOperation::Add(target, source, CpxNeg(factor)), style_));
     PrintWorkMatrix(matrix_, log_);
 }
 

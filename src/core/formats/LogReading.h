@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/engine/RowOperationText.h"
+#include "core/engine/RowOperation.h"
 
 namespace korvane {
 

@@ -24,7 +24,7 @@ std::string MathmlEntry(const std::string& text) {
 }
 
 // A multiple of a row as the notation writes it: a sign in front (for a
-// scaling, only a lone negative term's; for a subtraction, "+" for a
+// scaling, only a lone negative term's; for an addition, "−" for a
 // multiple that reads negative) and the multiplier's canonical text.
 struct Multiple {
     bool minus = false;
@@ -43,11 +43,11 @@ Multiple ScaleMultiple(const ComplexFraction& factor) {
     return {minus, text, HasTwoTerms(text)};
 }
 
-Multiple SubtractMultiple(const ComplexFraction& factor) {
+Multiple AddedMultiple(const ComplexFraction& factor) {
     const std::string text = CpxText(factor);
     const bool negative = text.starts_with('-');
     const std::string magnitude = negative ? CpxText(CpxNeg(factor)) : text;
-    return {!negative, magnitude, HasTwoTerms(magnitude)};
+    return {negative, magnitude, HasTwoTerms(magnitude)};
 }
 
 std::string LatexRow(std::int32_t row) {
@@ -133,10 +133,10 @@ std::string LatexNotation(const RowOperation& operation) {
             return target + " \\to " + (multiple.minus ? "-" : "") + LatexMultiplier(multiple) +
                    target;
         }
-        case Kind::kSubtract:
+        case Kind::kAdd:
             break;
     }
-    const Multiple multiple = SubtractMultiple(operation.factor);
+    const Multiple multiple = AddedMultiple(operation.factor);
     return target + " \\to " + target + (multiple.minus ? " - " : " + ") +
            LatexMultiplier(multiple) + LatexRow(operation.source);
 }
@@ -166,8 +166,8 @@ std::string MathmlArrow(const RowOperation& operation) {
                         MathmlMultiplier(multiple) + target;
             break;
         }
-        case Kind::kSubtract: {
-            const Multiple multiple = SubtractMultiple(operation.factor);
+        case Kind::kAdd: {
+            const Multiple multiple = AddedMultiple(operation.factor);
             notation += "<mo>\u2192</mo>" + target +
                         (multiple.minus ? MathmlMinus() : "<mo>+</mo>") +
                         MathmlMultiplier(multiple) + MathmlRow(operation.source);

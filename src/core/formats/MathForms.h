@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/engine/RowOperationText.h"
+#include "core/engine/RowOperation.h"
 #include "core/formats/LogReading.h"
 
 namespace korvane {

@@ -8,8 +8,6 @@ namespace korvane {
 
 namespace {
 
-using Kind = RowOperation::Kind;
-
 bool Take(std::string_view& text, std::string_view word) {
     if (!text.starts_with(word)) return false;
     text.remove_prefix(word.size());
@@ -42,28 +40,26 @@ std::optional<ComplexFraction> TakeFactor(std::string_view& text, std::string_vi
 std::optional<RowOperation> TakeSentence(std::string_view& text) {
     const std::optional<std::int32_t> target = TakeRow(text);
     if (!target) return std::nullopt;
-    RowOperation operation{Kind::kSwap, *target, *target, {}};
     if (Take(text, "を")) {
         const std::optional<ComplexFraction> factor = TakeFactor(text, "倍します。");
         if (!factor) return std::nullopt;
-        operation.kind = Kind::kScale;
-        operation.factor = *factor;
-        return operation;
+        return RowOperation::Scale(*target, *factor);
     }
     const bool swap = Take(text, "と");
     const bool subtract = !swap && Take(text, "から");
     if (!swap && !subtract && !Take(text, "に")) return std::nullopt;
     const std::optional<std::int32_t> source = TakeRow(text);
     if (!source) return std::nullopt;
-    operation.source = *source;
-    if (swap) return Take(text, "を入れ換えます。") ? std::optional(operation) : std::nullopt;
+    if (swap) {
+        if (!Take(text, "を入れ換えます。")) return std::nullopt;
+        return RowOperation::Swap(*target, *source);
+    }
     if (!Take(text, "の")) return std::nullopt;
     const std::optional<ComplexFraction> factor =
         TakeFactor(text, subtract ? "倍を引きます。" : "倍を足します。");
     if (!factor) return std::nullopt;
-    operation.kind = Kind::kSubtract;
-    operation.factor = subtract ? *factor : CpxNeg(*factor);  // adding f is subtracting −f
-    return operation;
+    // Subtracting f times a row is adding −f times it.
+    return RowOperation::Add(*target, *source, subtract ? CpxNeg(*factor) : *factor);
 }
 
 }  // namespace

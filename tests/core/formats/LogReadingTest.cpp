@@ -7,6 +7,7 @@
 
 #include "../engine/TestMatrices.h"
 #include "core/engine/Engine.h"
+#include "core/engine/RowOperationText.h"
 #include "core/formats/LogExport.h"
 #include "core/formats/MathForms.h"
 
@@ -52,9 +53,9 @@ test::Matrix Apply(const RowOperation& op, test::Matrix m) {
             for (ComplexFraction& z : target)
                 z = CpxMul(z, op.factor);
             break;
-        case Kind::kSubtract:
+        case Kind::kAdd:
             for (std::size_t c = 0; c < target.size(); ++c)
-                target[c] = CpxSub(target[c], CpxMul(op.factor, m.at(op.source)[c]));
+                target[c] = Add(target[c], CpxMul(op.factor, m.at(op.source)[c]));
             break;
     }
     return m;
@@ -136,18 +137,18 @@ TEST(RowOperationNotation, PlainAndTex) {
         RowOperation op;
         std::string plain, tex;
     } cases[] = {
-        {{Kind::kSwap, 0, 1, {}}, "R₁ ↔ R₂", "R_1 \\leftrightarrow R_2"},
+        {RowOperation::Swap(0, 1), "R₁ ↔ R₂", "R_1 \\leftrightarrow R_2"},
         {{Kind::kScale, 0, 0, value("1/2")}, "R₁ → (1/2)R₁", "R_1 \\to \\frac{1}{2}R_1"},
         {{Kind::kScale, 9, 9, value("-1")}, "R₁₀ → −R₁₀", "R_{10} \\to -R_{10}"},
         {{Kind::kScale, 1, 1, value("-i/2")}, "R₂ → −(i/2)R₂", "R_2 \\to -\\frac{1}{2}iR_2"},
         {{Kind::kScale, 1, 1, value("-1+i")}, "R₂ → (-1+i)R₂", "R_2 \\to \\left(-1+i\\right)R_2"},
-        {{Kind::kSubtract, 1, 0, value("3")}, "R₂ → R₂ − 3R₁", "R_2 \\to R_2 - 3R_1"},
-        {{Kind::kSubtract, 1, 0, value("-3")}, "R₂ → R₂ + 3R₁", "R_2 \\to R_2 + 3R_1"},
-        {{Kind::kSubtract, 0, 2, value("1")}, "R₁ → R₁ − R₃", "R_1 \\to R_1 - R_3"},
-        {{Kind::kSubtract, 0, 2, value("-1/2-3i/4")},
+        {{Kind::kAdd, 1, 0, value("-3")}, "R₂ → R₂ − 3R₁", "R_2 \\to R_2 - 3R_1"},
+        {{Kind::kAdd, 1, 0, value("3")}, "R₂ → R₂ + 3R₁", "R_2 \\to R_2 + 3R_1"},
+        {{Kind::kAdd, 0, 2, value("-1")}, "R₁ → R₁ − R₃", "R_1 \\to R_1 - R_3"},
+        {{Kind::kAdd, 0, 2, value("1/2+3i/4")},
          "R₁ → R₁ + (1/2+3i/4)R₃",
          "R_1 \\to R_1 + \\left(\\frac{1}{2}+\\frac{3}{4}i\\right)R_3"},
-        {{Kind::kSubtract, 0, 2, value("2i")}, "R₁ → R₁ − 2iR₃", "R_1 \\to R_1 - 2iR_3"},
+        {{Kind::kAdd, 0, 2, value("-2i")}, "R₁ → R₁ − 2iR₃", "R_1 \\to R_1 - 2iR_3"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RowOperationNotation(c.op), c.plain);
