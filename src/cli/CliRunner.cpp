@@ -4,6 +4,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/CliOutput.h"
 #include "cli/MatrixInput.h"
 #include "core/editing/MatrixFile.h"
 
@@ -22,43 +23,56 @@ constexpr std::string_view kUsage =
     "\n"
     "  COMMAND   rref | inverse | transpose | kernel | image | det\n"
     "  FILE      a matrix file (.kvm); without it the matrix is read from standard\n"
-    "            input, one row per line, cells separated by spaces or tabs\n"
+    "            input: rows of cells separated by spaces or tabs, a spreadsheet's\n"
+    "            tab-separated cells, CSV, MATLAB [1 2; 3 4], Python [[1, 2], [3, 4]],\n"
+    "            Mathematica {{1, 2}, {3, 4}}, a LaTeX matrix or a Markdown table\n"
     "  -o OUT    after the command, write the grid to OUT as a matrix file\n"
+    "  --log-format text|markdown|latex|latex-body|html\n"
+    "            the log in that form (default: text, as the window's log pane)\n"
+    "  --format tsv|latex|matlab|python|mathematica|markdown\n"
+    "            print the result matrix in that form instead of the log\n"
+    "            (rref, inverse, transpose)\n"
+    "  --pdf FILE  also typeset the log as PDF into FILE (needs lualatex)\n"
+    "  --notation  write each row operation's notation (R2 -> R2 - 3R1) in the\n"
+    "            text log too; --no-notation leaves it out of the other forms\n"
+    "  --addition-wording  write subtracting a negative multiple as adding\n"
     "  --help    show this help\n"
     "  --version show the version\n"
     "\n"
     "Exit status: 0 the command ran, 1 the computation failed,\n"
     "2 bad usage or unreadable input.\n";
 
-void PrintLog(const MemoryStepLog& log, std::ostream& out) {
-    for (const std::string& line : log.Lines())
-        out << line << '\n';
-    out.flush();
+// Ends what the log printed before an error stopped the computation; a
+// failure here only adds its own message.
+void FinishAfterError(CliLog& log, std::ostream& err) {
+    try {
+        log.Finish();
+    } catch (const std::exception& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+    }
 }
 
 }  // namespace
 
-void RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log) {
+bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log) {
     switch (command) {
         case CliCommand::kRref:
-            engine.ReducedRowEchelonForm(grid, log);
-            break;
+            return engine.ReducedRowEchelonForm(grid, log);
         case CliCommand::kInverse:
-            engine.Inverse(grid, log);
-            break;
+            return engine.Inverse(grid, log);
         case CliCommand::kTranspose:
-            engine.Transpose(grid, log);
-            break;
+            return engine.Transpose(grid, log);
         case CliCommand::kKernel:
             engine.Kernel(grid, log);
-            break;
+            return true;
         case CliCommand::kImage:
             engine.Image(grid, log);
-            break;
+            return true;
         case CliCommand::kDeterminant:
             engine.Determinant(grid, log);
-            break;
+            return true;
     }
+    return true;
 }
 
 int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -76,28 +90,36 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
             return kExitRan;
         }
         grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+        CliLog log(options, grid, out);
+        return RunAndReport(options, grid, log, err);
     } catch (const UsageError& e) {
         err << "korvane-cli: " << e.what() << '\n';
         return kExitBadUsage;
     }
-
-    MemoryStepLog log;
-    return RunAndReport(options, grid, log, out, err);
 }
 
-int RunAndReport(const CliOptions& options, CellGrid& grid, MemoryStepLog& log, std::ostream& out,
-                 std::ostream& err) {
-    Engine engine;
+int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err) {
+    Engine engine(LogStyleFor(options));
+    bool delivered = false;
     try {
-        RunCommand(options.command, engine, grid, log);
+        delivered = RunCommand(options.command, engine, grid, log);
+        log.Finish();
     } catch (const std::exception& e) {
         // The lines logged so far show how far the computation got.
-        PrintLog(log, out);
+        FinishAfterError(log, err);
         err << e.what() << '\n';
         return kExitComputationError;
     }
-    PrintLog(log, out);
     try {
+        log.WritePdf();
+        if (options.matrixFormat) {
+            if (!delivered) {
+                // A refusal, such as a singular matrix for the inverse: no result.
+                err << log.LastLine() << '\n';
+                return kExitComputationError;
+            }
+            log.PrintMatrix(grid);
+        }
         if (options.output) WriteMatrixFile(*options.output, grid);
     } catch (const std::exception& e) {
         err << e.what() << '\n';

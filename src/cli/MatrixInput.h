@@ -7,10 +7,11 @@
 
 namespace korvane {
 
-// Reads a matrix typed as text: one row per line, cells separated by spaces
-// or tabs, blank lines skipped, CR LF accepted; 1 to 10 rows of the same
-// number of cells, 1 to 10. The cells keep their texts verbatim in a fresh
-// grid. Throws UsageError for anything else.
+// Reads all of in as a matrix in any form GridOfPastedText takes: rows of
+// cells separated by spaces or tabs (blank lines skipped, CR LF and a bare
+// CR ending a line, the cells kept as typed), a spreadsheet's cells, CSV,
+// MATLAB, Python, Mathematica, LaTeX or a Markdown table; 1 to 10 rows and
+// columns, in a fresh grid. Throws UsageError for anything else.
 CellGrid ReadMatrixText(std::istream& in);
 
 // Reads a matrix file into a fresh grid. Throws UsageError when the file

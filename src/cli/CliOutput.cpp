@@ -1,0 +1,84 @@
+#include "cli/CliOutput.h"
+
+#include <ostream>
+
+#include "core/formats/CopyFormats.h"
+
+namespace korvane {
+
+namespace {
+
+std::string TitleOf(CliCommand command) {
+    switch (command) {
+        case CliCommand::kRref:
+            return "行階段基本形の計算";
+        case CliCommand::kInverse:
+            return "逆行列の計算";
+        case CliCommand::kTranspose:
+            return "転置の計算";
+        case CliCommand::kKernel:
+            return "核の計算";
+        case CliCommand::kImage:
+            return "像の計算";
+        case CliCommand::kDeterminant:
+            return "行列式の計算";
+    }
+    return "Korvane の途中の計算";
+}
+
+}  // namespace
+
+LogStyle LogStyleFor(const CliOptions& options) {
+    return {options.notation.value_or(false), options.additionWording};
+}
+
+ExportOptions ExportOptionsFor(const CliOptions& options, const CellGrid& grid) {
+    ExportOptions exported;
+    exported.notation = options.notation.value_or(true);
+    if (options.command == CliCommand::kInverse && grid.IsSquare())
+        exported.augmented = {grid.Cols(), 2 * grid.Cols()};
+    exported.title = TitleOf(options.command);
+    return exported;
+}
+
+CliLog::CliLog(const CliOptions& options, const CellGrid& grid, std::ostream& out)
+    : out_(out), matrixFormat_(options.matrixFormat), pdfPath_(options.pdf) {
+    const ExportOptions exported = ExportOptionsFor(options, grid);
+    if (!matrixFormat_) printed_ = std::make_unique<LogExport>(options.logFormat, exported, out_);
+    if (pdfPath_) pdf_ = std::make_unique<LogPdf>(exported);
+    CheckWritten();
+}
+
+CliLog::~CliLog() = default;
+
+void CliLog::AppendStepLog(std::string_view line) {
+    lastLine_.assign(line);
+    if (printed_) {
+        printed_->Line(line);
+        CheckWritten();
+    }
+    if (pdf_) pdf_->Log().AppendStepLog(line);
+}
+
+void CliLog::Finish() {
+    if (printed_) printed_->Finish();
+    out_.flush();
+    CheckWritten();
+}
+
+void CliLog::PrintMatrix(const CellGrid& grid) {
+    if (!matrixFormat_) return;
+    out_ << CopyMatrix(grid, *matrixFormat_);
+    out_.flush();
+    CheckWritten();
+}
+
+void CliLog::WritePdf() {
+    if (pdf_) pdf_->Write(*pdfPath_);
+}
+
+void CliLog::CheckWritten() {
+    if (!out_) throw Error("cannot write to standard output");
+}
+
+}  // namespace korvane
