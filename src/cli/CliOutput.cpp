@@ -1,6 +1,8 @@
 #include "cli/CliOutput.h"
 
+#include <array>
 #include <ostream>
+#include <utility>
 
 #include "core/formats/CopyFormats.h"
 
@@ -8,22 +10,21 @@ namespace korvane {
 
 namespace {
 
+constexpr std::array<std::pair<CliCommand, std::string_view>, 6> kTitles{{
+    {CliCommand::kRref, "行階段基本形の計算"},
+    {CliCommand::kInverse, "逆行列の計算"},
+    {CliCommand::kTranspose, "転置の計算"},
+    {CliCommand::kKernel, "核の計算"},
+    {CliCommand::kImage, "像の計算"},
+    {CliCommand::kDeterminant, "行列式の計算"},
+}};
+
+// The HTML page's title; the default one for a command without its own.
 std::string TitleOf(CliCommand command) {
-    switch (command) {
-        case CliCommand::kRref:
-            return "行階段基本形の計算";
-        case CliCommand::kInverse:
-            return "逆行列の計算";
-        case CliCommand::kTranspose:
-            return "転置の計算";
-        case CliCommand::kKernel:
-            return "核の計算";
-        case CliCommand::kImage:
-            return "像の計算";
-        case CliCommand::kDeterminant:
-            return "行列式の計算";
+    for (const auto& [named, title] : kTitles) {
+        if (named == command) return std::string(title);
     }
-    return "Korvane の途中の計算";
+    return ExportOptions().title;
 }
 
 }  // namespace

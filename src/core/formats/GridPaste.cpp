@@ -19,4 +19,8 @@ CellGrid PasteIntoGrid(const CellGrid& grid, int col, int row, const PastedMatri
     return pasted;
 }
 
+CellGrid PasteText(const CellGrid& grid, int col, int row, std::string_view text) {
+    return PasteIntoGrid(grid, col, row, ReadPastedMatrix(text));
+}
+
 }  // namespace korvane

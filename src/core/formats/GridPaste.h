@@ -13,4 +13,9 @@ namespace korvane {
 // 10 × 10; the grid passed in is never changed.
 CellGrid PasteIntoGrid(const CellGrid& grid, int col, int row, const PastedMatrix& block);
 
+// The grid after pasting the matrix the text holds at (col, row): what the
+// window's paste does in one call. Throws PasteError (what() is the message
+// to show); the grid passed in is never changed.
+CellGrid PasteText(const CellGrid& grid, int col, int row, std::string_view text);
+
 }  // namespace korvane
