@@ -36,6 +36,8 @@ void FracSubMul(Fraction& x, const Fraction& a, const Fraction& b);
 Fraction FracParse(std::string_view text);
 // Decimal text: "3", "-7/2".
 std::string FracText(const Fraction& a);
+// The same text appended to text.
+void AppendFracText(std::string& text, const Fraction& a);
 
 // The smaller of a and b.
 std::int32_t IntMin(std::int32_t a, std::int32_t b);

@@ -98,7 +98,8 @@ void WorkMatrix::KeepColumnsFrom(int from) {
 const std::string& WorkMatrix::Text(int col, int row) const {
     const std::size_t i = Index(col, row);
     if (textStale_[i]) {
-        texts_[i] = CpxText(entries_[i]);
+        texts_[i].clear();
+        AppendCpxText(texts_[i], entries_[i]);
         textStale_[i] = false;
     }
     return texts_[i];
