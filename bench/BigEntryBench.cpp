@@ -3,9 +3,13 @@
 // numbers (arithmetic, texts, line building), nothing of a pane or a file.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <future>
 #include <random>
 #include <string>
+#include <thread>
 
+#include "core/StopSignal.h"
 #include "core/engine/Engine.h"
 
 namespace korvane {
@@ -81,6 +85,39 @@ BENCHMARK_CAPTURE(InverseIntoNullSink, complex_fraction, true)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(1);
+
+// How long the inverse on 1000-digit complex fractions takes to end after a
+// stop is requested, `state.range(0)` ms into its work (the entries grow as
+// the elimination proceeds). Only that wait is timed.
+void StopLatency(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    const CellGrid start = RandomGrid(true, 1000);
+    for (auto _ : state) {
+        StopSignal stop;
+        auto done = std::async(std::launch::async, [&] {
+            const WatchStopSignal watch(stop);
+            Engine engine;
+            CountingStepLog log;
+            CellGrid grid = start;
+            try {
+                engine.Inverse(grid, log);
+            } catch (const ComputationStopped&) {
+            }
+            return Clock::now();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(state.range(0)));
+        const Clock::time_point requested = Clock::now();
+        stop.Request();
+        const Clock::time_point ended = done.get();
+        state.SetIterationTime(std::chrono::duration<double>(ended - requested).count());
+    }
+}
+BENCHMARK(StopLatency)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace korvane

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/StopSignal.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -70,17 +71,26 @@ bool N4Click(CellGrid& grid, StepLog& log) {
 }
 
 bool L1Click(CellGrid& grid, Dialogs& dialogs) {
-    // An emptied factor box means 1, like a cancelled one; an empty cell
-    // counts as 0, as the engine's loads read it.
-    const ComplexFraction factor =
-        ReadNumber(dialogs.InputBox("Korvane", "何倍しますか？", "1"), One());
-    // Every product is formed before any cell is written, so an error on
-    // the way leaves the grid as it was.
+    return MultiplyCells(grid, AskFactor(dialogs));
+}
+
+ComplexFraction AskFactor(Dialogs& dialogs) {
+    // An emptied factor box means 1, like a cancelled one.
+    return ReadNumber(dialogs.InputBox("Korvane", "何倍しますか？", "1"), One());
+}
+
+bool MultiplyCells(CellGrid& grid, const ComplexFraction& factor) {
+    // Every product is formed before any cell is written, so an error or a
+    // stop on the way leaves the grid as it was. An empty cell counts as 0,
+    // as the engine's loads read it.
     std::vector<std::string> products;
     products.reserve(static_cast<std::size_t>(grid.Cols() * grid.Rows()));
-    for (int col = 0; col < grid.Cols(); ++col)
-        for (int row = 0; row < grid.Rows(); ++row)
+    for (int col = 0; col < grid.Cols(); ++col) {
+        for (int row = 0; row < grid.Rows(); ++row) {
+            StopPoint();
             products.push_back(CpxText(CpxMul(ReadNumber(grid.Cell(col, row), Zero()), factor)));
+        }
+    }
     auto product = products.begin();
     for (int col = 0; col < grid.Cols(); ++col)
         for (int row = 0; row < grid.Rows(); ++row)

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "core/StopSignal.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/RowOperationText.h"
 
@@ -12,6 +13,7 @@ void RowReduction::RowReduce(std::int32_t col, std::int32_t row) {
     // One turn per step at (col, row): exchange, scale, or eliminate and move
     // on diagonally; a column without a pivot is passed over silently.
     while (col <= matrix_.LastCol() && row <= matrix_.LastRow()) {
+        StopPoint();
         const ComplexFraction& pivot = matrix_.At(col, row);
         if (CpxIsZero(pivot)) {
             const std::int32_t below = FindNonzeroBelow(col, row);
@@ -43,7 +45,9 @@ void RowReduction::EliminateColumn(std::int32_t col, std::int32_t pivotRow) {
 RowReduction::CommonRow RowReduction::OverCommonDenominators(std::int32_t row) const {
     CommonRow common(static_cast<std::size_t>(matrix_.LastCol() + 1));
     for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
-        if (!CpxIsZero(matrix_.At(c, row))) common[c] = ToCommonDenominator(matrix_.At(c, row));
+        if (CpxIsZero(matrix_.At(c, row))) continue;
+        StopPoint();
+        common[c] = ToCommonDenominator(matrix_.At(c, row));
     }
     return common;
 }
@@ -61,6 +65,7 @@ void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
     for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
         // Zero times anything is the zero already there.
         if (CpxIsZero(matrix_.At(c, row))) continue;
+        StopPoint();
         ComplexFraction product = CpxZero();
         CpxSubMulCommon(product, ToCommonDenominator(matrix_.At(c, row)), negated);
         matrix_.Set(c, row, std::move(product));
@@ -80,7 +85,9 @@ void RowReduction::Subtract(std::int32_t target, std::int32_t source, ComplexFra
     const CpxOverCommon f = ToCommonDenominator(factor);
     for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
         // A zero in the source row leaves the target entry as it is.
-        if (sourceRow[c]) CpxSubMulCommon(matrix_.Edit(c, target), f, *sourceRow[c]);
+        if (!sourceRow[c]) continue;
+        StopPoint();
+        CpxSubMulCommon(matrix_.Edit(c, target), f, *sourceRow[c]);
     }
     log_.AppendStepLog(SubtractSentence(target, source, factor));
     PrintWorkMatrix(matrix_, log_);
