@@ -7,6 +7,10 @@ namespace korvane {
 
 namespace {
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 void AppendImaginary(std::string& text, const Fraction& im) {
     if (im.num == 1) {
         text += 'i';
@@ -40,7 +44,7 @@ std::vector<Term> SplitTerms(std::string_view text) {
     bool denominatorSign = false;  // just after '/', or after its signs
     for (const char c : text) {
         Term& term = terms.back();
-        if (c == ' ' || c == '\t') continue;
+        if (IsBlank(c)) continue;
         if (c == '+' || c == '-') {
             if (denominatorSign) {
                 if (c == '-') term.coefficient.push_back('-');
@@ -85,7 +89,7 @@ void AppendCpxText(std::string& text, const ComplexFraction& z) {
 }
 
 ComplexFraction CpxParse(std::string_view text) {
-    ComplexFraction result{{0, 1}, {0, 1}};
+    ComplexFraction result;
     for (Term& term : SplitTerms(text)) {
         if (term.negative) term.coefficient.insert(0, 1, '-');
         const Fraction c = FracParse(term.coefficient);
@@ -105,6 +109,12 @@ ComplexFraction CpxParse(std::string_view text) {
         }
     }
     return result;
+}
+
+bool CpxIsBlankText(std::string_view text) {
+    for (const char c : text)
+        if (!IsBlank(c)) return false;
+    return true;
 }
 
 }  // namespace korvane

@@ -9,10 +9,11 @@
 namespace korvane {
 
 // An exact rational number. Every operation below delivers it reduced:
-// den >= 1, no common factor, zero as 0/1.
+// den >= 1, no common factor, zero as 0/1; FracReduce is the one place that
+// reduces. The default value is 0/1.
 struct Fraction {
     Integer num;
-    Integer den;
+    Integer den = 1;
 
     friend bool operator==(const Fraction&, const Fraction&) = default;
 };
@@ -38,10 +39,5 @@ Fraction FracParse(std::string_view text);
 std::string FracText(const Fraction& a);
 // The same text appended to text.
 void AppendFracText(std::string& text, const Fraction& a);
-
-// The smaller of a and b.
-std::int32_t IntMin(std::int32_t a, std::int32_t b);
-// Kronecker delta: 1 when a == b, else 0.
-std::int32_t IntDelta(std::int32_t a, std::int32_t b);
 
 }  // namespace korvane
