@@ -56,6 +56,12 @@ void LogStore::ClearStepLog() {
     tail_.shrink_to_fit();
     lines_ = 0;
     index_.clear();
+    ++generation_;
+}
+
+std::uint64_t LogStore::Generation() const {
+    const std::lock_guard lock(mutex_);
+    return generation_;
 }
 
 void LogStore::AppendStepLog(std::string_view line) {
@@ -131,15 +137,34 @@ void LogStore::Scan(std::size_t first, const std::function<bool(std::string_view
     }
 }
 
-std::vector<std::string> LogStore::Lines(std::size_t first, std::size_t count) const {
+std::vector<std::string> LogStore::Lines(std::size_t first, std::size_t count,
+                                         std::size_t maxBytes) const {
     const std::lock_guard lock(mutex_);
     std::vector<std::string> lines;
     if (count == 0) return lines;
+    std::size_t bytes = 0;
     Scan(first, [&](std::string_view line) {
         lines.emplace_back(line);
-        return lines.size() < count;
+        bytes += line.size() + 1;
+        return lines.size() < count && bytes < maxBytes;
     });
     return lines;
+}
+
+std::size_t LogStore::LineAtOrAfter(std::uint64_t offset) const {
+    const std::lock_guard lock(mutex_);
+    // The last indexed line that starts at or before offset, then line by line.
+    const auto after = std::upper_bound(index_.begin(), index_.end(), offset);
+    if (after == index_.begin()) return 0;
+    std::size_t line = static_cast<std::size_t>(after - index_.begin() - 1) * kIndexStride;
+    std::uint64_t start = index_[line / kIndexStride];
+    Scan(line, [&](std::string_view text) {
+        if (start >= offset) return false;
+        start += text.size() + 1;
+        ++line;
+        return true;
+    });
+    return line;
 }
 
 void LogStore::Replay(const std::function<void(std::string_view)>& each) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -29,11 +30,18 @@ class LogStore : public StepLog {
     // Throws Error when the temporary file cannot be made or written.
     void AppendStepLog(std::string_view line) override;
 
+    // Grows at every clear, so a reader can tell a new log from more lines.
+    std::uint64_t Generation() const;
     std::size_t LineCount() const;
     // The text's size: every line with its '\n'.
     std::uint64_t ByteCount() const;
-    // Lines first .. first + count − 1, fewer at the end of the log.
-    std::vector<std::string> Lines(std::size_t first, std::size_t count) const;
+    // Lines first .. first + count − 1, fewer at the end of the log, and no
+    // more once they hold maxBytes (but always the first).
+    std::vector<std::string> Lines(std::size_t first, std::size_t count,
+                                   std::size_t maxBytes = SIZE_MAX) const;
+    // The first line that starts at or after byte offset of the text; the
+    // line count when none does.
+    std::size_t LineAtOrAfter(std::uint64_t offset) const;
     // Hands every line to each in order (for saving the whole log). Appends
     // wait until it returns.
     void Replay(const std::function<void(std::string_view)>& each) const;
@@ -53,6 +61,7 @@ class LogStore : public StepLog {
     std::uint64_t spilled_ = 0;  // bytes in the file
     std::string tail_;           // the bytes after them
     std::size_t lines_ = 0;
+    std::uint64_t generation_ = 0;
     std::vector<std::uint64_t> index_;  // where line k · kIndexStride starts
 };
 

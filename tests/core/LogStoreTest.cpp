@@ -2,6 +2,7 @@
 // budget small enough that most of the text goes through the file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <thread>
@@ -50,6 +51,25 @@ TEST(LogStore, AnyRangeAndTheReplayMatchWhatWasAppended) {
                     model.begin() + static_cast<std::ptrdiff_t>(std::min(first, end)),
                     model.begin() + static_cast<std::ptrdiff_t>(end));
                 ASSERT_EQ(store.Lines(first, count), expected) << first << "+" << count;
+                // A byte limit keeps a prefix: the lines up to the one that reaches it.
+                const std::vector<std::string> limited = store.Lines(first, count, 200);
+                ASSERT_LE(limited.size(), expected.size());
+                ASSERT_TRUE(std::equal(limited.begin(), limited.end(), expected.begin()));
+                std::size_t got = 0;
+                for (const std::string& line : limited)
+                    got += line.size() + 1;
+                ASSERT_TRUE(limited.size() == expected.size() ||
+                            (got >= 200 && got - limited.back().size() - 1 < 200));
+            }
+            std::vector<std::uint64_t> starts{0};
+            for (const std::string& line : model)
+                starts.push_back(starts.back() + line.size() + 1);
+            for (int k = 0; k < 50; ++k) {
+                const std::uint64_t offset = rng() % (starts.back() + 10);
+                const auto line = std::lower_bound(starts.begin(), starts.end() - 1, offset);
+                ASSERT_EQ(store.LineAtOrAfter(offset),
+                          static_cast<std::size_t>(line - starts.begin()))
+                    << offset;
             }
             EXPECT_EQ(ReplayAll(store), model);
             store.ClearStepLog();
