@@ -84,16 +84,25 @@ void CpxSubMulCommon(ComplexFraction& target, const CpxOverCommon& a, const CpxO
     const fmpz* ai = RawInteger::Of(a.im);
     const fmpz* br = RawInteger::Of(b.re);
     const fmpz* bi = RawInteger::Of(b.im);
-    // (ar + ai·i)(br + bi·i) with three products: ar·br, ai·bi and
-    // (ar + ai)(br + bi).
-    fmpz_mul(s.p1, ar, br);
-    fmpz_mul(s.t, ai, bi);
-    fmpz_add(s.a, ar, ai);
-    fmpz_add(s.b, br, bi);
-    fmpz_mul(s.p2, s.a, s.b);
-    fmpz_sub(s.p2, s.p2, s.p1);
-    fmpz_sub(s.p2, s.p2, s.t);
-    fmpz_sub(s.p1, s.p1, s.t);
+    if (fmpz_is_zero(ai) || fmpz_is_zero(bi)) {
+        // A real factor: two products at most, one when both are real.
+        const fmpz* real = fmpz_is_zero(ai) ? ar : br;
+        const fmpz* otherRe = fmpz_is_zero(ai) ? br : ar;
+        const fmpz* otherIm = fmpz_is_zero(ai) ? bi : ai;
+        fmpz_mul(s.p1, real, otherRe);
+        fmpz_mul(s.p2, real, otherIm);
+    } else {
+        // (ar + ai·i)(br + bi·i) with three products: ar·br, ai·bi and
+        // (ar + ai)(br + bi).
+        fmpz_mul(s.p1, ar, br);
+        fmpz_mul(s.t, ai, bi);
+        fmpz_add(s.a, ar, ai);
+        fmpz_add(s.b, br, bi);
+        fmpz_mul(s.p2, s.a, s.b);
+        fmpz_sub(s.p2, s.p2, s.p1);
+        fmpz_sub(s.p2, s.p2, s.t);
+        fmpz_sub(s.p1, s.p1, s.t);
+    }
     fmpz_mul(s.pd, RawInteger::Of(a.den), RawInteger::Of(b.den));
     SubtractOver(target.re, s.p1, s.pd, s);
     SubtractOver(target.im, s.p2, s.pd, s);
