@@ -12,6 +12,7 @@ namespace {
 // reuses their storage instead of allocating for every entry.
 struct Scratch {
     fmpz_t p1, p2, t, pd, g, a, b, num, den;
+    bool divides = false;  // the last target denominator divided pd
     Scratch() {
         for (fmpz* x : {p1, p2, t, pd, g, a, b, num, den})
             fmpz_init(x);
@@ -32,22 +33,28 @@ Scratch& ThreadScratch() {
 // part := part − p/pd for a reduced part and any p/pd with pd > 0. Over the
 // least common multiple of the two denominators the products stay small; in
 // an elimination the target's denominator mostly divides pd, which a division
-// finds sooner than a gcd. A last gcd reduces.
-void SubtractOver(Fraction& part, const fmpz_t p, const fmpz_t pd, Scratch& s) {
-    if (fmpz_is_zero(p)) return;
+// finds sooner than a gcd. A last gcd reduces. With sameDenominator the part
+// has the denominator of the part just done, whose a and b are reused.
+void SubtractOver(Fraction& part, const fmpz_t p, const fmpz_t pd, bool sameDenominator,
+                  Scratch& s) {
     fmpz* n = RawInteger::Of(part.num);
     fmpz* d = RawInteger::Of(part.den);
-    if (fmpz_divides(s.a, pd, d)) {  // a = pd / d
-        fmpz_mul(s.num, n, s.a);
-        fmpz_sub(s.num, s.num, p);
-    } else {
-        fmpz_gcd(s.g, d, pd);
-        fmpz_divexact(s.a, pd, s.g);  // pd / g
-        fmpz_divexact(s.b, d, s.g);   // d / g
-        fmpz_mul(s.num, n, s.a);
-        fmpz_submul(s.num, p, s.b);
+    if (!sameDenominator) {
+        s.divides = fmpz_divides(s.a, pd, d) != 0;  // a = pd / d
+        if (!s.divides) {
+            fmpz_gcd(s.g, d, pd);
+            fmpz_divexact(s.a, pd, s.g);  // pd / g
+            fmpz_divexact(s.b, d, s.g);   // d / g
+        }
     }
-    fmpz_mul(s.den, d, s.a);
+    fmpz_mul(s.num, n, s.a);
+    if (s.divides) {
+        fmpz_sub(s.num, s.num, p);
+        fmpz_set(s.den, pd);  // d · (pd / d)
+    } else {
+        fmpz_submul(s.num, p, s.b);
+        fmpz_mul(s.den, d, s.a);
+    }
     fmpz_gcd(s.g, s.num, s.den);
     if (fmpz_is_one(s.g)) {
         fmpz_swap(n, s.num);
@@ -104,8 +111,13 @@ void CpxSubMulCommon(ComplexFraction& target, const CpxOverCommon& a, const CpxO
         fmpz_sub(s.p1, s.p1, s.t);
     }
     fmpz_mul(s.pd, RawInteger::Of(a.den), RawInteger::Of(b.den));
-    SubtractOver(target.re, s.p1, s.pd, s);
-    SubtractOver(target.im, s.p2, s.pd, s);
+    // Both parts of an entry mostly share their denominator: then the work
+    // on it is done once.
+    const bool reRuns = !fmpz_is_zero(s.p1);
+    const bool imRuns = !fmpz_is_zero(s.p2);
+    const bool shared = reRuns && imRuns && target.re.den == target.im.den;
+    if (reRuns) SubtractOver(target.re, s.p1, s.pd, false, s);
+    if (imRuns) SubtractOver(target.im, s.p2, s.pd, shared, s);
 }
 
 }  // namespace korvane
