@@ -1,5 +1,10 @@
 #include "core/BackgroundComputation.h"
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include <exception>
 #include <new>
 
@@ -29,7 +34,20 @@ BackgroundComputation::~BackgroundComputation() {
     }
 }
 
+namespace {
+
+// The work yields to the thread that started it: where the two share a core,
+// the window keeps answering while the work goes on.
+void YieldToOtherThreads() {
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
+}
+
+}  // namespace
+
 BackgroundComputation::Outcome BackgroundComputation::Run(CellGrid grid, const Work& work) {
+    YieldToOtherThreads();
     const WatchStopSignal watch(stop_);
     Outcome outcome;
     outcome.grid = grid;

@@ -20,7 +20,7 @@ class PaneStepLog {
     static constexpr std::size_t kHeadLines = 300000;
     static constexpr std::size_t kTailBytes = std::size_t{4} << 20;
     static constexpr std::size_t kTailLines = 100000;
-    static constexpr std::size_t kBatchBytes = std::size_t{32} << 10;
+    static constexpr std::size_t kBatchBytes = std::size_t{16} << 10;
     // A longer line is cut there in the pane, with a note of what was cut:
     // the pane lays out every character of a line it shows.
     static constexpr std::size_t kLineBytes = std::size_t{2} << 10;
