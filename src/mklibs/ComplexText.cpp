@@ -12,14 +12,17 @@ bool IsBlank(char c) {
 }
 
 void AppendImaginary(std::string& text, const Fraction& im) {
-    const bool whole = im.den.IsOne();
     if (im.num == 1) {
-        text += whole ? "i" : "i/" + im.den.ToString();
+        text += 'i';
     } else if (im.num == -1) {
-        text += whole ? "-i" : "-i/" + im.den.ToString();
+        text += "-i";
     } else {
-        text += im.num.ToString();
-        text += whole ? "i" : "i/" + im.den.ToString();
+        im.num.AppendTo(text);
+        text += 'i';
+    }
+    if (!im.den.IsOne()) {
+        text += '/';
+        im.den.AppendTo(text);
     }
 }
 
@@ -70,14 +73,19 @@ std::vector<Term> SplitTerms(std::string_view text) {
 
 std::string CpxText(const ComplexFraction& z) {
     std::string text;
+    AppendCpxText(text, z);
+    return text;
+}
+
+void AppendCpxText(std::string& text, const ComplexFraction& z) {
     const int imSign = z.im.num.Sign();
-    if (!z.re.num.IsZero()) {
-        text = FracText(z.re);
+    const bool hasRe = !z.re.num.IsZero();
+    if (hasRe) {
+        AppendFracText(text, z.re);
         if (imSign > 0) text += '+';
     }
     if (imSign != 0) AppendImaginary(text, z.im);
-    if (text.empty()) text = "0";
-    return text;
+    if (!hasRe && imSign == 0) text += '0';
 }
 
 ComplexFraction CpxParse(std::string_view text) {
