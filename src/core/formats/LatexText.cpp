@@ -76,7 +76,7 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
 }
 
 // The inside of the first matrix environment, without its options and
-// column specification; nothing when there is none.
+// column format; nothing when there is none.
 std::optional<std::string_view> EnvironmentBody(std::string_view text) {
     for (std::size_t begin = text.find("\\begin{"); begin != std::string_view::npos;
          begin = text.find("\\begin{", begin + 1)) {

@@ -77,14 +77,14 @@ std::string MathmlMinus() {
     return "<mo>\u2212</mo>";
 }
 
-std::string ColumnSpec(const LogMatrix& matrix) {
-    std::string spec;
+std::string ColumnFormat(const LogMatrix& matrix) {
+    std::string format;
     const int cols = static_cast<int>(matrix.rows.front().size());
     for (int c = 0; c < cols; ++c) {
-        if (c == matrix.barAfter && c > 0) spec += '|';
-        spec += 'c';
+        if (c == matrix.barAfter && c > 0) format += '|';
+        format += 'c';
     }
-    return spec;
+    return format;
 }
 
 std::string LatexColumnVector(const std::vector<std::string>& entries) {
@@ -112,7 +112,7 @@ std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int b
 
 std::string LatexMatrix(const LogMatrix& matrix) {
     const bool bar = matrix.barAfter > 0;
-    std::string text = bar ? "\\left(\\begin{array}{" + ColumnSpec(matrix) + "}\n"
+    std::string text = bar ? "\\left(\\begin{array}{" + ColumnFormat(matrix) + "}\n"
                            : std::string("\\begin{pmatrix}\n");
     for (std::size_t r = 0; r < matrix.rows.size(); ++r) {
         const std::vector<std::string>& row = matrix.rows[r];

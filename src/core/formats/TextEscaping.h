@@ -13,7 +13,7 @@ std::string CleanText(std::string_view text);
 
 // &, <, > and " as character references.
 std::string XmlText(std::string_view text);
-// TeX's special characters (\ { } $ & # ^ _ % ~) made printable.
+// TeX's reserved characters (\ { } $ & # ^ _ % ~) made printable.
 std::string LatexText(std::string_view text);
 // Characters that would start Markdown markup (or math) escaped with "\".
 std::string MarkdownText(std::string_view text);
