@@ -173,6 +173,15 @@ TEST_F(ExternalTools, HtmlIsWellFormedXmlWithMathml) {
     // augmented (two rows, one bar cell each), then the inverse.
     EXPECT_EQ(Read("counts.txt"), "6 4 10 ja\n");
     EXPECT_EQ(Read("log.html").find("<script"), std::string::npos);
+    // pandoc reads the MathML back as the mathematics it stands for.
+    if (!Have("command -v pandoc")) return;
+    ASSERT_EQ(Run("pandoc -f html -t latex log.html -o back.tex"), 0);
+    const std::string back = WithoutBlanks(Read("back.tex"));
+    for (const char* math :
+         {"\\frac{1}{2}&3&0&1", "\\overset{R_{1}\\leftrightarrowR_{2}}",
+          "\\overset{R_{2}\\rightarrow{({\\frac{1}{2}-\\frac{1}{2}i})}R_{2}}",
+          "\\begin{pmatrix}{-3+3i}&2\\\\{\\frac{1}{2}-\\frac{1}{2}i}&0\\\\\\end{pmatrix}"})
+        EXPECT_NE(back.find(math), std::string::npos) << math << "\n" << back;
 }
 
 TEST_F(ExternalTools, PandocRendersEveryMarkdownMathBlock) {
