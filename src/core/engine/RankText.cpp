@@ -17,10 +17,10 @@ void RankText(const WorkMatrix& reduced, StepLog& log) {
         pivotColumns += std::to_string(c + 1) + "列目";
     }
     if (rank == 0) {
-        log.AppendStepLog("先頭の1がある列はありません。");
+        log.AppendStepLog("先頭の1はどこにもありません。");
     } else {
-        log.AppendStepLog("先頭の1がある列は、" + pivotColumns + "の" + std::to_string(rank) +
-                          "列です。");
+        log.AppendStepLog("先頭の1は、" + pivotColumns + "の" + std::to_string(rank) +
+                          "か所にあります。");
     }
     const std::string rankText = std::to_string(rank);
     const std::string nullity = std::to_string(cols - rank);
