@@ -1,7 +1,9 @@
 // The solve and rank commands.
 #include <string>
+#include <vector>
 
 #include "core/engine/Engine.h"
+#include "core/engine/MatrixArithmetic.h"
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/RankText.h"
@@ -38,7 +40,8 @@ void Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
     }
     const std::int32_t unknowns = sides == RightHandSides::kOne ? grid.Cols() - 1 : grid.Rows();
     LoadWorkMatrix(workMatrix_, grid);
-    const WorkMatrix original = workMatrix_;
+    // Only the values are kept for the check: cheaper than a second WorkMatrix.
+    const std::vector<ExactVector> original = ColumnsOf(workMatrix_);
     PrintWorkMatrix(workMatrix_, log);
     log.AppendStepLog(Introduction(grid, unknowns));
     log.AppendStepLog("上の行列を行階段基本形にします。");

@@ -27,21 +27,22 @@ WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b) {
     return product;
 }
 
-ExactVector Apply(const WorkMatrix& a, std::int32_t cols, const ExactVector& x) {
-    ExactVector result(static_cast<std::size_t>(a.LastRow() + 1), CpxZero());
-    for (int r = 0; r <= a.LastRow(); ++r) {
-        for (int k = 0; k < cols; ++k)
-            AddProduct(result[static_cast<std::size_t>(r)], a.At(k, r),
-                       x[static_cast<std::size_t>(k)]);
+std::vector<ExactVector> ColumnsOf(const WorkMatrix& matrix) {
+    std::vector<ExactVector> columns(static_cast<std::size_t>(matrix.LastCol() + 1));
+    for (int c = 0; c <= matrix.LastCol(); ++c) {
+        for (int r = 0; r <= matrix.LastRow(); ++r)
+            columns[static_cast<std::size_t>(c)].push_back(matrix.At(c, r));
     }
-    return result;
+    return columns;
 }
 
-ExactVector ColumnOf(const WorkMatrix& matrix, std::int32_t col) {
-    ExactVector column;
-    for (int r = 0; r <= matrix.LastRow(); ++r)
-        column.push_back(matrix.At(col, r));
-    return column;
+ExactVector Apply(const std::vector<ExactVector>& columns, const ExactVector& x) {
+    ExactVector result(columns.front().size(), CpxZero());
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        for (std::size_t r = 0; r < result.size(); ++r)
+            AddProduct(result[r], columns[k][r], x[k]);
+    }
+    return result;
 }
 
 WorkMatrix MinusScalarIdentity(const WorkMatrix& square, const ComplexFraction& value) {

@@ -16,10 +16,11 @@ using ExactVector = std::vector<ComplexFraction>;
 
 // a · b; a has as many columns as b has rows.
 WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b);
-// The leading `cols` columns of a applied to x (x has `cols` entries).
-ExactVector Apply(const WorkMatrix& a, std::int32_t cols, const ExactVector& x);
-// Column col of the matrix as a vector.
-ExactVector ColumnOf(const WorkMatrix& matrix, std::int32_t col);
+// The matrix's columns, each as a vector.
+std::vector<ExactVector> ColumnsOf(const WorkMatrix& matrix);
+// The matrix with these columns (its leading x.size() ones) applied to x:
+// the sum of x's entries times their columns.
+ExactVector Apply(const std::vector<ExactVector>& columns, const ExactVector& x);
 // The square matrix minus value times the identity.
 WorkMatrix MinusScalarIdentity(const WorkMatrix& square, const ComplexFraction& value);
 // The inverse of a square matrix by Gauss–Jordan elimination, or nothing

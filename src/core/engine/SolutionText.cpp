@@ -19,7 +19,7 @@ std::string Number(std::int32_t n) {
 
 // The reduced system for one right-hand side, in the column rhsCol.
 struct ReducedSystem {
-    const WorkMatrix& original;
+    const std::vector<ExactVector>& original;  // the columns of (A | B)
     const WorkMatrix& reduced;
     PivotRows pivots;
     std::int32_t unknowns;
@@ -55,8 +55,8 @@ std::string ParameterNames(std::size_t count, std::string_view separator) {
 
 void CheckParticular(const ReducedSystem& s, const ExactVector& p, std::string_view lead,
                      StepLog& log) {
-    const ExactVector ap = Apply(s.original, s.unknowns, p);
-    const bool matches = ap == ColumnOf(s.original, s.rhsCol);
+    const ExactVector ap = Apply(s.original, p);
+    const bool matches = ap == s.original[static_cast<std::size_t>(s.rhsCol)];
     log.AppendStepLog("検算：" + std::string(lead) + "x = " + VectorText(p) +
                       " を代入すると、Ax = " + VectorText(ap) + " となり、" + s.bName +
                       (matches ? " に一致します。" : " に一致しません。"));
@@ -65,7 +65,7 @@ void CheckParticular(const ReducedSystem& s, const ExactVector& p, std::string_v
 void CheckKernel(const ReducedSystem& s, const std::vector<ExactVector>& basis, StepLog& log) {
     bool allZero = true;
     for (const ExactVector& v : basis)
-        allZero = allZero && IsZeroVector(Apply(s.original, s.unknowns, v));
+        allZero = allZero && IsZeroVector(Apply(s.original, v));
     log.AppendStepLog("また、" + SpanText(basis) + " の各ベクトル v は Av = 0 を" +
                       (allZero ? "満たします。" : "満たしません。"));
 }
@@ -128,10 +128,10 @@ std::int32_t AugmentedRank(const ReducedSystem& s) {
 
 }  // namespace
 
-void SolutionText(const WorkMatrix& original, const WorkMatrix& reduced, std::int32_t unknowns,
-                  StepLog& log) {
+void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMatrix& reduced,
+                  std::int32_t unknowns, StepLog& log) {
     const std::int32_t sides = reduced.LastCol() + 1 - unknowns;
-    ReducedSystem s{original, reduced, FindPivotRows(reduced), unknowns, 0, unknowns, "b"};
+    ReducedSystem s{originalColumns, reduced, FindPivotRows(reduced), unknowns, 0, unknowns, "b"};
     for (std::int32_t c = 0; c < unknowns; ++c)
         s.rank += s.pivots[c] >= 0 ? 1 : 0;
     if (sides == 1) {

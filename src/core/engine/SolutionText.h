@@ -2,7 +2,10 @@
 
 #include <cstdint>
 
+#include <vector>
 #include "core/StepLog.h"
+
+#include "core/engine/MatrixArithmetic.h"
 #include "core/engine/WorkMatrix.h"
 
 namespace korvane {
@@ -13,7 +16,7 @@ namespace korvane {
 // the solutions in parametric vector form, and the check of a solution by
 // substituting it into the original A. With several right-hand sides that
 // all have one solution, the solutions together as the matrix X of AX = B.
-void SolutionText(const WorkMatrix& original, const WorkMatrix& reduced, std::int32_t unknowns,
-                  StepLog& log);
+void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMatrix& reduced,
+                  std::int32_t unknowns, StepLog& log);
 
 }  // namespace korvane
