@@ -7,6 +7,10 @@ namespace korvane {
 
 namespace {
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 void AppendImaginary(std::string& text, const Fraction& im) {
     const bool whole = im.den.IsOne();
     if (im.num == 1) {
@@ -37,7 +41,7 @@ std::vector<Term> SplitTerms(std::string_view text) {
     bool denominatorSign = false;  // just after '/', or after its signs
     for (const char c : text) {
         Term& term = terms.back();
-        if (c == ' ' || c == '\t') continue;
+        if (IsBlank(c)) continue;
         if (c == '+' || c == '-') {
             if (denominatorSign) {
                 if (c == '-') term.coefficient.push_back('-');
@@ -77,7 +81,7 @@ std::string CpxText(const ComplexFraction& z) {
 }
 
 ComplexFraction CpxParse(std::string_view text) {
-    ComplexFraction result{{0, 1}, {0, 1}};
+    ComplexFraction result;
     for (Term& term : SplitTerms(text)) {
         if (term.negative) term.coefficient.insert(0, 1, '-');
         const Fraction c = FracParse(term.coefficient);
@@ -97,6 +101,12 @@ ComplexFraction CpxParse(std::string_view text) {
         }
     }
     return result;
+}
+
+bool CpxIsBlankText(std::string_view text) {
+    for (const char c : text)
+        if (!IsBlank(c)) return false;
+    return true;
 }
 
 }  // namespace korvane
