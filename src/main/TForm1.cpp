@@ -1,5 +1,6 @@
 #include "main/TForm1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -198,6 +199,36 @@ void TForm1::C1Click() {
 
 void TForm1::ToolButton6Click() {
     Run([this] { engine_.Determinant(grid_, *log_); });
+}
+
+// The commands below leave the grid as it is: nothing to record.
+void TForm1::Solve1Click() {
+    Run([this] { engine_.Solve(grid_, *log_, rightHandSides_); });
+}
+
+void TForm1::SeveralRhs1Click() {
+    const auto* option = findChild<QAction*>(QStringLiteral("SeveralRhs1"));
+    rightHandSides_ = option->isChecked() ? RightHandSides::kSeveral : RightHandSides::kOne;
+}
+
+void TForm1::Rank1Click() {
+    Run([this] { engine_.Rank(grid_, *log_); });
+}
+
+void TForm1::CharPoly1Click() {
+    Run([this] { engine_.CharacteristicPolynomial(grid_, *log_); });
+}
+
+void TForm1::Eigenvalues1Click() {
+    Run([this] { engine_.Eigenvalues(grid_, *log_); });
+}
+
+void TForm1::Eigenvectors1Click() {
+    Run([this] { engine_.Eigenvectors(grid_, *log_); });
+}
+
+void TForm1::Diagonalize1Click() {
+    Run([this] { engine_.Diagonalize(grid_, *log_); });
 }
 
 // --- Help --------------------------------------------------------------------

@@ -85,6 +85,14 @@ class TForm1 : public QMainWindow {
     void N16Click();
     void C1Click();
     void ToolButton6Click();
+    void Solve1Click();
+    // Switches the solve command between (A | b) and (A | B) with A square.
+    void SeveralRhs1Click();
+    void Rank1Click();
+    void CharPoly1Click();
+    void Eigenvalues1Click();
+    void Eigenvectors1Click();
+    void Diagonalize1Click();
     // Help
     void H2Click();
     void About1Click();
@@ -142,6 +150,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<PaneStepLog> log_;
 
     bool shownBefore_ = false;
+    RightHandSides rightHandSides_ = RightHandSides::kOne;
 };
 
 }  // namespace korvane
