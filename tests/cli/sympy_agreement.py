@@ -16,6 +16,7 @@ on purpose) and checks what its log says against SymPy's own computation:
   eigen     (the diagonalisation log, which holds all of it) the
             characteristic polynomial; the eigenvalues in Q(i) with their
             algebraic multiplicities; the factorisation multiplying back;
+            the approximations of the other roots against SymPy's nroots;
             the eigenspace dimensions; whether it diagonalises, and
             P^-1AP = D checked
 
@@ -318,6 +319,34 @@ def gaussian_roots(p):
     return roots
 
 
+def parse_approximation(text):
+    """"-0.5 - 1.2e-3i" and the like as a Python complex."""
+    m = re.fullmatch(r"(?:(\S+) ([+-]) )?(\S+?)(i?)", text)
+    if m.group(4) == "":
+        return complex(float(m.group(3)), 0)
+    imag = float(m.group(3)) * (-1 if m.group(2) == "-" else 1)
+    return complex(float(m.group(1)) if m.group(1) else 0.0, imag)
+
+
+def judge_approximations(lines, factors):
+    """Every root of each factor of degree two or more, found by SymPy's
+    nroots, matches one approximation in the log to its 15 digits."""
+    said = sorted(
+        (parse_approximation(m.group(1)) for m in map(lambda l: re.fullmatch(r"λ ≈ (.+)（近似値、代数的重複度\d+）", l), lines) if m),
+        key=lambda z: (z.real, z.imag),
+    )
+    expected = []
+    for f, _ in factors:
+        if f.degree() > 1:
+            expected += [complex(r) for r in f.nroots(n=20)]
+    if len(said) != len(expected):
+        return f"{len(said)} approximate eigenvalues for {len(expected)} roots of the other factors"
+    for z in expected:
+        if min(abs(z - w) for w in said) > 1e-13 * max(abs(z), 1e-300):
+            return f"no approximation in the log matches the root {z}"
+    return None
+
+
 def judge_eigen(lines, a):
     n, expected = a.rows, characteristic(a)
     problem = judge_charpoly(lines, a, expected)
@@ -341,6 +370,9 @@ def judge_eigen(lines, a):
     expected_geometric = [n - rank(a - r * Matrix.eye(n)) for r in said]
     if geometric != expected_geometric:
         return f"eigenspace dimensions {geometric} but SymPy's ranks give {expected_geometric}"
+    problem = judge_approximations(lines, factors)
+    if problem:
+        return problem
     diagonal = sum(roots.values()) == n and all(g == roots[r] for r, g in zip(said, geometric))
     TALLY["repeated eigenvalue"] += any(k > 1 for k in roots.values())
     TALLY["defective"] += any(g < roots[r] for r, g in zip(said, geometric))
