@@ -80,7 +80,7 @@ def parse_polynomial(text):
     have no spaces around them."""
     tokens = text.strip().split(" ")
     signs, bodies = ["+"] + tokens[1::2], tokens[0::2]
-    total = 0
+    terms = collections.defaultdict(int)
     for sign, body in zip(signs, bodies):
         if body.startswith("-"):
             sign, body = "-", body[1:]
@@ -88,11 +88,11 @@ def parse_polynomial(text):
         coefficient_text = m.group(1) or m.group(2)
         if m.group(3):
             coefficient = parse_number(coefficient_text) if coefficient_text else 1
-            term = coefficient * X ** int(m.group(4) or 1)
+            power = int(m.group(4) or 1)
         else:
-            term = parse_number(coefficient_text)
-        total += -term if sign == "-" else term
-    return Poly(total, X, domain=QQ_I)
+            coefficient, power = parse_number(coefficient_text), 0
+        terms[(power,)] += -coefficient if sign == "-" else coefficient
+    return Poly.from_dict(dict(terms), X, domain=QQ_I)
 
 
 def parse_factorisation(text):
@@ -338,7 +338,7 @@ def judge_approximations(lines, factors):
     expected = []
     for f, _ in factors:
         if f.degree() > 1:
-            expected += [complex(r) for r in f.nroots(n=20)]
+            expected += [complex(r) for r in f.nroots(n=16)]
     if len(said) != len(expected):
         return f"{len(said)} approximate eigenvalues for {len(expected)} roots of the other factors"
     for z in expected:
