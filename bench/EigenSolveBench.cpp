@@ -63,7 +63,7 @@ WorkMatrix ConsistentSystem(bool gaussian) {
 // S·D·S⁻¹ with S unimodular and D holding four distinct eigenvalues, some
 // repeated: every eigenvalue exact, so every eigenspace is worked out and
 // logged, and P, P⁻¹ and the check are printed.
-WorkMatrix ExactSpectrum(bool gaussian) {
+WorkMatrix ExactEigenvalues(bool gaussian) {
     std::mt19937 rng(7);
     WorkMatrix s, d;
     s.Resize(kSize, kSize);
@@ -109,13 +109,13 @@ void RegisterAll() {
     for (const bool gaussian : {false, true}) {
         const std::string kind = gaussian ? "gaussian" : "int9";
         const CellGrid random = GridOf(RandomMatrix(gaussian));
-        const CellGrid exact = GridOf(ExactSpectrum(gaussian));
+        const CellGrid exact = GridOf(ExactEigenvalues(gaussian));
         const CellGrid consistent = GridOf(ConsistentSystem(gaussian));
         const std::vector<std::pair<std::string, std::pair<Computation, CellGrid>>> runs{
             {"charpoly/random_" + kind, {charpoly, random}},
             {"eigen/random_" + kind, {eigen, random}},
-            {"charpoly/exact_spectrum_" + kind, {charpoly, exact}},
-            {"eigen/exact_spectrum_" + kind, {eigen, exact}},
+            {"charpoly/exact_eigenvalues_" + kind, {charpoly, exact}},
+            {"eigen/exact_eigenvalues_" + kind, {eigen, exact}},
             {"solve/no_solution_" + kind, {solve, random}},
             {"rref/no_solution_" + kind, {rref, random}},
             {"solve/one_solution_" + kind, {solve, consistent}},

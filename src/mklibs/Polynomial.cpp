@@ -147,18 +147,4 @@ Polynomial Shifted(const Polynomial& p, const ComplexFraction& shift) {
     return result;
 }
 
-Polynomial Power(const Polynomial& p, int exponent) {
-    Polynomial result = Polynomial::Constant(CpxOfInteger(1));
-    for (int k = 0; k < exponent; ++k)
-        result = result * p;
-    return result;
-}
-
-ComplexFraction Evaluate(const Polynomial& p, const ComplexFraction& x) {
-    ComplexFraction value = CpxOfInteger(0);
-    for (int k = p.Degree(); k >= 0; --k)
-        value = CpxSum(CpxMul(value, x), p.Coefficient(k));
-    return value;
-}
-
 }  // namespace korvane

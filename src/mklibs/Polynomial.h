@@ -67,9 +67,6 @@ Polynomial Derivative(const Polynomial& p);
 Polynomial Conjugate(const Polynomial& p);
 // p(x + shift), by Horner's rule on polynomials.
 Polynomial Shifted(const Polynomial& p, const ComplexFraction& shift);
-// p to the power (exponent >= 0).
-Polynomial Power(const Polynomial& p, int exponent);
-ComplexFraction Evaluate(const Polynomial& p, const ComplexFraction& x);
 
 // The polynomial as a student writes it, highest power first, in the given
 // variable: "λ^3 - 2λ + 1", "λ^2 + (1+i)λ - i/2", "λ - (1-i)". A coefficient

@@ -168,7 +168,7 @@ def eigenvalue(rng, kind):
     return Rational(rng.randint(-2, 2)) + I * rng.randint(-2, 2)
 
 
-def built_spectrum(rng, n, kind):
+def jordan_conjugate(rng, n, kind):
     """S J S^-1 with Jordan blocks of few distinct eigenvalues, now and then an
     irreducible quadratic block, so that repeated, defective and irrational
     eigenvalues all occur."""
@@ -416,7 +416,7 @@ def run_group(cli, group, count, seed):
                 problem = judge_rank(run_cli(cli, "rank", a), a)
             else:
                 n = size(rng)
-                a = built_spectrum(rng, n, kind) if rng.random() < 0.6 else random_matrix(rng, n, n, kind)
+                a = jordan_conjugate(rng, n, kind) if rng.random() < 0.6 else random_matrix(rng, n, n, kind)
                 if group == "charpoly":
                     problem = judge_charpoly(run_cli(cli, "charpoly", a), a)
                 else:
