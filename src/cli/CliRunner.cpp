@@ -20,7 +20,11 @@ constexpr std::string_view kUsage =
     "       korvane-cli practice FILE [SCRIPT]   (see korvane-cli practice --help)\n"
     "Runs one matrix computation and prints its step log.\n"
     "\n"
-    "  COMMAND   rref | inverse | transpose | kernel | image | det\n"
+    "  COMMAND   rref | inverse | transpose | kernel | image | det |\n"
+    "            solve | solve-many | rank |\n"
+    "            charpoly | eigenvalues | eigenvectors | diagonalize\n"
+    "            solve takes the last column as the right-hand side b of Ax = b;\n"
+    "            solve-many takes A square and every column after it as B of AX = B\n"
     "  FILE      a matrix file (.kvm); without it the matrix is read from standard\n"
     "            input, one row per line, cells separated by spaces or tabs\n"
     "  -o OUT    after the command, write the grid to OUT as a matrix file\n"
@@ -57,6 +61,27 @@ void RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log
             break;
         case CliCommand::kDeterminant:
             engine.Determinant(grid, log);
+            break;
+        case CliCommand::kSolve:
+            engine.Solve(grid, log, RightHandSides::kOne);
+            break;
+        case CliCommand::kSolveMany:
+            engine.Solve(grid, log, RightHandSides::kSeveral);
+            break;
+        case CliCommand::kRank:
+            engine.Rank(grid, log);
+            break;
+        case CliCommand::kCharpoly:
+            engine.CharacteristicPolynomial(grid, log);
+            break;
+        case CliCommand::kEigenvalues:
+            engine.Eigenvalues(grid, log);
+            break;
+        case CliCommand::kEigenvectors:
+            engine.Eigenvectors(grid, log);
+            break;
+        case CliCommand::kDiagonalize:
+            engine.Diagonalize(grid, log);
             break;
     }
 }
