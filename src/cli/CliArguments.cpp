@@ -7,13 +7,20 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CliCommand>, 6> kCommands{{
+constexpr std::array<std::pair<std::string_view, CliCommand>, 13> kCommands{{
     {"rref", CliCommand::kRref},
     {"inverse", CliCommand::kInverse},
     {"transpose", CliCommand::kTranspose},
     {"kernel", CliCommand::kKernel},
     {"image", CliCommand::kImage},
     {"det", CliCommand::kDeterminant},
+    {"solve", CliCommand::kSolve},
+    {"solve-many", CliCommand::kSolveMany},
+    {"rank", CliCommand::kRank},
+    {"charpoly", CliCommand::kCharpoly},
+    {"eigenvalues", CliCommand::kEigenvalues},
+    {"eigenvectors", CliCommand::kEigenvectors},
+    {"diagonalize", CliCommand::kDiagonalize},
 }};
 
 CliCommand CommandNamed(std::string_view name) {
@@ -21,7 +28,7 @@ CliCommand CommandNamed(std::string_view name) {
         if (text == name) return command;
     }
     throw UsageError("unknown command '" + std::string(name) +
-                     "' (rref, inverse, transpose, kernel, image or det)");
+                     "' (see korvane-cli --help for the commands)");
 }
 
 constexpr std::array<std::pair<std::string_view, CopyFormat>, 6> kMatrixFormats{{

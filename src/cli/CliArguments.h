@@ -18,7 +18,21 @@ class UsageError : public Error {
     explicit UsageError(const std::string& message) : Error(message) {}
 };
 
-enum class CliCommand { kRref, kInverse, kTranspose, kKernel, kImage, kDeterminant };
+enum class CliCommand {
+    kRref,
+    kInverse,
+    kTranspose,
+    kKernel,
+    kImage,
+    kDeterminant,
+    kSolve,
+    kSolveMany,
+    kRank,
+    kCharpoly,
+    kEigenvalues,
+    kEigenvectors,
+    kDiagonalize,
+};
 
 struct CliOptions {
     enum class Action { kRun, kHelp, kVersion };

@@ -10,13 +10,20 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<CliCommand, std::string_view>, 6> kTitles{{
+constexpr std::array<std::pair<CliCommand, std::string_view>, 13> kTitles{{
     {CliCommand::kRref, "行階段基本形の計算"},
     {CliCommand::kInverse, "逆行列の計算"},
     {CliCommand::kTranspose, "転置の計算"},
     {CliCommand::kKernel, "核の計算"},
     {CliCommand::kImage, "像の計算"},
     {CliCommand::kDeterminant, "行列式の計算"},
+    {CliCommand::kSolve, "連立一次方程式の解"},
+    {CliCommand::kSolveMany, "連立一次方程式の解"},
+    {CliCommand::kRank, "階数の計算"},
+    {CliCommand::kCharpoly, "固有多項式の計算"},
+    {CliCommand::kEigenvalues, "固有値の計算"},
+    {CliCommand::kEigenvectors, "固有ベクトルの計算"},
+    {CliCommand::kDiagonalize, "対角化の計算"},
 }};
 
 // The HTML page's title; the default one for a command without its own.
@@ -36,8 +43,13 @@ LogStyle LogStyleFor(const CliOptions& options) {
 ExportOptions ExportOptionsFor(const CliOptions& options, const CellGrid& grid) {
     ExportOptions exported;
     exported.notation = options.notation.value_or(true);
+    // The bar of an augmented matrix: [A | I] of the inverse, [A | b] and
+    // [A | B] of the systems.
     if (options.command == CliCommand::kInverse && grid.IsSquare())
         exported.augmented = {grid.Cols(), 2 * grid.Cols()};
+    if (options.command == CliCommand::kSolve) exported.augmented = {grid.Cols() - 1, grid.Cols()};
+    if (options.command == CliCommand::kSolveMany && grid.Cols() > grid.Rows())
+        exported.augmented = {grid.Rows(), grid.Cols()};
     exported.title = TitleOf(options.command);
     return exported;
 }

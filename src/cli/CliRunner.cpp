@@ -21,7 +21,11 @@ constexpr std::string_view kUsage =
     "       korvane-cli practice FILE [SCRIPT]   (see korvane-cli practice --help)\n"
     "Runs one matrix computation and prints its step log.\n"
     "\n"
-    "  COMMAND   rref | inverse | transpose | kernel | image | det\n"
+    "  COMMAND   rref | inverse | transpose | kernel | image | det |\n"
+    "            solve | solve-many | rank |\n"
+    "            charpoly | eigenvalues | eigenvectors | diagonalize\n"
+    "            solve takes the last column as the right-hand side b of Ax = b;\n"
+    "            solve-many takes A square and every column after it as B of AX = B\n"
     "  FILE      a matrix file (.kvm); without it the matrix is read from standard\n"
     "            input: rows of cells separated by spaces or tabs, a spreadsheet's\n"
     "            tab-separated cells, CSV, MATLAB [1 2; 3 4], Python [[1, 2], [3, 4]],\n"
@@ -70,6 +74,27 @@ bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log
             return true;
         case CliCommand::kDeterminant:
             engine.Determinant(grid, log);
+            return true;
+        case CliCommand::kSolve:
+            engine.Solve(grid, log, RightHandSides::kOne);
+            return true;
+        case CliCommand::kSolveMany:
+            engine.Solve(grid, log, RightHandSides::kSeveral);
+            return true;
+        case CliCommand::kRank:
+            engine.Rank(grid, log);
+            return true;
+        case CliCommand::kCharpoly:
+            engine.CharacteristicPolynomial(grid, log);
+            return true;
+        case CliCommand::kEigenvalues:
+            engine.Eigenvalues(grid, log);
+            return true;
+        case CliCommand::kEigenvectors:
+            engine.Eigenvectors(grid, log);
+            return true;
+        case CliCommand::kDiagonalize:
+            engine.Diagonalize(grid, log);
             return true;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "main/TForm1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -214,6 +215,54 @@ void TForm1::C1Click() {
 void TForm1::ToolButton6Click() {
     Compute([this](CellGrid& grid, StepLog& log) {
         engine_.Determinant(grid, log);
+        return false;
+    });
+}
+
+// The commands below leave the grid as it is: nothing to record.
+void TForm1::Solve1Click() {
+    Compute([this, rhs = rightHandSides_](CellGrid& grid, StepLog& log) {
+        engine_.Solve(grid, log, rhs);
+        return false;
+    });
+}
+
+void TForm1::SeveralRhs1Click() {
+    const auto* option = findChild<QAction*>(QStringLiteral("SeveralRhs1"));
+    rightHandSides_ = option->isChecked() ? RightHandSides::kSeveral : RightHandSides::kOne;
+}
+
+void TForm1::Rank1Click() {
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Rank(grid, log);
+        return false;
+    });
+}
+
+void TForm1::CharPoly1Click() {
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.CharacteristicPolynomial(grid, log);
+        return false;
+    });
+}
+
+void TForm1::Eigenvalues1Click() {
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Eigenvalues(grid, log);
+        return false;
+    });
+}
+
+void TForm1::Eigenvectors1Click() {
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Eigenvectors(grid, log);
+        return false;
+    });
+}
+
+void TForm1::Diagonalize1Click() {
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Diagonalize(grid, log);
         return false;
     });
 }

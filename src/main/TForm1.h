@@ -98,6 +98,14 @@ class TForm1 : public QMainWindow {
     void N16Click();
     void C1Click();
     void ToolButton6Click();
+    void Solve1Click();
+    // Switches the solve command between (A | b) and (A | B) with A square.
+    void SeveralRhs1Click();
+    void Rank1Click();
+    void CharPoly1Click();
+    void Eigenvalues1Click();
+    void Eigenvectors1Click();
+    void Diagonalize1Click();
     // Stops the running computation (Esc, menu item and button shown while
     // one runs); the grid and the History stay as they were.
     void Stop1Click();
@@ -173,6 +181,7 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<PaneStepLog> log_;
 
     bool shownBefore_ = false;
+    RightHandSides rightHandSides_ = RightHandSides::kOne;
 
     // Last, so that it is stopped and joined before what its work uses goes.
     QTimer* pollTimer_ = nullptr;

@@ -29,6 +29,7 @@ struct Command {
     const char* picture;  // ":/icons/<picture>.svg", or nullptr
     const char* hint;
     Handler handler;
+    bool checkable = false;  // an option the menu item switches on and off
 };
 
 const Command kCommands[] = {
@@ -100,6 +101,43 @@ const Command kCommands[] = {
      "determinant",
      "行列式：現在の行列の行列式を計算します。",
      &TForm1::ToolButton6Click},
+    {"Solve1",
+     "連立一次方程式を解く(&S)",
+     {},
+     "solve",
+     "連立一次方程式：最後の列を右辺として、連立一次方程式を解きます。",
+     &TForm1::Solve1Click},
+    {"SeveralRhs1", "右辺を複数にする(&B)", {}, nullptr, nullptr, &TForm1::SeveralRhs1Click, true},
+    {"Rank1",
+     "階数を計算(&K)",
+     {},
+     "rank",
+     "階数：現在の行列の階数と核の次元を求めます。",
+     &TForm1::Rank1Click},
+    {"CharPoly1",
+     "固有多項式を計算(&P)",
+     {},
+     "charpoly",
+     "固有多項式：現在の行列の固有多項式を求めます。",
+     &TForm1::CharPoly1Click},
+    {"Eigenvalues1",
+     "固有値を計算(&V)",
+     {},
+     "eigenvalues",
+     "固有値：固有多項式を因数分解して固有値を求めます。",
+     &TForm1::Eigenvalues1Click},
+    {"Eigenvectors1",
+     "固有ベクトルを計算(&E)",
+     {},
+     "eigenvectors",
+     "固有ベクトル：固有値ごとに固有空間を求めます。",
+     &TForm1::Eigenvectors1Click},
+    {"Diagonalize1",
+     "対角化(&G)",
+     {},
+     "diagonalize",
+     "対角化：固有ベクトルを並べて行列を対角化します。",
+     &TForm1::Diagonalize1Click},
     {"Stop1", "計算を中止(&A)", Qt::Key_Escape, "stop", "計算を中止：実行中の計算をやめます。",
      &TForm1::Stop1Click},
     {"H2", "説明書(&H)", Qt::Key_F1, nullptr, nullptr, &TForm1::H2Click},
@@ -149,8 +187,12 @@ const MenuEntry kEditMenu[] = {
 };
 
 const MenuEntry kComputeMenu[] = {
-    {Kind::Item, "N12"}, {Kind::Item, "N13"}, {Kind::Item, "N14"}, {Kind::Separator, "N15"},
-    {Kind::Item, "N16"}, {Kind::Item, "C1"},  {Kind::Item, "D1"},  {Kind::Item, "Stop1"},
+    {Kind::Item, "N12"},          {Kind::Item, "N13"},          {Kind::Item, "N14"},
+    {Kind::Separator, "N15"},     {Kind::Item, "N16"},          {Kind::Item, "C1"},
+    {Kind::Item, "D1"},           {Kind::Separator, "N18"},     {Kind::Item, "Solve1"},
+    {Kind::Item, "SeveralRhs1"},  {Kind::Item, "Rank1"},        {Kind::Separator, "N19"},
+    {Kind::Item, "CharPoly1"},    {Kind::Item, "Eigenvalues1"}, {Kind::Item, "Eigenvectors1"},
+    {Kind::Item, "Diagonalize1"}, {Kind::Item, "Stop1"},
 };
 
 const MenuEntry kHelpMenu[] = {
@@ -183,8 +225,20 @@ const Button kInputAidButtons[] = {
 };
 
 const Button kComputeButtons[] = {
-    {"ToolButton2", "N12"}, {"ToolButton3", "N13"}, {"ToolButton4", "N14"}, {"ToolButton5"},
-    {"ToolButton7", "N16"}, {"ToolButton8", "C1"},  {"ToolButton6", "D1"},
+    {"ToolButton2", "N12"},
+    {"ToolButton3", "N13"},
+    {"ToolButton4", "N14"},
+    {"ToolButton5"},
+    {"ToolButton7", "N16"},
+    {"ToolButton8", "C1"},
+    {"ToolButton6", "D1"},
+    {"ToolButton22"},
+    {"ToolButton23", "Solve1"},
+    {"ToolButton24", "Rank1"},
+    {"ToolButton25", "CharPoly1"},
+    {"ToolButton26", "Eigenvalues1"},
+    {"ToolButton27", "Eigenvectors1"},
+    {"ToolButton28", "Diagonalize1"},
 };
 
 constexpr int kButtonWidth = 23;
@@ -256,6 +310,7 @@ void TForm1::BuildActions() {
         auto* action = new QAction(Picture(command.picture), Text(command.caption), this);
         action->setObjectName(Text(command.name));
         if (command.hint != nullptr) action->setToolTip(Text(command.hint));
+        action->setCheckable(command.checkable);
         if (command.shortcut != QKeyCombination()) {
             action->setShortcut(QKeySequence(command.shortcut));
             action->setShortcutContext(Qt::WindowShortcut);

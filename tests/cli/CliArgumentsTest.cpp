@@ -31,6 +31,13 @@ TEST(CliArguments, AcceptedForms) {
         {{"kernel", "--", "-odd.kvm"}, Action::kRun, CliCommand::kKernel, "-odd.kvm", nullptr},
         {{"det", "--", "--help"}, Action::kRun, CliCommand::kDeterminant, "--help", nullptr},
         {{"image", "-o", "-"}, Action::kRun, CliCommand::kImage, nullptr, "-"},
+        {{"solve", "m.kvm"}, Action::kRun, CliCommand::kSolve, "m.kvm", nullptr},
+        {{"solve-many"}, Action::kRun, CliCommand::kSolveMany, nullptr, nullptr},
+        {{"rank"}, Action::kRun, CliCommand::kRank, nullptr, nullptr},
+        {{"charpoly"}, Action::kRun, CliCommand::kCharpoly, nullptr, nullptr},
+        {{"eigenvalues"}, Action::kRun, CliCommand::kEigenvalues, nullptr, nullptr},
+        {{"eigenvectors"}, Action::kRun, CliCommand::kEigenvectors, nullptr, nullptr},
+        {{"diagonalize"}, Action::kRun, CliCommand::kDiagonalize, nullptr, nullptr},
         {{"bogus", "--help"}, Action::kHelp, CliCommand::kRref, nullptr, nullptr},
         {{"--version"}, Action::kVersion, CliCommand::kRref, nullptr, nullptr},
     };
@@ -47,7 +54,7 @@ TEST(CliArguments, AcceptedForms) {
 TEST(CliArguments, BadUsage) {
     const std::vector<std::vector<std::string_view>> cases{
         {},
-        {"solve"},
+        {"invert"},
         {"RREF"},
         {"rref", "a.kvm", "b.kvm"},
         {"rref", "-o"},

@@ -141,7 +141,7 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         std::string input;
     } cases[] = {
         {{}, "1\n"},
-        {{"solve"}, "1\n"},
+        {{"invert"}, "1\n"},
         {{"rref", "-q"}, "1\n"},
         {{"rref", "-o"}, "1\n"},
         {{"rref", "a.kvm", "b.kvm"}, "1\n"},

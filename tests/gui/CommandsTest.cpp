@@ -70,6 +70,7 @@ class CommandsTest : public QObject {
     void startState();
     void everyItemReachesItsCommand_data();
     void everyItemReachesItsCommand();
+    void severalRightHandSidesOption();
     void inverseExample();
     void refusalsRecordNothing_data();
     void refusalsRecordNothing();
@@ -135,6 +136,13 @@ void CommandsTest::everyItemReachesItsCommand_data() {
         {"N16", "ToolButton7", kSingular, "", kSingular, "span{(1,2)}", 0},
         {"C1", "ToolButton8", kSingular, "", kSingular, "span{(-2,1)}", 0},
         {"D1", "ToolButton6", kInvertible, "", kInvertible, "よって、行列式は、2です。", 0},
+        {"Solve1", "ToolButton23", kSingular, "", kSingular, "x = (2)", 0},
+        {"Rank1", "ToolButton24", kSingular, "", kSingular, "よって、階数は、1です。", 0},
+        {"CharPoly1", "ToolButton25", kInvertible, "", kInvertible, "det(λI - A) = λ^2 - 5λ + 2",
+         0},
+        {"Eigenvalues1", "ToolButton26", kSingular, "", kSingular, "det(λI - A) = λ(λ - 5)", 0},
+        {"Eigenvectors1", "ToolButton27", kSingular, "", kSingular, "span{(1/2,1)}", 0},
+        {"Diagonalize1", "ToolButton28", kSingular, "", kSingular, "となり、D に一致します。", 0},
     };
     for (const Row& row : rows) {
         for (const char* item : {row.menuItem, row.button}) {
@@ -171,6 +179,22 @@ void CommandsTest::everyItemReachesItsCommand() {
     QCOMPARE(window.StatusPanel(1)->text(), Counts(entered + recorded, 0));
 }
 
+void CommandsTest::severalRightHandSidesOption() {
+    Window window;
+    window.Enter({{"2", "0", "2", "4"}, {"0", "4", "4", "8"}});
+    window.Action("Solve1")->trigger();
+    QVERIFY(
+        window.LogLines().contains("係数行列 A の階数は2、拡大係数行列 (A | b) の階数は2、"
+                                   "未知数の個数は3です。"));
+    window.Action("SeveralRhs1")->trigger();  // on
+    window.Action("Solve1")->trigger();
+    QVERIFY(window.LogLines().contains("よって、AX = B の解は、"));
+    window.Action("SeveralRhs1")->trigger();  // off again
+    window.Action("Solve1")->trigger();
+    QVERIFY(!window.LogLines().contains("よって、AX = B の解は、"));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(8, 0));  // the entered cells only
+}
+
 void CommandsTest::inverseExample() {
     Window window;
     window.Enter(kInvertible);
@@ -193,6 +217,8 @@ void CommandsTest::refusalsRecordNothing_data() {
                                      << QStringList{"正方行列でないので、単位行列にできません。"};
     QTest::newRow("singular inverse")
         << "ToolButton3" << kSingular << QStringList{"よって、この行列は非可逆です。"};
+    QTest::newRow("eigenvalues of 2x3") << "ToolButton26" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+                                        << QStringList{"正方行列でないので、固有値はありません。"};
     QTest::newRow("triangular of 2x3") << "ToolButton16" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
                                        << QStringList{"正方行列でないので、三角行列にできません。"};
 }

@@ -54,6 +54,13 @@ const MenuRow kMenuRows[] = {
     {"N16", "N11", "像を計算(&M)", ""},
     {"C1", "N11", "核を計算(&C)", ""},
     {"D1", "N11", "行列式を計算(&D)", ""},
+    {"Solve1", "N11", "連立一次方程式を解く(&S)", ""},
+    {"SeveralRhs1", "N11", "右辺を複数にする(&B)", ""},
+    {"Rank1", "N11", "階数を計算(&K)", ""},
+    {"CharPoly1", "N11", "固有多項式を計算(&P)", ""},
+    {"Eigenvalues1", "N11", "固有値を計算(&V)", ""},
+    {"Eigenvectors1", "N11", "固有ベクトルを計算(&E)", ""},
+    {"Diagonalize1", "N11", "対角化(&G)", ""},
     {"Stop1", "N11", "計算を中止(&A)", "Esc"},
     {"H2", "H1", "説明書(&H)", "F1"},
     {"About1", "H1", "バージョン情報(&V)", ""},
@@ -142,7 +149,12 @@ void WindowTest::menusInOrder() {
              QStringList({"Undo1", "Repeat1", "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
     QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
-    QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "Stop1"}));
+    QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "N18",
+                                       "Solve1", "SeveralRhs1", "Rank1", "N19", "CharPoly1",
+                                       "Eigenvalues1", "Eigenvectors1", "Diagonalize1", "Stop1"}));
+    // The one option among the commands: off until the user switches it on.
+    QVERIFY(window.Action("SeveralRhs1")->isCheckable());
+    QVERIFY(!window.Action("SeveralRhs1")->isChecked());
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
@@ -194,16 +206,26 @@ void WindowTest::toolbars_data() {
                        "対称行列(右上→左下)"
                        "：対角成分より右上のデータを左下にもコピーして、対称行列を作ります。"};
     QTest::newRow("ToolBar1") << QStringLiteral("演算")
-                              << QStringList{"ToolButton2", "ToolButton3", "ToolButton4",
-                                             "ToolButton5", "ToolButton7", "ToolButton8",
-                                             "ToolButton6"}
+                              << QStringList{"ToolButton2",  "ToolButton3",  "ToolButton4",
+                                             "ToolButton5",  "ToolButton7",  "ToolButton8",
+                                             "ToolButton6",  "ToolButton22", "ToolButton23",
+                                             "ToolButton24", "ToolButton25", "ToolButton26",
+                                             "ToolButton27", "ToolButton28"}
                               << QStringList{"転置行列：行列の行と列を入れ換えます。",
                                              "逆行列：逆行列を計算します。",
                                              "行階段基本形：行列を行階段基本形にします。",
                                              "",
                                              "像：現在の行列の像を求めます。",
                                              "核：現在の行列の核を求めます。",
-                                             "行列式：現在の行列の行列式を計算します。"};
+                                             "行列式：現在の行列の行列式を計算します。",
+                                             "",
+                                             "連立一次方程式：最後の列を右辺として、"
+                                             "連立一次方程式を解きます。",
+                                             "階数：現在の行列の階数と核の次元を求めます。",
+                                             "固有多項式：現在の行列の固有多項式を求めます。",
+                                             "固有値：固有多項式を因数分解して固有値を求めます。",
+                                             "固有ベクトル：固有値ごとに固有空間を求めます。",
+                                             "対角化：固有ベクトルを並べて行列を対角化します。"};
 }
 
 void WindowTest::toolbars() {

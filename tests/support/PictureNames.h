@@ -22,6 +22,12 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "multiply",
                                              "image",
                                              "kernel",
-                                             "determinant"};
+                                             "determinant",
+                                             "solve",
+                                             "rank",
+                                             "charpoly",
+                                             "eigenvalues",
+                                             "eigenvectors",
+                                             "diagonalize"};
 
 }  // namespace korvane::test

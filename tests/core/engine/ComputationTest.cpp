@@ -13,7 +13,21 @@ namespace {
 using test::GridOf;
 using test::Lines;
 
-enum class Op { kRref, kInverse, kTranspose, kKernel, kImage, kDet };
+enum class Op {
+    kRref,
+    kInverse,
+    kTranspose,
+    kKernel,
+    kImage,
+    kDet,
+    kSolve,
+    kSolveMany,
+    kRank,
+    kCharpoly,
+    kEigenvalues,
+    kEigenvectors,
+    kDiagonalize,
+};
 
 // Runs one computation on a copy of the grid and returns the log, the grid
 // afterwards and whether it reported a change.
@@ -45,6 +59,27 @@ Outcome RunOp(Op op, const CellGrid& start) {
             break;
         case Op::kDet:
             engine.Determinant(out.grid, log);
+            break;
+        case Op::kSolve:
+            engine.Solve(out.grid, log);
+            break;
+        case Op::kSolveMany:
+            engine.Solve(out.grid, log, RightHandSides::kSeveral);
+            break;
+        case Op::kRank:
+            engine.Rank(out.grid, log);
+            break;
+        case Op::kCharpoly:
+            engine.CharacteristicPolynomial(out.grid, log);
+            break;
+        case Op::kEigenvalues:
+            engine.Eigenvalues(out.grid, log);
+            break;
+        case Op::kEigenvectors:
+            engine.Eigenvectors(out.grid, log);
+            break;
+        case Op::kDiagonalize:
+            engine.Diagonalize(out.grid, log);
             break;
     }
     out.log = log.Lines();
@@ -92,6 +127,88 @@ TEST(Computations, ResultLines) {
         {Op::kKernel,
          {{"2/4", "1"}, {"1", "2"}},
          {"よってこのベクトルの核は、", "span{(-2,1)}", "です。"}},
+        {Op::kSolve,
+         {{"1", "2", "1"}, {"2", "4", "3"}},
+         {"2行目は 0 = 1 を表し、成り立たないので、", "解はありません。"}},
+        {Op::kSolve,
+         {{"i", "1+i"}},
+         {"x = (1-i)", "です。",
+          "検算：x = (1-i) を代入すると、Ax = (1+i) となり、b に一致します。"}},
+        {Op::kSolve,
+         {{"0", "0", "0"}},
+         {"x = (0,0) + t1(1,0) + t2(0,1)", "です。",
+          "すなわち、解の全体は (0,0) + span{(1,0),(0,1)} です。",
+          "検算：t1 = t2 = 0 とした解 x = (0,0) を代入すると、Ax = (0) となり、b に一致します。",
+          "また、span{(1,0),(0,1)} の各ベクトル v は Av = 0 を満たします。"}},
+        // Each right-hand side on its own, then X when every one is unique.
+        {Op::kSolveMany,
+         {{"2", "0", "2", "4"}, {"0", "4", "4", "8"}},
+         {"よって、AX = B の解は、", "  ( 1 2 )", "  ( 1 2 )", "です。"}},
+        {Op::kSolveMany,
+         {{"1", "1", "1", "2"}, {"1", "1", "2", "2"}},
+         {"2行目は 0 = 1 を表し、成り立たないので、", "解はありません。",
+          "B の2列目を b2 として、Ax = b2 を解きます。拡大係数行列 (A | b2) の階数は1です。",
+          "階数がどちらも1で、未知数の個数2より小さいので、", "解は無数にあります。",
+          "自由変数 x2 を t1（任意の数）とおくと、解は、", "x = (2,0) + t1(-1,1)", "です。",
+          "すなわち、解の全体は (2,0) + span{(-1,1)} です。",
+          "検算：t1 = 0 とした解 x = (2,0) を代入すると、Ax = (2,2) となり、b2 に一致します。",
+          "また、span{(-1,1)} の各ベクトル v は Av = 0 を満たします。"}},
+        {Op::kRank,
+         {{"0", "0", "0"}},
+         {"先頭の1はどこにもありません。", "よって、階数は、0です。",
+          "列の数は3なので、核の次元（退化次数）は、3 - 0 = 3です。",
+          "次元定理のとおり、階数と退化次数の和は列の数に等しくなります（0 + 3 = 3）。"}},
+        {Op::kRank,
+         {{"1", "2", "0"}, {"0", "0", "i"}},
+         {"先頭の1は、1列目、3列目の2か所にあります。", "よって、階数は、2です。",
+          "列の数は3なので、核の次元（退化次数）は、3 - 2 = 1です。",
+          "次元定理のとおり、階数と退化次数の和は列の数に等しくなります（2 + 1 = 3）。"}},
+        {Op::kCharpoly,
+         {{"5"}},
+         {"p1(λ) = (λ - 5)p0(λ) = λ - 5", "よって、固有多項式は、", "det(λI - A) = λ - 5",
+          "です。"}},
+        // Terms whose product of entries is zero are left out.
+        {Op::kCharpoly,
+         {{"1", "2", "3"}, {"0", "4", "5"}, {"6", "0", "7"}},
+         {"p3(λ) = (λ - 4)p2(λ) - 60p0(λ) = λ^3 - 12λ^2 + 21λ - 16", "よって、固有多項式は、",
+          "det(λI - A) = λ^3 - 12λ^2 + 21λ - 16", "です。"}},
+        {Op::kCharpoly,
+         {{"1/2", "i"}, {"i", "0"}},
+         {"p2(λ) = λp1(λ) + p0(λ) = λ^2 - (1/2)λ + 1", "よって、固有多項式は、",
+          "det(λI - A) = λ^2 - (1/2)λ + 1", "です。"}},
+        {Op::kEigenvalues,
+         {{"0", "-1"}, {"1", "0"}},
+         {"det(λI - A) = (λ + i)(λ - i)", "です。", "よって、固有値は、", "λ = -i（代数的重複度1）",
+          "λ = i（代数的重複度1）", "です。"}},
+        {Op::kEigenvalues,
+         {{"2", "0", "0"}, {"0", "0", "-3"}, {"0", "1", "0"}},
+         {"det(λI - A) = (λ - 2)(λ^2 + 3)", "です。", "よって、複素有理数の固有値は、",
+          "λ = 2（代数的重複度1）", "です。",
+          "因数 λ^2 + 3 は複素有理数の範囲ではこれ以上因数分解できないので、その根である固有値は"
+          "近似値（有効数字15桁）で示します。",
+          "λ ≈ -1.73205080756888i（近似値、代数的重複度1）",
+          "λ ≈ 1.73205080756888i（近似値、代数的重複度1）"}},
+        {Op::kEigenvectors,
+         {{"0", "0"}, {"0", "0"}},
+         {"よってこのベクトルの核は、", "2次元ベクトル空間全体", "です。",
+          "固有値 λ = 0 の固有ベクトルは、この核の 0 "
+          "でないベクトルです。幾何的重複度（固有空間の次元）は2です。"}},
+        {Op::kDiagonalize,
+         {{"3", "1"}, {"0", "3"}},
+         {"固有値 λ = 3 の幾何的重複度1が代数的重複度2より小さいので、",
+          "この行列は対角化できません。"}},
+        {Op::kDiagonalize,
+         {{"0", "-2"}, {"1", "0"}},
+         {"固有値の中に複素有理数でないもの（近似値で示したもの）があるので、",
+          "この行列は、複素有理数の範囲では対角化できません。",
+          "なお、固有多項式の相異なる因数をすべて掛けた多項式 s(λ) に A を代入すると、s(A) = O "
+          "となるので、複素数の範囲では対角化できます。"}},
+        // (x² − 2)² with a single Jordan-like coupling: not even over C.
+        {Op::kDiagonalize,
+         {{"0", "2", "1", "0"}, {"1", "0", "0", "1"}, {"0", "0", "0", "2"}, {"0", "0", "1", "0"}},
+         {"この行列は、複素有理数の範囲では対角化できません。",
+          "なお、固有多項式の相異なる因数をすべて掛けた多項式 s(λ) に A を代入すると、s(A) = O "
+          "とならないので、複素数の範囲でも対角化できません。"}},
     };
     for (const auto& c : cases) {
         const Outcome out = RunOp(c.op, GridOf(c.rows));
@@ -125,6 +242,35 @@ TEST(Computations, RefusalsLeaveTheGridAlone) {
     EXPECT_EQ(out.log.back(), "よって、この行列は非可逆です。");
     EXPECT_FALSE(out.changed);
     EXPECT_EQ(out.grid, singular);
+}
+
+// The later commands change no grid, and refuse shapes they cannot use
+// with one sentence.
+TEST(Computations, LaterCommandsRefuseAndNeverChangeTheGrid) {
+    const CellGrid wide = GridOf({{"1", "2", "3"}, {"4", "5", "6"}});
+    const CellGrid column = GridOf({{"1"}, {"2"}});
+    const struct {
+        Op op;
+        const CellGrid& grid;
+        const char* refusal;
+    } cases[] = {
+        {Op::kSolve, column, "列が1つだけなので、係数行列と右辺に分けられません。"},
+        {Op::kSolveMany, column,
+         "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。"},
+        {Op::kCharpoly, wide, "正方行列でないので、固有多項式はありません。"},
+        {Op::kEigenvalues, wide, "正方行列でないので、固有値はありません。"},
+        {Op::kEigenvectors, wide, "正方行列でないので、固有ベクトルはありません。"},
+        {Op::kDiagonalize, wide, "正方行列でないので、対角化できません。"},
+    };
+    for (const auto& c : cases) {
+        const Outcome out = RunOp(c.op, c.grid);
+        EXPECT_EQ(out.log, (Lines{c.refusal}));
+        EXPECT_EQ(out.grid, c.grid);
+    }
+    for (Op op : {Op::kSolve, Op::kSolveMany, Op::kRank, Op::kDiagonalize}) {
+        const CellGrid square = GridOf({{"2", "1"}, {"1", "2"}});
+        EXPECT_EQ(RunOp(op, square).grid, square);
+    }
 }
 
 TEST(Computations, NonSquareDeterminantAddsBelowThePreviousLog) {

@@ -1,0 +1,61 @@
+// The characteristic polynomial, eigenvalue, eigenvector and
+// diagonalisation commands, each going one step further than the one before.
+#include <vector>
+
+#include "core/engine/CharacteristicPolynomial.h"
+#include "core/engine/Eigenspaces.h"
+#include "core/engine/EigenvalueText.h"
+#include "core/engine/Engine.h"
+#include "core/engine/MatrixGrid.h"
+#include "core/engine/MatrixPrinting.h"
+
+namespace korvane {
+
+void Engine::CharacteristicPolynomial(const CellGrid& grid, StepLog& log) {
+    EigenComputation(grid, log, EigenDepth::kPolynomial);
+}
+
+void Engine::Eigenvalues(const CellGrid& grid, StepLog& log) {
+    EigenComputation(grid, log, EigenDepth::kValues);
+}
+
+void Engine::Eigenvectors(const CellGrid& grid, StepLog& log) {
+    EigenComputation(grid, log, EigenDepth::kVectors);
+}
+
+void Engine::Diagonalize(const CellGrid& grid, StepLog& log) {
+    EigenComputation(grid, log, EigenDepth::kDiagonal);
+}
+
+void Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth depth) {
+    log.ClearStepLog();
+    if (!grid.IsSquare()) {
+        constexpr const char* kRefusals[] = {
+            "正方行列でないので、固有多項式はありません。",
+            "正方行列でないので、固有値はありません。",
+            "正方行列でないので、固有ベクトルはありません。",
+            "正方行列でないので、対角化できません。",
+        };
+        log.AppendStepLog(kRefusals[static_cast<int>(depth)]);
+        return;
+    }
+    LoadWorkMatrix(workMatrix_, grid);
+    const WorkMatrix a = workMatrix_;
+    PrintWorkMatrix(workMatrix_, log);
+    const Polynomial characteristic = LoggedCharacteristicPolynomial(workMatrix_, log);
+    if (depth == EigenDepth::kPolynomial) return;
+    const EigenvalueFindings findings = EigenvalueText(characteristic, log);
+    if (depth == EigenDepth::kValues) return;
+    std::vector<Eigenspace> spaces;
+    for (const ExactEigenvalue& e : findings.exact)
+        spaces.push_back(LoggedEigenspace(a, e, log));
+    if (!findings.others.empty()) {
+        log.AppendStepLog(
+            "近似値で示した固有値の固有ベクトルは、成分を正確な値で書けないので、ここでは求めません"
+            "。");
+    }
+    if (depth == EigenDepth::kVectors) return;
+    DiagonalisationText(a, spaces, findings, log);
+}
+
+}  // namespace korvane

@@ -1,0 +1,61 @@
+// The solve and rank commands.
+#include <string>
+#include <vector>
+
+#include "core/engine/Engine.h"
+#include "core/engine/MatrixArithmetic.h"
+#include "core/engine/MatrixGrid.h"
+#include "core/engine/MatrixPrinting.h"
+#include "core/engine/RankText.h"
+#include "core/engine/SolutionText.h"
+
+namespace korvane {
+
+namespace {
+
+// The refusal for a grid that cannot be split, or nothing.
+std::string SplitRefusal(const CellGrid& grid, RightHandSides sides) {
+    if (sides == RightHandSides::kOne && grid.Cols() < 2)
+        return "列が1つだけなので、係数行列と右辺に分けられません。";
+    if (sides == RightHandSides::kSeveral && grid.Cols() <= grid.Rows())
+        return "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。";
+    return "";
+}
+
+std::string Introduction(const CellGrid& grid, std::int32_t unknowns) {
+    if (grid.Cols() - unknowns == 1)
+        return "この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b を解きます。";
+    return "この行列の左の" + std::to_string(unknowns) + "列を係数行列 A、残りの" +
+           std::to_string(grid.Cols() - unknowns) +
+           "列を右辺 B として、連立一次方程式 AX = B を解きます。";
+}
+
+}  // namespace
+
+void Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
+    log.ClearStepLog();
+    if (const std::string refusal = SplitRefusal(grid, sides); !refusal.empty()) {
+        log.AppendStepLog(refusal);
+        return;
+    }
+    const std::int32_t unknowns = sides == RightHandSides::kOne ? grid.Cols() - 1 : grid.Rows();
+    LoadWorkMatrix(workMatrix_, grid);
+    // Only the values are kept for the check: cheaper than a second WorkMatrix.
+    const std::vector<ExactVector> original = ColumnsOf(workMatrix_);
+    PrintWorkMatrix(workMatrix_, log);
+    log.AppendStepLog(Introduction(grid, unknowns));
+    log.AppendStepLog("上の行列を行階段基本形にします。");
+    Reduce(log);
+    SolutionText(original, workMatrix_, unknowns, log);
+}
+
+void Engine::Rank(const CellGrid& grid, StepLog& log) {
+    log.ClearStepLog();
+    LoadWorkMatrix(workMatrix_, grid);
+    PrintWorkMatrix(workMatrix_, log);
+    log.AppendStepLog("上の行列を行階段基本形にします。");
+    Reduce(log);
+    RankText(workMatrix_, log);
+}
+
+}  // namespace korvane

@@ -1,0 +1,112 @@
+#include "core/engine/MatrixArithmetic.h"
+
+#include <algorithm>
+
+namespace korvane {
+
+namespace {
+
+// sum += a·b, written as the number layer's in-place sum −= a·(−b).
+void AddProduct(ComplexFraction& sum, const ComplexFraction& a, const ComplexFraction& b) {
+    if (!CpxIsZero(a) && !CpxIsZero(b)) CpxSubMul(sum, a, CpxNeg(b));
+}
+
+}  // namespace
+
+WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b) {
+    WorkMatrix product;
+    product.Resize(b.LastCol() + 1, a.LastRow() + 1);
+    for (int c = 0; c <= b.LastCol(); ++c) {
+        for (int r = 0; r <= a.LastRow(); ++r) {
+            ComplexFraction sum = CpxZero();
+            for (int k = 0; k <= a.LastCol(); ++k)
+                AddProduct(sum, a.At(k, r), b.At(c, k));
+            product.Set(c, r, std::move(sum));
+        }
+    }
+    return product;
+}
+
+std::vector<ExactVector> ColumnsOf(const WorkMatrix& matrix) {
+    std::vector<ExactVector> columns(static_cast<std::size_t>(matrix.LastCol() + 1));
+    for (int c = 0; c <= matrix.LastCol(); ++c) {
+        for (int r = 0; r <= matrix.LastRow(); ++r)
+            columns[static_cast<std::size_t>(c)].push_back(matrix.At(c, r));
+    }
+    return columns;
+}
+
+ExactVector Apply(const std::vector<ExactVector>& columns, const ExactVector& x) {
+    ExactVector result(columns.front().size(), CpxZero());
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        for (std::size_t r = 0; r < result.size(); ++r)
+            AddProduct(result[r], columns[k][r], x[k]);
+    }
+    return result;
+}
+
+WorkMatrix MinusScalarIdentity(const WorkMatrix& square, const ComplexFraction& value) {
+    WorkMatrix result;
+    result.Resize(square.LastCol() + 1, square.LastRow() + 1);
+    for (int c = 0; c <= square.LastCol(); ++c) {
+        for (int r = 0; r <= square.LastRow(); ++r)
+            result.Set(c, r, c == r ? CpxSub(square.At(c, r), value) : square.At(c, r));
+    }
+    return result;
+}
+
+std::optional<WorkMatrix> InverseOf(const WorkMatrix& square) {
+    const int n = square.LastRow() + 1;
+    // Row-major copies of the matrix and of the identity beside it.
+    std::vector<std::vector<ComplexFraction>> left(n), right(n);
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            left[r].push_back(square.At(c, r));
+            right[r].push_back(c == r ? CpxOne() : CpxZero());
+        }
+    }
+    for (int col = 0; col < n; ++col) {
+        int pivot = col;
+        while (pivot < n && CpxIsZero(left[pivot][col]))
+            ++pivot;
+        if (pivot == n) return std::nullopt;
+        std::swap(left[pivot], left[col]);
+        std::swap(right[pivot], right[col]);
+        const ComplexFraction scale = CpxInv(left[col][col]);
+        for (int c = 0; c < n; ++c) {
+            left[col][c] = CpxMul(left[col][c], scale);
+            right[col][c] = CpxMul(right[col][c], scale);
+        }
+        for (int r = 0; r < n; ++r) {
+            if (r == col || CpxIsZero(left[r][col])) continue;
+            const ComplexFraction factor = left[r][col];
+            for (int c = 0; c < n; ++c) {
+                CpxSubMul(left[r][c], left[col][c], factor);
+                CpxSubMul(right[r][c], right[col][c], factor);
+            }
+        }
+    }
+    WorkMatrix inverse;
+    inverse.Resize(n, n);
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c)
+            inverse.Set(c, r, right[r][c]);
+    }
+    return inverse;
+}
+
+bool IsZeroVector(const ExactVector& x) {
+    return std::all_of(x.begin(), x.end(), [](const ComplexFraction& v) { return CpxIsZero(v); });
+}
+
+bool SameMatrix(const WorkMatrix& a, const WorkMatrix& b) {
+    if (a.LastCol() != b.LastCol() || a.LastRow() != b.LastRow()) return false;
+    for (int c = 0; c <= a.LastCol(); ++c) {
+        for (int r = 0; r <= a.LastRow(); ++r) {
+            if (!(a.At(c, r) == b.At(c, r))) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace korvane

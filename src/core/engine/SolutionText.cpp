@@ -1,0 +1,167 @@
+#include "core/engine/SolutionText.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/engine/KernelBasis.h"
+#include "core/engine/MatrixArithmetic.h"
+#include "core/engine/MatrixPrinting.h"
+#include "core/engine/ResultTexts.h"
+
+namespace korvane {
+
+namespace {
+
+std::string Number(std::int32_t n) {
+    return std::to_string(n);
+}
+
+// The reduced system for one right-hand side, in the column rhsCol.
+struct ReducedSystem {
+    const std::vector<ExactVector>& original;  // the columns of (A | B)
+    const WorkMatrix& reduced;
+    PivotRows pivots;
+    std::int32_t unknowns;
+    std::int32_t rank;  // of A
+    std::int32_t rhsCol;
+    std::string bName;  // "b" or "b2"
+};
+
+// The first row below A's pivot rows that reads 0 = c with c ≠ 0, or -1.
+std::int32_t ContradictoryRow(const ReducedSystem& s) {
+    for (std::int32_t r = s.rank; r <= s.reduced.LastRow(); ++r) {
+        if (!CpxIsZero(s.reduced.At(s.rhsCol, r))) return r;
+    }
+    return -1;
+}
+
+// The solution with every free variable zero.
+ExactVector ParticularSolution(const ReducedSystem& s) {
+    ExactVector p;
+    for (std::int32_t j = 0; j < s.unknowns; ++j)
+        p.push_back(s.pivots[j] < 0 ? CpxZero() : s.reduced.At(s.rhsCol, s.pivots[j]));
+    return p;
+}
+
+std::string ParameterNames(std::size_t count, std::string_view separator) {
+    std::string names;
+    for (std::size_t k = 1; k <= count; ++k) {
+        if (k > 1) names += separator;
+        names += "t" + std::to_string(k);
+    }
+    return names;
+}
+
+void CheckParticular(const ReducedSystem& s, const ExactVector& p, std::string_view lead,
+                     StepLog& log) {
+    const ExactVector ap = Apply(s.original, p);
+    const bool matches = ap == s.original[static_cast<std::size_t>(s.rhsCol)];
+    log.AppendStepLog("検算：" + std::string(lead) + "x = " + VectorText(p) +
+                      " を代入すると、Ax = " + VectorText(ap) + " となり、" + s.bName +
+                      (matches ? " に一致します。" : " に一致しません。"));
+}
+
+void CheckKernel(const ReducedSystem& s, const std::vector<ExactVector>& basis, StepLog& log) {
+    bool allZero = true;
+    for (const ExactVector& v : basis)
+        allZero = allZero && IsZeroVector(Apply(s.original, v));
+    log.AppendStepLog("また、" + SpanText(basis) + " の各ベクトル v は Av = 0 を" +
+                      (allZero ? "満たします。" : "満たしません。"));
+}
+
+void UniqueSolution(const ReducedSystem& s, const ExactVector& x, StepLog& log) {
+    log.AppendStepLog("階数がどちらも未知数の個数" + Number(s.unknowns) + "に等しいので、");
+    log.AppendStepLog("解はただ一つです。");
+    log.AppendStepLog("よって、解は、");
+    log.AppendStepLog("x = " + VectorText(x));
+    log.AppendStepLog("です。");
+    CheckParticular(s, x, "", log);
+}
+
+void InfinitelyManySolutions(const ReducedSystem& s, const ExactVector& p, StepLog& log) {
+    const std::vector<std::int32_t> free = FreeColumns(s.reduced, s.unknowns);
+    const std::vector<ExactVector> basis = KernelBasis(s.reduced, s.unknowns);
+    log.AppendStepLog("階数がどちらも" + Number(s.rank) + "で、未知数の個数" + Number(s.unknowns) +
+                      "より小さいので、");
+    log.AppendStepLog("解は無数にあります。");
+    std::string freeNames;
+    for (std::size_t k = 0; k < free.size(); ++k)
+        freeNames += (k > 0 ? ", x" : "x") + Number(free[k] + 1);
+    const std::string parameters = ParameterNames(free.size(), ", ");
+    log.AppendStepLog("自由変数 " + freeNames + (free.size() > 1 ? " をそれぞれ " : " を ") +
+                      parameters + "（任意の数）とおくと、解は、");
+    std::string general = "x = " + VectorText(p);
+    for (std::size_t k = 0; k < basis.size(); ++k)
+        general += " + t" + std::to_string(k + 1) + VectorText(basis[k]);
+    log.AppendStepLog(general);
+    log.AppendStepLog("です。");
+    log.AppendStepLog("すなわち、解の全体は " + VectorText(p) + " + " + SpanText(basis) +
+                      " です。");
+    CheckParticular(s, p, ParameterNames(free.size(), " = ") + " = 0 とした解 ", log);
+    CheckKernel(s, basis, log);
+}
+
+// Logs the case and the solutions for one right-hand side; the solution when
+// it is the only one.
+std::optional<ExactVector> SolveOne(const ReducedSystem& s, StepLog& log) {
+    const std::int32_t contradiction = ContradictoryRow(s);
+    if (contradiction >= 0) {
+        log.AppendStepLog(Number(contradiction + 1) +
+                          "行目は 0 = " + CpxText(s.reduced.At(s.rhsCol, contradiction)) +
+                          " を表し、成り立たないので、");
+        log.AppendStepLog("解はありません。");
+        return std::nullopt;
+    }
+    const ExactVector p = ParticularSolution(s);
+    if (s.rank == s.unknowns) {
+        UniqueSolution(s, p, log);
+        return p;
+    }
+    InfinitelyManySolutions(s, p, log);
+    return std::nullopt;
+}
+
+std::int32_t AugmentedRank(const ReducedSystem& s) {
+    return s.rank + (ContradictoryRow(s) >= 0 ? 1 : 0);
+}
+
+}  // namespace
+
+void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMatrix& reduced,
+                  std::int32_t unknowns, StepLog& log) {
+    const std::int32_t sides = reduced.LastCol() + 1 - unknowns;
+    ReducedSystem s{originalColumns, reduced, FindPivotRows(reduced), unknowns, 0, unknowns, "b"};
+    for (std::int32_t c = 0; c < unknowns; ++c)
+        s.rank += s.pivots[c] >= 0 ? 1 : 0;
+    if (sides == 1) {
+        log.AppendStepLog("係数行列 A の階数は" + Number(s.rank) +
+                          "、拡大係数行列 (A | b) の階数は" + Number(AugmentedRank(s)) +
+                          "、未知数の個数は" + Number(unknowns) + "です。");
+        SolveOne(s, log);
+        return;
+    }
+    log.AppendStepLog("係数行列 A の階数は" + Number(s.rank) + "、未知数の個数は" +
+                      Number(unknowns) + "です。");
+    std::vector<ExactVector> solutions;
+    for (std::int32_t j = 0; j < sides; ++j) {
+        s.rhsCol = unknowns + j;
+        s.bName = "b" + Number(j + 1);
+        log.AppendStepLog("B の" + Number(j + 1) + "列目を " + s.bName +
+                          " として、Ax = " + s.bName + " を解きます。拡大係数行列 (A | " + s.bName +
+                          ") の階数は" + Number(AugmentedRank(s)) + "です。");
+        if (std::optional<ExactVector> x = SolveOne(s, log)) solutions.push_back(std::move(*x));
+    }
+    if (static_cast<std::int32_t>(solutions.size()) != sides) return;
+    WorkMatrix x;
+    x.Resize(sides, unknowns);
+    for (std::int32_t j = 0; j < sides; ++j) {
+        for (std::int32_t r = 0; r < unknowns; ++r)
+            x.Set(j, r, solutions[static_cast<std::size_t>(j)][static_cast<std::size_t>(r)]);
+    }
+    log.AppendStepLog("よって、AX = B の解は、");
+    PrintWorkMatrix(x, log);
+    log.AppendStepLog("です。");
+}
+
+}  // namespace korvane
