@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "mklibs/ComplexFraction.h"
+#include "mklibs/NumberTextFolding.h"
 
 namespace korvane {
 
@@ -78,7 +79,7 @@ std::string CpxText(const ComplexFraction& z) {
 
 ComplexFraction CpxParse(std::string_view text) {
     ComplexFraction result{{0, 1}, {0, 1}};
-    for (Term& term : SplitTerms(text)) {
+    for (Term& term : SplitTerms(FoldNumberText(text))) {
         if (term.negative) term.coefficient.insert(0, 1, '-');
         const Fraction c = FracParse(term.coefficient);
         switch (term.iPower) {
