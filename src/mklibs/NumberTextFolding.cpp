@@ -48,9 +48,9 @@ std::string FoldNumberText(std::string_view text) {
     folded.reserve(text.size());
     while (!text.empty()) {
         // Every look-alike starts with a byte beyond ASCII.
-        const auto [ascii, length] =
-            static_cast<unsigned char>(text.front()) < 0x80 ? std::pair<char, std::size_t>{}
-                                                            : LookAlikeAt(text);
+        const auto [ascii, length] = static_cast<unsigned char>(text.front()) < 0x80
+                                         ? std::pair<char, std::size_t>{}
+                                         : LookAlikeAt(text);
         if (length == 0) {
             folded.push_back(text.front());
             text.remove_prefix(1);
