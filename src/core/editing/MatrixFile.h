@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core/CellGrid.h"
@@ -10,13 +11,27 @@ namespace korvane {
 // The matrix file (.kvm): section [size] with rows and cols, section [matrix]
 // with r0c0 … r9c9 holding the cell texts.
 
-// Reads the file at path into grid: defaults 3, 3 and "0", counts clamped.
-// A missing or unreadable file gives the defaults; never throws.
+// The largest matrix file read: a matrix file is a few kilobytes, so a larger
+// file is no matrix file, and reading part of it would lose the keys beyond.
+inline constexpr std::size_t kMaxMatrixFileBytes = 16 * 1024 * 1024;
+
+// What LoadMatrixFile found at a path.
+enum class MatrixFileStatus {
+    kRead,            // a matrix file: a [size] or a [matrix] section
+    kNoFile,          // no readable regular file (missing, a folder, a pipe)
+    kTooLarge,        // longer than kMaxMatrixFileBytes
+    kEmpty,           // a regular file of no bytes
+    kNotAMatrixFile,  // a file with neither section (text, binary, …)
+};
+
+// Reads the file at path into grid (defaults 3, 3 and "0" for missing keys,
+// counts clamped) when it is a matrix file; otherwise grid stays as it was.
+// Never throws.
+MatrixFileStatus LoadMatrixFile(const std::string& path, CellGrid& grid);
+// Opening in the window: a matrix file is read; anything else that is not
+// too large gives the defaults. Throws Error("<path> は 16 MiB を超えているため
+// 開けません。") for a file too large, leaving grid as it was.
 void ReadMatrixFile(const std::string& path, CellGrid& grid);
-// Reads like ReadMatrixFile when path names a readable regular file and
-// returns true; otherwise (missing, a folder, unreadable) returns false and
-// leaves grid as it was. For callers that must tell these apart. Never throws.
-bool TryReadMatrixFile(const std::string& path, CellGrid& grid);
 // Sets the 102 keys in the file at path, keeping its other sections and keys,
 // and replaces the file atomically; the text is UTF-8. Throws
 // Error("<path> に書き込めません") and leaves whatever stands at path as it was
