@@ -181,7 +181,9 @@ struct IniFile::Lines {
         const std::string name = Lower(section);
         if (const auto found = sectionEnds.find(name); found != sectionEnds.end())
             return found->second;
-        return sectionEnds[name] = Insert(lines.end(), "[" + std::string(section) + "]");
+        std::string header = "[";
+        header.append(section).append("]");
+        return sectionEnds[name] = Insert(lines.end(), std::move(header));
     }
 };
 
@@ -189,7 +191,7 @@ IniFile::IniFile() : lines_(std::make_unique<Lines>()) {}
 IniFile::~IniFile() = default;
 
 bool IniFile::Load(const std::string& path, std::size_t maxBytes) {
-    LoadText("");
+    LoadBytes("");
     tooLarge_ = false;
     try {
         std::optional<FileHead> head = ReadRegularFile(path, maxBytes);
@@ -198,17 +200,22 @@ bool IniFile::Load(const std::string& path, std::size_t maxBytes) {
             tooLarge_ = true;
             return false;
         }
-        LoadText(FileTextToUtf8(head->bytes));
-        if (head->bytes.starts_with(kUtf8ByteOrderMark)) lines_->byteOrderMark = kUtf8ByteOrderMark;
+        LoadBytes(head->bytes);
         return true;
     } catch (const std::bad_alloc&) {
-        LoadText("");
+        LoadBytes("");
         return false;
     }
 }
 
-void IniFile::LoadText(std::string_view text) {
-    lines_->byteOrderMark.clear();
+void IniFile::LoadBytes(std::string_view bytes) {
+    const std::string text = FileTextToUtf8(bytes);
+    // The mark goes back in front when the file is written. A text that
+    // itself begins with U+FEFF gets one too, or reading it back would take
+    // that character for the mark.
+    const bool marked = bytes.starts_with(kUtf8ByteOrderMark) ||
+                        std::string_view(text).starts_with(kUtf8ByteOrderMark);
+    lines_->byteOrderMark = marked ? kUtf8ByteOrderMark : "";
     lines_->Parse(text);
 }
 

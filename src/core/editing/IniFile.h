@@ -30,8 +30,8 @@ class IniFile {
     bool Load(const std::string& path, std::size_t maxBytes);
     // Whether the last Load found a file longer than its maxBytes.
     bool TooLarge() const { return tooLarge_; }
-    // Parses text (UTF-8) as a file's content.
-    void LoadText(std::string_view text);
+    // Takes bytes as a file's content, in any of the encodings Load reads.
+    void LoadBytes(std::string_view bytes);
 
     // Whether a section of that name stands in the file.
     bool HasSection(std::string_view section) const;

@@ -17,7 +17,11 @@ constexpr const char* kDefaultCell = "0";
 
 // The key of the entry in row r, column c: r0c0 … r9c9.
 std::string CellKey(int row, int col) {
-    return "r" + std::to_string(row) + "c" + std::to_string(col);
+    std::string key = "r";
+    key += std::to_string(row);
+    key += 'c';
+    key += std::to_string(col);
+    return key;
 }
 
 CellGrid GridFrom(const IniFile& file) {
@@ -70,6 +74,19 @@ void WriteMatrixFile(const std::string& path, const CellGrid& grid) {
         throw Error(path + " に書き込めません");
     PutGrid(grid, file);
     file.Save(path);
+}
+
+CellGrid GridFromBytes(std::string_view bytes) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    return GridFrom(file);
+}
+
+std::string BytesAfterSaving(std::string_view bytes, const CellGrid& grid) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    PutGrid(grid, file);
+    return file.Text();
 }
 
 bool O1Click(CellGrid& grid, Dialogs& dialogs) {

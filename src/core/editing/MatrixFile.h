@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/CellGrid.h"
 #include "core/editing/Dialogs.h"
@@ -37,6 +38,11 @@ void ReadMatrixFile(const std::string& path, CellGrid& grid);
 // Error("<path> に書き込めません") and leaves whatever stands at path as it was
 // when it cannot write there (or cannot read all of an existing file).
 void WriteMatrixFile(const std::string& path, const CellGrid& grid);
+
+// Reading and writing without a file: the grid a matrix file holding bytes
+// gives, and what the file holds after grid is saved over it.
+CellGrid GridFromBytes(std::string_view bytes);
+std::string BytesAfterSaving(std::string_view bytes, const CellGrid& grid);
 
 // The two commands. O1Click returns whether the grid was loaded (the caller
 // records a state); S1Click asks before overwriting and changes no grid.

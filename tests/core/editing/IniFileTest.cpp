@@ -62,12 +62,12 @@ TEST(IniFile, WritingKeepsEveryOtherLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         IniFile file;
-        file.LoadText(c.before);
+        file.LoadBytes(c.before);
         for (const auto& [section, key, value] : c.writes)
             file.WriteText(section, key, value);
         EXPECT_EQ(file.Text(), c.after);
         IniFile reread;
-        reread.LoadText(file.Text());
+        reread.LoadBytes(file.Text());
         for (const auto& [section, key, value] : c.writes)
             EXPECT_EQ(reread.ReadText(section, key, "?"), file.ReadText(section, key, "!"));
     }
@@ -75,7 +75,7 @@ TEST(IniFile, WritingKeepsEveryOtherLine) {
 
 TEST(IniFile, ReadsTheFirstOccurrence) {
     IniFile file;
-    file.LoadText("[size]\nrows=4\nrows=5\n[SIZE]\nrows=6\ncols=7\n[matrix]\n;r0c0=1\n");
+    file.LoadBytes("[size]\nrows=4\nrows=5\n[SIZE]\nrows=6\ncols=7\n[matrix]\n;r0c0=1\n");
     EXPECT_EQ(file.ReadInteger("size", "rows", 0), 4);
     EXPECT_EQ(file.ReadInteger("Size", "COLS", 0), 7);
     EXPECT_EQ(file.ReadText("matrix", "r0c0", "none"), "none");
