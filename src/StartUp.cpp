@@ -1,15 +1,16 @@
 #include "StartUp.h"
 
-#include <functional>
-
 namespace korvane {
 
 ProgramWindows::ProgramWindows(std::unique_ptr<Dialogs> dialogs)
     : Form1(std::move(dialogs)),
       Form3(Form1.ControlBar1(), {Form1.ToolBar3(), Form1.ToolBar4(), Form1.ToolBar1()}) {
-    Form2.SetMainWindow(&Form1);
-    Form1.SetVersionWindow(&Form2);
-    Form1.SetToolbarDialog(&Form3, std::bind_front(&TForm3::SetChecks, &Form3));
+    QObject::connect(&Form2, &TForm2::gaveWay, &Form1, &TForm1::ShowAndRaise);
+    QObject::connect(&Form1, &TForm1::versionWindowRequested, &Form2, &TForm2::ShowAsVersionWindow);
+    QObject::connect(&Form1, &TForm1::toolbarSettingsRequested, &Form3, &TForm3::Open);
+    // Activating the main window puts both smaller windows away.
+    QObject::connect(&Form1, &TForm1::activated, &Form2, &QWidget::hide);
+    QObject::connect(&Form1, &TForm1::activated, &Form3, &QWidget::hide);
 }
 
 void ProgramWindows::Start() {

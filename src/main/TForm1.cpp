@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -24,10 +23,6 @@
 
 namespace korvane {
 
-namespace {
-const QString kWindowIcon = QStringLiteral(":/icons/window.svg");
-}  // namespace
-
 TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), history_(std::make_unique<History>()), dialogs_(std::move(dialogs)) {
     if (!dialogs_) {
@@ -35,10 +30,9 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     }
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Korvane"));
-    if (QFile::exists(kWindowIcon)) {
-        setWindowIcon(QIcon(kWindowIcon));
-    }
+    setWindowIcon(QIcon(QStringLiteral(":/icons/window.svg")));
     setFont(ControlsFont());
+    BuildActions();
     BuildMenus();
     BuildToolbars();
     BuildWorkArea();
@@ -52,17 +46,6 @@ TForm1::~TForm1() = default;
 
 QMainWindow* TForm1::ControlBar1() const {
     return controlBar1_;
-}
-
-// --- wiring of the other windows -------------------------------------------
-
-void TForm1::SetVersionWindow(QWidget* form2) {
-    versionWindow_ = form2;
-}
-
-void TForm1::SetToolbarDialog(QWidget* form3, ToolbarMarks setMarks) {
-    toolbarDialog_ = form3;
-    setToolbarMarks_ = std::move(setMarks);
 }
 
 void TForm1::ShowAndRaise() {
@@ -103,12 +86,7 @@ bool TForm1::event(QEvent* event) {
 }
 
 void TForm1::FormActivate() {
-    if (versionWindow_) {
-        versionWindow_->hide();
-    }
-    if (toolbarDialog_) {
-        toolbarDialog_->hide();
-    }
+    emit activated();
 }
 
 // --- the command wrapper -----------------------------------------------------
@@ -193,21 +171,7 @@ void TForm1::N10Click() {
 }
 
 void TForm1::ControlBar1DblClick() {
-    Run([this] {
-        if (!toolbarDialog_) {
-            return;
-        }
-        SyncToolbarChecks();
-        toolbarDialog_->show();
-        toolbarDialog_->raise();
-        toolbarDialog_->activateWindow();
-    });
-}
-
-void TForm1::SyncToolbarChecks() {
-    if (setToolbarMarks_) {
-        setToolbarMarks_(!toolBar3_->isHidden(), !toolBar4_->isHidden(), !toolBar1_->isHidden());
-    }
+    emit toolbarSettingsRequested();
 }
 
 // --- Compute -----------------------------------------------------------------
@@ -248,13 +212,7 @@ void TForm1::H2Click() {
 }
 
 void TForm1::About1Click() {
-    Run([this] {
-        if (versionWindow_) {
-            versionWindow_->show();
-            versionWindow_->raise();
-            versionWindow_->activateWindow();
-        }
-    });
+    emit versionWindowRequested();
 }
 
 // --- grid and count boxes ----------------------------------------------------
@@ -266,12 +224,11 @@ void TForm1::sgmatrixDblClick() {
     Run([this, col, row] { Record(korvane::sgmatrixDblClick(grid_, col, row, *dialogs_)); });
 }
 
+// Only the readout changes: the mouse moves too often for a whole refresh.
 void TForm1::sgmatrixMouseMove(int x, int y) {
-    Run([this, x, y] {
-        const int col = sgmatrix_->columnAt(x);
-        const int row = sgmatrix_->rowAt(y);
-        statusPanel0_->setText(QString::fromStdString(MouseReadout(col, row)));
-    });
+    const int col = sgmatrix_->columnAt(x);
+    const int row = sgmatrix_->rowAt(y);
+    statusPanel0_->setText(QString::fromStdString(MouseReadout(col, row)));
 }
 
 void TForm1::se_rowsChange() {

@@ -28,22 +28,7 @@ class StepSpinBox;
 // pane, the menus, the three toolbars in their band and the status bar. It
 // owns the CellGrid, the Engine and the History, and routes every command
 // to them through one wrapper that shows any error in the "Korvane" box.
-//
-// Wiring of the title window (Form2) and the toolbar-settings dialog (Form3),
-// done once at start-up by whoever creates them:
-//   SetVersionWindow(form2)            About1Click shows and raises it;
-//                                      FormActivate hides it.
-//   SetToolbarDialog(form3, setMarks)  ControlBar1DblClick (band double-click
-//                                      and menu item C2) first calls
-//                                      setMarks(ToolBar3, ToolBar4, ToolBar1
-//                                      visible), then shows and raises form3;
-//                                      FormActivate hides it.
-//   ToolBar3(), ToolBar4(), ToolBar1() the toolbars; a toolbar's own flag is
-//                                      !isHidden(), also while Form1 is hidden.
-//   ControlBar1()                      the band (a QMainWindow tool bar area).
-//   ShowAndRaise()                     shows Form1 (centred at its first
-//                                      showing) and brings it to the front.
-// Neither window is owned by Form1; both must outlive it or be unset first.
+// The other windows are reached through its signals, connected at start-up.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -57,18 +42,27 @@ class TForm1 : public QMainWindow {
     explicit TForm1(std::unique_ptr<Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    void SetVersionWindow(QWidget* form2);
-    using ToolbarMarks = std::function<void(bool toolBar3, bool toolBar4, bool toolBar1)>;
-    void SetToolbarDialog(QWidget* form3, ToolbarMarks setMarks);
+    // The toolbars; a toolbar's own flag is !isHidden(), also while Form1 is
+    // hidden. The band is a QMainWindow's tool bar area.
     QToolBar* ToolBar1() const { return toolBar1_; }
     QToolBar* ToolBar3() const { return toolBar3_; }
     QToolBar* ToolBar4() const { return toolBar4_; }
     QMainWindow* ControlBar1() const;
-    void ShowAndRaise();
 
     const CellGrid& Grid() const { return grid_; }
 
+  signals:
+    // About1Click: the version window is wanted.
+    void versionWindowRequested();
+    // ControlBar1DblClick (band double-click and menu item C2): the
+    // toolbar-settings dialog is wanted.
+    void toolbarSettingsRequested();
+    // FormActivate: Form1 became the active window.
+    void activated();
+
   public slots:
+    // Shows Form1 (centred at its first showing) and brings it to the front.
+    void ShowAndRaise();
     // File
     void O1Click();
     void S1Click();
@@ -84,7 +78,6 @@ class TForm1 : public QMainWindow {
     void N9Click();
     void N10Click();
     void ControlBar1DblClick();
-    void SyncToolbarChecks();
     // Compute
     void N12Click();
     void N13Click();
@@ -117,6 +110,7 @@ class TForm1 : public QMainWindow {
     void BuildStatusBar();
     void SetAccessibleNames();
     // TForm1Commands.cpp
+    void BuildActions();
     void BuildMenus();
     void BuildToolbars();
 
@@ -147,9 +141,6 @@ class TForm1 : public QMainWindow {
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
 
-    QWidget* versionWindow_ = nullptr;
-    QWidget* toolbarDialog_ = nullptr;
-    ToolbarMarks setToolbarMarks_;
     bool shownBefore_ = false;
 };
 

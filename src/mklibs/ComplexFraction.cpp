@@ -2,6 +2,14 @@
 
 namespace korvane {
 
+ComplexFraction CpxZero() {
+    return {};
+}
+
+ComplexFraction CpxOne() {
+    return {{1, 1}, {}};
+}
+
 bool CpxIsZero(const ComplexFraction& z) {
     return z.re.num.IsZero() && z.im.num.IsZero();
 }
@@ -21,7 +29,7 @@ ComplexFraction CpxSub(const ComplexFraction& a, const ComplexFraction& b) {
 ComplexFraction CpxMul(const ComplexFraction& a, const ComplexFraction& b) {
     // (a.re·b.re − a.im·b.im) + (a.re·b.im + a.im·b.re)·i. The product of two
     // real values skips the three products that are known to be zero.
-    if (a.im.num.IsZero() && b.im.num.IsZero()) return {FracMul(a.re, b.re), {0, 1}};
+    if (a.im.num.IsZero() && b.im.num.IsZero()) return {FracMul(a.re, b.re), {}};
     return {FracSub(FracMul(a.re, b.re), FracMul(a.im, b.im)),
             FracAdd(FracMul(a.re, b.im), FracMul(a.im, b.re))};
 }

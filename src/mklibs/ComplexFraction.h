@@ -8,13 +8,17 @@
 namespace korvane {
 
 // An exact complex number re + im·i with rational parts. Operations deliver
-// both parts reduced; the value one is {{1, 1}, {0, 1}}.
+// both parts reduced; the default value is 0.
 struct ComplexFraction {
     Fraction re;
     Fraction im;
 
     friend bool operator==(const ComplexFraction&, const ComplexFraction&) = default;
 };
+
+// The values 0 and 1.
+ComplexFraction CpxZero();
+ComplexFraction CpxOne();
 
 // Both numerators zero (denominators are not looked at).
 bool CpxIsZero(const ComplexFraction& z);
@@ -35,5 +39,9 @@ std::string CpxText(const ComplexFraction& z);
 // Reads what a user types into a cell (a forgiving superset of CpxText's
 // output); never fails.
 ComplexFraction CpxParse(std::string_view text);
+// Whether text holds nothing but the blanks CpxParse skips (or nothing at
+// all). CpxParse reads such a text as 1, an empty term; callers decide what
+// a blank stands for.
+bool CpxIsBlankText(std::string_view text);
 
 }  // namespace korvane

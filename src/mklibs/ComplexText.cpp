@@ -8,6 +8,10 @@ namespace korvane {
 
 namespace {
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // The imaginary part as "i", "-i", "2i", "i/2", "-i/2" or "3i/4": the
 // coefficient before the i unless it is 1 or -1, the denominator after "i/"
 // unless it is 1. Appended piece by piece: concatenated temporaries here set
@@ -43,7 +47,7 @@ std::vector<Term> SplitTerms(std::string_view text) {
     bool denominatorSign = false;  // just after '/', or after its signs
     for (const char c : text) {
         Term& term = terms.back();
-        if (c == ' ' || c == '\t') continue;
+        if (IsBlank(c)) continue;
         if (c == '+' || c == '-') {
             if (denominatorSign) {
                 if (c == '-') term.coefficient.push_back('-');
@@ -84,7 +88,7 @@ std::string CpxText(const ComplexFraction& z) {
 }
 
 ComplexFraction CpxParse(std::string_view text) {
-    ComplexFraction result{{0, 1}, {0, 1}};
+    ComplexFraction result;
     for (Term& term : SplitTerms(FoldNumberText(text))) {
         if (term.negative) term.coefficient.insert(0, 1, '-');
         const Fraction c = FracParse(term.coefficient);
@@ -104,6 +108,12 @@ ComplexFraction CpxParse(std::string_view text) {
         }
     }
     return result;
+}
+
+bool CpxIsBlankText(std::string_view text) {
+    for (const char c : FoldNumberText(text))
+        if (!IsBlank(c)) return false;
+    return true;
 }
 
 }  // namespace korvane

@@ -10,7 +10,7 @@
 namespace korvane {
 
 Fraction FracReduce(Fraction x) {
-    if (x.num.IsZero()) return {0, 1};
+    if (x.num.IsZero()) return {};
     if (x.den.IsZero()) throw DivisionByZero();
     if (x.den.Sign() < 0) {
         x.num = -x.num;
@@ -36,7 +36,7 @@ Fraction FracMul(const Fraction& a, const Fraction& b) {
     if (a.num.IsZero() || b.num.IsZero()) {
         // 0 times anything is 0/1, unless a denominator is 0: then the
         // plain product is 0/0, which reduces to 0/1 as well.
-        return {0, 1};
+        return {};
     }
     if (a.den.IsOne() && b.den.IsOne()) return {a.num * b.num, 1};
     return FracReduce({a.num * b.num, a.den * b.den});
@@ -59,14 +59,6 @@ void FracSubMul(Fraction& x, const Fraction& a, const Fraction& b) {
     if (a.num.IsZero() || b.num.IsZero()) return;
     _fmpq_submul(RawInteger::Of(x.num), RawInteger::Of(x.den), RawInteger::Of(a.num),
                  RawInteger::Of(a.den), RawInteger::Of(b.num), RawInteger::Of(b.den));
-}
-
-std::int32_t IntMin(std::int32_t a, std::int32_t b) {
-    return b < a ? b : a;
-}
-
-std::int32_t IntDelta(std::int32_t a, std::int32_t b) {
-    return a == b ? 1 : 0;
 }
 
 }  // namespace korvane

@@ -9,10 +9,11 @@
 namespace korvane {
 
 // An exact rational number. Every operation below delivers it reduced:
-// den >= 1, no common factor, zero as 0/1.
+// den >= 1, no common factor, zero as 0/1; FracReduce is the one place that
+// reduces. The default value is 0/1.
 struct Fraction {
     Integer num;
-    Integer den;
+    Integer den = 1;
 
     friend bool operator==(const Fraction&, const Fraction&) = default;
 };
@@ -36,10 +37,5 @@ void FracSubMul(Fraction& x, const Fraction& a, const Fraction& b);
 Fraction FracParse(std::string_view text);
 // Decimal text: "3", "-7/2".
 std::string FracText(const Fraction& a);
-
-// The smaller of a and b.
-std::int32_t IntMin(std::int32_t a, std::int32_t b);
-// Kronecker delta: 1 when a == b, else 0.
-std::int32_t IntDelta(std::int32_t a, std::int32_t b);
 
 }  // namespace korvane

@@ -137,4 +137,12 @@ std::ostream& operator<<(std::ostream& out, const Integer& value) {
     return out << value.ToString();
 }
 
+std::int32_t IntMin(std::int32_t a, std::int32_t b) {
+    return b < a ? b : a;
+}
+
+std::int32_t IntDelta(std::int32_t a, std::int32_t b) {
+    return a == b ? 1 : 0;
+}
+
 }  // namespace korvane

@@ -69,4 +69,9 @@ class Integer {
 
 std::ostream& operator<<(std::ostream& out, const Integer& value);
 
+// The smaller of a and b.
+std::int32_t IntMin(std::int32_t a, std::int32_t b);
+// Kronecker delta: 1 when a == b, else 0.
+std::int32_t IntDelta(std::int32_t a, std::int32_t b);
+
 }  // namespace korvane

@@ -29,7 +29,7 @@ TForm2::TForm2(QWidget* parent)
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setGeometry(rect());
     Image1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    AddLabel("Label1", QStringLiteral("Ver. 1.2.1"), {184, 96});
+    AddLabel("Label1", QStringLiteral("Ver. " KORVANE_VERSION), {184, 96});
     AddLabel("Label2", QStringLiteral("March 15th, 2004"), {144, 112});
     AddLabel("Label3", QStringLiteral("© 2026 Korvane developers"), {136, 128});
 
@@ -64,11 +64,13 @@ void TForm2::GiveWayToMainWindow() {
     // Nothing ever starts the timer again: the title shows by itself only once.
     Timer1_->stop();
     hide();
-    if (mainWindow_ == nullptr) return;
-    // The main window centres itself at its first showing.
-    mainWindow_->show();
-    mainWindow_->raise();
-    mainWindow_->activateWindow();
+    emit gaveWay();
+}
+
+void TForm2::ShowAsVersionWindow() {
+    show();
+    raise();
+    activateWindow();
 }
 
 // The picture and the labels take no mouse input, so every click on the

@@ -10,9 +10,9 @@ namespace korvane {
 class SvgPicture;
 
 // The title window: first on screen at start-up, it gives way to the main
-// window after a short while or at a click. Shown again later, it serves as
-// the version window, which stays until clicked or until the main window is
-// activated (the main window hides it then).
+// window after a short while or at a click (the signal gaveWay). Shown again
+// later, it serves as the version window, which stays until clicked or until
+// the main window is activated (the main window hides it then).
 class TForm2 : public QWidget {
     Q_OBJECT
   public:
@@ -22,10 +22,13 @@ class TForm2 : public QWidget {
     // The timer starts counting here, before the main window exists.
     explicit TForm2(QWidget* parent = nullptr);
 
-    // The window to bring up when the title window gives way.
-    void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+  signals:
+    // The title window hid itself; the main window is to come up.
+    void gaveWay();
 
   public slots:
+    // Shows the window again as the version window and brings it to the front.
+    void ShowAsVersionWindow();
     void Timer1Timer();
     void FormClick();
 
@@ -39,7 +42,6 @@ class TForm2 : public QWidget {
 
     SvgPicture* Image1_;
     QTimer* Timer1_;
-    QWidget* mainWindow_ = nullptr;
     bool pressed_ = false;
 };
 

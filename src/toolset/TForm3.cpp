@@ -76,16 +76,20 @@ void TForm3::FillCheckList() {
     }
 }
 
+// Sets the marks without touching the toolbars.
 void TForm3::SyncToolbarChecks() {
-    SetChecks(!toolbars_[0]->isHidden(), !toolbars_[1]->isHidden(), !toolbars_[2]->isHidden());
+    const QSignalBlocker quiet(CheckListBox1_);
+    for (int i = 0; i < kToolbarCount; ++i) {
+        const bool shown = !toolbars_[i]->isHidden();
+        CheckListBox1_->item(i)->setCheckState(shown ? Qt::Checked : Qt::Unchecked);
+    }
 }
 
-void TForm3::SetChecks(bool system, bool inputAids, bool computation) {
-    const QSignalBlocker quiet(CheckListBox1_);
-    const std::array<bool, kToolbarCount> checks = {system, inputAids, computation};
-    for (int i = 0; i < kToolbarCount; ++i) {
-        CheckListBox1_->item(i)->setCheckState(checks[i] ? Qt::Checked : Qt::Unchecked);
-    }
+void TForm3::Open() {
+    SyncToolbarChecks();
+    show();
+    raise();
+    activateWindow();
 }
 
 // Every toggle re-applies all three marks, not only the one that changed.

@@ -27,10 +27,10 @@ class TForm3 : public QWidget {
     // Copies each toolbar's own visibility flag into its mark, whether the
     // toolbar is docked or floating and whether the main window is shown.
     void SyncToolbarChecks();
-    // Sets the three marks without touching the toolbars.
-    void SetChecks(bool system, bool inputAids, bool computation);
 
   public slots:
+    // Shows the dialog with its marks up to date and brings it to the front.
+    void Open();
     void CheckListBox1Click();
     void binitializeClick();
     void OKClick();

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -30,7 +31,11 @@ struct StartUp {
     TForm2 title;
     StartUp() {
         main.resize(640, 453);
-        title.SetMainWindow(&main);
+        QObject::connect(&title, &TForm2::gaveWay, &main, [this] {
+            main.show();
+            main.raise();
+            main.activateWindow();
+        });
         title.show();
     }
 };
@@ -46,7 +51,7 @@ class TitleWindowTest : public QObject {
     void clickGivesWayToTheMainWindow_data();
     void clickGivesWayToTheMainWindow();
     void versionWindowStaysUntilClicked();
-    void tickWithoutMainWindowOnlyHides();
+    void tickHidesAndSignalsOnce();
 };
 
 void TitleWindowTest::isABorderlessFixedWindowCentredOnTheScreen() {
@@ -141,12 +146,14 @@ void TitleWindowTest::versionWindowStaysUntilClicked() {
     QVERIFY(run.main.isVisible());
 }
 
-void TitleWindowTest::tickWithoutMainWindowOnlyHides() {
+void TitleWindowTest::tickHidesAndSignalsOnce() {
     TForm2 form;
+    QSignalSpy gaveWay(&form, &TForm2::gaveWay);
     form.show();
     Tick(form);
     QVERIFY(form.isHidden());
     QVERIFY(!TimerOf(form)->isActive());
+    QCOMPARE(gaveWay.count(), 1);
 }
 
 QTEST_MAIN(TitleWindowTest)

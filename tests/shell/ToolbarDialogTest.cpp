@@ -53,11 +53,7 @@ struct Shell {
         item->setCheckState(Mark(i) ? Qt::Unchecked : Qt::Checked);
     }
 
-    void Open() const {
-        dialog->SyncToolbarChecks();
-        dialog->show();
-        dialog->raise();
-    }
+    void Open() const { dialog->Open(); }
 
     void Settle() const {
         QApplication::processEvents();

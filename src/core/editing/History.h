@@ -29,9 +29,6 @@ class History {
     void Undo1Click(CellGrid& grid, Dialogs& dialogs);
     void Repeat1Click(CellGrid& grid, Dialogs& dialogs);
 
-    int HistoryPos() const { return historyPos_; }
-    int RedoCount() const { return redoCount_; }
-    int UndoCount() const { return historyPos_ - 2; }
     // Status-bar panel 1: "元に戻せる回数：N　やり直せる回数：M".
     std::string CountsText() const;
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/CellValue.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -11,24 +12,6 @@ namespace {
 constexpr const char* kNotSquareIdentity = "正方行列でないので、単位行列にできません。";
 constexpr const char* kNotSquareSymmetric = "正方行列でないので、対称行列にできません。";
 constexpr const char* kNotSquareTriangular = "正方行列でないので、三角行列にできません。";
-
-// Spaces and tabs are skipped by CpxParse, so such a text is as empty as "".
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// A text read as a number, with a blank text standing for whenBlank.
-ComplexFraction ReadNumber(std::string_view text, const ComplexFraction& whenBlank) {
-    return IsBlank(text) ? whenBlank : CpxParse(text);
-}
-
-ComplexFraction Zero() {
-    return {{0, 1}, {0, 1}};
-}
-
-ComplexFraction One() {
-    return {{1, 1}, {0, 1}};
-}
 
 bool RefuseUnlessSquare(const CellGrid& grid, StepLog& log, const char* refusal) {
     if (grid.IsSquare()) return false;
@@ -46,8 +29,8 @@ bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs) {
     if (!InsideTable(col, row)) return false;
     const std::string typed =
         dialogs.InputBox("成分の入力", "何を入力しますか？", grid.Cell(col, row));
-    // An emptied box stores "0" rather than the 1 CpxParse reads from "".
-    std::string canonical = CpxText(ReadNumber(typed, Zero()));
+    // An emptied box stores "0", as an empty cell reads.
+    std::string canonical = CpxText(CellValue(typed));
     grid.SetCell(col, row, std::move(canonical));
     return true;
 }
@@ -72,15 +55,15 @@ bool N4Click(CellGrid& grid, StepLog& log) {
 bool L1Click(CellGrid& grid, Dialogs& dialogs) {
     // An emptied factor box means 1, like a cancelled one; an empty cell
     // counts as 0, as the engine's loads read it.
-    const ComplexFraction factor =
-        ReadNumber(dialogs.InputBox("Korvane", "何倍しますか？", "1"), One());
+    const std::string typed = dialogs.InputBox("Korvane", "何倍しますか？", "1");
+    const ComplexFraction factor = CpxIsBlankText(typed) ? CpxOne() : CpxParse(typed);
     // Every product is formed before any cell is written, so an error on
     // the way leaves the grid as it was.
     std::vector<std::string> products;
     products.reserve(static_cast<std::size_t>(grid.Cols() * grid.Rows()));
     for (int col = 0; col < grid.Cols(); ++col)
         for (int row = 0; row < grid.Rows(); ++row)
-            products.push_back(CpxText(CpxMul(ReadNumber(grid.Cell(col, row), Zero()), factor)));
+            products.push_back(CpxText(CpxMul(CellValue(grid.Cell(col, row)), factor)));
     auto product = products.begin();
     for (int col = 0; col < grid.Cols(); ++col)
         for (int row = 0; row < grid.Rows(); ++row)

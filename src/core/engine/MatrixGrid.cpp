@@ -2,13 +2,14 @@
 
 #include <utility>
 
+#include "core/CellValue.h"
+
 namespace korvane {
 
 namespace {
 
 ComplexFraction ReadCell(const CellGrid& grid, int col, int row) {
-    const std::string& text = grid.Cell(col, row);
-    return CpxParse(text.empty() ? std::string_view("0") : std::string_view(text));
+    return CellValue(grid.Cell(col, row));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 namespace korvane {
 
 // Moving the matrix between the grid's texts and the WorkMatrix. A cell is
-// read by CpxParse, an empty cell as "0".
+// read by CellValue (an empty cell is 0).
 
 // The grid's shown rows and columns, same shape.
 void LoadWorkMatrix(WorkMatrix& matrix, const CellGrid& grid);

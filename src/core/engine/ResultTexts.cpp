@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/CellValue.h"
+
 namespace korvane {
 
 namespace {
@@ -37,7 +39,7 @@ std::string GridColumn(const CellGrid& grid, std::int32_t col, std::int32_t last
     for (std::int32_t r = 0; r <= lastRow; ++r) {
         if (r > 0) vector += ',';
         const std::string& text = grid.Cell(col, r);
-        vector += text.empty() ? "0" : text;
+        vector += IsEmptyCell(text) ? "0" : text;
     }
     return vector + ")";
 }

@@ -8,14 +8,6 @@
 
 namespace korvane {
 
-ComplexFraction CpxOne() {
-    return {{1, 1}, {0, 1}};
-}
-
-ComplexFraction CpxZero() {
-    return {{0, 1}, {0, 1}};
-}
-
 WorkMatrix::WorkMatrix() {
     entries_.fill(CpxZero());
     texts_.fill("0");

@@ -63,8 +63,4 @@ class WorkMatrix {
     mutable std::array<int, kMaxRows> lineStaleFrom_{};
 };
 
-// The value one, 1/1 + 0/1·i, and zero, 0/1 + 0/1·i.
-ComplexFraction CpxOne();
-ComplexFraction CpxZero();
-
 }  // namespace korvane
