@@ -1,6 +1,8 @@
 #include "main/PaneStepLog.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
 
 namespace korvane {
 
@@ -25,6 +27,13 @@ void PaneStepLog::Flush() {
         pane_.setPlainText(text);
     } else if (hasLines_) {
         pane_.appendPlainText(text);
+    }
+    if (cleared_ || hasLines_) {
+        // The result stands at the end: show it, as a terminal does, from
+        // the start of its line.
+        pane_.moveCursor(QTextCursor::End);
+        pane_.moveCursor(QTextCursor::StartOfLine);
+        pane_.verticalScrollBar()->setValue(pane_.verticalScrollBar()->maximum());
     }
     pending_.clear();
     hasLines_ = false;

@@ -18,7 +18,8 @@ class PaneStepLog : public StepLog {
     void AppendStepLog(std::string_view line) override;
 
     // Shows what was logged since the last Flush: the whole text when the
-    // log was cleared, else the new lines below what the pane holds.
+    // log was cleared, else the new lines below what the pane holds; the
+    // pane then shows its last line.
     void Flush();
 
   private:

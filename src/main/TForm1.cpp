@@ -18,6 +18,7 @@
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
 #include "main/QtDialogs.h"
+#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/WindowFonts.h"
 
@@ -113,7 +114,7 @@ void TForm1::Refresh() {
         seCols_->setValue(grid_.Cols());
     }
     log_->Flush();
-    statusPanel1_->setText(QString::fromStdString(history_->CountsText()));
+    statusPanel1_->Show(QString::fromStdString(history_->CountsText()));
 }
 
 void TForm1::Record(bool gridChanged) {
@@ -228,7 +229,7 @@ void TForm1::sgmatrixDblClick() {
 void TForm1::sgmatrixMouseMove(int x, int y) {
     const int col = sgmatrix_->columnAt(x);
     const int row = sgmatrix_->rowAt(y);
-    statusPanel0_->setText(QString::fromStdString(MouseReadout(col, row)));
+    statusPanel0_->Show(QString::fromStdString(MouseReadout(col, row)));
 }
 
 void TForm1::se_rowsChange() {

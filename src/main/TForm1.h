@@ -9,7 +9,6 @@
 #include "core/engine/Engine.h"
 #include "main/PaneStepLog.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QSplitter;
 class QTableView;
@@ -22,6 +21,7 @@ class CellGridModel;
 class ControlBand;
 class HelpViewer;
 class History;
+class StatusPanel;
 class StepSpinBox;
 
 // The main window Form1: the matrix grid with its two count boxes, the log
@@ -136,8 +136,8 @@ class TForm1 : public QMainWindow {
     QTableView* sgmatrix_ = nullptr;
     CellGridModel* model_ = nullptr;
     QPlainTextEdit* memoutput_ = nullptr;
-    QLabel* statusPanel0_ = nullptr;
-    QLabel* statusPanel1_ = nullptr;
+    StatusPanel* statusPanel0_ = nullptr;
+    StatusPanel* statusPanel1_ = nullptr;
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
 
