@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
 #include <vector>
 
 #include "cli/CliArguments.h"
@@ -20,13 +19,12 @@ bool IsSeparator(char c) {
 
 Row SplitCells(std::string_view line) {
     Row cells;
-    std::size_t pos = 0;
+    auto pos = line.begin();
     while (true) {
-        while (pos < line.size() && IsSeparator(line[pos]))
-            ++pos;
-        if (pos == line.size()) return cells;
-        const std::size_t end = std::min(line.size(), line.find_first_of(" \t", pos));
-        cells.emplace_back(line.substr(pos, end - pos));
+        pos = std::find_if_not(pos, line.end(), IsSeparator);
+        if (pos == line.end()) return cells;
+        const auto end = std::find_if(pos, line.end(), IsSeparator);
+        cells.emplace_back(pos, end);
         pos = end;
     }
 }
@@ -66,12 +64,23 @@ void CheckRow(const Row& row, const std::vector<Row>& rows) {
 std::vector<std::string_view> Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const std::size_t end = std::min(text.size(), text.find_first_of("\r\n"));
-        lines.push_back(text.substr(0, end));
-        const bool crLf = text.substr(end).starts_with("\r\n");
-        text.remove_prefix(std::min(text.size(), end + (crLf ? 2 : 1)));
+        const auto end =
+            std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const std::size_t length = static_cast<std::size_t>(end - text.begin());
+        lines.push_back(text.substr(0, length));
+        const bool crLf = text.substr(length).starts_with("\r\n");
+        text.remove_prefix(std::min(text.size(), length + (crLf ? 2 : 1)));
     }
     return lines;
+}
+
+// All of in, read in large pieces.
+std::string ReadAll(std::istream& in) {
+    std::string text;
+    std::vector<char> piece(1 << 16);
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0)
+        text.append(piece.data(), static_cast<std::size_t>(in.gcount()));
+    return text;
 }
 
 std::string MatrixFileProblem(const std::string& path, MatrixFileStatus status) {
@@ -92,7 +101,7 @@ std::string MatrixFileProblem(const std::string& path, MatrixFileStatus status) 
 }  // namespace
 
 CellGrid ReadMatrixText(std::istream& in) {
-    const std::string text(std::istreambuf_iterator<char>(in), {});
+    const std::string text = ReadAll(in);
     if (in.bad()) throw UsageError("cannot read standard input");
     std::vector<Row> rows;
     for (const std::string_view line : Lines(text)) {

@@ -410,11 +410,11 @@ TEST_F(CliProgram, SignalsEndItCleanly) {
     fs::create_directories(folder);
     const std::string out = (folder / "m.kvm").string();
     const std::string before = "[size]\nrows=1\n";
-    // Cells of 100 kB each, kept as they are by the determinant: OUT takes a
+    // Cells of 30 kB each, kept as they are by the determinant: OUT takes a
     // while to write.
     std::string wide;
     for (int cell = 0; cell < 100; ++cell)
-        wide += std::string(100000, 'x') + (cell % 10 == 9 ? "\n" : " ");
+        wide += std::string(30000, 'x') + (cell % 10 == 9 ? "\n" : " ");
     const std::pair<int, bool> cases[] = {{SIGINT, false}, {SIGTERM, true}, {SIGHUP, true}};
     for (const auto& [signal, whileWriting] : cases) {
         {
