@@ -4,24 +4,32 @@
 
 namespace korvane {
 
-QFont ControlsFont() {
+namespace {
+
+// The first of families that the system has, else a font of the hint's kind.
+QFont FontOf(const QStringList& families, QFont::StyleHint hint, int pixelSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
-                      QStringLiteral("VL PGothic")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
+    font.setFamilies(families);
+    font.setStyleHint(hint);
+    font.setPixelSize(pixelSize);
     return font;
 }
 
+}  // namespace
+
+QFont ControlsFont() {
+    return FontOf({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                   QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                   QStringLiteral("VL PGothic")},
+                  QFont::SansSerif, 12);
+}
+
 QFont LogFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
-                      QStringLiteral("VL Gothic")});
-    font.setStyleHint(QFont::Monospace);
+    QFont font = FontOf(
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+         QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic")},
+        QFont::Monospace, 13);
     font.setFixedPitch(true);
-    font.setPixelSize(13);
     return font;
 }
 

@@ -29,6 +29,7 @@ TEST(CliArguments, AcceptedForms) {
          "out.kvm"},
         {{"-o", "out.kvm", "transpose"}, Action::kRun, CliCommand::kTranspose, nullptr, "out.kvm"},
         {{"kernel", "--", "-odd.kvm"}, Action::kRun, CliCommand::kKernel, "-odd.kvm", nullptr},
+        {{"det", "--", "--help"}, Action::kRun, CliCommand::kDeterminant, "--help", nullptr},
         {{"image", "-o", "-"}, Action::kRun, CliCommand::kImage, nullptr, "-"},
         {{"bogus", "--help"}, Action::kHelp, CliCommand::kRref, nullptr, nullptr},
         {{"--version"}, Action::kVersion, CliCommand::kRref, nullptr, nullptr},

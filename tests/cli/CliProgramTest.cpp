@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "Golden.h"
+
 extern char** environ;
 
 namespace korvane {
@@ -114,24 +116,7 @@ class CliProgram : public ::testing::Test {
     fs::path dir_;
 };
 
-const char* const kInverseOf2413 =
-    "  ( 2 4 1 0 )\n"
-    "  ( 1 3 0 1 )\n"
-    "上の行列を行階段基本形にします。\n"
-    "1行目を1/2倍します。\n"
-    "  ( 1 2 1/2 0 )\n"
-    "  ( 1 3 0   1 )\n"
-    "2行目から1行目の1倍を引きます。\n"
-    "  ( 1 2 1/2  0 )\n"
-    "  ( 0 1 -1/2 1 )\n"
-    "1行目から2行目の2倍を引きます。\n"
-    "  ( 1 0 3/2  -2 )\n"
-    "  ( 0 1 -1/2 1  )\n"
-    "これで、行階段基本形になりました。\n"
-    "よって、逆行列は、\n"
-    "  ( 3/2  -2 )\n"
-    "  ( -1/2 1  )\n"
-    "です。\n";
+const std::string kInverseOf2413 = test::GoldenText("inverse-2x2.log");
 
 TEST_F(CliProgram, LogOnStandardOutput) {
     const char* const nonSquare = "正方行列でないので、逆行列はありません。\n";

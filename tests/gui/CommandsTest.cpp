@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "Golden.h"
 #include "GuiTestKit.h"
 
 Q_DECLARE_METATYPE(korvane::test::Rows)
@@ -158,7 +159,7 @@ void CommandsTest::everyItemReachesItsCommand() {
     window.Enter(matrix);
     const int entered = static_cast<int>(matrix.size() * matrix.front().size());
     if (!factor.isEmpty()) {
-        window.dialogs->inputs.push_back(factor.toStdString());
+        window.dialogs->inputAnswers.push_back(factor.toStdString());
     }
     if (QToolButton* button = window.Button(qPrintable(item))) {
         QTest::mouseClick(button, Qt::LeftButton);
@@ -176,25 +177,9 @@ void CommandsTest::inverseExample() {
     Window window;
     window.Enter(kInvertible);
     window.Action("N13")->trigger();
-    const QStringList expected = {
-        "  ( 2 4 1 0 )",
-        "  ( 1 3 0 1 )",
-        "上の行列を行階段基本形にします。",
-        "1行目を1/2倍します。",
-        "  ( 1 2 1/2 0 )",
-        "  ( 1 3 0   1 )",
-        "2行目から1行目の1倍を引きます。",
-        "  ( 1 2 1/2  0 )",
-        "  ( 0 1 -1/2 1 )",
-        "1行目から2行目の2倍を引きます。",
-        "  ( 1 0 3/2  -2 )",
-        "  ( 0 1 -1/2 1  )",
-        "これで、行階段基本形になりました。",
-        "よって、逆行列は、",
-        "  ( 3/2  -2 )",
-        "  ( -1/2 1  )",
-        "です。",
-    };
+    QStringList expected;
+    for (const std::string& line : GoldenLines("inverse-2x2.log"))
+        expected << QString::fromStdString(line);
     QCOMPARE(window.LogLines(), expected);
     QCOMPARE(window.Shown(), (Rows{{"3/2", "-2"}, {"-1/2", "1"}}));
     QCOMPARE(window.StatusPanel(1)->text(), Counts(5, 0));
@@ -334,20 +319,20 @@ void CommandsTest::doubleClickEditsTheCellUnderThePointer() {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
     QTableView* view = window.Grid();
-    window.dialogs->inputs.push_back("3/6");
+    window.dialogs->inputAnswers.push_back("3/6");
     const QRect cell = view->visualRect(view->model()->index(1, 2));
     DoubleClick(view->viewport(), cell.center());
     QCOMPARE(window.Cell(2, 1), QStringLiteral("1/2"));
-    QCOMPARE(window.dialogs->asked.size(), 1u);
-    QCOMPARE(window.dialogs->asked[0].caption, std::string("成分の入力"));
-    QCOMPARE(window.dialogs->asked[0].prompt, std::string("何を入力しますか？"));
-    QCOMPARE(window.dialogs->asked[0].defaultText, std::string("0"));
+    QCOMPARE(window.dialogs->inputs.size(), 1u);
+    QCOMPARE(window.dialogs->inputs[0].caption, std::string("成分の入力"));
+    QCOMPARE(window.dialogs->inputs[0].prompt, std::string("何を入力しますか？"));
+    QCOMPARE(window.dialogs->inputs[0].defaultText, std::string("0"));
     QCOMPARE(window.StatusPanel(1)->text(), Counts(1, 0));
 
     // A double click beyond the cells edits the current cell again.
     DoubleClick(view->viewport(), QPoint(250, 200));
-    QCOMPARE(window.dialogs->asked.size(), 2u);
-    QCOMPARE(window.dialogs->asked[1].defaultText, std::string("1/2"));
+    QCOMPARE(window.dialogs->inputs.size(), 2u);
+    QCOMPARE(window.dialogs->inputs[1].defaultText, std::string("1/2"));
 }
 
 void CommandsTest::mouseReadout() {
@@ -387,7 +372,7 @@ void CommandsTest::errorShowsBoxAndKeepsGrid() {
 
     // A file that cannot be written: the box names it, nothing else changes.
     const QString path = QDir::temp().filePath(QStringLiteral("no-such-folder-korvane/x.kvm"));
-    window.dialogs->savePaths.push_back(path.toStdString());
+    window.dialogs->saveAnswers.push_back(path.toStdString());
     CloseNextBox(seen);
     window.Action("S1")->trigger();
     QCOMPARE(seen.text, path + QStringLiteral(" に書き込めません"));
@@ -402,23 +387,23 @@ void CommandsTest::saveThenOpen() {
     const std::string path = folder.filePath(QStringLiteral("m.kvm")).toStdString();
     Window window;
     window.Enter({{"1", "1/2"}, {"-3", "2+3i"}});
-    window.dialogs->savePaths.push_back(path);
+    window.dialogs->saveAnswers.push_back(path);
     QTest::mouseClick(window.Button("ToolButton18"), Qt::LeftButton);
     QVERIFY(QFile::exists(QString::fromStdString(path)));
 
     window.Action("N4")->trigger();
     window.Rows()->setValue(1);
-    window.dialogs->openPaths.push_back(path);
+    window.dialogs->openAnswers.push_back(path);
     window.Action("O1")->trigger();
     QCOMPARE(window.Shown(), (Rows{{"1", "1/2"}, {"-3", "2+3i"}}));
     QCOMPARE(window.StatusPanel(1)->text(), Counts(6, 0));
 
-    window.dialogs->savePaths.push_back(path);  // exists: asks, and no keeps it
-    window.dialogs->confirmations.push_back(false);
+    window.dialogs->saveAnswers.push_back(path);  // exists: asks, and no keeps it
+    window.dialogs->confirmAnswers.push_back(false);
     window.Action("N4")->trigger();
     window.Action("S1")->trigger();
-    QCOMPARE(window.dialogs->confirmQuestions.size(), 1u);
-    window.dialogs->openPaths.push_back(path);
+    QCOMPARE(window.dialogs->confirmations.size(), 1u);
+    window.dialogs->openAnswers.push_back(path);
     QTest::mouseClick(window.Button("ToolButton17"), Qt::LeftButton);
     QCOMPARE(window.Shown(), (Rows{{"1", "1/2"}, {"-3", "2+3i"}}));
 }

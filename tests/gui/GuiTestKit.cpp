@@ -68,7 +68,7 @@ void Window::Enter(const test::Rows& rows) const {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
             Grid()->setCurrentIndex(
                 Grid()->model()->index(static_cast<int>(r), static_cast<int>(c)));
-            dialogs->inputs.push_back(rows[r][c]);
+            dialogs->inputAnswers.push_back(rows[r][c]);
             form->sgmatrixDblClick();
         }
     }

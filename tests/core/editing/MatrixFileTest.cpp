@@ -98,6 +98,7 @@ TEST_F(MatrixFileTest, OddFilesOpenWithDefaults) {
         {"not integers", "[size]\nrows=abc\ncols=2x\n", 3, 3, {}},
         {"empty and signed", "[size]\nrows=\ncols=+4\n", 3, 4, {}},
         {"negative and huge", "[size]\nrows=-5\ncols=99999999999999999999\n", 1, 10, {}},
+        {"hugely negative", "[size]\nrows=-99999999999999999999\ncols=2\n", 1, 2, {}},
         {"only size", "[size]\nrows=2\ncols=5\n", 2, 5, {}},
         {"only matrix", "[matrix]\nr9c0=8\n", 3, 3, {{0, 9, "8"}}},
         {"empty file", "", 3, 3, {}},

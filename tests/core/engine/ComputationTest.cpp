@@ -135,6 +135,20 @@ TEST(Computations, NonSquareDeterminantAddsBelowThePreviousLog) {
     EXPECT_EQ(log.Lines().back(), "正方行列でないので、行列式はありません。");
 }
 
+// The window keeps one engine and one log for every command it runs.
+TEST(Computations, OneEngineAndLogServeCommandAfterCommand) {
+    Engine engine;
+    MemoryStepLog log;
+    const CellGrid two = GridOf({{"2"}});
+    for (int run = 0; run < 2; ++run) {
+        engine.Determinant(two, log);
+        EXPECT_EQ(log.Lines().back(), "よって、行列式は、2です。") << "run " << run;
+    }
+    CellGrid grid = GridOf({{"1", "2"}});
+    engine.Transpose(grid, log);
+    EXPECT_EQ(log.Lines(), (Lines{"  ( 1 2 )", "この行列を転置します。", "  ( 1 )", "  ( 2 )"}));
+}
+
 TEST(Computations, TransposeTurnsTheShapeAndCanonicalisesTexts) {
     const Outcome out = RunOp(Op::kTranspose, GridOf({{"2/4", "i2", "3"}, {"4", "5", "6/1"}}));
     EXPECT_TRUE(out.changed);

@@ -1,6 +1,7 @@
 // The worked examples of the engine's documentation, line by line.
 #include <gtest/gtest.h>
 
+#include "Golden.h"
 #include "TestMatrices.h"
 #include "core/engine/Engine.h"
 #include "core/engine/MatrixGrid.h"
@@ -60,25 +61,7 @@ TEST(WorkedExamples, InverseOfTwoByTwo) {
     CellGrid grid = GridOf({{"2", "4"}, {"1", "3"}});
     MemoryStepLog log;
     EXPECT_TRUE(Engine().Inverse(grid, log));
-    EXPECT_EQ(log.Lines(), (Lines{
-                               "  ( 2 4 1 0 )",
-                               "  ( 1 3 0 1 )",
-                               "上の行列を行階段基本形にします。",
-                               "1行目を1/2倍します。",
-                               "  ( 1 2 1/2 0 )",
-                               "  ( 1 3 0   1 )",
-                               "2行目から1行目の1倍を引きます。",
-                               "  ( 1 2 1/2  0 )",
-                               "  ( 0 1 -1/2 1 )",
-                               "1行目から2行目の2倍を引きます。",
-                               "  ( 1 0 3/2  -2 )",
-                               "  ( 0 1 -1/2 1  )",
-                               "これで、行階段基本形になりました。",
-                               "よって、逆行列は、",
-                               "  ( 3/2  -2 )",
-                               "  ( -1/2 1  )",
-                               "です。",
-                           }));
+    EXPECT_EQ(log.Lines(), test::GoldenLines("inverse-2x2.log"));
     EXPECT_EQ(grid, GridOf({{"3/2", "-2"}, {"-1/2", "1"}}));
 }
 

@@ -2,8 +2,10 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/editing/Dialogs.h"
@@ -32,10 +34,12 @@ class ScriptedDialogs : public Dialogs {
     std::vector<std::string> confirmations;
     int openCalls = 0;
     int saveCalls = 0;
+    std::string failWith;  // when set, the next input box throws this
 
     std::string InputBox(std::string_view caption, std::string_view prompt,
                          std::string_view defaultText) override {
         inputs.push_back({std::string(caption), std::string(prompt), std::string(defaultText)});
+        if (!failWith.empty()) throw std::runtime_error(std::exchange(failWith, {}));
         std::optional<std::string> answer = Next(inputAnswers);
         return answer ? *answer : std::string(defaultText);
     }
