@@ -244,17 +244,6 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
     EXPECT_FALSE(fs::exists(never));
 }
 
-TEST_F(CliProgram, ReadsUtf16MatrixFiles) {
-    const std::u16string text = u"[size]\r\nrows=1\r\ncols=2\r\n[matrix]\r\nr0c0=２\r\nr0c1=i\r\n";
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : text)
-        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    std::ofstream(dir_ / "u16.kvm", std::ios::binary) << bytes;
-    const ProgramRun run = Cli({"transpose", (dir_ / "u16.kvm").string()});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "  ( 2 i )\nこの行列を転置します。\n  ( 2 )\n  ( i )\n");
-}
-
 TEST_F(CliProgram, HelpAndVersion) {
     ProgramRun run = Cli({"--version"});
     EXPECT_EQ(run.status, 0);

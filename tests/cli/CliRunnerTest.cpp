@@ -53,30 +53,5 @@ TEST(CliRunner, RefusalIsAnOutcome) {
     EXPECT_EQ(err.str(), "");
 }
 
-// The log reaches the stream in pieces no larger than the buffer, and a
-// stream that stops taking it is an error at once.
-TEST(CliRunner, LogStreamsThroughItsBuffer) {
-    std::ostringstream out;
-    StreamStepLog log(out);
-    const std::string line(1000, 'x');
-    std::size_t written = 0;
-    for (int k = 0; k < 200; ++k) {
-        log.AppendStepLog(line);
-        written += line.size() + 1;
-        EXPECT_GE(out.str().size() + StreamStepLog::kBufferBytes, written);
-    }
-    log.Flush();
-    EXPECT_EQ(out.str().size(), written);
-
-    out.setstate(std::ios::badbit);
-    StreamStepLog broken(out);
-    EXPECT_THROW(
-        {
-            for (int k = 0; k < 200; ++k)
-                broken.AppendStepLog(line);
-        },
-        OutputError);
-}
-
 }  // namespace
 }  // namespace korvane
