@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: korvane-cli COMMAND [FILE] [-o OUT]\n"
+    "       korvane-cli practice FILE [SCRIPT]   (see korvane-cli practice --help)\n"
     "Runs one matrix computation and prints its step log.\n"
     "\n"
     "  COMMAND   rref | inverse | transpose | kernel | image | det\n"

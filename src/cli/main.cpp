@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliRunner.h"
+#include "cli/PracticeRunner.h"
 #include "core/editing/FileAccess.h"
 
 namespace {
@@ -53,5 +54,7 @@ int main(int argc, char** argv) {
     KeepStandardStreamsTaken();
     InstallSignalHandlers();
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (!args.empty() && args.front() == "practice")
+        return korvane::RunPractice(std::span(args).subspan(1), std::cin, std::cout, std::cerr);
     return korvane::RunCli(args, std::cin, std::cout, std::cerr);
 }

@@ -2,42 +2,113 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextCursor>
+#include <QString>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace korvane {
 
-void PaneStepLog::ClearStepLog() {
-    pending_.clear();
-    hasLines_ = false;
-    cleared_ = true;
+namespace {
+
+// A batch's text for the pane: lines joined by '\n', each cut at kLineBytes
+// (on a character boundary) with a note of how much was cut.
+QString PaneText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (i > 0) text += '\n';
+        if (line.size() <= PaneStepLog::kLineBytes) {
+            text += line;
+            continue;
+        }
+        std::size_t cut = PaneStepLog::kLineBytes;
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;
+        text.append(line, 0, cut);
+        text +=
+            "……（この行の残り " + std::to_string(line.size() - cut) + " バイトは表示していません）";
+    }
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void PaneStepLog::AppendStepLog(std::string_view line) {
-    if (hasLines_) {
-        pending_ += '\n';
+}  // namespace
+
+void PaneStepLog::FollowClear() {
+    const std::uint64_t generation = store_.Generation();
+    if (generation == generation_) return;
+    generation_ = generation;
+    paneStale_ = true;
+    shownLines_ = 0;
+    shownBytes_ = 0;
+    tailStarted_ = false;
+    finished_ = false;
+}
+
+void PaneStepLog::AppendToPane(std::size_t first, std::size_t count, std::size_t maxBytes) {
+    const std::vector<std::string> lines = store_.Lines(first, count, maxBytes);
+    if (store_.Generation() != generation_) return;  // cleared meanwhile: the next call
+    if (lines.empty()) {
+        if (paneStale_) pane_.clear();
+        paneStale_ = false;
+        return;
     }
-    pending_ += line;
-    hasLines_ = true;
+    for (const std::string& line : lines)
+        shownBytes_ += line.size() + 1;
+    if (paneStale_ || first == 0) {
+        pane_.setPlainText(PaneText(lines));  // one update, the old text gone
+        paneStale_ = false;
+    } else {
+        pane_.appendPlainText(PaneText(lines));
+    }
+    shownLines_ = first + lines.size();
 }
 
 void PaneStepLog::Flush() {
-    const QString text =
-        QString::fromUtf8(pending_.data(), static_cast<qsizetype>(pending_.size()));
-    if (cleared_) {
-        pane_.setPlainText(text);
-    } else if (hasLines_) {
-        pane_.appendPlainText(text);
+    FollowClear();
+    const bool headFull = shownBytes_ >= kHeadBytes || shownLines_ >= kHeadLines;
+    // After the end was shown, a few more lines may follow (a refusal added
+    // below the last log).
+    if (headFull && !(finished_ && shownBytes_ < kHeadBytes + kTailBytes)) return;
+    const std::size_t total = store_.LineCount();
+    AppendToPane(shownLines_, total - std::min(total, shownLines_), kBatchBytes);
+}
+
+bool PaneStepLog::FinishStep() {
+    FollowClear();
+    const std::size_t total = store_.LineCount();
+    if (!tailStarted_ && !finished_) {
+        tailStarted_ = true;
+        // The last lines that fit the tail's budget, the last one at least.
+        const std::uint64_t bytes = store_.ByteCount();
+        std::size_t tail = store_.LineAtOrAfter(bytes > kTailBytes ? bytes - kTailBytes : 0);
+        if (tail + kTailLines < total) tail = total - kTailLines;
+        if (total > 0 && tail >= total) tail = total - 1;
+        if (tail > shownLines_) {
+            const QString note = QStringLiteral("……（この欄には途中の %1 行を表示していません）……")
+                                     .arg(tail - shownLines_);
+            if (paneStale_) {
+                pane_.setPlainText(note);
+                paneStale_ = false;
+            } else {
+                pane_.appendPlainText(note);
+            }
+            shownLines_ = tail;
+        }
+        return false;
     }
-    if (cleared_ || hasLines_) {
-        // The result stands at the end: show it, as a terminal does, from
-        // the start of its line.
-        pane_.moveCursor(QTextCursor::End);
-        pane_.moveCursor(QTextCursor::StartOfLine);
-        pane_.verticalScrollBar()->setValue(pane_.verticalScrollBar()->maximum());
+    if (shownLines_ < total || paneStale_) {
+        AppendToPane(shownLines_, total - std::min(total, shownLines_), kBatchBytes);
+        if (shownLines_ < total) return false;
     }
-    pending_.clear();
-    hasLines_ = false;
-    cleared_ = false;
+    finished_ = true;
+    pane_.verticalScrollBar()->setValue(pane_.verticalScrollBar()->maximum());
+    return true;
+}
+
+void PaneStepLog::Finish() {
+    while (!FinishStep()) {
+    }
 }
 
 }  // namespace korvane

@@ -62,12 +62,15 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Exit1Click() {
+    // A running computation is told to stop now; the window's end waits the
+    // moment it takes to notice.
+    if (computation_) computation_->RequestStop();
     QCoreApplication::exit(0);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();  // the window is hidden
-    QCoreApplication::exit(0);
+    Exit1Click();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -113,7 +116,8 @@ void TForm1::Refresh() {
         seRows_->setValue(grid_.Rows());
         seCols_->setValue(grid_.Cols());
     }
-    log_->Flush();
+    // A running computation's log is still growing; it ends when it does.
+    if (!Computing()) log_->Finish();
     statusPanel1_->Show(QString::fromStdString(history_->CountsText()));
 }
 
@@ -144,31 +148,35 @@ void TForm1::Repeat1Click() {
 }
 
 void TForm1::N3Click() {
-    Run([this] { Record(korvane::N3Click(grid_, *log_)); });
+    Compute([](CellGrid& grid, StepLog& log) { return korvane::N3Click(grid, log); });
 }
 
 void TForm1::N4Click() {
-    Run([this] { Record(korvane::N4Click(grid_, *log_)); });
+    Compute([](CellGrid& grid, StepLog& log) { return korvane::N4Click(grid, log); });
 }
 
 void TForm1::L1Click() {
-    Run([this] { Record(korvane::L1Click(grid_, *dialogs_)); });
+    // The factor is asked here; the products are formed off the event loop.
+    Run([this] {
+        const ComplexFraction factor = AskFactor(*dialogs_);
+        Compute([factor](CellGrid& grid, StepLog&) { return MultiplyCells(grid, factor); });
+    });
 }
 
 void TForm1::N6Click() {
-    Run([this] { Record(korvane::N6Click(grid_, *log_)); });
+    Compute([](CellGrid& grid, StepLog& log) { return korvane::N6Click(grid, log); });
 }
 
 void TForm1::N7Click() {
-    Run([this] { Record(korvane::N7Click(grid_, *log_)); });
+    Compute([](CellGrid& grid, StepLog& log) { return korvane::N7Click(grid, log); });
 }
 
 void TForm1::N9Click() {
-    Run([this] { Record(korvane::N9Click(grid_, *log_)); });
+    Compute([](CellGrid& grid, StepLog& log) { return korvane::N9Click(grid, log); });
 }
 
 void TForm1::N10Click() {
-    Run([this] { Record(korvane::N10Click(grid_, *log_)); });
+    Compute([](CellGrid& grid, StepLog& log) { return korvane::N10Click(grid, log); });
 }
 
 void TForm1::ControlBar1DblClick() {
@@ -178,27 +186,37 @@ void TForm1::ControlBar1DblClick() {
 // --- Compute -----------------------------------------------------------------
 
 void TForm1::N12Click() {
-    Run([this] { Record(engine_.Transpose(grid_, *log_)); });
+    Compute([this](CellGrid& grid, StepLog& log) { return engine_.Transpose(grid, log); });
 }
 
 void TForm1::N13Click() {
-    Run([this] { Record(engine_.Inverse(grid_, *log_)); });
+    Compute([this](CellGrid& grid, StepLog& log) { return engine_.Inverse(grid, log); });
 }
 
 void TForm1::N14Click() {
-    Run([this] { Record(engine_.ReducedRowEchelonForm(grid_, *log_)); });
+    Compute(
+        [this](CellGrid& grid, StepLog& log) { return engine_.ReducedRowEchelonForm(grid, log); });
 }
 
 void TForm1::N16Click() {
-    Run([this] { engine_.Image(grid_, *log_); });
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Image(grid, log);
+        return false;
+    });
 }
 
 void TForm1::C1Click() {
-    Run([this] { engine_.Kernel(grid_, *log_); });
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Kernel(grid, log);
+        return false;
+    });
 }
 
 void TForm1::ToolButton6Click() {
-    Run([this] { engine_.Determinant(grid_, *log_); });
+    Compute([this](CellGrid& grid, StepLog& log) {
+        engine_.Determinant(grid, log);
+        return false;
+    });
 }
 
 // --- Help --------------------------------------------------------------------
@@ -219,6 +237,7 @@ void TForm1::About1Click() {
 // --- grid and count boxes ----------------------------------------------------
 
 void TForm1::sgmatrixDblClick() {
+    if (Computing()) return;  // the grid waits for the computation's outcome
     const QModelIndex current = sgmatrix_->currentIndex();
     const int col = current.isValid() ? current.column() : 0;
     const int row = current.isValid() ? current.row() : 0;
@@ -256,7 +275,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction* action : actions()) {
-            if (action->shortcut() == pressed) {
+            if (action->isEnabled() && action->isVisible() && action->shortcut() == pressed) {
                 return true;
             }
         }

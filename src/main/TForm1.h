@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
+#include "core/BackgroundComputation.h"
 #include "core/CellGrid.h"
+#include "core/LogStore.h"
 #include "core/editing/Dialogs.h"
 #include "core/engine/Engine.h"
 #include "main/PaneStepLog.h"
@@ -12,7 +15,9 @@
 class QPlainTextEdit;
 class QSplitter;
 class QTableView;
+class QTimer;
 class QToolBar;
+class QToolButton;
 
 namespace korvane {
 
@@ -50,6 +55,11 @@ class TForm1 : public QMainWindow {
     QMainWindow* ControlBar1() const;
 
     const CellGrid& Grid() const { return grid_; }
+    // The whole log of the last command, of which the pane may show a part.
+    const LogStore& StepLogStore() const { return logStore_; }
+    // A computation or input aid is running off the event-loop thread, or
+    // the end of its log is still being shown.
+    bool Computing() const { return computation_ != nullptr || finishingLog_; }
 
   signals:
     // About1Click: the version window is wanted.
@@ -59,6 +69,9 @@ class TForm1 : public QMainWindow {
     void toolbarSettingsRequested();
     // FormActivate: Form1 became the active window.
     void activated();
+    // A computation that ran off the event-loop thread has ended and its
+    // outcome is in the grid, the History and the log.
+    void computationFinished();
 
   public slots:
     // Shows Form1 (centred at its first showing) and brings it to the front.
@@ -85,6 +98,9 @@ class TForm1 : public QMainWindow {
     void N16Click();
     void C1Click();
     void ToolButton6Click();
+    // Stops the running computation (Esc, menu item and button shown while
+    // one runs); the grid and the History stay as they were.
+    void Stop1Click();
     // Help
     void H2Click();
     void About1Click();
@@ -121,8 +137,21 @@ class TForm1 : public QMainWindow {
     void Refresh();
     void Record(bool gridChanged);
 
+    // TForm1Computing.cpp. Runs work off the event-loop thread on a copy of
+    // the grid, logging into the log store; when it ends, a changed grid is
+    // taken over and recorded, an error shown, a stop logged. Commands that
+    // touch the grid or the History are disabled meanwhile.
+    void Compute(BackgroundComputation::Work work);
+    void PollComputation();
+    // The ended work's outcome into the grid, the History and the log.
+    void TakeOutcome();
+    // Once the log is shown: the commands come back, an error is shown.
+    void EndComputation();
+    void ShowComputing(bool computing);
+
     CellGrid grid_;
     Engine engine_;
+    LogStore logStore_;
     std::unique_ptr<History> history_;
     std::unique_ptr<Dialogs> dialogs_;
 
@@ -138,10 +167,19 @@ class TForm1 : public QMainWindow {
     QPlainTextEdit* memoutput_ = nullptr;
     StatusPanel* statusPanel0_ = nullptr;
     StatusPanel* statusPanel1_ = nullptr;
+    StatusPanel* statusPanel2_ = nullptr;  // shown while a computation runs
+    QToolButton* stopButton_ = nullptr;    // with it
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
 
     bool shownBefore_ = false;
+
+    // Last, so that it is stopped and joined before what its work uses goes.
+    QTimer* pollTimer_ = nullptr;
+    QElapsedTimer computingFor_;
+    bool finishingLog_ = false;  // the work has ended; its log's end is being shown
+    QString outcomeError_;
+    std::unique_ptr<BackgroundComputation> computation_;
 };
 
 }  // namespace korvane

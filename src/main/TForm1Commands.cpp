@@ -101,6 +101,8 @@ const Command kCommands[] = {
      "determinant",
      "行列式：現在の行列の行列式を計算します。",
      &TForm1::ToolButton6Click},
+    {"Stop1", "計算を中止(&A)", Qt::Key_Escape, "stop", "計算を中止：実行中の計算をやめます。",
+     &TForm1::Stop1Click},
     {"H2", "説明書(&H)", Qt::Key_F1, nullptr, nullptr, &TForm1::H2Click},
     {"About1", "バージョン情報(&V)", {}, nullptr, nullptr, &TForm1::About1Click},
 };
@@ -149,7 +151,7 @@ const MenuEntry kEditMenu[] = {
 
 const MenuEntry kComputeMenu[] = {
     {Kind::Item, "N12"}, {Kind::Item, "N13"}, {Kind::Item, "N14"}, {Kind::Separator, "N15"},
-    {Kind::Item, "N16"}, {Kind::Item, "C1"},  {Kind::Item, "D1"},
+    {Kind::Item, "N16"}, {Kind::Item, "C1"},  {Kind::Item, "D1"},  {Kind::Item, "Stop1"},
 };
 
 const MenuEntry kHelpMenu[] = {
@@ -260,6 +262,8 @@ void TForm1::BuildActions() {
             action->setShortcut(QKeySequence(command.shortcut));
             action->setShortcutContext(Qt::WindowShortcut);
         }
+        // The stop command shows only while a computation runs.
+        if (action->objectName() == QLatin1String("Stop1")) action->setVisible(false);
         addAction(action);  // its shortcut is active while Form1 is
         connect(action, &QAction::triggered, this, command.handler);
     }

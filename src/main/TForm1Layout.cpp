@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "main/AnchoredPanel.h"
@@ -135,7 +136,7 @@ AnchoredPanel* TForm1::BuildLogPanel() {
     seCols_->installEventFilter(this);
     logLabel->setBuddy(memoutput_);
     panel->Anchor(memoutput_, QMargins(8, 40, 6, 5));
-    log_ = std::make_unique<PaneStepLog>(*memoutput_);
+    log_ = std::make_unique<PaneStepLog>(*memoutput_, logStore_);
     return panel;
 }
 
@@ -148,8 +149,19 @@ void TForm1::BuildStatusBar() {
     statusPanel0_->setFixedWidth(kPositionPanelWidth);
     statusPanel1_ =
         new StatusPanel("StatusPanel1", QStringLiteral("元に戻せる回数とやり直せる回数"));
+    statusPanel2_ = new StatusPanel("StatusPanel2", QStringLiteral("計算の進み具合"));
+    statusPanel2_->hide();
     bar->addWidget(statusPanel0_);
     bar->addWidget(statusPanel1_, 1);
+    bar->addPermanentWidget(statusPanel2_);
+    // The stop command's button, beside the running computation's progress.
+    stopButton_ = new QToolButton;
+    stopButton_->setObjectName(QStringLiteral("StopButton"));
+    stopButton_->setDefaultAction(findChild<QAction*>(QStringLiteral("Stop1")));
+    stopButton_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    stopButton_->setAutoRaise(true);
+    stopButton_->hide();
+    bar->addPermanentWidget(stopButton_);
 }
 
 void TForm1::SetAccessibleNames() {

@@ -30,6 +30,9 @@ QFont LogFont() {
          QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic")},
         QFont::Monospace, 13);
     font.setFixedPitch(true);
+    // Log lines of long numbers run to many thousand characters; without
+    // shaping, which plain digits and kana never need, they lay out fast.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -36,6 +36,8 @@ void CpxSubMul(ComplexFraction& target, const ComplexFraction& a, const ComplexF
 
 // Canonical text: 0, -3, 1/2, i, -2i, i/2, -3i/4, 1/2+3i/4, 2-i/2.
 std::string CpxText(const ComplexFraction& z);
+// The same text appended to text (a cache can keep its storage).
+void AppendCpxText(std::string& text, const ComplexFraction& z);
 // Reads what a user types into a cell (a forgiving superset of CpxText's
 // output); never fails.
 ComplexFraction CpxParse(std::string_view text);

@@ -14,18 +14,19 @@ bool IsBlank(char c) {
 
 // The imaginary part as "i", "-i", "2i", "i/2", "-i/2" or "3i/4": the
 // coefficient before the i unless it is 1 or -1, the denominator after "i/"
-// unless it is 1. Appended piece by piece: concatenated temporaries here set
-// off a false -Wrestrict in GCC 12's optimised builds.
+// unless it is 1.
 void AppendImaginary(std::string& text, const Fraction& im) {
-    if (im.num == -1) {
-        text += '-';
-    } else if (im.num != 1) {
-        text += im.num.ToString();
+    if (im.num == 1) {
+        text += 'i';
+    } else if (im.num == -1) {
+        text += "-i";
+    } else {
+        im.num.AppendTo(text);
+        text += 'i';
     }
-    text += 'i';
     if (!im.den.IsOne()) {
         text += '/';
-        text += im.den.ToString();
+        im.den.AppendTo(text);
     }
 }
 
@@ -75,16 +76,20 @@ std::vector<Term> SplitTerms(std::string_view text) {
 }  // namespace
 
 std::string CpxText(const ComplexFraction& z) {
-    const bool hasRe = !z.re.num.IsZero();
-    const int imSign = z.im.num.Sign();
-    if (!hasRe && imSign == 0) return "0";
     std::string text;
+    AppendCpxText(text, z);
+    return text;
+}
+
+void AppendCpxText(std::string& text, const ComplexFraction& z) {
+    const int imSign = z.im.num.Sign();
+    const bool hasRe = !z.re.num.IsZero();
     if (hasRe) {
-        text = FracText(z.re);
+        AppendFracText(text, z.re);
         if (imSign > 0) text += '+';
     }
     if (imSign != 0) AppendImaginary(text, z.im);
-    return text;
+    if (!hasRe && imSign == 0) text += '0';
 }
 
 ComplexFraction CpxParse(std::string_view text) {

@@ -37,5 +37,7 @@ void FracSubMul(Fraction& x, const Fraction& a, const Fraction& b);
 Fraction FracParse(std::string_view text);
 // Decimal text: "3", "-7/2".
 std::string FracText(const Fraction& a);
+// The same text appended to text.
+void AppendFracText(std::string& text, const Fraction& a);
 
 }  // namespace korvane

@@ -78,8 +78,16 @@ Fraction FracParse(std::string_view text) {
 }
 
 std::string FracText(const Fraction& a) {
-    if (a.den.IsOne()) return a.num.ToString();
-    return a.num.ToString() + "/" + a.den.ToString();
+    std::string text;
+    AppendFracText(text, a);
+    return text;
+}
+
+void AppendFracText(std::string& text, const Fraction& a) {
+    a.num.AppendTo(text);
+    if (a.den.IsOne()) return;
+    text += '/';
+    a.den.AppendTo(text);
 }
 
 }  // namespace korvane

@@ -52,15 +52,24 @@ Integer Integer::FromDecimal(std::string_view digits) {
 }
 
 std::string Integer::ToString() const {
+    std::string text;
+    AppendTo(text);
+    return text;
+}
+
+void Integer::AppendTo(std::string& text) const {
     if (IsInline(word_)) {
         char buffer[24];
         auto end = std::to_chars(buffer, buffer + sizeof buffer, word_).ptr;
-        return std::string(buffer, end);
+        text.append(buffer, end);
+        return;
     }
-    char* text = fmpz_get_str(nullptr, 10, raw());
-    std::string result(text);
-    flint_free(text);
-    return result;
+    // Room for the sign, every digit and the terminating zero GMP writes;
+    // the size in base 10 may be one too large, so cut at the zero.
+    const std::size_t start = text.size();
+    text.resize(start + fmpz_sizeinbase(raw(), 10) + 2);
+    fmpz_get_str(text.data() + start, 10, raw());
+    text.resize(start + std::char_traits<char>::length(text.data() + start));
 }
 
 int Integer::Sign() const {

@@ -34,6 +34,8 @@ class Integer {
     // is the caller's fault and gives 0.
     static Integer FromDecimal(std::string_view digits);
     std::string ToString() const;
+    // Appends the decimal text to text, written in place.
+    void AppendTo(std::string& text) const;
 
     bool IsZero() const { return word_ == 0; }
     bool IsOne() const { return word_ == 1; }

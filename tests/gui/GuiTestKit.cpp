@@ -3,10 +3,12 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -18,31 +20,45 @@ Window::Window() {
     form = std::make_unique<TForm1>(std::move(scripted));
 }
 
+void Window::WaitIdle() const {
+    QElapsedTimer waited;
+    waited.start();
+    while (form->Computing() && waited.elapsed() < 60000)
+        QTest::qWait(5);
+}
+
 QAction* Window::Action(const char* name) const {
+    WaitIdle();
     return form->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 QToolButton* Window::Button(const char* name) const {
+    WaitIdle();
     return form->findChild<QToolButton*>(QString::fromLatin1(name));
 }
 
 QSpinBox* Window::Rows() const {
+    WaitIdle();
     return form->findChild<QSpinBox*>(QStringLiteral("se_rows"));
 }
 
 QSpinBox* Window::Cols() const {
+    WaitIdle();
     return form->findChild<QSpinBox*>(QStringLiteral("se_cols"));
 }
 
 QTableView* Window::Grid() const {
+    WaitIdle();
     return form->findChild<QTableView*>(QStringLiteral("sgmatrix"));
 }
 
 QPlainTextEdit* Window::Log() const {
+    WaitIdle();
     return form->findChild<QPlainTextEdit*>(QStringLiteral("memoutput"));
 }
 
 QLabel* Window::StatusPanel(int index) const {
+    WaitIdle();
     return form->findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(index));
 }
 

@@ -27,9 +27,21 @@ struct Window {
     std::unique_ptr<TForm1> form;
 
     Window();
-    TForm1& operator*() const { return *form; }
-    TForm1* operator->() const { return form.get(); }
+    // Like the accessors below, these wait until no computation runs; reach
+    // a running window through `form`.
+    TForm1& operator*() const {
+        WaitIdle();
+        return *form;
+    }
+    TForm1* operator->() const {
+        WaitIdle();
+        return form.get();
+    }
 
+    // Returns once no computation runs (at most a minute), so that a test
+    // reads a command's outcome, and triggers the next one, as a user would
+    // once the window is idle again. The accessors below wait so first.
+    void WaitIdle() const;
     QAction* Action(const char* name) const;
     QToolButton* Button(const char* name) const;
     QSpinBox* Rows() const;

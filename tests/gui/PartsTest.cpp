@@ -264,34 +264,42 @@ void PartsTest::fileDialogColumnsFit() {
 
 void PartsTest::paneLogUpdates() {
     QPlainTextEdit pane;
-    PaneStepLog log(pane);
+    LogStore store;
+    PaneStepLog log(pane, store);
     QSignalSpy changes(&pane, &QPlainTextEdit::textChanged);
 
-    log.AppendStepLog("一行目");  // appended to an empty pane: no blank line first
+    store.AppendStepLog("一行目");  // appended to an empty pane: no blank line first
     log.Flush();
     QCOMPARE(pane.toPlainText(), QStringLiteral("一行目"));
-    log.AppendStepLog("二行目");
-    log.AppendStepLog("");
+    store.AppendStepLog("二行目");
+    store.AppendStepLog("");
     log.Flush();
     QCOMPARE(pane.toPlainText(), QStringLiteral("一行目\n二行目\n"));
 
     changes.clear();
-    log.ClearStepLog();
-    log.AppendStepLog("a");
-    log.ClearStepLog();
-    log.AppendStepLog("  ( 1 0 )");
-    log.AppendStepLog("  ( 0 1 )");
+    store.ClearStepLog();
+    store.AppendStepLog("a");
+    store.ClearStepLog();
+    store.AppendStepLog("  ( 1 0 )");
+    store.AppendStepLog("  ( 0 1 )");
     QCOMPARE(changes.count(), 0);  // nothing reaches the pane before Flush
     log.Flush();
     QCOMPARE(changes.count(), 1);
     QCOMPARE(pane.toPlainText(), QStringLiteral("  ( 1 0 )\n  ( 0 1 )"));
 
-    log.ClearStepLog();
+    store.ClearStepLog();
     log.Flush();
     QCOMPARE(pane.toPlainText(), QString());
     changes.clear();
     log.Flush();  // nothing new: the pane is left alone, typed text too
     QCOMPARE(changes.count(), 0);
+
+    // A line longer than the pane takes is cut, and says so.
+    store.AppendStepLog(std::string(PaneStepLog::kLineBytes + 5, '7'));
+    log.Finish();
+    QCOMPARE(pane.toPlainText(),
+             QString(static_cast<qsizetype>(PaneStepLog::kLineBytes), '7') +
+                 QStringLiteral("……（この行の残り 5 バイトは表示していません）"));
 }
 
 void PartsTest::modelFollowsGrid() {

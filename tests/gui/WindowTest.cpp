@@ -55,6 +55,7 @@ const MenuRow kMenuRows[] = {
     {"N16", "N11", "像を計算(&M)", ""},
     {"C1", "N11", "核を計算(&C)", ""},
     {"D1", "N11", "行列式を計算(&D)", ""},
+    {"Stop1", "N11", "計算を中止(&A)", "Esc"},
     {"H2", "H1", "説明書(&H)", "F1"},
     {"About1", "H1", "バージョン情報(&V)", ""},
 };
@@ -85,7 +86,7 @@ class WindowTest : public QObject {
     void menuItems_data();
     void menuItems();
     void menusInOrder();
-    void onlyTheFiveShortcuts();
+    void onlyTheListedShortcuts();
     void toolbars_data();
     void toolbars();
     void layoutAtStartSize();
@@ -142,13 +143,13 @@ void WindowTest::menusInOrder() {
              QStringList({"Undo1", "Repeat1", "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
     QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
-    QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1"}));
+    QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "Stop1"}));
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
 }
 
-void WindowTest::onlyTheFiveShortcuts() {
+void WindowTest::onlyTheListedShortcuts() {
     Window window;
     QList<QKeySequence> bound;
     for (const QAction* action : window->findChildren<QAction*>()) {
@@ -156,10 +157,12 @@ void WindowTest::onlyTheFiveShortcuts() {
             bound << action->shortcut();
         }
     }
-    const QList<QKeySequence> expected = {
-        QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S),
-        QKeySequence(Qt::ALT | Qt::Key_Backspace),
-        QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::Key_F1)};
+    const QList<QKeySequence> expected = {QKeySequence(Qt::CTRL | Qt::Key_O),
+                                          QKeySequence(Qt::CTRL | Qt::Key_S),
+                                          QKeySequence(Qt::ALT | Qt::Key_Backspace),
+                                          QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace),
+                                          QKeySequence(Qt::Key_F1),
+                                          QKeySequence(Qt::Key_Escape)};
     QCOMPARE(bound.size(), expected.size());
     for (const QKeySequence& key : expected) {
         QVERIFY2(bound.contains(key), qPrintable(key.toString()));

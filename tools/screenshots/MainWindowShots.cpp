@@ -1,6 +1,7 @@
 // Saves PNGs of the main window into $KORVANE_SCREENSHOT_DIR (default
-// "screenshots"): at start, after a 2 × 2 inverse, and after a 10 × 10
-// inverse of Gaussian integers, for a look without a desktop.
+// "screenshots"): at start, after a 2 × 2 inverse, after a 10 × 10 inverse
+// of Gaussian integers, during a long inverse and after stopping it, for a
+// look without a desktop.
 #include <QApplication>
 #include <QDir>
 #include <QPlainTextEdit>
@@ -52,9 +53,29 @@ int main(int argc, char* argv[]) {
     window->resize(1000, 700);
     ok = Save(*window, dir, QStringLiteral("5-wide.png")) && ok;
 
+    // A computation of seconds, while it runs and once stopped.
+    korvane::test::Rows big(10);
+    unsigned long long state = 7;
+    for (auto& row : big) {
+        for (int c = 0; c < 10; ++c) {
+            std::string text;
+            for (int i = 0; i < 61; ++i) {
+                state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+                text += i == 30 ? '/' : static_cast<char>('1' + (state >> 33) % 9);
+            }
+            row.push_back(text + "+i");
+        }
+    }
+    window.Enter(big);
+    window->N13Click();
+    QTest::qWait(1500);
+    ok = Save(*window.form, dir, QStringLiteral("6-computing.png")) && ok;
+    window.form->Stop1Click();
+    ok = Save(*window, dir, QStringLiteral("7-stopped.png")) && ok;
+
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {
-        ok = Save(*help, dir, QStringLiteral("6-help.png")) && ok;
+        ok = Save(*help, dir, QStringLiteral("8-help.png")) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/CellValue.h"
+#include "core/StopSignal.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -53,17 +54,27 @@ bool N4Click(CellGrid& grid, StepLog& log) {
 }
 
 bool L1Click(CellGrid& grid, Dialogs& dialogs) {
-    // An emptied factor box means 1, like a cancelled one; an empty cell
-    // counts as 0, as the engine's loads read it.
+    return MultiplyCells(grid, AskFactor(dialogs));
+}
+
+ComplexFraction AskFactor(Dialogs& dialogs) {
+    // An emptied factor box means 1, like a cancelled one.
     const std::string typed = dialogs.InputBox("Korvane", "何倍しますか？", "1");
-    const ComplexFraction factor = CpxIsBlankText(typed) ? CpxOne() : CpxParse(typed);
-    // Every product is formed before any cell is written, so an error on
-    // the way leaves the grid as it was.
+    return CpxIsBlankText(typed) ? CpxOne() : CpxParse(typed);
+}
+
+bool MultiplyCells(CellGrid& grid, const ComplexFraction& factor) {
+    // Every product is formed before any cell is written, so an error or a
+    // stop on the way leaves the grid as it was. An empty cell counts as 0,
+    // as the engine's loads read it.
     std::vector<std::string> products;
     products.reserve(static_cast<std::size_t>(grid.Cols() * grid.Rows()));
-    for (int col = 0; col < grid.Cols(); ++col)
-        for (int row = 0; row < grid.Rows(); ++row)
+    for (int col = 0; col < grid.Cols(); ++col) {
+        for (int row = 0; row < grid.Rows(); ++row) {
+            StopPoint();
             products.push_back(CpxText(CpxMul(CellValue(grid.Cell(col, row)), factor)));
+        }
+    }
     auto product = products.begin();
     for (int col = 0; col < grid.Cols(); ++col)
         for (int row = 0; row < grid.Rows(); ++row)

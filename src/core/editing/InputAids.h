@@ -5,6 +5,7 @@
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/editing/Dialogs.h"
+#include "mklibs/ComplexFraction.h"
 
 namespace korvane {
 
@@ -17,10 +18,15 @@ bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs);
 bool N3Click(CellGrid& grid, StepLog& log);      // identity
 bool N4Click(CellGrid& grid, StepLog& log);      // zero
 bool L1Click(CellGrid& grid, Dialogs& dialogs);  // multiply by a constant
-bool N9Click(CellGrid& grid, StepLog& log);      // upper triangular
-bool N10Click(CellGrid& grid, StepLog& log);     // lower triangular
-bool N6Click(CellGrid& grid, StepLog& log);      // copy upper right to lower left
-bool N7Click(CellGrid& grid, StepLog& log);      // copy lower left to upper right
+// L1Click's two halves, for a caller that asks on one thread and multiplies
+// on another: the factor from the input box "何倍しますか？" (1 when cancelled
+// or emptied), then every shown cell times it.
+ComplexFraction AskFactor(Dialogs& dialogs);
+bool MultiplyCells(CellGrid& grid, const ComplexFraction& factor);
+bool N9Click(CellGrid& grid, StepLog& log);   // upper triangular
+bool N10Click(CellGrid& grid, StepLog& log);  // lower triangular
+bool N6Click(CellGrid& grid, StepLog& log);   // copy upper right to lower left
+bool N7Click(CellGrid& grid, StepLog& log);   // copy lower left to upper right
 
 // Status-bar panel 0 for the cell under the mouse: "2,3" (row, column from 1),
 // or empty when col or row is -1.

@@ -1,5 +1,7 @@
 #include "core/engine/MatrixPrinting.h"
 
+#include "core/StopSignal.h"
+
 namespace korvane {
 
 void PadRight(std::string& line, std::string_view text, std::size_t length) {
@@ -8,8 +10,11 @@ void PadRight(std::string& line, std::string_view text, std::size_t length) {
 }
 
 void PrintWorkMatrix(const WorkMatrix& matrix, StepLog& log) {
-    for (int r = 0; r <= matrix.LastRow(); ++r)
+    // A row of huge entries takes a while to format: a stop may come between.
+    for (int r = 0; r <= matrix.LastRow(); ++r) {
+        StopPoint();
         log.AppendStepLog(matrix.RowLine(r));
+    }
 }
 
 }  // namespace korvane

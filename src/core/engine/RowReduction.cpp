@@ -1,7 +1,9 @@
 #include "core/engine/RowReduction.h"
 
 #include <string>
+#include <utility>
 
+#include "core/StopSignal.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/RowOperationText.h"
 
@@ -11,6 +13,7 @@ void RowReduction::RowReduce(std::int32_t col, std::int32_t row) {
     // One turn per step at (col, row): exchange, scale, or eliminate and move
     // on diagonally; a column without a pivot is passed over silently.
     while (col <= matrix_.LastCol() && row <= matrix_.LastRow()) {
+        StopPoint();
         const ComplexFraction& pivot = matrix_.At(col, row);
         if (CpxIsZero(pivot)) {
             const std::int32_t below = FindNonzeroBelow(col, row);
@@ -31,10 +34,22 @@ void RowReduction::RowReduce(std::int32_t col, std::int32_t row) {
 }
 
 void RowReduction::EliminateColumn(std::int32_t col, std::int32_t pivotRow) {
+    // The pivot row is the source of every subtraction of this pass.
+    const CommonRow source = OverCommonDenominators(pivotRow);
     for (std::int32_t i = 0; i <= matrix_.LastRow(); ++i) {
         if (i != pivotRow && !CpxIsZero(matrix_.At(col, i)))
-            SubtractRowMultiple(i, pivotRow, matrix_.At(col, i));
+            Subtract(i, pivotRow, matrix_.At(col, i), source);
     }
+}
+
+RowReduction::CommonRow RowReduction::OverCommonDenominators(std::int32_t row) const {
+    CommonRow common(static_cast<std::size_t>(matrix_.LastCol() + 1));
+    for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
+        if (CpxIsZero(matrix_.At(c, row))) continue;
+        StopPoint();
+        common[c] = ToCommonDenominator(matrix_.At(c, row));
+    }
+    return common;
 }
 
 void RowReduction::SwapRows(std::int32_t a, std::int32_t b) {
@@ -45,9 +60,15 @@ void RowReduction::SwapRows(std::int32_t a, std::int32_t b) {
 }
 
 void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
+    // entry·factor = 0 − entry·(−factor), with the update's few gcds.
+    const CpxOverCommon negated = ToCommonDenominator(CpxNeg(factor));
     for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
         // Zero times anything is the zero already there.
-        if (!CpxIsZero(matrix_.At(c, row))) matrix_.Set(c, row, CpxMul(matrix_.At(c, row), factor));
+        if (CpxIsZero(matrix_.At(c, row))) continue;
+        StopPoint();
+        ComplexFraction product = CpxZero();
+        CpxSubMulCommon(product, ToCommonDenominator(matrix_.At(c, row)), negated);
+        matrix_.Set(c, row, std::move(product));
     }
     log_.AppendStepLog(ScaleSentence(row, factor));
     tally_.detFactor = CpxMul(tally_.detFactor, factor);
@@ -56,10 +77,17 @@ void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
 
 void RowReduction::SubtractRowMultiple(std::int32_t target, std::int32_t source,
                                        ComplexFraction factor) {
+    Subtract(target, source, std::move(factor), OverCommonDenominators(source));
+}
+
+void RowReduction::Subtract(std::int32_t target, std::int32_t source, ComplexFraction factor,
+                            const CommonRow& sourceRow) {
+    const CpxOverCommon f = ToCommonDenominator(factor);
     for (std::int32_t c = 0; c <= matrix_.LastCol(); ++c) {
         // A zero in the source row leaves the target entry as it is.
-        if (!CpxIsZero(matrix_.At(c, source)))
-            CpxSubMul(matrix_.Edit(c, target), matrix_.At(c, source), factor);
+        if (!sourceRow[c]) continue;
+        StopPoint();
+        CpxSubMulCommon(matrix_.Edit(c, target), f, *sourceRow[c]);
     }
     log_.AppendStepLog(SubtractSentence(target, source, factor));
     PrintWorkMatrix(matrix_, log_);

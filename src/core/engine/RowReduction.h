@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "core/StepLog.h"
 #include "core/engine/WorkMatrix.h"
+#include "mklibs/CommonDenominator.h"
 
 namespace korvane {
 
@@ -34,7 +37,13 @@ class RowReduction {
     std::int32_t FindNonzeroBelow(std::int32_t col, std::int32_t row) const;
 
   private:
+    // A row's entries over common denominators; none for a zero entry.
+    using CommonRow = std::vector<std::optional<CpxOverCommon>>;
+
     void EliminateColumn(std::int32_t col, std::int32_t pivotRow);
+    CommonRow OverCommonDenominators(std::int32_t row) const;
+    void Subtract(std::int32_t target, std::int32_t source, ComplexFraction factor,
+                  const CommonRow& sourceRow);
 
     WorkMatrix& matrix_;
     StepLog& log_;

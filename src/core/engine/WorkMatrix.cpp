@@ -1,5 +1,6 @@
 #include "core/engine/WorkMatrix.h"
 
+#include "core/StopSignal.h"
 #include "core/engine/MatrixPrinting.h"
 
 #include <algorithm>
@@ -90,7 +91,9 @@ void WorkMatrix::KeepColumnsFrom(int from) {
 const std::string& WorkMatrix::Text(int col, int row) const {
     const std::size_t i = Index(col, row);
     if (textStale_[i]) {
-        texts_[i] = CpxText(entries_[i]);
+        StopPoint();  // the text of a huge entry takes a while
+        texts_[i].clear();
+        AppendCpxText(texts_[i], entries_[i]);
         textStale_[i] = false;
     }
     return texts_[i];

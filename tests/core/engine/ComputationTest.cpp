@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestMatrices.h"
+#include "core/StopSignal.h"
 #include "core/engine/Engine.h"
 #include "core/engine/ResultTexts.h"
 
@@ -195,6 +198,60 @@ TEST(Computations, FailureMidwayLeavesTheGridAsItWas) {
             if (threw) {
                 EXPECT_EQ(grid, start);
                 EXPECT_EQ(log.Lines().size(), failAt);
+            }
+        }
+    }
+}
+
+// A log that asks for a stop once it holds stopAt lines, as the window's
+// stop button might at any moment.
+class StoppingLog : public MemoryStepLog {
+  public:
+    StoppingLog(std::size_t stopAt, StopSignal& stop) : stopAt_(stopAt), stop_(stop) {}
+    void AppendStepLog(std::string_view line) override {
+        MemoryStepLog::AppendStepLog(line);
+        if (Lines().size() == stopAt_) stop_.Request();
+    }
+
+  private:
+    std::size_t stopAt_;
+    StopSignal& stop_;
+};
+
+// A stop during the reduction ends the command with the grid untouched and the
+// log a prefix of the whole; one after the last step may let it finish, but
+// then whole.
+TEST(Computations, StopAtAnyPointLeavesNoHalfWrittenGrid) {
+    const CellGrid start = GridOf({{"2", "4", "1"}, {"1", "3", "0"}, {"5", "0", "1"}});
+    for (Op op : {Op::kRref, Op::kInverse, Op::kDet}) {
+        const Outcome whole = RunOp(op, start);
+        const auto closing =
+            std::find(whole.log.begin(), whole.log.end(), "これで、行階段基本形になりました。");
+        for (std::size_t stopAt = 1; stopAt <= whole.log.size(); ++stopAt) {
+            StopSignal stop;
+            const WatchStopSignal watch(stop);
+            StoppingLog log(stopAt, stop);
+            Outcome out{{}, start, false};
+            Engine engine;
+            bool stopped = false;
+            try {
+                if (op == Op::kRref) out.changed = engine.ReducedRowEchelonForm(out.grid, log);
+                if (op == Op::kInverse) out.changed = engine.Inverse(out.grid, log);
+                if (op == Op::kDet) engine.Determinant(out.grid, log);
+            } catch (const ComputationStopped&) {
+                stopped = true;
+            }
+            out.log = log.Lines();
+            if (stopAt < static_cast<std::size_t>(closing - whole.log.begin())) {
+                EXPECT_TRUE(stopped) << stopAt;
+            }
+            if (stopped) {
+                EXPECT_EQ(out.grid, start);
+                ASSERT_LT(out.log.size(), whole.log.size());
+                EXPECT_TRUE(std::equal(out.log.begin(), out.log.end(), whole.log.begin()));
+            } else {
+                EXPECT_EQ(out.grid, whole.grid);
+                EXPECT_EQ(out.log, whole.log);
             }
         }
     }

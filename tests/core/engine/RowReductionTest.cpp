@@ -88,7 +88,7 @@ TEST(RowOperations, FactorIsTakenBeforeTheRowChanges) {
     EXPECT_EQ(reduction.FindNonzeroBelow(1, 1), 1);
 }
 
-// The in-place kernel must give exactly what a product and a difference give.
+// The in-place kernels must give exactly what a product and a difference give.
 TEST(RowArithmetic, InPlaceSubMulMatchesProductThenDifference) {
     std::mt19937 rng(11);
     const test::EntryKind kinds[] = {test::EntryKind::kSmallInteger, test::EntryKind::kFraction,
@@ -100,8 +100,12 @@ TEST(RowArithmetic, InPlaceSubMulMatchesProductThenDifference) {
             // Feed results back in so that sizes grow past one word.
             for (int round = 0; round < 4; ++round) {
                 const ComplexFraction expected = CpxSub(m[0][0], CpxMul(m[1][1], m[2][2]));
+                ComplexFraction overCommon = m[0][0];
+                CpxSubMulCommon(overCommon, ToCommonDenominator(m[1][1]),
+                                ToCommonDenominator(m[2][2]));
                 CpxSubMul(m[0][0], m[1][1], m[2][2]);
                 ASSERT_EQ(m[0][0], expected);
+                ASSERT_EQ(overCommon, expected);
                 std::swap(m[0][0], m[2][2]);
             }
         }

@@ -1,0 +1,160 @@
+#include "cli/PracticeRunner.h"
+
+#include <exception>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliArguments.h"
+#include "cli/PracticeScript.h"
+#include "core/practice/PracticeSession.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kPracticeUsage =
+    "Usage: korvane-cli practice FILE [SCRIPT]\n"
+    "Replays a student's row operations on the matrix in FILE and checks every\n"
+    "step exactly, printing the practice log.\n"
+    "\n"
+    "  FILE      a matrix file (.kvm), or a text file with one row a line\n"
+    "  SCRIPT    the steps, one a line (standard input without it):\n"
+    "              goal rref | ref | inverse   first; rref when left out\n"
+    "              swap I J                    exchange rows I and J\n"
+    "              scale I C                   multiply row I by C\n"
+    "              add I J C                   add C times row J to row I\n"
+    "              check FILE [OP; OP; ...]    a matrix worked by hand, with the\n"
+    "                                          operations it should follow by\n"
+    "              hint | undo | redo\n"
+    "            rows count from 1, C is any cell text; # starts a comment;\n"
+    "            a relative FILE is taken from the script's folder\n"
+    "\n"
+    "Exit status: 0 every step right and the goal reached, 1 an error while\n"
+    "computing, 2 bad usage or unreadable input, 3 a step refused or wrong,\n"
+    "4 every step right but the goal not reached.\n";
+
+// Writes every log line out at once, so a long replay shows as it goes.
+class StreamStepLog : public StepLog {
+  public:
+    explicit StreamStepLog(std::ostream& out) : out_(out) {}
+    void ClearStepLog() override {}
+    void AppendStepLog(std::string_view line) override { out_ << line << '\n'; }
+
+  private:
+    std::ostream& out_;
+};
+
+// The window's History in small: the grids the practice has shown, so that
+// undo and redo reach the session the way the window reports them.
+class Replay {
+  public:
+    Replay(PracticeSession& session, StepLog& log)
+        : session_(session), log_(log), grids_{session.Shown()} {}
+
+    // Runs one command; false when it was refused or wrong.
+    bool Run(const PracticeCommand& command) {
+        switch (command.kind) {
+            case PracticeCommand::Kind::kOperation:
+                return Record(session_.Apply(command.operation, log_));
+            case PracticeCommand::Kind::kCheck:
+                return Record(session_.Check(command.typed, log_, command.named));
+            case PracticeCommand::Kind::kHint:
+                session_.Hint(log_);
+                return true;
+            case PracticeCommand::Kind::kUndo:
+                return Move(-1);
+            case PracticeCommand::Kind::kRedo:
+                return Move(+1);
+        }
+        return true;
+    }
+
+  private:
+    bool Record(const PracticeResult& result) {
+        if (result.outcome != PracticeResult::Outcome::kAccepted) return false;
+        grids_.resize(at_ + 1);
+        grids_.push_back(result.grid);
+        ++at_;
+        return true;
+    }
+
+    bool Move(int by) {
+        const bool back = by < 0;
+        if (back ? at_ == 0 : at_ + 1 == grids_.size()) {
+            // The window's messages at either end of its History.
+            log_.AppendStepLog(back ? "これ以上は戻せません。" : "今のが最後の動作です。");
+            return true;
+        }
+        at_ = back ? at_ - 1 : at_ + 1;
+        session_.Follow(grids_[at_], back ? GridChange::kUndone : GridChange::kRedone, log_);
+        return true;
+    }
+
+    PracticeSession& session_;
+    StepLog& log_;
+    std::vector<CellGrid> grids_;
+    std::size_t at_ = 0;
+};
+
+struct PracticeInput {
+    CellGrid matrix;
+    PracticeScript script;
+};
+
+PracticeInput ReadInput(std::span<const std::string_view> args, std::istream& in) {
+    if (args.empty()) throw UsageError("practice needs a matrix FILE");
+    if (args.size() > 2) throw UsageError("unexpected argument '" + std::string(args[2]) + "'");
+    PracticeInput input;
+    input.matrix = ReadAnyMatrixFile(std::string(args[0]));
+    if (args.size() == 1) {
+        input.script = ReadPracticeScript(in, ".");
+        return input;
+    }
+    const std::filesystem::path scriptPath{std::string(args[1])};
+    std::ifstream script(scriptPath);
+    if (!script) throw UsageError("cannot read script '" + scriptPath.string() + "'");
+    input.script = ReadPracticeScript(script, scriptPath.parent_path());
+    return input;
+}
+
+}  // namespace
+
+int RunPractice(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+                std::ostream& err) {
+    for (const std::string_view arg : args) {
+        if (arg == "--help") {
+            out << kPracticeUsage;
+            return kPracticeDone;
+        }
+    }
+    PracticeInput input;
+    try {
+        input = ReadInput(args, in);
+    } catch (const UsageError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kPracticeBadUsage;
+    }
+
+    StreamStepLog log(out);
+    try {
+        std::optional<PracticeSession> session =
+            PracticeSession::Start(input.matrix, input.script.goal, log);
+        if (!session) return kPracticeWrongStep;
+        Replay replay(*session, log);
+        bool allRight = true;
+        for (const PracticeCommand& command : input.script.commands)
+            allRight = replay.Run(command) && allRight;
+        out.flush();
+        if (!allRight) return kPracticeWrongStep;
+        return session->Progress().goalReached ? kPracticeDone : kPracticeUnfinished;
+    } catch (const std::exception& e) {
+        out.flush();
+        err << e.what() << '\n';
+        return kPracticeError;
+    }
+}
+
+}  // namespace korvane

@@ -1,0 +1,282 @@
+#include "core/practice/PracticeSession.h"
+
+#include <utility>
+
+#include "core/practice/EchelonForm.h"
+#include "core/practice/StepRecognition.h"
+
+namespace korvane {
+
+namespace {
+
+// [A | I] fits the 10 columns of the grid up to this size.
+constexpr int kLargestInverse = CellGrid::kMaxSize / 2;
+
+bool SameShown(const CellGrid& a, const CellGrid& b) {
+    if (a.Rows() != b.Rows() || a.Cols() != b.Cols()) return false;
+    for (int r = 0; r < a.Rows(); ++r) {
+        for (int c = 0; c < a.Cols(); ++c) {
+            if (a.Cell(c, r) != b.Cell(c, r)) return false;
+        }
+    }
+    return true;
+}
+
+// Columns from..from+width of every row.
+MatrixRows Columns(const MatrixRows& matrix, std::size_t from, std::size_t width) {
+    MatrixRows part;
+    for (const MatrixRow& row : matrix)
+        part.emplace_back(row.begin() + static_cast<std::ptrdiff_t>(from),
+                          row.begin() + static_cast<std::ptrdiff_t>(from + width));
+    return part;
+}
+
+MatrixRows Product(const MatrixRows& a, const MatrixRows& b) {
+    MatrixRows product(a.size(), ZeroRow(b.front().size()));
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t k = 0; k < b.size(); ++k)
+            AddMultiple(product[i], a[i][k], b[k]);
+    }
+    return product;
+}
+
+bool LeftHalfHasZeroRow(const MatrixRows& matrix) {
+    for (const MatrixRow& row : Columns(matrix, 0, matrix.size())) {
+        if (IsZeroRow(row)) return true;
+    }
+    return false;
+}
+
+bool IsIdentityMatrix(const MatrixRows& matrix) {
+    for (std::size_t r = 0; r < matrix.size(); ++r) {
+        for (std::size_t c = 0; c < matrix[r].size(); ++c) {
+            if (r == c ? !CpxIsOne(matrix[r][c]) : !CpxIsZero(matrix[r][c])) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, PracticeGoal goal,
+                                                      StepLog& log) {
+    MatrixRows start = ReadRows(grid);
+    if (goal == PracticeGoal::kInverse) {
+        if (!grid.IsSquare()) {
+            log.ClearStepLog();
+            log.AppendStepLog("正方行列でないので、逆行列はありません。");
+            return std::nullopt;
+        }
+        if (grid.Cols() > kLargestInverse) {
+            log.ClearStepLog();
+            log.AppendStepLog("逆行列の練習は、" + std::to_string(kLargestInverse) + "行" +
+                              std::to_string(kLargestInverse) + "列までの行列でできます。");
+            return std::nullopt;
+        }
+        start = WithIdentity(start);
+    }
+    PracticeSession session(goal, grid, std::move(start));
+    log.ClearStepLog();
+    PrintRows(session.start_, log);
+    log.AppendStepLog(TaskSentence(goal));
+    if (session.InGoalForm(session.start_)) session.LogFinish(log);
+    return session;
+}
+
+PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start)
+    : goal_(goal), start_(std::move(start)) {
+    const MatrixRows reduced = ReducedForm(start_);
+    for (const MatrixRow& row : reduced)
+        pivotsNeeded_ += IsZeroRow(row) ? 0 : 1;
+    programSteps_ = ReductionStepsUntil(
+        start_, Aim(), [this](const MatrixRows& matrix) { return InGoalForm(matrix); });
+    accepted_.push_back({start_, 0});
+    moments_.push_back({StoreRows(start_, grid), 0});
+}
+
+ReductionAim PracticeSession::Aim() const {
+    return goal_ == PracticeGoal::kRowEchelon ? ReductionAim::kEchelonForm
+                                              : ReductionAim::kReducedForm;
+}
+
+bool PracticeSession::InGoalForm(const MatrixRows& matrix) const {
+    if (goal_ == PracticeGoal::kRowEchelon) return IsRowEchelon(matrix);
+    // A zero row in the left half settles it: the matrix has no inverse.
+    if (goal_ == PracticeGoal::kInverse && LeftHalfHasZeroRow(matrix)) return true;
+    return IsReducedRowEchelon(matrix);
+}
+
+PracticeResult PracticeSession::Apply(const RowOperation& op, StepLog& log) {
+    if (const auto refusal = RefusalOf(op, static_cast<int>(BaseMatrix().size()))) {
+        log.AppendStepLog(*refusal);
+        return {};
+    }
+    return Accept({op}, Shown(), log);
+}
+
+PracticeResult PracticeSession::Check(const CellGrid& typed, StepLog& log,
+                                      const std::vector<RowOperation>& named) {
+    const MatrixRows& base = BaseMatrix();
+    if (static_cast<std::size_t>(typed.Rows()) != base.size() ||
+        static_cast<std::size_t>(typed.Cols()) != base.front().size()) {
+        log.AppendStepLog("入力された行列は、前の行列と大きさが違います。");
+        return {};
+    }
+    for (const RowOperation& op : named) {
+        if (const auto refusal = RefusalOf(op, static_cast<int>(base.size()))) {
+            log.AppendStepLog(*refusal);
+            return {};
+        }
+    }
+    const MatrixRows matrix = ReadRows(typed);
+    if (!named.empty()) {
+        if (Applied(base, named) == matrix) return Accept(named, typed, log);
+        return Wrong(matrix, DiagnoseNamedStep(base, matrix, named), true, log);
+    }
+    if (matrix == base) {
+        log.AppendStepLog("入力された行列は、前の行列と同じです。");
+        return {};
+    }
+    if (const auto step = RecogniseStep(base, matrix)) return Accept(*step, typed, log);
+    return Wrong(matrix, DiagnoseStep(base, matrix), false, log);
+}
+
+PracticeResult PracticeSession::Accept(const std::vector<RowOperation>& operations,
+                                       const CellGrid& shownOn, StepLog& log) {
+    // Everything is computed before the session changes.
+    const bool wasFinished = InGoalForm(BaseMatrix());
+    Accepted next{BaseMatrix(), Operations() + static_cast<int>(operations.size())};
+    for (const RowOperation& op : operations) {
+        ApplyOperation(op, next.matrix);
+        log.AppendStepLog(OperationSentence(op));
+        PrintRows(next.matrix, log);
+    }
+    PracticeResult result;
+    result.outcome = PracticeResult::Outcome::kAccepted;
+    result.grid = StoreRows(next.matrix, shownOn);
+    result.finished = !wasFinished && InGoalForm(next.matrix);
+
+    DropRedoable();
+    accepted_.push_back(std::move(next));
+    moments_.push_back({result.grid, accepted_.size() - 1});
+    at_ = moments_.size() - 1;
+    if (result.finished) LogFinish(log);
+    return result;
+}
+
+PracticeResult PracticeSession::Wrong(const MatrixRows& typed, Diagnosis diagnosis, bool named,
+                                      StepLog& log) {
+    ++wrongAttempts_;
+    log.AppendStepLog(named ? "入力された行列は、指定された操作の結果になっていません。"
+                            : "入力された行列は、前の行列に行基本変形をした結果になっていません。");
+    PrintRows(typed, log);
+    const int width = static_cast<int>(typed.front().size());
+    const int augmentedFrom = goal_ == PracticeGoal::kInverse ? width / 2 : -1;
+    for (const std::string& line : SlipSentences(diagnosis, named, width, augmentedFrom))
+        log.AppendStepLog(line);
+    PracticeResult result;
+    result.outcome = PracticeResult::Outcome::kWrong;
+    result.diagnosis = std::move(diagnosis);
+    return result;
+}
+
+std::optional<ReductionStep> PracticeSession::Hint(StepLog& log) {
+    std::optional<ReductionStep> step;
+    if (!InGoalForm(BaseMatrix())) step = FirstReductionStep(BaseMatrix(), Aim());
+    if (!step) {
+        log.AppendStepLog("もう完成しています。");
+        return step;
+    }
+    ++hints_;
+    log.AppendStepLog("ヒント：" + step->sentence);
+    return step;
+}
+
+void PracticeSession::Follow(const CellGrid& shown, GridChange change, StepLog& log) {
+    if (change == GridChange::kUndone && at_ > 0 && SameShown(moments_[at_ - 1].grid, shown)) {
+        MoveTo(at_ - 1, log);
+    } else if (change == GridChange::kRedone && CanRedo() &&
+               SameShown(moments_[at_ + 1].grid, shown)) {
+        MoveTo(at_ + 1, log);
+    } else if (SameShown(Shown(), shown)) {
+        return;
+    } else if (change == GridChange::kEdited) {
+        DropRedoable();
+        moments_.push_back({shown, Base()});
+        at_ = moments_.size() - 1;
+    } else {
+        // Out of step with the window (a change it did not report): take
+        // the nearest grid the session has seen that matches, looking the
+        // way the window moved; anything else is an attempt on the base.
+        const bool back = change == GridChange::kUndone;
+        for (std::size_t d = 1; d < moments_.size(); ++d) {
+            const std::size_t at = back ? at_ - d : at_ + d;
+            if (back ? d > at_ : at >= moments_.size()) break;
+            if (SameShown(moments_[at].grid, shown)) return MoveTo(at, log);
+        }
+    }
+}
+
+void PracticeSession::DropRedoable() {
+    moments_.resize(at_ + 1);
+    accepted_.resize(Base() + 1);
+}
+
+void PracticeSession::MoveTo(std::size_t at, StepLog& log) {
+    const std::size_t before = Base();
+    at_ = at;
+    if (Base() == before) return;
+    log.AppendStepLog(Base() < before ? "元に戻します。" : "やり直します。");
+    PrintRows(BaseMatrix(), log);
+}
+
+PracticeProgress PracticeSession::Progress() const {
+    const MatrixRows& base = BaseMatrix();
+    return {PivotsInPlace(base, goal_ != PracticeGoal::kRowEchelon), pivotsNeeded_,
+            InGoalForm(base)};
+}
+
+std::string PracticeSession::ProgressText() const {
+    const PracticeProgress progress = Progress();
+    const std::string head = "練習（" + GoalName(goal_) + "）：";
+    if (progress.goalReached) return head + "完成";
+    return head + "ピボット " + std::to_string(progress.pivotsDone) + "/" +
+           std::to_string(progress.pivotsNeeded);
+}
+
+void PracticeSession::LogFinish(StepLog& log) const {
+    log.AppendStepLog("完成です。");
+    if (goal_ == PracticeGoal::kInverse) LogInverse(log);
+    log.AppendStepLog("操作は" + std::to_string(Operations()) + "回、ヒントは" +
+                      std::to_string(hints_) + "回、間違いは" + std::to_string(wrongAttempts_) +
+                      "回でした。");
+    log.AppendStepLog("自動で計算すると、操作は" + std::to_string(programSteps_) + "回です。");
+}
+
+void PracticeSession::LogInverse(StepLog& log) const {
+    const std::size_t n = start_.size();
+    const MatrixRows& base = BaseMatrix();
+    const MatrixRows left = Columns(base, 0, n);
+    if (!IsIdentityMatrix(left)) {
+        for (std::size_t r = 0; r < n; ++r) {
+            if (IsZeroRow(left[r])) {
+                log.AppendStepLog("左半分の" + std::to_string(r + 1) +
+                                  "行目が、すべて0になりました。");
+                break;
+            }
+        }
+        log.AppendStepLog("よって、この行列は非可逆です。");
+        return;
+    }
+    const MatrixRows inverse = Columns(base, n, n);
+    log.AppendStepLog("よって、逆行列は、");
+    PrintRows(inverse, log);
+    log.AppendStepLog("です。");
+    // Every accepted step was exact, so this holds; it is shown as the
+    // check a student would make.
+    const bool checked = IsIdentityMatrix(Product(Columns(start_, 0, n), inverse));
+    log.AppendStepLog(checked ? "元の行列に掛けると、単位行列になることを確かめました。"
+                              : "元の行列に掛けても、単位行列になりません。");
+}
+
+}  // namespace korvane

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/CellGrid.h"
+#include "core/StepLog.h"
+#include "core/practice/MatrixRows.h"
+#include "core/practice/PracticeTexts.h"
+#include "core/practice/ReductionProbe.h"
+#include "core/practice/RowOperation.h"
+#include "core/practice/SlipDiagnosis.h"
+
+namespace korvane {
+
+// What one practice command came to, for the front end to show.
+struct PracticeResult {
+    enum class Outcome {
+        kRefused,   // nothing done; the reason is in the log
+        kAccepted,  // a right step: grid is the matrix to show now
+        kWrong,     // a typed matrix that is not a right step; see diagnosis
+    };
+    Outcome outcome = Outcome::kRefused;
+    // kAccepted: the grid to show, canonical texts, one History state.
+    CellGrid grid;
+    // kWrong: the slip, with the typed cells to mark in wrongCells.
+    std::optional<Diagnosis> diagnosis;
+    // kAccepted: this step reached the goal.
+    bool finished = false;
+};
+
+// How far the student is: rows already standing as in the goal form, out of
+// the number of pivots the form will have.
+struct PracticeProgress {
+    int pivotsDone = 0;
+    int pivotsNeeded = 0;
+    bool goalReached = false;
+};
+
+// How the grid the front end shows came to change, other than by a
+// practice command.
+enum class GridChange {
+    kEdited,  // typed or pasted into: an attempt in progress
+    kUndone,  // one History state back
+    kRedone,  // one History state forward
+};
+
+// A practice: the student brings a matrix to a goal form by elementary row
+// operations, chosen from a panel or worked by hand and typed in, and every
+// step is checked exactly. Every command writes to the log in the voice of
+// the computations; none changes anything when it refuses.
+//
+// Undo and redo: the session keeps the line of grids the front end has
+// shown since the start, each tied to the accepted matrix it works from —
+// the same line as the window's History, because every accepted step and
+// every edit is one History state. Told of an undo or redo, it moves along
+// that line and so takes the matching accepted matrix as its base again; an
+// attempt typed halfway keeps the base it was typed on.
+class PracticeSession {
+  public:
+    // Starts on the grid's shown matrix, or for the inverse on [A | I]:
+    // clears the log, prints the matrix and the task. Refuses the inverse of
+    // a non-square matrix, or of one wider than 5 (as [A | I] the grid could
+    // not hold it), with the reason in the log.
+    static std::optional<PracticeSession> Start(const CellGrid& grid, PracticeGoal goal,
+                                                StepLog& log);
+
+    // The grid to show: at the start, and after every Follow.
+    const CellGrid& Shown() const { return moments_[at_].grid; }
+
+    // One elementary operation on the base matrix, logged with its sentence
+    // and the matrix after it.
+    PracticeResult Apply(const RowOperation& op, StepLog& log);
+    // Checks a matrix worked by hand: right when it follows from the base
+    // by the named operations, or, with none named, by one step as
+    // RecogniseStep reads it. Right steps are logged like operations; a
+    // wrong one is explained in the log and counted.
+    PracticeResult Check(const CellGrid& typed, StepLog& log,
+                         const std::vector<RowOperation>& named = {});
+    // Logs the operation the program's own reduction would do next from the
+    // base, without doing it, and returns it; nothing once the goal is
+    // reached. Towards row echelon form, eliminations above a pivot are
+    // passed over.
+    std::optional<ReductionStep> Hint(StepLog& log);
+    // The front end changed the grid it shows (see GridChange). Logs the
+    // base matrix when an undo or redo moved back or on past a step.
+    void Follow(const CellGrid& shown, GridChange change, StepLog& log);
+
+    PracticeGoal Goal() const { return goal_; }
+    PracticeProgress Progress() const;
+    // For the status bar: "練習（行階段標準形）：ピボット 1/3" or "…：完成".
+    std::string ProgressText() const;
+    // Operations from the start to the base, along the route now shown.
+    int Operations() const { return accepted_[Base()].operations; }
+    int HintsUsed() const { return hints_; }
+    int WrongAttempts() const { return wrongAttempts_; }
+    // Whether an undo or redo would still stay inside the practice.
+    bool CanUndo() const { return at_ > 0; }
+    bool CanRedo() const { return at_ + 1 < moments_.size(); }
+
+  private:
+    struct Accepted {
+        MatrixRows matrix;
+        int operations = 0;
+    };
+    struct Moment {
+        CellGrid grid;
+        std::size_t base = 0;
+    };
+
+    PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start);
+
+    std::size_t Base() const { return moments_[at_].base; }
+    const MatrixRows& BaseMatrix() const { return accepted_[Base()].matrix; }
+    bool InGoalForm(const MatrixRows& matrix) const;
+    ReductionAim Aim() const;
+    PracticeResult Accept(const std::vector<RowOperation>& operations, const CellGrid& shownOn,
+                          StepLog& log);
+    PracticeResult Wrong(const MatrixRows& typed, Diagnosis diagnosis, bool named, StepLog& log);
+    void DropRedoable();
+    void MoveTo(std::size_t at, StepLog& log);
+    void LogFinish(StepLog& log) const;
+    void LogInverse(StepLog& log) const;
+
+    PracticeGoal goal_;
+    MatrixRows start_;
+    int pivotsNeeded_ = 0;
+    int programSteps_ = 0;  // operations the program's own reduction needs
+    std::vector<Accepted> accepted_;
+    std::vector<Moment> moments_;
+    std::size_t at_ = 0;
+    int hints_ = 0;
+    int wrongAttempts_ = 0;
+};
+
+}  // namespace korvane

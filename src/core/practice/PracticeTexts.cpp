@@ -1,0 +1,113 @@
+#include "core/practice/PracticeTexts.h"
+
+namespace korvane {
+
+namespace {
+
+std::string RowName(int row) {
+    return std::to_string(row + 1) + "行目";
+}
+
+// An operation quoted inside a sentence: 「2行目を1/2倍します」.
+std::string Quoted(const RowOperation& op) {
+    std::string sentence = OperationSentence(op);
+    const std::string stop = "。";
+    if (sentence.ends_with(stop)) sentence.resize(sentence.size() - stop.size());
+    return "「" + sentence + "」";
+}
+
+std::string QuotedAll(const std::vector<RowOperation>& operations) {
+    std::string text;
+    for (const RowOperation& op : operations)
+        text += Quoted(op);
+    return text;
+}
+
+std::string EntryNames(const std::vector<GridCell>& cells) {
+    std::string text;
+    for (const GridCell& cell : cells)
+        text += (text.empty() ? "" : "、") + EntryName(cell);
+    return text;
+}
+
+std::string InsteadSentence(const std::string& what, const Diagnosis& d) {
+    return what + Quoted(d.intended[d.slipAt]) + "ではなく、" + Quoted(*d.done) +
+           "の計算になっています。";
+}
+
+std::string UntouchedSentence(GridCell from, int lastCol, int augmentedFrom) {
+    const std::string row = RowName(from.row);
+    if (from.col == augmentedFrom) return row + "の右半分が、前のままです。";
+    const std::string col = std::to_string(from.col + 1) + "列目";
+    if (from.col == lastCol) return row + "の" + col + "が、前のままです。";
+    return row + "の" + col + "から右が、前のままです。";
+}
+
+void AddSlipSentences(const Diagnosis& d, int lastCol, int augmentedFrom,
+                      std::vector<std::string>& lines) {
+    switch (d.kind) {
+        case SlipKind::kSign:
+            lines.push_back(d.done ? InsteadSentence("符号が違います。", d)
+                                   : EntryNames(d.wrongCells) + "の符号が違います。");
+            break;
+        case SlipKind::kMultiple:
+            lines.push_back(InsteadSentence("倍数が違います。", d));
+            break;
+        case SlipKind::kWrongRow:
+            lines.push_back(d.done
+                                ? InsteadSentence("行が違います。", d)
+                                : "行が違います。" + RowName(d.misplacedFrom) + "の計算結果が、" +
+                                      RowName(d.misplacedInto) + "に書かれています。");
+            break;
+        case SlipKind::kPartialRow:
+            lines.push_back("行の一部にしか計算をしていません。");
+            for (const GridCell& from : d.untouchedFrom)
+                lines.push_back(UntouchedSentence(from, lastCol, augmentedFrom));
+            break;
+        case SlipKind::kOneEntry:
+            lines.push_back(EntryNames(d.wrongCells) + "の計算が違います。");
+            break;
+        case SlipKind::kOtherStep:
+            lines.push_back("この行列は、" + QuotedAll(d.other) + "をした結果です。");
+            break;
+        case SlipKind::kSeveral:
+            lines.push_back(EntryNames(d.wrongCells) + "が違います。");
+            break;
+    }
+}
+
+}  // namespace
+
+std::string GoalName(PracticeGoal goal) {
+    switch (goal) {
+        case PracticeGoal::kReducedRowEchelon:
+            return "行階段標準形";
+        case PracticeGoal::kRowEchelon:
+            return "行階段形";
+        case PracticeGoal::kInverse:
+            break;
+    }
+    return "逆行列";
+}
+
+std::string TaskSentence(PracticeGoal goal) {
+    if (goal == PracticeGoal::kInverse)
+        return "上の行列の左半分を、行基本変形で単位行列にしてください。";
+    return "上の行列を、行基本変形で" + GoalName(goal) + "にしてください。";
+}
+
+std::string EntryName(GridCell cell) {
+    return "(" + std::to_string(cell.row + 1) + "," + std::to_string(cell.col + 1) + ")成分";
+}
+
+std::vector<std::string> SlipSentences(const Diagnosis& diagnosis, bool named, int columns,
+                                       int augmentedFrom) {
+    std::vector<std::string> lines;
+    if (!named && !diagnosis.intended.empty())
+        lines.push_back(QuotedAll(diagnosis.intended) + "のつもりだとすると、");
+    AddSlipSentences(diagnosis, columns - 1, augmentedFrom, lines);
+    lines.push_back("もう一度計算してください。");
+    return lines;
+}
+
+}  // namespace korvane

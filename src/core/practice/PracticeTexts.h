@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/practice/RowOperation.h"
+#include "core/practice/SlipDiagnosis.h"
+
+namespace korvane {
+
+// The goals a practice can have.
+enum class PracticeGoal {
+    kReducedRowEchelon,  // 行階段標準形
+    kRowEchelon,         // 行階段形
+    kInverse,            // [A | I] until the left half is the identity
+};
+
+// "行階段標準形", "行階段形", "逆行列".
+std::string GoalName(PracticeGoal goal);
+// The task, logged under the starting matrix.
+std::string TaskSentence(PracticeGoal goal);
+
+// "(2,3)成分": the entry in row 2, column 3, counted from 1.
+std::string EntryName(GridCell cell);
+
+// The log lines that explain a wrong step, after the typed matrix: what the
+// student seems to have meant (when they named nothing), the slip, and a
+// request to try again. columns is the matrix's width, augmentedFrom the
+// first column of an appended identity, or -1.
+std::vector<std::string> SlipSentences(const Diagnosis& diagnosis, bool named, int columns,
+                                       int augmentedFrom);
+
+}  // namespace korvane

@@ -1,0 +1,61 @@
+#include "core/practice/RowOperation.h"
+
+#include <utility>
+
+#include "core/CellValue.h"
+#include "core/engine/RowOperationText.h"
+
+namespace korvane {
+
+ComplexFraction ReadFactor(std::string_view text) {
+    return CellValue(text);
+}
+
+std::optional<std::string> RefusalOf(const RowOperation& op, int rows) {
+    for (const int row : {op.target, op.source}) {
+        if (row < 0 || row >= rows) return std::to_string(row + 1) + "行目はありません。";
+    }
+    switch (op.kind) {
+        case RowOperation::Kind::kSwap:
+            if (op.target == op.source) return "同じ行どうしは入れ換えられません。";
+            break;
+        case RowOperation::Kind::kScale:
+            if (CpxIsZero(op.factor)) return "行を0倍することはできません。";
+            break;
+        case RowOperation::Kind::kAdd:
+            if (op.target == op.source) return "ある行に、その行自身の倍数を足すことはできません。";
+            if (CpxIsZero(op.factor)) return "0倍を足しても、行列は変わりません。";
+            break;
+    }
+    return std::nullopt;
+}
+
+void ApplyOperation(const RowOperation& op, MatrixRows& matrix) {
+    MatrixRow& row = matrix[op.target];
+    switch (op.kind) {
+        case RowOperation::Kind::kSwap:
+            std::swap(row, matrix[op.source]);
+            break;
+        case RowOperation::Kind::kScale:
+            for (ComplexFraction& z : row)
+                z = CpxMul(z, op.factor);
+            break;
+        case RowOperation::Kind::kAdd:
+            AddMultiple(row, op.factor, matrix[op.source]);
+            break;
+    }
+}
+
+std::string OperationSentence(const RowOperation& op) {
+    switch (op.kind) {
+        case RowOperation::Kind::kSwap:
+            return SwapSentence(op.target, op.source);
+        case RowOperation::Kind::kScale:
+            return ScaleSentence(op.target, op.factor);
+        case RowOperation::Kind::kAdd:
+            break;
+    }
+    return RowAdditionSentence(op.target, op.source, op.factor);
+}
+
+}  // namespace korvane

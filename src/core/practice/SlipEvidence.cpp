@@ -1,0 +1,156 @@
+// Weighing typed matrices against a right step, shared by both diagnoses.
+#include "core/practice/SlipEvidence.h"
+
+#include <algorithm>
+
+#include "core/practice/StepRecognition.h"
+
+namespace korvane::slips {
+
+namespace {
+
+// A whole row matching a result meant for another row, or an operation
+// done another way, is the strongest evidence; a pattern of entries next.
+int Specificity(SlipKind kind) {
+    switch (kind) {
+        case SlipKind::kWrongRow:
+            return 0;
+        case SlipKind::kSign:
+            return 1;
+        case SlipKind::kMultiple:
+            return 2;
+        case SlipKind::kPartialRow:
+            return 3;
+        case SlipKind::kOneEntry:
+            return 4;
+        case SlipKind::kOtherStep:
+            return 5;
+        case SlipKind::kSeveral:
+            break;
+    }
+    return 6;
+}
+
+// Per row with wrong cells, the first of them, when each such row was left
+// as it was from there to its end after part of its change was done.
+std::optional<std::vector<GridCell>> UntouchedTails(const MatrixRows& before,
+                                                    const MatrixRows& typed,
+                                                    const MatrixRows& expected,
+                                                    const std::vector<GridCell>& wrong) {
+    std::vector<GridCell> tails;
+    for (const GridCell& cell : wrong) {
+        if (!tails.empty() && tails.back().row == cell.row) continue;
+        const MatrixRow& was = before[cell.row];
+        const MatrixRow& now = typed[cell.row];
+        for (std::size_t c = cell.col; c < was.size(); ++c) {
+            if (now[c] != was[c]) return std::nullopt;
+        }
+        bool partDone = false;
+        for (int c = 0; c < cell.col; ++c)
+            partDone = partDone || expected[cell.row][c] != was[c];
+        if (!partDone) return std::nullopt;
+        tails.push_back(cell);
+    }
+    return tails;
+}
+
+// The entry is the right one negated, or the old entry with the change
+// made in the opposite direction.
+bool IsSignSlip(const ComplexFraction& was, const ComplexFraction& now,
+                const ComplexFraction& right) {
+    if (!CpxIsZero(right) && now == CpxNeg(right)) return true;
+    return right != was && now == CpxSub(was, CpxSub(right, was));
+}
+
+}  // namespace
+
+void BestCandidate::Consider(Candidate candidate) {
+    const auto key = [](const Candidate& c) {
+        return std::pair(c.slips, Specificity(c.diagnosis.kind));
+    };
+    if (!best_ || key(candidate) < key(*best_)) best_ = std::move(candidate);
+}
+
+std::vector<GridCell> WrongCells(const MatrixRows& typed, const MatrixRows& expected) {
+    std::vector<GridCell> cells;
+    for (std::size_t r = 0; r < typed.size(); ++r) {
+        for (std::size_t c = 0; c < typed[r].size(); ++c) {
+            if (typed[r][c] != expected[r][c])
+                cells.push_back({static_cast<int>(c), static_cast<int>(r)});
+        }
+    }
+    return cells;
+}
+
+std::optional<ComplexFraction> VoteMultiple(const MatrixRow& from, const MatrixRow& to,
+                                            const MatrixRow& by) {
+    std::vector<std::pair<ComplexFraction, int>> votes;
+    for (std::size_t c = 0; c < by.size(); ++c) {
+        if (CpxIsZero(by[c]) || to[c] == from[c]) continue;
+        const ComplexFraction vote = QuotientOf(CpxSub(to[c], from[c]), by[c]);
+        auto same = std::find_if(votes.begin(), votes.end(),
+                                 [&](const auto& entry) { return entry.first == vote; });
+        if (same == votes.end()) {
+            votes.emplace_back(vote, 1);
+        } else {
+            ++same->second;
+        }
+    }
+    if (votes.empty()) return std::nullopt;
+    return std::max_element(votes.begin(), votes.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+Candidate Judge(const MatrixRows& before, const MatrixRows& typed,
+                const std::vector<RowOperation>& intended) {
+    const MatrixRows expected = Applied(before, intended);
+    Candidate candidate;
+    Diagnosis& d = candidate.diagnosis;
+    d.intended = intended;
+    d.wrongCells = WrongCells(typed, expected);
+    const std::size_t wrong = d.wrongCells.size();
+    if (auto tails = UntouchedTails(before, typed, expected, d.wrongCells)) {
+        d.kind = SlipKind::kPartialRow;
+        d.untouchedFrom = std::move(*tails);
+        candidate.slips = d.untouchedFrom.size();
+        return candidate;
+    }
+    const bool signs = std::all_of(d.wrongCells.begin(), d.wrongCells.end(), [&](GridCell cell) {
+        return IsSignSlip(before[cell.row][cell.col], typed[cell.row][cell.col],
+                          expected[cell.row][cell.col]);
+    });
+    if (signs) {
+        d.kind = SlipKind::kSign;
+        candidate.slips = wrong;
+    } else if (wrong == 1) {
+        d.kind = SlipKind::kOneEntry;
+        candidate.slips = 1;
+    } else {
+        d.kind = SlipKind::kSeveral;
+        candidate.slips = wrong + 1;
+    }
+    return candidate;
+}
+
+std::size_t RowSlips(const MatrixRow& before, const MatrixRow& typed, const MatrixRow& right) {
+    std::vector<std::size_t> wrong;
+    for (std::size_t c = 0; c < typed.size(); ++c) {
+        if (typed[c] != right[c]) wrong.push_back(c);
+    }
+    if (wrong.empty()) return 0;
+    const std::size_t first = wrong.front();
+    const bool tailUntouched =
+        std::equal(typed.begin() + static_cast<std::ptrdiff_t>(first), typed.end(),
+                   before.begin() + static_cast<std::ptrdiff_t>(first));
+    const bool partDone = !std::equal(
+        right.begin(), right.begin() + static_cast<std::ptrdiff_t>(first), before.begin());
+    if (tailUntouched && partDone) return 1;
+    const bool signs = std::all_of(wrong.begin(), wrong.end(), [&](std::size_t c) {
+        return IsSignSlip(before[c], typed[c], right[c]);
+    });
+    if (signs) return wrong.size();
+    return wrong.size() == 1 ? 1 : wrong.size() + 1;
+}
+
+}  // namespace korvane::slips

@@ -1,0 +1,244 @@
+// A practice session driven as the window will drive it.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "TestMatrices.h"
+#include "core/engine/Engine.h"
+#include "core/practice/PracticeSession.h"
+
+namespace korvane {
+namespace {
+
+using test::GridOf;
+using test::Lines;
+using Outcome = PracticeResult::Outcome;
+
+// The lines after the first one equal to from, up to the next equal to to.
+Lines Between(const Lines& lines, const std::string& from, const std::string& to) {
+    auto begin = std::find(lines.begin(), lines.end(), from);
+    EXPECT_NE(begin, lines.end()) << from;
+    if (begin == lines.end()) return {};
+    return Lines(begin + 1, std::find(begin + 1, lines.end(), to));
+}
+
+// The reduction's own sentence read back as the operation a student picks:
+// subtracting f times a row is adding −f times it.
+RowOperation OperationOf(const std::string& sentence) {
+    std::smatch m;
+    if (std::regex_match(sentence, m, std::regex("(\\d+)行目と(\\d+)行目を入れ換えます。")))
+        return RowOperation::Swap(std::stoi(m[1]) - 1, std::stoi(m[2]) - 1);
+    if (std::regex_match(sentence, m, std::regex("(\\d+)行目を(.+)倍します。")))
+        return RowOperation::Scale(std::stoi(m[1]) - 1, CpxParse(m[2].str()));
+    EXPECT_TRUE(
+        std::regex_match(sentence, m, std::regex("(\\d+)行目から(\\d+)行目の(.+)倍を引きます。")))
+        << sentence;
+    return RowOperation::Add(std::stoi(m[1]) - 1, std::stoi(m[2]) - 1,
+                             CpxNeg(CpxParse(m[3].str())));
+}
+
+// The student's wording of a reduction sentence: a subtraction of a multiple
+// that reads negative becomes an addition of its opposite.
+std::string StudentWording(const std::string& sentence) {
+    std::smatch m;
+    if (std::regex_match(sentence, m, std::regex("(\\d+)行目から(\\d+)行目の(-.+)倍を引きます。")))
+        return m[1].str() + "行目に" + m[2].str() + "行目の" +
+               CpxText(CpxNeg(CpxParse(m[3].str()))) + "倍を足します。";
+    return sentence;
+}
+
+bool IsMatrixLine(const std::string& line) {
+    return line.starts_with("  ( ");
+}
+
+TEST(PracticeSession, ReplayingTheReductionGivesItsMatricesAndSentences) {
+    const std::string closing = "これで、行階段基本形になりました。";
+    const struct {
+        std::vector<Lines> rows;
+        PracticeGoal goal;
+    } cases[] = {
+        {{{"2", "4"}, {"1", "3"}}, PracticeGoal::kInverse},
+        {{{"0", "1"}, {"1", "0"}}, PracticeGoal::kReducedRowEchelon},
+        {{{"1", "2", "-1", "3"}, {"2", "5", "1", "8"}, {"-1", "1", "4", "2"}},
+         PracticeGoal::kReducedRowEchelon},
+        {{{"1", "2", "3"}, {"2", "4", "6"}, {"1", "1", "1"}}, PracticeGoal::kReducedRowEchelon},
+        {{{"i", "1+i"}, {"2", "-1/2"}}, PracticeGoal::kInverse},
+    };
+    for (const auto& c : cases) {
+        CellGrid grid = GridOf(c.rows);
+        MemoryStepLog engineLog;
+        if (c.goal == PracticeGoal::kInverse) {
+            Engine().Inverse(grid, engineLog);
+        } else {
+            Engine().ReducedRowEchelonForm(grid, engineLog);
+        }
+        // The inverse introduces its reduction with a sentence; the reduced
+        // form goes straight from the matrix to the first operation.
+        const Lines& all = engineLog.Lines();
+        auto first = std::find_if_not(all.begin(), all.end(), IsMatrixLine);
+        if (c.goal == PracticeGoal::kInverse) ++first;
+        const Lines reduction(first, std::find(first, all.end(), closing));
+
+        MemoryStepLog log;
+        auto session = PracticeSession::Start(GridOf(c.rows), c.goal, log);
+        ASSERT_TRUE(session);
+        PracticeResult last;
+        for (const std::string& line : reduction) {
+            if (IsMatrixLine(line)) continue;
+            last = session->Apply(OperationOf(line), log);
+            ASSERT_EQ(last.outcome, Outcome::kAccepted) << line;
+        }
+        EXPECT_TRUE(session->Progress().goalReached);
+        Lines expected;
+        for (const std::string& line : reduction)
+            expected.push_back(StudentWording(line));
+        EXPECT_EQ(Between(log.Lines(), TaskSentence(c.goal), "完成です。"), expected);
+        EXPECT_NE(std::find(log.Lines().begin(), log.Lines().end(),
+                            "自動で計算すると、操作は" + std::to_string(session->Operations()) +
+                                "回です。"),
+                  log.Lines().end());
+        if (c.goal != PracticeGoal::kInverse) {
+            EXPECT_EQ(last.grid, grid);
+        }
+    }
+}
+
+TEST(PracticeSession, InverseExerciseEndToEnd) {
+    MemoryStepLog log;
+    auto session =
+        PracticeSession::Start(GridOf({{"2", "4"}, {"1", "3"}}), PracticeGoal::kInverse, log);
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->Shown(), GridOf({{"2", "4", "1", "0"}, {"1", "3", "0", "1"}}));
+    EXPECT_EQ(session->ProgressText(), "練習（逆行列）：ピボット 0/2");
+    EXPECT_EQ(session->Hint(log)->operation, RowOperation::Scale(0, CpxParse("1/2")));
+    session->Apply(RowOperation::Scale(0, CpxParse("1/2")), log);
+    // Typed by hand, with the right half forgotten, then right.
+    PracticeResult wrong =
+        session->Check(GridOf({{"1", "2", "1/2", "0"}, {"0", "1", "0", "1"}}), log);
+    ASSERT_EQ(wrong.outcome, Outcome::kWrong);
+    EXPECT_EQ(wrong.diagnosis->kind, SlipKind::kPartialRow);
+    EXPECT_EQ(wrong.diagnosis->wrongCells, (std::vector<GridCell>{{2, 1}}));
+    EXPECT_EQ(
+        session->Check(GridOf({{"1", "2", "1/2", "0"}, {"0", "1", "-1/2", "1"}}), log).outcome,
+        Outcome::kAccepted);
+    EXPECT_EQ(session->ProgressText(), "練習（逆行列）：ピボット 1/2");
+    const PracticeResult done = session->Apply(RowOperation::Add(0, 1, CpxParse("-2")), log);
+    EXPECT_TRUE(done.finished);
+    EXPECT_EQ(done.grid, GridOf({{"1", "0", "3/2", "-2"}, {"0", "1", "-1/2", "1"}}));
+    EXPECT_EQ(session->ProgressText(), "練習（逆行列）：完成");
+    // The log of this exercise is korvane-cli's practice test.
+}
+
+TEST(PracticeSession, SingularInverseEndsAtAZeroRowOnTheLeft) {
+    MemoryStepLog log;
+    auto session =
+        PracticeSession::Start(GridOf({{"1", "2"}, {"2", "4"}}), PracticeGoal::kInverse, log);
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(session->Apply(RowOperation::Add(1, 0, CpxParse("-2")), log).finished);
+    const Lines& lines = log.Lines();
+    EXPECT_EQ(Lines(lines.end() - 5, lines.end() - 2),
+              (Lines{"完成です。", "左半分の2行目が、すべて0になりました。",
+                     "よって、この行列は非可逆です。"}));
+}
+
+TEST(PracticeSession, RefusalsChangeNothing) {
+    const CellGrid square = GridOf({{"1", "2"}, {"3", "4"}});
+    const struct {
+        RowOperation op;
+        std::string sentence;
+    } operations[] = {
+        {RowOperation::Swap(0, 2), "3行目はありません。"},
+        {RowOperation::Swap(-1, 0), "0行目はありません。"},
+        {RowOperation::Swap(1, 1), "同じ行どうしは入れ換えられません。"},
+        {RowOperation::Scale(0, ReadFactor("")), "行を0倍することはできません。"},
+        {RowOperation::Scale(1, ReadFactor("0/5")), "行を0倍することはできません。"},
+        {RowOperation::Add(0, 0, CpxOne()), "ある行に、その行自身の倍数を足すことはできません。"},
+        {RowOperation::Add(0, 1, ReadFactor(" ")), "0倍を足しても、行列は変わりません。"},
+    };
+    MemoryStepLog log;
+    auto session = PracticeSession::Start(square, PracticeGoal::kReducedRowEchelon, log);
+    ASSERT_TRUE(session);
+    for (const auto& c : operations) {
+        log.ClearStepLog();
+        EXPECT_EQ(session->Apply(c.op, log).outcome, Outcome::kRefused);
+        EXPECT_EQ(log.Lines(), Lines{c.sentence});
+    }
+    const struct {
+        CellGrid typed;
+        std::vector<RowOperation> named;
+        std::string sentence;
+    } checks[] = {
+        {GridOf({{"1", "2"}}), {}, "入力された行列は、前の行列と大きさが違います。"},
+        {GridOf({{"1", "2/1"}, {"3", "4"}}), {}, "入力された行列は、前の行列と同じです。"},
+        {GridOf({{"3", "4"}, {"1", "2"}}), {RowOperation::Swap(0, 5)}, "6行目はありません。"},
+    };
+    for (const auto& c : checks) {
+        log.ClearStepLog();
+        EXPECT_EQ(session->Check(c.typed, log, c.named).outcome, Outcome::kRefused);
+        EXPECT_EQ(log.Lines(), Lines{c.sentence});
+    }
+    EXPECT_EQ(session->Operations(), 0);
+    EXPECT_EQ(session->WrongAttempts(), 0);
+    EXPECT_EQ(session->Shown(), square);
+
+    const struct {
+        CellGrid grid;
+        std::string sentence;
+    } starts[] = {
+        {GridOf({{"1", "2"}}), "正方行列でないので、逆行列はありません。"},
+        {GridOf(std::vector<Lines>(6, Lines(6, "1"))),
+         "逆行列の練習は、5行5列までの行列でできます。"},
+    };
+    for (const auto& c : starts) {
+        log.ClearStepLog();
+        EXPECT_FALSE(PracticeSession::Start(c.grid, PracticeGoal::kInverse, log));
+        EXPECT_EQ(log.Lines(), Lines{c.sentence});
+    }
+}
+
+// The window's History in small: every accepted step and every edit is one
+// state, and the session is told of each edit, undo and redo.
+TEST(PracticeSession, FollowsUndoAndRedoOfTheWindow) {
+    MemoryStepLog log;
+    auto session = PracticeSession::Start(GridOf({{"2", "4"}, {"1", "3"}}),
+                                          PracticeGoal::kReducedRowEchelon, log);
+    ASSERT_TRUE(session);
+    std::vector<CellGrid> history{session->Shown()};
+    history.push_back(session->Apply(RowOperation::Scale(0, CpxParse("1/2")), log).grid);
+    const CellGrid halfTyped = GridOf({{"1", "2"}, {"0", "3"}});
+    history.push_back(halfTyped);
+    session->Follow(halfTyped, GridChange::kEdited, log);
+    // Swapping 1 and 2 twice comes back to the same matrix: the position in
+    // the line, not the matrix, tells the two apart.
+    history.push_back(session->Apply(RowOperation::Swap(0, 1), log).grid);
+    history.push_back(session->Apply(RowOperation::Swap(0, 1), log).grid);
+    EXPECT_EQ(session->Operations(), 3);
+
+    const struct {
+        GridChange change;
+        std::size_t at;
+        int operations;
+        bool logged;
+    } moves[] = {
+        {GridChange::kUndone, 3, 2, true},  {GridChange::kUndone, 2, 1, true},
+        {GridChange::kUndone, 1, 1, false}, {GridChange::kRedone, 2, 1, false},
+        {GridChange::kRedone, 3, 2, true},  {GridChange::kUndone, 2, 1, true},
+    };
+    for (const auto& m : moves) {
+        log.ClearStepLog();
+        session->Follow(history[m.at], m.change, log);
+        EXPECT_EQ(session->Operations(), m.operations) << m.at;
+        EXPECT_EQ(log.Lines().size(), m.logged ? 3u : 0u) << m.at;
+    }
+    // At the half-typed grid the base is the matrix after the scaling, and a
+    // check of the rest of the step is judged against it.
+    EXPECT_EQ(session->Check(GridOf({{"1", "2"}, {"0", "1"}}), log).outcome, Outcome::kAccepted);
+    EXPECT_EQ(session->Operations(), 2);
+    EXPECT_FALSE(session->CanRedo());
+    // Out of step (the edit was not reported): the matching grid still wins.
+    session->Follow(history[1], GridChange::kUndone, log);
+    EXPECT_EQ(session->Operations(), 1);
+}
+
+}  // namespace
+}  // namespace korvane
