@@ -2,9 +2,11 @@
 
 #include <exception>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "cli/MatrixInput.h"
+#include "cli/StreamStepLog.h"
 #include "core/editing/MatrixFile.h"
 
 #ifndef KORVANE_VERSION
@@ -31,59 +33,62 @@ constexpr std::string_view kUsage =
     "  --help    show this help\n"
     "  --version show the version\n"
     "\n"
-    "Exit status: 0 the command ran, 1 the computation failed,\n"
-    "2 bad usage or unreadable input.\n";
+    "Exit status: 0 the command ran, 1 the computation failed or refused (its\n"
+    "reason on standard error, OUT left alone) or an output could not be\n"
+    "written, 2 bad usage or unreadable input.\n";
 
-void PrintLog(const MemoryStepLog& log, std::ostream& out) {
-    for (const std::string& line : log.Lines())
-        out << line << '\n';
-    out.flush();
+// Prints what the log buffered before an error ended the computation; a
+// failure here only adds its own message.
+void FlushAfterError(StreamStepLog& log, std::ostream& err) {
+    try {
+        log.Flush();
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+    }
 }
 
 }  // namespace
 
-void RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log) {
+bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log) {
     switch (command) {
         case CliCommand::kRref:
-            engine.ReducedRowEchelonForm(grid, log);
-            break;
+            return engine.ReducedRowEchelonForm(grid, log);
         case CliCommand::kInverse:
-            engine.Inverse(grid, log);
-            break;
+            return engine.Inverse(grid, log);
         case CliCommand::kTranspose:
-            engine.Transpose(grid, log);
-            break;
+            return engine.Transpose(grid, log);
         case CliCommand::kKernel:
             engine.Kernel(grid, log);
-            break;
+            return true;
         case CliCommand::kImage:
             engine.Image(grid, log);
-            break;
+            return true;
         case CliCommand::kDeterminant:
             engine.Determinant(grid, log);
-            break;
+            return true;
         case CliCommand::kSolve:
             engine.Solve(grid, log, RightHandSides::kOne);
-            break;
+            return true;
         case CliCommand::kSolveMany:
             engine.Solve(grid, log, RightHandSides::kSeveral);
-            break;
+            return true;
         case CliCommand::kRank:
             engine.Rank(grid, log);
-            break;
+            return true;
         case CliCommand::kCharpoly:
             engine.CharacteristicPolynomial(grid, log);
-            break;
+            return true;
         case CliCommand::kEigenvalues:
             engine.Eigenvalues(grid, log);
-            break;
+            return true;
         case CliCommand::kEigenvectors:
             engine.Eigenvectors(grid, log);
-            break;
+            return true;
         case CliCommand::kDiagonalize:
             engine.Diagonalize(grid, log);
-            break;
+            return true;
     }
+    return true;
 }
 
 int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
@@ -92,36 +97,54 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
     CellGrid grid;
     try {
         options = ParseArguments(args);
-        if (options.action == CliOptions::Action::kHelp) {
-            out << kUsage;
-            return kExitRan;
-        }
-        if (options.action == CliOptions::Action::kVersion) {
-            out << "korvane-cli " KORVANE_VERSION "\n";
+        if (options.action != CliOptions::Action::kRun) {
+            StreamStepLog text(out);
+            text.AppendStepLog(options.action == CliOptions::Action::kHelp
+                                   ? kUsage.substr(0, kUsage.size() - 1)
+                                   : "korvane-cli " KORVANE_VERSION);
+            text.Flush();
             return kExitRan;
         }
         grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
     } catch (const UsageError& e) {
         err << "korvane-cli: " << e.what() << '\n';
         return kExitBadUsage;
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitComputationError;
     }
 
-    MemoryStepLog log;
-    return RunAndReport(options, grid, log, out, err);
+    if (options.output) {
+        if (const std::optional<std::string> problem = OutputFileProblem(*options.output)) {
+            err << "korvane-cli: " << *problem << '\n';
+            return kExitComputationError;
+        }
+    }
+    StreamStepLog log(out);
+    return RunAndReport(options, grid, log, err);
 }
 
-int RunAndReport(const CliOptions& options, CellGrid& grid, MemoryStepLog& log, std::ostream& out,
-                 std::ostream& err) {
+int RunAndReport(const CliOptions& options, CellGrid& grid, StreamStepLog& log, std::ostream& err) {
     Engine engine;
+    bool delivered = false;
     try {
-        RunCommand(options.command, engine, grid, log);
+        delivered = RunCommand(options.command, engine, grid, log);
+        log.Flush();
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitComputationError;
     } catch (const std::exception& e) {
         // The lines logged so far show how far the computation got.
-        PrintLog(log, out);
+        FlushAfterError(log, err);
         err << e.what() << '\n';
         return kExitComputationError;
     }
-    PrintLog(log, out);
+    if (!delivered) {
+        // A refusal, such as a singular matrix for the inverse: the grid is
+        // no result, so nothing is written.
+        err << log.LastLine() << '\n';
+        return kExitComputationError;
+    }
     try {
         if (options.output) WriteMatrixFile(*options.output, grid);
     } catch (const std::exception& e) {

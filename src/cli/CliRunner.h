@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/CliArguments.h"
+#include "cli/StreamStepLog.h"
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/Engine.h"
@@ -16,15 +17,16 @@ inline constexpr int kExitRan = 0;
 inline constexpr int kExitComputationError = 1;
 inline constexpr int kExitBadUsage = 2;
 
-// Runs one computation on the grid, logging into log.
-void RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
+// Runs one computation on the grid, logging into log. Returns whether it
+// delivered its result: false when it refused (the inverse of a singular or
+// non-square matrix), its reason the last line logged.
+bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
 
-// Runs the command on the grid into log, prints the log to out and writes
-// the grid to the output file if one was asked for. An error on the way goes
-// to err as its message, after the lines logged so far. Returns the exit
-// status.
-int RunAndReport(const CliOptions& options, CellGrid& grid, MemoryStepLog& log, std::ostream& out,
-                 std::ostream& err);
+// Runs the command on the grid, streaming its log through log, and writes
+// the grid to the output file if one was asked for and the command delivered
+// its result. An error or a refusal goes to err as its message, after the
+// lines logged so far; then nothing is written. Returns the exit status.
+int RunAndReport(const CliOptions& options, CellGrid& grid, StreamStepLog& log, std::ostream& err);
 
 // The whole program: arguments (without the program name), the matrix from
 // in (or a file), the log to out, explanations and errors to err. Returns the

@@ -10,16 +10,17 @@ namespace {
 
 // A log that fails at a given line, standing in for an error raised inside
 // a computation.
-class FailingLog : public MemoryStepLog {
+class FailingLog : public StreamStepLog {
   public:
-    explicit FailingLog(std::size_t failAt) : failAt_(failAt) {}
+    FailingLog(std::ostream& out, std::size_t failAt) : StreamStepLog(out), failAt_(failAt) {}
     void AppendStepLog(std::string_view line) override {
-        if (Lines().size() == failAt_) throw DivisionByZero();
-        MemoryStepLog::AppendStepLog(line);
+        if (lines_++ == failAt_) throw DivisionByZero();
+        StreamStepLog::AppendStepLog(line);
     }
 
   private:
     std::size_t failAt_;
+    std::size_t lines_ = 0;
 };
 
 TEST(CliRunner, ErrorMidwayPrintsTheLinesSoFarAndItsMessage) {
@@ -30,9 +31,9 @@ TEST(CliRunner, ErrorMidwayPrintsTheLinesSoFarAndItsMessage) {
     grid.SetCols(2);
     grid.SetCell(0, 0, "2");
     const CellGrid before = grid;
-    FailingLog log(4);
     std::ostringstream out, err;
-    EXPECT_EQ(RunAndReport(options, grid, log, out, err), kExitComputationError);
+    FailingLog log(out, 4);
+    EXPECT_EQ(RunAndReport(options, grid, log, err), kExitComputationError);
     EXPECT_EQ(out.str(),
               "  ( 2 0 1 0 )\n  ( 0 0 0 1 )\n上の行列を行階段基本形にします。\n"
               "1行目を1/2倍します。\n");
@@ -45,9 +46,9 @@ TEST(CliRunner, RefusalIsAnOutcome) {
     options.command = CliCommand::kDeterminant;
     CellGrid grid;
     grid.SetCols(2);
-    MemoryStepLog log;
     std::ostringstream out, err;
-    EXPECT_EQ(RunAndReport(options, grid, log, out, err), kExitRan);
+    StreamStepLog log(out);
+    EXPECT_EQ(RunAndReport(options, grid, log, err), kExitRan);
     EXPECT_EQ(out.str(), "正方行列でないので、行列式はありません。\n");
     EXPECT_EQ(err.str(), "");
 }
