@@ -1,6 +1,22 @@
 #include "StartUp.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace korvane {
+
+void UseJapaneseQtTexts(QCoreApplication& app) {
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    auto* translator = new QTranslator(&app);
+    // Without the translations installed Qt's texts stay English; nothing fails.
+    if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
+}
 
 ProgramWindows::ProgramWindows(std::unique_ptr<Dialogs> dialogs)
     : Form1(std::move(dialogs)),

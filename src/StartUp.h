@@ -6,7 +6,14 @@
 #include "title/TForm2.h"
 #include "toolset/TForm3.h"
 
+class QCoreApplication;
+
 namespace korvane {
+
+// Qt's own texts (the file dialog, a text box's context menu) in Japanese,
+// from Qt's translations, and dates and numbers in the Japanese form, like
+// every other text of the program. Before any window is made.
+void UseJapaneseQtTexts(QCoreApplication& app);
 
 // The program's three windows, created hidden in the order title window,
 // main window, toolbar-settings dialog (the members' order), and hooked up

@@ -8,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
+    korvane::UseJapaneseQtTexts(app);
     // Every window but the log pane uses this font.
     QApplication::setFont(korvane::ControlsFont());
 

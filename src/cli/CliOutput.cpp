@@ -55,43 +55,53 @@ ExportOptions ExportOptionsFor(const CliOptions& options, const CellGrid& grid) 
 }
 
 CliLog::CliLog(const CliOptions& options, const CellGrid& grid, std::ostream& out)
-    : out_(out), matrixFormat_(options.matrixFormat), pdfPath_(options.pdf) {
+    : out_(out),
+      matrixFormat_(options.matrixFormat),
+      pdfPath_(options.pdf),
+      plain_(options.logFormat == LogFormat::kText) {
     const ExportOptions exported = ExportOptionsFor(options, grid);
-    if (!matrixFormat_) printed_ = std::make_unique<LogExport>(options.logFormat, exported, out_);
+    if (!matrixFormat_ && !plain_)
+        printed_ = std::make_unique<LogExport>(options.logFormat, exported, marked_);
     if (pdfPath_) pdf_ = std::make_unique<LogPdf>(exported);
-    CheckWritten();
+    PassOn();
 }
 
 CliLog::~CliLog() = default;
 
 void CliLog::AppendStepLog(std::string_view line) {
     lastLine_.assign(line);
-    if (printed_) {
-        printed_->Line(line);
-        CheckWritten();
-    }
     if (pdf_) pdf_->Log().AppendStepLog(line);
+    if (matrixFormat_) return;
+    if (plain_) {
+        out_.AppendStepLog(line);
+        return;
+    }
+    printed_->Line(line);
+    PassOn();
 }
 
 void CliLog::Finish() {
-    if (printed_) printed_->Finish();
-    out_.flush();
-    CheckWritten();
+    if (printed_) {
+        printed_->Finish();
+        PassOn();
+    }
+    out_.Flush();
 }
 
 void CliLog::PrintMatrix(const CellGrid& grid) {
     if (!matrixFormat_) return;
-    out_ << CopyMatrix(grid, *matrixFormat_);
-    out_.flush();
-    CheckWritten();
+    out_.Write(CopyMatrix(grid, *matrixFormat_));
+    out_.Flush();
 }
 
 void CliLog::WritePdf() {
     if (pdf_) pdf_->Write(*pdfPath_);
 }
 
-void CliLog::CheckWritten() {
-    if (!out_) throw Error("cannot write to standard output");
+void CliLog::PassOn() {
+    if (marked_.tellp() <= 0) return;
+    out_.Write(marked_.view());
+    marked_.str({});
 }
 
 }  // namespace korvane

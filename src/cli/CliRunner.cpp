@@ -2,10 +2,11 @@
 
 #include <exception>
 #include <istream>
+#include <optional>
 #include <ostream>
 
-#include "cli/CliOutput.h"
 #include "cli/MatrixInput.h"
+#include "cli/StreamStepLog.h"
 #include "core/editing/MatrixFile.h"
 
 #ifndef KORVANE_VERSION
@@ -39,19 +40,21 @@ constexpr std::string_view kUsage =
     "  --pdf FILE  also typeset the log as PDF into FILE (needs lualatex)\n"
     "  --notation  write each row operation's notation (R2 -> R2 - 3R1) in the\n"
     "            text log too; --no-notation leaves it out of the other forms\n"
-    "  --addition-wording  write subtracting a negative multiple as adding\n"
+    "  --addition-wording  word subtracting a negative multiple as adding, and\n"
+    "            say how the determinant follows from the scalings\n"
     "  --help    show this help\n"
     "  --version show the version\n"
     "\n"
-    "Exit status: 0 the command ran, 1 the computation failed,\n"
-    "2 bad usage or unreadable input.\n";
+    "Exit status: 0 the command ran, 1 the computation failed or refused (its\n"
+    "reason on standard error, OUT left alone) or an output could not be\n"
+    "written, 2 bad usage or unreadable input.\n";
 
-// Ends what the log printed before an error stopped the computation; a
+// Prints what the log buffered before an error ended the computation; a
 // failure here only adds its own message.
-void FinishAfterError(CliLog& log, std::ostream& err) {
+void FlushAfterError(CliLog& log, std::ostream& err) {
     try {
         log.Finish();
-    } catch (const std::exception& e) {
+    } catch (const OutputError& e) {
         err << "korvane-cli: " << e.what() << '\n';
     }
 }
@@ -106,15 +109,30 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
     CellGrid grid;
     try {
         options = ParseArguments(args);
-        if (options.action == CliOptions::Action::kHelp) {
-            out << kUsage;
-            return kExitRan;
-        }
-        if (options.action == CliOptions::Action::kVersion) {
-            out << "korvane-cli " KORVANE_VERSION "\n";
+        if (options.action != CliOptions::Action::kRun) {
+            StreamStepLog text(out);
+            text.AppendStepLog(options.action == CliOptions::Action::kHelp
+                                   ? kUsage.substr(0, kUsage.size() - 1)
+                                   : "korvane-cli " KORVANE_VERSION);
+            text.Flush();
             return kExitRan;
         }
         grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+    } catch (const UsageError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitBadUsage;
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitComputationError;
+    }
+
+    if (options.output) {
+        if (const std::optional<std::string> problem = OutputFileProblem(*options.output)) {
+            err << "korvane-cli: " << *problem << '\n';
+            return kExitComputationError;
+        }
+    }
+    try {
         CliLog log(options, grid, out);
         return RunAndReport(options, grid, log, err);
     } catch (const UsageError& e) {
@@ -129,23 +147,29 @@ int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::os
     try {
         delivered = RunCommand(options.command, engine, grid, log);
         log.Finish();
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitComputationError;
     } catch (const std::exception& e) {
         // The lines logged so far show how far the computation got.
-        FinishAfterError(log, err);
+        FlushAfterError(log, err);
         err << e.what() << '\n';
         return kExitComputationError;
     }
     try {
+        // The PDF holds the whole log, a refusal's too.
         log.WritePdf();
-        if (options.matrixFormat) {
-            if (!delivered) {
-                // A refusal, such as a singular matrix for the inverse: no result.
-                err << log.LastLine() << '\n';
-                return kExitComputationError;
-            }
-            log.PrintMatrix(grid);
+        if (!delivered) {
+            // A refusal, such as a singular matrix for the inverse: the grid
+            // is no result, so nothing is written.
+            err << log.LastLine() << '\n';
+            return kExitComputationError;
         }
+        log.PrintMatrix(grid);
         if (options.output) WriteMatrixFile(*options.output, grid);
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitComputationError;
     } catch (const std::exception& e) {
         err << e.what() << '\n';
         return kExitComputationError;

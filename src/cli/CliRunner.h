@@ -17,14 +17,17 @@ inline constexpr int kExitRan = 0;
 inline constexpr int kExitComputationError = 1;
 inline constexpr int kExitBadUsage = 2;
 
-// Runs one computation on the grid, logging into log. False when the
-// command refused and has no result (a singular or non-square inverse).
+// Runs one computation on the grid, logging into log. Returns whether it
+// delivered its result: false when it refused (the inverse of a singular or
+// non-square matrix), its reason the last line logged.
 bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
 
-// Runs the command on the grid into log (which prints it in its form), then
-// writes the PDF, the result matrix and the output file that were asked for.
-// An error on the way goes to err as its message, after the lines logged so
-// far. Returns the exit status.
+// Runs the command on the grid, streaming its log through log (in the form
+// asked for, and into the PDF), and writes the result matrix (--format) and
+// the output file if they were asked for and the command delivered its
+// result. An error or a refusal goes to err as its message, after the lines
+// logged so far; then nothing is written but the PDF of the log. Returns the
+// exit status.
 int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err);
 
 // The whole program: arguments (without the program name), the matrix from

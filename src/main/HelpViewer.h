@@ -13,8 +13,15 @@ class HelpViewer : public QTextBrowser {
 
     explicit HelpViewer(QWidget* parent = nullptr);
 
-    // Shows the page at its contents and brings the window to the front.
+    // Shows the page at its contents and brings the window to the front;
+    // the first time beside the main window (its parent), or over it when
+    // the screen has no room beside, wide enough for the page.
     void ShowContents();
+
+  private:
+    // The width at which the page needs no sideways scrolling.
+    int PageWidth() const;
+    void PlaceBeside(const QWidget& mainWindow);
 };
 
 }  // namespace korvane

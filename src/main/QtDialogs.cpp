@@ -1,10 +1,14 @@
 #include "main/QtDialogs.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
+#include <algorithm>
 
 namespace korvane {
 
@@ -25,6 +29,19 @@ QString MessageText(std::string_view message) {
     return text;
 }
 
+// The file list's columns fit their contents (long names, the type and the
+// date in Japanese) each time a folder has been read, which happens in the
+// background after the dialog shows.
+void FitColumnsOnceRead(QFileDialog& dialog) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (model == nullptr || view == nullptr) return;
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, view, [view] {
+        for (int column = 0; column < view->header()->count(); ++column)
+            view->resizeColumnToContents(column);
+    });
+}
+
 void ShowOkBox(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
     QMessageBox box(icon, kTitle, message, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
@@ -41,11 +58,13 @@ std::string QtDialogs::InputBox(std::string_view caption, std::string_view promp
     dialog.setLabelText(FromUtf8(prompt));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("キャンセル"));
-    dialog.setTextValue(FromUtf8(defaultText));
-    if (auto* edit = dialog.findChild<QLineEdit*>()) {
-        edit->setMaxLength(kMaxInputLength);
-        edit->selectAll();
-    }
+    const QString defaultValue = FromUtf8(defaultText);
+    auto* edit = dialog.findChild<QLineEdit*>();
+    // The limit is for typing: a longer default (a computed cell) stands
+    // whole, and the line edit would cut it to its limit when set.
+    if (edit) edit->setMaxLength(std::max<int>(kMaxInputLength, defaultValue.size()));
+    dialog.setTextValue(defaultValue);
+    if (edit) edit->selectAll();
     if (dialog.exec() != QDialog::Accepted) {
         return std::string(defaultText);
     }
@@ -94,6 +113,7 @@ std::optional<std::string> QtDialogs::AskFileName(bool save) {
     dialog.setLabelText(QFileDialog::Accept,
                         save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    FitColumnsOnceRead(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -19,6 +19,7 @@
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
 #include "main/QtDialogs.h"
+#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/WindowFonts.h"
 
@@ -118,7 +119,7 @@ void TForm1::Refresh() {
     }
     // A running computation's log is still growing; it ends when it does.
     if (!Computing()) log_->Finish();
-    statusPanel1_->setText(QString::fromStdString(history_->CountsText()));
+    statusPanel1_->Show(QString::fromStdString(history_->CountsText()));
 }
 
 void TForm1::Record(bool gridChanged) {
@@ -296,7 +297,7 @@ void TForm1::sgmatrixDblClick() {
 void TForm1::sgmatrixMouseMove(int x, int y) {
     const int col = sgmatrix_->columnAt(x);
     const int row = sgmatrix_->rowAt(y);
-    statusPanel0_->setText(QString::fromStdString(MouseReadout(col, row)));
+    statusPanel0_->Show(QString::fromStdString(MouseReadout(col, row)));
 }
 
 void TForm1::se_rowsChange() {

@@ -12,7 +12,6 @@
 #include "core/engine/Engine.h"
 #include "main/PaneStepLog.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QSplitter;
 class QTableView;
@@ -27,6 +26,7 @@ class CellGridModel;
 class ControlBand;
 class HelpViewer;
 class History;
+class StatusPanel;
 class StepSpinBox;
 
 // The main window Form1: the matrix grid with its two count boxes, the log
@@ -173,10 +173,10 @@ class TForm1 : public QMainWindow {
     QTableView* sgmatrix_ = nullptr;
     CellGridModel* model_ = nullptr;
     QPlainTextEdit* memoutput_ = nullptr;
-    QLabel* statusPanel0_ = nullptr;
-    QLabel* statusPanel1_ = nullptr;
-    QLabel* statusPanel2_ = nullptr;     // shown while a computation runs
-    QToolButton* stopButton_ = nullptr;  // with it
+    StatusPanel* statusPanel0_ = nullptr;
+    StatusPanel* statusPanel1_ = nullptr;
+    StatusPanel* statusPanel2_ = nullptr;  // shown while a computation runs
+    QToolButton* stopButton_ = nullptr;    // with it
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
 

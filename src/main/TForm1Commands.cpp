@@ -11,6 +11,7 @@
 #include <span>
 
 #include "main/ControlBand.h"
+#include "main/FloatingToolbarFrame.h"
 #include "main/TForm1.h"
 
 namespace korvane {
@@ -300,6 +301,7 @@ QToolBar* BuildToolbar(QMainWindow* band, const QWidget& window, const char* nam
         more->setAccessibleName(QStringLiteral("ほかのボタン"));
     }
     band->addToolBar(Qt::TopToolBarArea, toolbar);
+    FloatingToolbarFrame::Give(toolbar);
     return toolbar;
 }
 

@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "main/QtDialogs.h"
+#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
 
@@ -63,9 +64,8 @@ void TForm1::PollComputation() {
     }
     log_->Flush();  // one update for a batch of the lines logged since
     if (computingFor_.elapsed() >= kShowRunningAfterMs) {
-        statusPanel2_->setText(
-            QStringLiteral("計算中です（行基本変形 %1 回目）。Esc で中止できます。")
-                .arg(computation_->Steps()));
+        statusPanel2_->Show(QStringLiteral("計算中です（行基本変形 %1 回目）。Esc で中止できます。")
+                                .arg(computation_->Steps()));
         statusPanel2_->show();
         stopButton_->show();
     }

@@ -13,6 +13,7 @@
 #include "main/AnchoredPanel.h"
 #include "main/CellGridModel.h"
 #include "main/ControlBand.h"
+#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
 #include "main/WindowFonts.h"
@@ -128,6 +129,7 @@ AnchoredPanel* TForm1::BuildLogPanel() {
     memoutput_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoutput_->setUndoRedoEnabled(false);  // Ctrl+Z is bound to nothing
+    memoutput_->setTabChangesFocus(true);   // Tab moves on, as everywhere in the window
     memoutput_->setMinimumSize(0, 0);
     memoutput_->installEventFilter(this);
     seRows_->installEventFilter(this);
@@ -143,13 +145,11 @@ void TForm1::BuildStatusBar() {
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setFixedHeight(kStatusBarHeight);
     bar->setSizeGripEnabled(true);
-    statusPanel0_ = new QLabel;
-    statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
+    statusPanel0_ = new StatusPanel("StatusPanel0", QStringLiteral("マウスの下のマス（行,列）"));
     statusPanel0_->setFixedWidth(kPositionPanelWidth);
-    statusPanel1_ = new QLabel;
-    statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
-    statusPanel2_ = new QLabel;
-    statusPanel2_->setObjectName(QStringLiteral("StatusPanel2"));
+    statusPanel1_ =
+        new StatusPanel("StatusPanel1", QStringLiteral("元に戻せる回数とやり直せる回数"));
+    statusPanel2_ = new StatusPanel("StatusPanel2", QStringLiteral("計算の進み具合"));
     statusPanel2_->hide();
     bar->addWidget(statusPanel0_);
     bar->addWidget(statusPanel1_, 1);
@@ -170,8 +170,6 @@ void TForm1::SetAccessibleNames() {
     sgmatrix_->setAccessibleName(QStringLiteral("行列"));
     sgmatrix_->setAccessibleDescription(sgmatrix_->toolTip());
     memoutput_->setAccessibleName(QStringLiteral("途中の計算"));
-    statusPanel0_->setAccessibleName(QStringLiteral("マウスの下のマス（行,列）"));
-    statusPanel1_->setAccessibleName(QStringLiteral("元に戻せる回数とやり直せる回数"));
     controlBar1_->setAccessibleName(QStringLiteral("ツールバー"));
     for (QToolBar* bar : {toolBar3_, toolBar4_, toolBar1_}) {
         bar->setAccessibleName(bar->windowTitle());

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "mklibs/ComplexFraction.h"
+#include "mklibs/NumberTextFolding.h"
 
 namespace korvane {
 
@@ -11,6 +12,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// The imaginary part as "i", "-i", "2i", "i/2", "-i/2" or "3i/4": the
+// coefficient before the i unless it is 1 or -1, the denominator after "i/"
+// unless it is 1.
 void AppendImaginary(std::string& text, const Fraction& im) {
     if (im.num == 1) {
         text += 'i';
@@ -90,7 +94,7 @@ void AppendCpxText(std::string& text, const ComplexFraction& z) {
 
 ComplexFraction CpxParse(std::string_view text) {
     ComplexFraction result;
-    for (Term& term : SplitTerms(text)) {
+    for (Term& term : SplitTerms(FoldNumberText(text))) {
         if (term.negative) term.coefficient.insert(0, 1, '-');
         const Fraction c = FracParse(term.coefficient);
         switch (term.iPower) {
@@ -112,7 +116,7 @@ ComplexFraction CpxParse(std::string_view text) {
 }
 
 bool CpxIsBlankText(std::string_view text) {
-    for (const char c : text)
+    for (const char c : FoldNumberText(text))
         if (!IsBlank(c)) return false;
     return true;
 }

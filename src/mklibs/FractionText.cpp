@@ -20,15 +20,39 @@ int TakeMinusSigns(std::string_view& text) {
     return sign;
 }
 
+// The digits of one number and how many of them stand after its decimal
+// point: the number is value / 10^scale.
+struct Decimal {
+    Integer value;
+    std::size_t scale = 0;
+};
+
+// 10^exponent.
+Integer PowerOfTen(std::size_t exponent) {
+    if (exponent == 0) return 1;
+    std::string digits(exponent + 1, '0');
+    digits.front() = '1';
+    return Integer::FromDecimal(digits);
+}
+
 // Collects the decimal digits of text up to its first '/' (or to its end when
-// stopAtSlash is false), dropping every other byte, and reads them at once.
-Integer TakeDigits(std::string_view& text, bool stopAtSlash) {
+// stopAtSlash is false) and reads them at once. The first '.' is the decimal
+// point; every other byte, a second point included, is dropped.
+Decimal TakeDigits(std::string_view& text, bool stopAtSlash) {
     std::string digits;
+    bool pointSeen = false;
+    std::size_t scale = 0;
     while (!text.empty() && !(stopAtSlash && text.front() == '/')) {
-        if (IsDigit(text.front())) digits.push_back(text.front());
+        const char c = text.front();
+        if (IsDigit(c)) {
+            digits.push_back(c);
+            if (pointSeen) ++scale;
+        } else if (c == '.') {
+            pointSeen = true;
+        }
         text.remove_prefix(1);
     }
-    return Integer::FromDecimal(digits);
+    return {Integer::FromDecimal(digits), scale};
 }
 
 }  // namespace
@@ -38,18 +62,19 @@ Fraction FracParse(std::string_view text) {
     if (text == "-" || text == "-/") return {-1, 1};
 
     const int numSign = TakeMinusSigns(text);
-    Integer num = (!text.empty() && text.front() == '/') ? Integer(1) : TakeDigits(text, true);
-    Integer den = 1;
+    Decimal num = (!text.empty() && text.front() == '/') ? Decimal{1} : TakeDigits(text, true);
+    Decimal den{1};
     if (!text.empty()) {
         while (!text.empty() && text.front() == '/')
             text.remove_prefix(1);
         const int denSign = TakeMinusSigns(text);
         den = TakeDigits(text, false);
-        if (denSign < 0) den = -den;
-        if (den.IsZero()) den = 1;
+        if (denSign < 0) den.value = -den.value;
+        if (den.value.IsZero()) den = {1};
     }
-    if (numSign < 0) num = -num;
-    return FracReduce({std::move(num), std::move(den)});
+    if (numSign < 0) num.value = -num.value;
+    // (a / 10^s) / (b / 10^t) = (a · 10^t) / (b · 10^s)
+    return FracReduce({num.value * PowerOfTen(den.scale), den.value * PowerOfTen(num.scale)});
 }
 
 std::string FracText(const Fraction& a) {

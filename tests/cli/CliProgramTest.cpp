@@ -2,13 +2,20 @@
 // exit status out.
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,9 +30,18 @@ namespace {
 namespace fs = std::filesystem;
 
 struct ProgramRun {
-    int status = -1;
+    int status = -1;  // the exit status, or -1 when a signal ended the program
+    int signal = 0;   // the signal that ended it
     std::string out;
     std::string err;
+    long peakKilobytes = 0;  // the program's peak resident memory
+};
+
+// Where the program's standard output goes instead of a file of its own.
+struct Stdout {
+    std::string path;  // a file to open, such as /dev/full
+    int fd = -1;       // or a descriptor to take over (a pipe's end)
+    bool closed = false;
 };
 
 std::string Slurp(const fs::path& path) {
@@ -45,14 +61,25 @@ class CliProgram : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    ProgramRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
+    // Starts the program with input on its standard input; the standard
+    // output goes to a file read by Finish unless stdoutTo says otherwise.
+    pid_t Start(const std::vector<std::string>& args, const std::string& input,
+                const Stdout& stdoutTo = {}) {
         const fs::path in = dir_ / "stdin", out = dir_ / "stdout", err = dir_ / "stderr";
         std::ofstream(in, std::ios::binary) << input;
+        fs::remove(out);  // a standard output elsewhere reads back as nothing
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
+        if (stdoutTo.closed) {
+            posix_spawn_file_actions_addclose(&actions, 1);
+        } else if (stdoutTo.fd >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, stdoutTo.fd, 1);
+        } else {
+            const std::string path = stdoutTo.path.empty() ? out.string() : stdoutTo.path;
+            posix_spawn_file_actions_addopen(&actions, 1, path.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        }
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
         std::vector<std::string> argv{KORVANE_CLI};
@@ -61,17 +88,29 @@ class CliProgram : public ::testing::Test {
         for (std::string& arg : argv)
             raw.push_back(arg.data());
         raw.push_back(nullptr);
-        ProgramRun run;
-        pid_t pid = 0;
-        if (posix_spawn(&pid, KORVANE_CLI, &actions, nullptr, raw.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
+        pid_t pid = -1;
+        if (posix_spawn(&pid, KORVANE_CLI, &actions, nullptr, raw.data(), environ) != 0) pid = -1;
         posix_spawn_file_actions_destroy(&actions);
-        run.out = Slurp(out);
-        run.err = Slurp(err);
+        return pid;
+    }
+
+    ProgramRun Finish(pid_t pid) {
+        ProgramRun run;
+        int status = 0;
+        rusage usage{};
+        if (pid > 0 && wait4(pid, &status, 0, &usage) == pid) {
+            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+            run.peakKilobytes = usage.ru_maxrss;
+        }
+        run.out = Slurp(dir_ / "stdout");
+        run.err = Slurp(dir_ / "stderr");
         return run;
+    }
+
+    ProgramRun Cli(const std::vector<std::string>& args, const std::string& input = "",
+                   const Stdout& stdoutTo = {}) {
+        return Finish(Start(args, input, stdoutTo));
     }
 
     fs::path dir_;
@@ -80,14 +119,28 @@ class CliProgram : public ::testing::Test {
 const std::string kInverseOf2413 = test::GoldenText("inverse-2x2.log");
 
 TEST_F(CliProgram, LogOnStandardOutput) {
+    const char* const nonSquare = "正方行列でないので、逆行列はありません。\n";
     const struct {
         std::vector<std::string> args;
         std::string input;
         std::string out;
+        int status = 0;
+        std::string err = "";  // a refusal is on standard error too
     } cases[] = {
         {{"inverse"}, "2 4\n1 3\n", kInverseOf2413},
         {{"inverse"}, "\r\n2\t4\r\n\r\n  1   3  \r\n", kInverseOf2413},
-        {{"inverse"}, "1 2 3\n4 5 6\n", "正方行列でないので、逆行列はありません。\n"},
+        {{"inverse"}, "2 4\r1 3\r", kInverseOf2413},  // a bare CR ends a line
+        {{"inverse"}, "2 4\r\r\n1 3", kInverseOf2413},
+        {{"inverse"}, "1 2 3\n4 5 6\n", nonSquare, 1, nonSquare},
+        {{"inverse"},
+         "1 2\n2 4\n",
+         "  ( 1 2 1 0 )\n  ( 2 4 0 1 )\n上の行列を行階段基本形にします。\n"
+         "2行目から1行目の2倍を引きます。\n  ( 1 2 1  0 )\n  ( 0 0 -2 1 )\n"
+         "2行目を-1/2倍します。\n  ( 1 2 1 0    )\n  ( 0 0 1 -1/2 )\n"
+         "1行目から2行目の1倍を引きます。\n  ( 1 2 0 1/2  )\n  ( 0 0 1 -1/2 )\n"
+         "これで、行階段基本形になりました。\nよって、この行列は非可逆です。\n",
+         1,
+         "よって、この行列は非可逆です。\n"},
         {{"det"}, "1 2 3\n", "正方行列でないので、行列式はありません。\n"},
         {{"image"},
          "2/4 1\n1 2\n",
@@ -98,9 +151,9 @@ TEST_F(CliProgram, LogOnStandardOutput) {
     };
     for (const auto& c : cases) {
         const ProgramRun run = Cli(c.args, c.input);
-        EXPECT_EQ(run.status, 0) << c.input;
+        EXPECT_EQ(run.status, c.status) << c.input;
         EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.err, c.err);
     }
 }
 
@@ -136,9 +189,18 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
     std::string elevenRows;
     for (int r = 0; r < 11; ++r)
         elevenRows += "1\n";
+    const auto file = [&](const char* name, const std::string& bytes) {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return (dir_ / name).string();
+    };
+    const std::string huge = file("huge.kvm", "[size]\nrows=1\n");
+    fs::resize_file(huge, (16 << 20) + 1);
+    const std::string never = (dir_ / "never.kvm").string();
+    using namespace std::string_literals;
     const struct {
         std::vector<std::string> args;
         std::string input;
+        std::string named = "";  // what the message must name
     } cases[] = {
         {{}, "1\n"},
         {{"invert"}, "1\n"},
@@ -150,8 +212,26 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         {{"rref"}, "1 2 3 4 5 6 7 8 9 10 11\n"},
         {{"rref"}, ""},
         {{"rref"}, "\n\t \r\n"},
-        {{"rref", (dir_ / "missing.kvm").string()}, ""},
+        {{"rref", (dir_ / "missing.kvm").string()}, "", "missing.kvm"},
         {{"rref", dir_.string()}, ""},
+        // Files that hold no matrix are no 3 × 3 zero matrix.
+        {{"rref", file("notes.txt", "rows=2\nhello\n")}, "", "notes.txt"},
+        {{"rref", file("binary",
+                       "\x7F"
+                       "ELF\x02\x01\x01\0\0\0\x03"s)},
+         "",
+         "binary"},
+        {{"rref", file("empty.kvm", "")}, "", "empty.kvm"},
+        {{"rref", file("utf16.kvm", "[\0s\0i\0z\0e\0]\0"s)}, "", "utf16.kvm"},  // no BOM
+        {{"rref", huge}, "", "huge.kvm"},
+        // A control byte in a cell is refused, never computed or written.
+        {{"rref", "-o", never},
+         "1 2\n3 4\0"
+         "5\n"s,
+         "row 2, column 2"},
+        {{"rref", "-o", never}, "1\x01 2\n", "row 1, column 1"},
+        {{"rref", "-o", never}, "1 2\x7F\n", "row 1, column 2"},
+        {{"rref", "-o", never}, "1\v2\n", "row 1, column 1"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = Cli(c.args, c.input);
@@ -159,7 +239,9 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with("korvane-cli: ")) << run.err;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
     }
+    EXPECT_FALSE(fs::exists(never));
 }
 
 TEST_F(CliProgram, HelpAndVersion) {
@@ -185,15 +267,161 @@ TEST_F(CliProgram, OutputFileReadsBack) {
 }
 
 TEST_F(CliProgram, UnwritableOutputIsAnError) {
-    const fs::path probe = dir_ / "probe.kvm";
-    Cli({"rref", "-o", probe.string()}, "1\n");
-    if (!fs::exists(probe)) GTEST_SKIP() << "matrix files are not written yet";
     const std::string target = (dir_ / "no-such-dir" / "m.kvm").string();
     const ProgramRun run = Cli({"rref", "-o", target}, "2\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
               "  ( 2 )\n1行目を1/2倍します。\n  ( 1 )\nこれで、行階段基本形になりました。\n");
     EXPECT_EQ(run.err, target + " に書き込めません\n");
+}
+
+// OUT is written only with a result, and only over a matrix file or nothing.
+TEST_F(CliProgram, OutputFileOnlyForAResult) {
+    const std::string out = (dir_ / "out.kvm").string();
+    const std::string matrixFile = "[size]\nrows=1\ncols=1\n[matrix]\nr0c0=7\n";
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string input;
+        std::optional<std::string> before;  // OUT before the run, if it exists
+        int status;
+        bool written;
+    } cases[] = {
+        {"result", {"inverse"}, "2\n", std::nullopt, 0, true},
+        {"result over a matrix file", {"inverse"}, "2\n", matrixFile, 0, true},
+        {"result over an empty file", {"rref"}, "2\n", "", 0, true},
+        {"non-square", {"inverse"}, "1 2\n", std::nullopt, 1, false},
+        {"singular", {"inverse"}, "1 2\n2 4\n", matrixFile, 1, false},
+        {"over a text file", {"transpose"}, "1 2\n", "my notes\n", 1, false},
+        {"over a binary file", {"rref"}, "1\n", std::string("\0\x01\x02", 3), 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(out);
+        if (c.before) std::ofstream(out, std::ios::binary) << *c.before;
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"-o", out});
+        const ProgramRun run = Cli(args, c.input);
+        EXPECT_EQ(run.status, c.status);
+        if (c.written) {
+            EXPECT_EQ(Cli({"transpose", out}).status, 0);
+        } else if (c.before) {
+            EXPECT_EQ(Slurp(out), *c.before);
+        } else {
+            EXPECT_FALSE(fs::exists(out));
+        }
+        EXPECT_EQ(std::set<fs::path>(fs::directory_iterator(dir_), {}).size(),
+                  3u + (c.written || c.before ? 1 : 0));  // stdin, stdout, stderr, OUT
+    }
+}
+
+// Every write of the log is checked: a full disk or a closed standard output
+// is an error, reported on standard error.
+TEST_F(CliProgram, FailedLogWritesAreErrors) {
+    const std::string out = (dir_ / "out.kvm").string();
+    const Stdout cases[] = {{"/dev/full"}, {"", -1, true}};
+    for (const Stdout& stdoutTo : cases) {
+        for (const char* input : {"2 4\n1 3\n", "1 2 3\n"}) {  // short logs: only the flush fails
+            const ProgramRun run = Cli({"inverse", "-o", out}, input, stdoutTo);
+            EXPECT_EQ(run.status, 1) << stdoutTo.path;
+            EXPECT_TRUE(run.err.starts_with("korvane-cli: cannot write the log to standard output"))
+                << run.err;
+            EXPECT_FALSE(fs::exists(out));
+        }
+        const ProgramRun help = Cli({"--help"}, "", stdoutTo);
+        EXPECT_EQ(help.status, 1);
+    }
+}
+
+// A 10 × 10 matrix of 1000-digit integers: its inverse's log is about 120 MB.
+std::string BigIntegerMatrix() {
+    std::string text;
+    std::uint64_t state = 88172645463325252u;
+    for (int cell = 0; cell < 100; ++cell) {
+        for (int digit = 0; digit < 1000; ++digit) {
+            state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+            text += static_cast<char>('0' + (digit == 0 ? 1 + state % 9 : state % 10));
+        }
+        text += cell % 10 == 9 ? '\n' : ' ';
+    }
+    return text;
+}
+
+// Reads the pipe to its end and returns how many bytes came.
+std::size_t Drain(int fd) {
+    std::size_t total = 0;
+    char buffer[1 << 16];
+    for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) != 0;)
+        if (got > 0)
+            total += static_cast<std::size_t>(got);
+        else if (errno != EINTR)
+            break;
+    return total;
+}
+
+TEST_F(CliProgram, MemoryDoesNotFollowTheLog) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine";
+#endif
+    int pipeEnds[2];
+    ASSERT_EQ(pipe2(pipeEnds, O_CLOEXEC), 0);
+    const pid_t pid = Start({"inverse"}, BigIntegerMatrix(), {"", pipeEnds[1]});
+    close(pipeEnds[1]);
+    const std::size_t logBytes = Drain(pipeEnds[0]);
+    close(pipeEnds[0]);
+    const ProgramRun run = Finish(pid);
+    EXPECT_EQ(run.status, 0) << run.err;
+    constexpr long kBoundKilobytes = 32 * 1024;
+    EXPECT_GT(logBytes, 3u * 1024 * kBoundKilobytes);
+    EXPECT_LT(run.peakKilobytes, kBoundKilobytes);
+}
+
+// Ctrl-C or a kill, while computing or while OUT is being written, leaves OUT
+// as it was (or whole, when the kill came after it was written) and no
+// temporary file beside it.
+TEST_F(CliProgram, SignalsEndItCleanly) {
+    const fs::path folder = dir_ / "out";
+    fs::create_directories(folder);
+    const std::string out = (folder / "m.kvm").string();
+    const std::string before = "[size]\nrows=1\n";
+    // Cells of 30 kB each, kept as they are by the determinant: OUT takes a
+    // while to write.
+    std::string wide;
+    for (int cell = 0; cell < 100; ++cell)
+        wide += std::string(30000, 'x') + (cell % 10 == 9 ? "\n" : " ");
+    const std::pair<int, bool> cases[] = {{SIGINT, false}, {SIGTERM, true}, {SIGHUP, true}};
+    for (const auto& [signal, whileWriting] : cases) {
+        {
+            SCOPED_TRACE(std::to_string(signal) + (whileWriting ? " writing" : " computing"));
+            std::ofstream(out, std::ios::binary) << before;
+            const int watch = inotify_init1(IN_CLOEXEC);
+            ASSERT_GE(inotify_add_watch(watch, folder.c_str(), IN_CREATE), 0);
+            int pipeEnds[2];
+            ASSERT_EQ(pipe2(pipeEnds, O_CLOEXEC), 0);
+            const pid_t pid =
+                whileWriting ? Start({"det", "-o", out}, wide, {"/dev/null"})
+                             : Start({"inverse", "-o", out}, BigIntegerMatrix(), {"", pipeEnds[1]});
+            close(pipeEnds[1]);
+            char first[4096];
+            if (whileWriting) {
+                ASSERT_GT(read(watch, first, sizeof first), 0);  // the temporary is there
+            } else {
+                ASSERT_GT(read(pipeEnds[0], first, sizeof first), 0);  // the log has begun
+            }
+            kill(pid, signal);
+            Drain(pipeEnds[0]);
+            close(pipeEnds[0]);
+            close(watch);
+            const ProgramRun run = Finish(pid);
+            if (run.signal == signal) {
+                EXPECT_EQ(Slurp(out), before);
+            } else {
+                EXPECT_EQ(run.status, 0);  // the signal came after all was done
+            }
+            EXPECT_EQ(std::set<fs::path>(fs::directory_iterator(folder), {}),
+                      std::set<fs::path>{out});
+        }
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
@@ -84,6 +85,7 @@ class CommandsTest : public QObject {
     void errorShowsBoxAndKeepsGrid();
     void saveThenOpen();
     void logArrivesInOneUpdate();
+    void logShowsItsEnd();
 };
 
 void CommandsTest::startState() {
@@ -440,6 +442,21 @@ void CommandsTest::logArrivesInOneUpdate() {
     window.Action("N13")->trigger();
     QCOMPARE(updates.count(), 1);
     QCOMPARE(window.LogLines().size(), 17);
+}
+
+// After a long inversion the result is in view, as in a terminal.
+void CommandsTest::logShowsItsEnd() {
+    Window window;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    window.Enter(GaussianMatrix());
+    for (const char* command : {"N13", "N12"}) {
+        window.Action(command)->trigger();
+        QScrollBar* bar = window.Log()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(window.Log()->horizontalScrollBar()->value(), 0);
+    }
 }
 
 }  // namespace korvane::test

@@ -2,7 +2,9 @@
 // and the grid model.
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 #include "GuiTestKit.h"
 #include "main/CellGridModel.h"
@@ -55,6 +58,7 @@ class PartsTest : public QObject {
     void errorBox();
     void fileDialogs_data();
     void fileDialogs();
+    void fileDialogColumnsFit();
     void paneLogUpdates();
     void modelFollowsGrid();
 
@@ -65,18 +69,30 @@ class PartsTest : public QObject {
 
 void PartsTest::inputBoxOkAndCancel_data() {
     QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("defaultText");
+    QTest::addColumn<bool>("untouched");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
-    QTest::newRow("ok") << true << QStringLiteral("2+3i") << QStringLiteral("2+3i");
-    QTest::newRow("ok, emptied") << true << QString() << QString();
+    const QString half = QStringLiteral("1/2");
+    QTest::newRow("ok") << true << half << false << QStringLiteral("2+3i")
+                        << QStringLiteral("2+3i");
+    QTest::newRow("ok, emptied") << true << half << false << QString() << QString();
     QTest::newRow("cancel gives the default")
-        << false << QStringLiteral("9") << QStringLiteral("1/2");
-    QTest::newRow("at most 255") << true << QString(300, QLatin1Char('7'))
+        << false << half << false << QStringLiteral("9") << QStringLiteral("1/2");
+    QTest::newRow("at most 255") << true << half << false << QString(300, QLatin1Char('7'))
                                  << QString(255, QLatin1Char('7'));
+    // A computed cell longer than what can be typed comes back whole.
+    const QString longCell = QString(300, QLatin1Char('7')) + QStringLiteral("/3+i");
+    const QString hugeCell = QString(40000, QLatin1Char('9')) + QStringLiteral("i/7");
+    QTest::newRow("long default, ok") << true << longCell << true << QString() << longCell;
+    QTest::newRow("huge default, ok") << true << hugeCell << true << QString() << hugeCell;
+    QTest::newRow("huge default, cancel") << false << hugeCell << true << QString() << hugeCell;
 }
 
 void PartsTest::inputBoxOkAndCancel() {
     QFETCH(bool, ok);
+    QFETCH(QString, defaultText);
+    QFETCH(bool, untouched);
     QFETCH(QString, typed);
     QFETCH(QString, result);
     QString title, prompt, selected, okText, cancelText;
@@ -89,15 +105,18 @@ void PartsTest::inputBoxOkAndCancel() {
         selected = edit->selectedText();
         okText = dialog->okButtonText();
         cancelText = dialog->cancelButtonText();
-        edit->clear();
-        QTest::keyClicks(edit, typed);
+        if (!untouched) {
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+        }
         ButtonWithText(dialog, ok ? okText : cancelText)->click();
     });
-    const std::string answer = dialogs_.InputBox("成分の入力", "何を入力しますか？", "1/2");
+    const std::string answer =
+        dialogs_.InputBox("成分の入力", "何を入力しますか？", defaultText.toStdString());
     QCOMPARE(QString::fromStdString(answer), result);
     QCOMPARE(title, QStringLiteral("成分の入力"));
     QCOMPARE(prompt, QStringLiteral("何を入力しますか？"));
-    QCOMPARE(selected, QStringLiteral("1/2"));
+    QCOMPARE(selected, defaultText);
     QCOMPARE(okText, QStringLiteral("OK"));
     QCOMPARE(cancelText, QStringLiteral("キャンセル"));
 }
@@ -217,6 +236,30 @@ void PartsTest::fileDialogs() {
     }
     QVERIFY(path);
     QCOMPARE(QString::fromStdString(*path), folder.filePath(chosen));
+}
+
+void PartsTest::fileDialogColumnsFit() {
+    QTemporaryDir folder;
+    QFile(folder.filePath(QString(120, QLatin1Char('m')) + QStringLiteral(".kvm")))
+        .open(QIODevice::WriteOnly);
+    bool fits = false;
+    WhenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        dialog->setDirectory(folder.path());
+        auto* tree = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QAbstractItemView* view = tree;  // where the size hint is public
+        const auto fitting = [tree, view] {
+            if (view->model()->rowCount(view->rootIndex()) == 0) return false;
+            for (int column = 0; column < tree->header()->count(); ++column) {
+                if (tree->columnWidth(column) < view->sizeHintForColumn(column)) return false;
+            }
+            return true;
+        };
+        fits = QTest::qWaitFor(fitting, 5000);
+        dialog->reject();
+    });
+    dialogs_.OpenFileName();
+    QVERIFY(fits);
 }
 
 void PartsTest::paneLogUpdates() {

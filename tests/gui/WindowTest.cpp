@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QSplitter>
@@ -419,6 +420,14 @@ void WindowTest::focusOrder() {
                  !expected.contains(widget->objectName()));
         QCOMPARE(widget->objectName(), expected.at(i));
     }
+    // Tab moves on from the log pane too, typing no tab into it.
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    window.Log()->setFocus();
+    QTest::keyClick(window.Log(), Qt::Key_Tab);
+    QVERIFY(!window.Log()->hasFocus());
+    QVERIFY(!window.Log()->toPlainText().contains(QLatin1Char('\t')));
 }
 
 void WindowTest::accessibleNames() {
@@ -428,8 +437,11 @@ void WindowTest::accessibleNames() {
     QCOMPARE(AccessibleName(window.Cols()), QStringLiteral("列数"));
     QCOMPARE(AccessibleName(window.Grid()), QStringLiteral("行列"));
     QCOMPARE(AccessibleName(window.Log()), QStringLiteral("途中の計算"));
-    QVERIFY(!AccessibleName(window.StatusPanel(0)).isEmpty());
-    QVERIFY(!AccessibleName(window.StatusPanel(1)).isEmpty());
+    // The status panels are heard with what they show.
+    QVERIFY(AccessibleName(window.StatusPanel(0)).startsWith(QStringLiteral("マウスの下のマス")));
+    window.Action("N4")->trigger();
+    QVERIFY(AccessibleName(window.StatusPanel(1)).endsWith(window.StatusPanel(1)->text()));
+    QVERIFY(window.StatusPanel(1)->text().contains(QStringLiteral("元に戻せる回数：1")));
     for (QToolButton* button : window->ControlBar1()->findChildren<QToolButton*>()) {
         if (!button->objectName().startsWith(QStringLiteral("ToolButton"))) {
             continue;  // the toolbars' own extension buttons
@@ -453,6 +465,13 @@ void WindowTest::helpPage() {
     QVERIFY(help);
     QVERIFY(help->isVisible());
     QCOMPARE(help->source(), QUrl(QStringLiteral("qrc:/help/kvgui.html")));
+    // Over or beside the main window, wide enough that nothing scrolls sideways.
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    const QRect main = window->frameGeometry(), shown = help->frameGeometry();
+    QCOMPARE(shown.top(), main.top());
+    QVERIFY(shown.left() == main.left() || shown.left() == main.right() + 1);
+    QVERIFY(help->screen()->availableGeometry().contains(shown));
+    QTRY_COMPARE(help->horizontalScrollBar()->maximum(), 0);
     const QString page = help->toPlainText();
     for (const MenuRow& row : kMenuRows) {
         QVERIFY2(page.contains(StripAccessKey(QString::fromUtf8(row.caption))), row.caption);

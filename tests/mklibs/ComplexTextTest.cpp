@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -53,14 +56,64 @@ TEST(CpxParse, WorkedReadings) {
         {"1+2+3", "6"},
         {"i-i", "0"},
         {"2I", "2"},
-        {"1.5", "15"},
+        {"1.5", "3/2"},
         {"2/3/4", "1/17"},
         {"1/0", "1"},
         {"2i3", "23i"},
         {"", "1"},
+        {"-0.25", "-1/4"},
+        {".5", "1/2"},
+        {"2.5i", "5i/2"},
+        {"1.5/2", "3/4"},
+        {"0.1+0.2i", "1/10+i/5"},
+        {"1.5.5", "31/20"},
     };
     for (const auto& [text, want] : cases)
         EXPECT_EQ(Canonical(text), want) << text;
+}
+
+// What Japanese input methods type in place of ASCII: every worked reading
+// spelt with look-alikes reads as the ASCII spelling does.
+TEST(CpxParse, LookAlikesReadAsAscii) {
+    const std::pair<char, std::vector<std::string>> lookAlikes[] = {
+        {'-',
+         {"\u2212", "\uFF0D", "\u2010", "\u2011", "\u2012", "\u2013", "\u2014", "\u2015",
+          "\uFE63"}},
+        {'+', {"\uFF0B"}},
+        {'/', {"\uFF0F"}},
+        {'i', {"\uFF49"}},
+        {'.', {"\uFF0E"}},
+        {' ', {"\u3000", "\u00A0"}},
+        {'0', {"\uFF10"}},
+        {'1', {"\uFF11"}},
+        {'2', {"\uFF12"}},
+        {'3', {"\uFF13"}},
+        {'4', {"\uFF14"}},
+        {'5', {"\uFF15"}},
+        {'6', {"\uFF16"}},
+        {'7', {"\uFF17"}},
+        {'8', {"\uFF18"}},
+        {'9', {"\uFF19"}},
+    };
+    const char* const texts[] = {"-5",   "12",        "1 2",   "0.25", "-3i/4", "1/2+3i/4",
+                                 "4i-3", "2 - i / 2", "- 1.5", "1/2i", "-i/-2", "987-6.5i"};
+    for (std::size_t variant = 0; variant < 9; ++variant) {
+        for (const char* text : texts) {
+            std::string spelt;
+            for (const char c : std::string_view(text)) {
+                const auto* entry = std::find_if(std::begin(lookAlikes), std::end(lookAlikes),
+                                                 [c](const auto& e) { return e.first == c; });
+                spelt += entry == std::end(lookAlikes)
+                             ? std::string(1, c)
+                             : entry->second[variant % entry->second.size()];
+            }
+            EXPECT_EQ(Canonical(spelt), Canonical(text)) << spelt;
+        }
+    }
+    // The readings a user met before: all lost their sign or their digits.
+    EXPECT_EQ(Canonical(std::string("\u2212") + "5"), "-5");
+    EXPECT_EQ(Canonical("\uFF0D\uFF15"), "-5");
+    EXPECT_EQ(Canonical("\uFF11\uFF12"), "12");
 }
 
 TEST(CpxParse, SignsWithoutATermAddNothing) {
@@ -80,8 +133,9 @@ TEST(CpxParse, BlanksAreIgnored) {
 }
 
 TEST(CpxParse, OtherBytesAreDropped) {
-    EXPECT_EQ(Canonical("\xef\xbc\x93"), "0");     // full-width 3
-    EXPECT_EQ(Canonical("2\xef\xbc\x8bi"), "2i");  // full-width plus is no separator
+    EXPECT_EQ(Canonical("\xef\xbc\xa9"), "0");     // full-width capital I is no unit
+    EXPECT_EQ(Canonical("2\xef\xbc\x8ai"), "2i");  // full-width * is dropped
+    EXPECT_EQ(Canonical("\xef\xbc"), "0");         // a cut-off sequence
     EXPECT_EQ(Canonical(std::string("1\0i", 3)), "i");
 }
 

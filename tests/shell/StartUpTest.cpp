@@ -70,6 +70,8 @@ class StartUpTest : public QObject {
     void bandOpensTheDialogEvenWithEveryToolbarHidden();
     void activatingTheMainWindowHidesTheDialog();
     void resetDocksTheBandsToolbarsAtTheirStartUpPlaces();
+    void floatingToolbarHasATitledWindowWithACloseBox();
+    void qtsOwnTextsAreJapanese();
 };
 
 void StartUpTest::onlyTheTitleWindowShowsAtStartUp() {
@@ -195,6 +197,44 @@ void StartUpTest::resetDocksTheBandsToolbarsAtTheirStartUpPlaces() {
         QCOMPARE(bars[i]->pos(), places[i]);
     }
     QVERIFY(band->height() >= 32);
+}
+
+void StartUpTest::floatingToolbarHasATitledWindowWithACloseBox() {
+    Working run;
+    ProgramWindows& windows = run.windows;
+    QToolBar* computation = windows.Form1.ToolBar1();
+    FloatToolbar(computation);
+    QVERIFY(computation->isFloating());
+    QTRY_VERIFY(!(computation->windowFlags() & Qt::FramelessWindowHint));
+    const Qt::WindowFlags flags = computation->windowFlags();
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QCOMPARE(computation->windowTitle(), QStringLiteral("演算"));
+    QVERIFY(computation->isVisible());
+
+    // The close box hides it; the dialog shows the mark cleared.
+    QVERIFY(computation->close());
+    QVERIFY(computation->isHidden());
+    run.Action("C2")->trigger();
+    QCOMPARE(Marks(windows), (QList<bool>{true, true, false}));
+    // Back by its mark, it floats in its framed window again.
+    auto* list = windows.Form3.findChild<QListWidget*>(QStringLiteral("CheckListBox1"));
+    list->item(2)->setCheckState(Qt::Checked);
+    QVERIFY(computation->isVisible());
+    QVERIFY(computation->isFloating());
+    QVERIFY(computation->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+void StartUpTest::qtsOwnTextsAreJapanese() {
+    korvane::UseJapaneseQtTexts(*QCoreApplication::instance());
+    for (const char* text : {"Back", "Parent Directory"})
+        QVERIFY2(QCoreApplication::translate("QFileDialog", text) != QLatin1String(text), text);
+    for (const char* text : {"Name", "Size", "Type", "Date Modified"})
+        QVERIFY2(QCoreApplication::translate("QFileSystemModel", text) != QLatin1String(text),
+                 text);
+    QVERIFY(QCoreApplication::translate("QWidgetTextControl", "Select All") !=
+            QLatin1String("Select All"));
+    QCOMPARE(QLocale().language(), QLocale::Japanese);
 }
 
 QTEST_MAIN(StartUpTest)

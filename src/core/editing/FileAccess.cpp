@@ -1,12 +1,16 @@
 #include "core/editing/FileAccess.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <utility>
 
@@ -90,24 +94,64 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string NameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+// The temporary a save is writing, for RemoveTemporaryInProgress: a fixed
+// buffer, since a signal handler may read it at any moment.
+char gTemporary[PATH_MAX + 1];
+volatile std::sig_atomic_t gTemporaryInProgress = 0;
 
-// Creates a new, empty file beside target; its mode follows the umask like
-// any file the program creates. Returns its path and descriptor.
+// Holds off the signals whose handlers remove the temporary, while the
+// temporary and its record change together.
+class SignalsHeld {
+  public:
+    SignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&held, signal);
+        pthread_sigmask(SIG_BLOCK, &held, &before_);
+    }
+    ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+  private:
+    sigset_t before_;
+};
+
+// Creates a new, empty file beside target and records it as the temporary
+// in progress; its mode follows the umask like any file the program creates.
+// The name is short and fixed in form, so that any target name that fits in
+// its folder leaves room for it. Returns its path and descriptor.
 std::pair<std::string, int> CreateTempBeside(const std::string& target) {
-    const std::string prefix = FolderOf(target) + "/." + NameOf(target) + ".";
+    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = prefix + std::to_string(random() % 1000000000u) + ".tmp";
+        std::string name = FolderOf(target) + "/.korvane-";
+        for (int k = 0; k < 8; ++k)
+            name += kLetters[random() % (sizeof kLetters - 1)];
+        name += ".tmp";
+        if (name.size() > PATH_MAX) break;
+        const SignalsHeld held;
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return {name, fd};
+        if (fd >= 0) {
+            std::memcpy(gTemporary, name.c_str(), name.size() + 1);
+            gTemporaryInProgress = 1;
+            return {name, fd};
+        }
         if (errno != EEXIST) break;
     }
     return {std::string(), -1};
+}
+
+// Puts the temporary in place of target, or removes it; either way it is no
+// longer in progress. Returns whether it took target's place.
+bool EndTemporary(const std::string& tempPath, const std::string& target, bool written) {
+    const SignalsHeld held;
+    const bool replaced = written && rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!replaced) unlink(tempPath.c_str());
+    gTemporaryInProgress = 0;
+    return replaced;
 }
 
 // The replacement keeps the permissions of the file it replaces, and its
@@ -165,11 +209,12 @@ void ReplaceFileAtomically(const std::string& path, std::string_view content) {
     if (written && exists) written = TakeOverOwnership(temp.Get(), existing);
     written = written && fsync(temp.Get()) == 0;
     written = temp.Close() && written;
-    if (!written || rename(tempPath.c_str(), target.c_str()) != 0) {
-        unlink(tempPath.c_str());
-        ThrowCannotWrite(path);
-    }
+    if (!EndTemporary(tempPath, target, written)) ThrowCannotWrite(path);
     SyncFolder(FolderOf(target));
+}
+
+void RemoveTemporaryInProgress() noexcept {
+    if (gTemporaryInProgress) unlink(gTemporary);
 }
 
 }  // namespace korvane

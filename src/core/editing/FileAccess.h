@@ -24,11 +24,18 @@ std::optional<FileHead> ReadRegularFile(const std::string& path, std::size_t max
 bool PathExists(const std::string& path);
 
 // Replaces the file at path with content as one step: the content goes to a
-// new file in the same folder, is flushed to disk and renamed over path, so
+// new file in the same folder (".korvane-XXXXXXXX.tmp", removed again when
+// anything fails), is flushed to disk and renamed over path, so
 // path holds either its old or its whole new content, never a part. A
 // symbolic link at path is followed; an existing file keeps its permissions.
 // Throws Error("<path> に書き込めません") and leaves path as it was when it
 // cannot write, or when something other than a regular file stands there.
 void ReplaceFileAtomically(const std::string& path, std::string_view content);
+
+// Removes the temporary file of a ReplaceFileAtomically in progress, if
+// there is one; for the handlers of SIGINT, SIGTERM and SIGHUP, which
+// ReplaceFileAtomically holds off while it creates, renames or removes the
+// temporary. Async-signal-safe.
+void RemoveTemporaryInProgress() noexcept;
 
 }  // namespace korvane

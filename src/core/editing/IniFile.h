@@ -6,11 +6,15 @@
 
 namespace korvane {
 
-// A sectioned key-value file (INI) held in memory: read by section and key
-// with a default, written by section and key in place. Section and key
-// names match regardless of ASCII letter case; CR LF or LF line ends, blank
-// lines and white space around names and values are accepted. Sections and
-// keys keep the order they were read or added in.
+// A sectioned key-value file (INI) held in memory as its lines: read by
+// section and key with a default, written by section and key in place.
+// Section and key names match regardless of ASCII letter case; CR LF, LF or
+// CR line ends, blank lines and white space around names and values are
+// accepted, and a NUL byte ends a line too. A key that stands more than once
+// is read and written at its first occurrence. Writing changes only the line
+// of the key written (or adds one): every other line, comments, blank lines,
+// lines without '=' and other sections included, stays as it was, byte for
+// byte, with its own line end.
 class IniFile {
   public:
     IniFile();
@@ -18,35 +22,41 @@ class IniFile {
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
-    // Reads the file at path, at most maxBytes of it (a longer file keeps
-    // only its whole lines within that). The text is UTF-8, or Shift_JIS
-    // when it is not valid UTF-8. Returns false, holding nothing, when path
-    // names no readable regular file. Never throws.
+    // Reads the file at path when it holds at most maxBytes. The text is
+    // UTF-8 (a byte-order mark kept), UTF-16 with a byte-order mark, or
+    // Shift_JIS when it is neither. Returns false, holding nothing, when path
+    // names no readable regular file or one longer than maxBytes (then
+    // TooLarge() is true). Never throws.
     bool Load(const std::string& path, std::size_t maxBytes);
-    // Whether the last Load stopped at maxBytes before the end of the file.
-    bool Truncated() const { return truncated_; }
-    // Parses text (UTF-8) as a file's content.
-    void LoadText(std::string_view text);
+    // Whether the last Load found a file longer than its maxBytes.
+    bool TooLarge() const { return tooLarge_; }
+    // Takes bytes as a file's content, in any of the encodings Load reads.
+    void LoadBytes(std::string_view bytes);
 
+    // Whether a section of that name stands in the file.
+    bool HasSection(std::string_view section) const;
     // An optionally signed decimal integer, else defaultValue; values beyond
     // the range of int saturate.
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
     std::string ReadText(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
     void WriteInteger(std::string_view section, std::string_view key, int value);
-    // Line breaks in text become spaces: a value is one line.
+    // Line breaks and NUL bytes in text become spaces: a value is one line.
+    // A new key goes after the last key of its section; a new section at
+    // the end of the file.
     void WriteText(std::string_view section, std::string_view key, std::string_view text);
 
-    // The whole file: every section and key=value line in order, LF line ends.
+    // The whole file, every line with its own line end (new lines take the
+    // file's first line end, LF in a new file).
     std::string Text() const;
     // Writes Text() to path as UTF-8, replacing the file atomically. Throws
     // Error("<path> に書き込めません").
     void Save(const std::string& path) const;
 
   private:
-    struct Store;
-    std::unique_ptr<Store> store_;
-    bool truncated_ = false;
+    struct Lines;
+    std::unique_ptr<Lines> lines_;
+    bool tooLarge_ = false;
 };
 
 }  // namespace korvane

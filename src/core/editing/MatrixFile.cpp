@@ -1,5 +1,7 @@
 #include "core/editing/MatrixFile.h"
 
+#include <new>
+
 #include "core/editing/FileAccess.h"
 #include "core/editing/IniFile.h"
 #include "mklibs/Errors.h"
@@ -8,10 +10,6 @@ namespace korvane {
 
 namespace {
 
-// A matrix file is a few kilobytes; reading stops here so that a huge file
-// chosen by mistake costs no more than a moment.
-constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
-
 constexpr const char* kSizeSection = "size";
 constexpr const char* kMatrixSection = "matrix";
 constexpr int kDefaultCount = 3;
@@ -19,7 +17,11 @@ constexpr const char* kDefaultCell = "0";
 
 // The key of the entry in row r, column c: r0c0 … r9c9.
 std::string CellKey(int row, int col) {
-    return "r" + std::to_string(row) + "c" + std::to_string(col);
+    std::string key = "r";
+    key += std::to_string(row);
+    key += 'c';
+    key += std::to_string(col);
+    return key;
 }
 
 CellGrid GridFrom(const IniFile& file) {
@@ -42,35 +44,49 @@ void PutGrid(const CellGrid& grid, IniFile& file) {
 
 }  // namespace
 
-void ReadMatrixFile(const std::string& path, CellGrid& grid) {
+MatrixFileStatus LoadMatrixFile(const std::string& path, CellGrid& grid) {
     try {
         IniFile file;
-        file.Load(path, kMaxFileBytes);
+        if (!file.Load(path, kMaxMatrixFileBytes))
+            return file.TooLarge() ? MatrixFileStatus::kTooLarge : MatrixFileStatus::kNoFile;
+        if (!file.HasSection(kSizeSection) && !file.HasSection(kMatrixSection))
+            return file.Text().empty() ? MatrixFileStatus::kEmpty
+                                       : MatrixFileStatus::kNotAMatrixFile;
         grid = GridFrom(file);
-    } catch (...) {
-        grid = CellGrid();  // out of memory: the defaults, as for a missing file
+        return MatrixFileStatus::kRead;
+    } catch (const std::bad_alloc&) {
+        return MatrixFileStatus::kNoFile;
     }
 }
 
-bool TryReadMatrixFile(const std::string& path, CellGrid& grid) {
-    try {
-        IniFile file;
-        if (!file.Load(path, kMaxFileBytes)) return false;
-        grid = GridFrom(file);
-        return true;
-    } catch (...) {
-        return false;
-    }
+void ReadMatrixFile(const std::string& path, CellGrid& grid) {
+    CellGrid read;
+    if (LoadMatrixFile(path, read) == MatrixFileStatus::kTooLarge)
+        throw Error(path + " は 16 MiB を超えているため開けません。");
+    grid = read;
 }
 
 void WriteMatrixFile(const std::string& path, const CellGrid& grid) {
     IniFile file;
     // An existing file keeps its other sections and keys; when they cannot
     // all be read, writing would lose them, so nothing is written.
-    if (PathExists(path) && (!file.Load(path, kMaxFileBytes) || file.Truncated()))
+    if (PathExists(path) && !file.Load(path, kMaxMatrixFileBytes))
         throw Error(path + " に書き込めません");
     PutGrid(grid, file);
     file.Save(path);
+}
+
+CellGrid GridFromBytes(std::string_view bytes) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    return GridFrom(file);
+}
+
+std::string BytesAfterSaving(std::string_view bytes, const CellGrid& grid) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    PutGrid(grid, file);
+    return file.Text();
 }
 
 bool O1Click(CellGrid& grid, Dialogs& dialogs) {

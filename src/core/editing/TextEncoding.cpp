@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 // Length of the UTF-8 sequence that starts at bytes[i], or 0 when none does.
 std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t i) {
@@ -47,8 +49,13 @@ void AppendCodePoint(std::string& out, std::uint32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -130,7 +137,35 @@ std::string ShiftJisToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    const auto unit = [&](std::size_t i) -> std::uint32_t {
+        const auto first = static_cast<std::uint8_t>(bytes[i]);
+        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+        return bigEndian ? (first << 8) | second : (second << 8) | first;
+    };
+    const auto isHigh = [](std::uint32_t u) { return u >= 0xD800 && u <= 0xDBFF; };
+    const auto isLow = [](std::uint32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const std::uint32_t u = unit(i);
+        if (isHigh(u) && i + 3 < bytes.size() && isLow(unit(i + 2))) {
+            AppendCodePoint(out, 0x10000 + ((u - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+            i += 2;
+        } else if (isHigh(u) || isLow(u)) {
+            out += kReplacement;  // a surrogate without its other half
+        } else {
+            AppendCodePoint(out, u);
+        }
+    }
+    if (i < bytes.size()) out += kReplacement;  // an odd byte at the end
+    return out;
+}
+
 std::string FileTextToUtf8(std::string_view bytes) {
+    if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark))
+        return Utf16ToUtf8(bytes.substr(2), bytes.starts_with(kUtf16BeMark));
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (IsValidUtf8(bytes)) return std::string(bytes);
     return ShiftJisToUtf8(bytes);

@@ -14,9 +14,14 @@ bool IsValidUtf8(std::string_view bytes);
 // starts no valid character becomes U+FFFD; the rest is still decoded.
 std::string ShiftJisToUtf8(std::string_view bytes);
 
+// Decodes UTF-16 (without its byte-order mark) into UTF-8. A surrogate
+// without its other half and an odd last byte become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+
 // The text of a file as UTF-8: a leading UTF-8 byte-order mark is dropped,
-// valid UTF-8 is kept as it is, anything else is read as Shift_JIS (matrix
-// files written on older systems).
+// UTF-16 with its byte-order mark (LE or BE) is decoded, valid UTF-8 is kept
+// as it is, anything else is read as Shift_JIS (matrix files written on
+// older systems).
 std::string FileTextToUtf8(std::string_view bytes);
 
 }  // namespace korvane

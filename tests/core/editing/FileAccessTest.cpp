@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <string>
@@ -42,6 +46,51 @@ TEST(FileAccess, ReplacesOnlyRegularFiles) {
     folder.Write("file", "old content that is longer");
     ReplaceFileAtomically(folder.Path("file"), "new");
     EXPECT_EQ(folder.Read("file"), "new");
+}
+
+TEST(FileAccess, ATargetWithALongNameCanBeReplaced) {
+    TempFolder folder;
+    const std::string name = std::string(246, 'n') + ".kvm";  // 250 bytes, NAME_MAX 255
+    folder.Write(name, "old");
+    ReplaceFileAtomically(folder.Path(name), "new");
+    EXPECT_EQ(folder.Read(name), "new");
+    EXPECT_EQ(folder.Listing(), std::set<std::string>{name});
+}
+
+// A write that fails half-way (here at the file size limit, as on a full
+// disk) leaves the target as it was and no temporary beside it; so does a
+// signal whose handler removes the temporary in progress.
+TEST(FileAccess, AFailedWriteLeavesNoTemporary) {
+    for (const bool bySignal : {false, true}) {
+        SCOPED_TRACE(bySignal ? "signal" : "write error");
+        TempFolder folder;
+        folder.Write("m.kvm", "old");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const rlimit limit{1 << 20, 1 << 20};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            if (bySignal) {
+                signal(SIGXFSZ, [](int) {
+                    RemoveTemporaryInProgress();
+                    _exit(3);
+                });
+            } else {
+                signal(SIGXFSZ, SIG_IGN);
+            }
+            try {
+                ReplaceFileAtomically(folder.Path("m.kvm"), std::string(2 << 20, 'x'));
+            } catch (const Error&) {
+                _exit(2);
+            }
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_EQ(WEXITSTATUS(status), bySignal ? 3 : 2);
+        EXPECT_EQ(folder.Read("m.kvm"), "old");
+        EXPECT_EQ(folder.Listing(), std::set<std::string>{"m.kvm"});
+    }
 }
 
 TEST(FileAccess, KeepsAReadOnlyFile) {

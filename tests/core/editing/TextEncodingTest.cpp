@@ -49,11 +49,18 @@ TEST(TextEncoding, ShiftJisDecoding) {
 }
 
 TEST(TextEncoding, FileTextChoosesTheEncoding) {
-    const std::pair<const char*, const char*> cases[] = {
+    using namespace std::string_literals;
+    const std::pair<std::string, const char*> cases[] = {
         {"\xEF\xBB\xBFr0c0=1", "r0c0=1"},            // byte-order mark dropped
         {"r0c0=\xE3\x81\x82", "r0c0=\xE3\x81\x82"},  // UTF-8 kept
         {"r0c0=\x82\xA0", "r0c0=\xE3\x81\x82"},      // Shift_JIS decoded
         {"\xEF\xBB\xBFr0c0=\x82\xA0", "r0c0=\xE3\x81\x82"},
+        // UTF-16 with its byte-order mark, little and big endian: r=あ😀
+        {"\xFF\xFEr\0=\0\x42\x30\x3D\xD8\x00\xDE"s, "r=\xE3\x81\x82\xF0\x9F\x98\x80"},
+        {"\xFE\xFF\0r\0=\x30\x42\xD8\x3D\xDE\x00"s, "r=\xE3\x81\x82\xF0\x9F\x98\x80"},
+        // a lone surrogate, then an odd byte at the end
+        {"\xFF\xFE\x3D\xD8x\0y"s, "\xEF\xBF\xBDx\xEF\xBF\xBD"},
+        {"\xFF\xFE"s, ""},
     };
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(FileTextToUtf8(bytes), text) << bytes;

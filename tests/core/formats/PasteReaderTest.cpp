@@ -31,6 +31,14 @@ TEST(PasteReader, EachKindOfText) {
         {"1/2\t\t-3\r\n2+3i\ti/4\t6/4\r\n",
          PasteFormat::kTabSeparated,
          {{"1/2", "0", "-3"}, {"2+3i", "i/4", "3/2"}}},
+        // Decimals, a decimal comma beside semicolons, full-width characters
+        // and the minus sign of print read as a typed cell reads them.
+        {"0.5\t１／２\n−3\t2.5i", PasteFormat::kTabSeparated, {{"1/2", "1/2"}, {"-3", "5i/2"}}},
+        {"1,5;2\n3;-0,25", PasteFormat::kSemicolonSeparated, {{"3/2", "2"}, {"3", "-1/4"}}},
+        {"[[1.5e2, 0.25j], [−1/2, ２]]",
+         PasteFormat::kNestedLists,
+         {{"150", "i/4"}, {"-1/2", "2"}}},
+        {"−\\frac{1}{2} & ２ \\\\ 0.5 & −i", PasteFormat::kLatex, {{"-1/2", "2"}, {"1/2", "-i"}}},
         // Rows typed with tabs and spaces mixed read as blank-separated.
         {"1\t2\n3   4\n", PasteFormat::kBlankSeparated, {{"1", "2"}, {"3", "4"}}},
         // A spreadsheet column with an empty cell.
