@@ -33,6 +33,7 @@ std::string Multiplier(const std::string& text) {
 }
 
 constexpr std::string_view kMinus = "−";  // U+2212, the minus sign of print
+constexpr std::string_view kMinusBetween = " − ";
 
 // "−(1/2)R₁" for −1/2: the sign of a single negative term goes in front.
 std::string ScaledRow(const ComplexFraction& factor, std::int32_t row) {
@@ -82,8 +83,11 @@ std::string RowOperationNotation(const RowOperation& operation) {
     }
     const bool negative = CpxText(operation.factor).starts_with('-');
     const ComplexFraction multiple = negative ? CpxNeg(operation.factor) : operation.factor;
-    return target + " → " + target + (negative ? " " + std::string(kMinus) + " " : " + ") +
-           Multiplier(CpxText(multiple)) + RowName(operation.source);
+    std::string notation = target + " → " + target;
+    notation += negative ? kMinusBetween : std::string_view(" + ");
+    notation += Multiplier(CpxText(multiple));
+    notation += RowName(operation.source);
+    return notation;
 }
 
 std::string RowOperationLine(const RowOperation& operation, const LogStyle& style) {

@@ -39,7 +39,10 @@ std::string MathmlImaginary(const Part& im) {
 
 std::string MatlabImaginary(const Part& im) {
     std::string text = Str(Coefficient(im)) + "i";
-    if (!im.denominator.empty()) text += "/" + Str(im.denominator);
+    if (!im.denominator.empty()) {
+        text += '/';
+        text += im.denominator;
+    }
     return text;
 }
 
@@ -74,7 +77,10 @@ std::string SignedText(std::string_view minus, const Part& part, std::string bod
 
 std::string PlainReal(const Part& re) {
     std::string text = Str(re.numerator);
-    if (!re.denominator.empty()) text += "/" + Str(re.denominator);
+    if (!re.denominator.empty()) {
+        text += '/';
+        text += re.denominator;
+    }
     return text;
 }
 
