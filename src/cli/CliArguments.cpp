@@ -31,6 +31,86 @@ CliCommand CommandNamed(std::string_view name) {
                      "' (see korvane-cli --help for the commands)");
 }
 
+constexpr std::array<std::pair<std::string_view, CopyFormat>, 6> kMatrixFormats{{
+    {"tsv", CopyFormat::kTabSeparated},
+    {"latex", CopyFormat::kLatex},
+    {"matlab", CopyFormat::kMatlab},
+    {"python", CopyFormat::kPython},
+    {"mathematica", CopyFormat::kMathematica},
+    {"markdown", CopyFormat::kMarkdown},
+}};
+
+constexpr std::array<std::pair<std::string_view, LogFormat>, 5> kLogFormats{{
+    {"text", LogFormat::kText},
+    {"markdown", LogFormat::kMarkdown},
+    {"latex", LogFormat::kLatex},
+    {"latex-body", LogFormat::kLatexFragment},
+    {"html", LogFormat::kHtml},
+}};
+
+template <typename Value, std::size_t N>
+Value Named(const std::array<std::pair<std::string_view, Value>, N>& names, std::string_view option,
+            std::string_view name) {
+    std::string known;
+    for (const auto& [text, value] : names) {
+        if (text == name) return value;
+        known += (known.empty() ? "" : ", ") + std::string(text);
+    }
+    if (option == "--log-format" && name == "pdf")
+        throw UsageError("the log as PDF is written with --pdf FILE");
+    throw UsageError("unknown " + std::string(option) + " '" + std::string(name) + "' (" + known +
+                     ")");
+}
+
+// The options that take a value, as "--name value" or "--name=value".
+bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args, std::size_t& i) {
+    const std::string_view arg = args[i];
+    const std::size_t equals = arg.find('=');
+    const std::string_view name = arg.substr(0, equals);
+    if (name != "--format" && name != "--log-format" && name != "--pdf") return false;
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+        value = arg.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+        value = args[++i];
+    } else {
+        throw UsageError(std::string(name) + " needs a value");
+    }
+    if (name == "--format") {
+        options.matrixFormat = Named(kMatrixFormats, name, value);
+    } else if (name == "--log-format") {
+        options.logFormat = Named(kLogFormats, name, value);
+    } else {
+        if (value.empty()) throw UsageError("--pdf needs a file name");
+        options.pdf = std::string(value);
+    }
+    return true;
+}
+
+bool TakeFlag(CliOptions& options, std::string_view arg) {
+    if (arg == "--notation" || arg == "--no-notation") {
+        const bool on = arg == "--notation";
+        if (options.notation && *options.notation != on)
+            throw UsageError("--notation and --no-notation exclude each other");
+        options.notation = on;
+        return true;
+    }
+    if (arg == "--addition-wording") {
+        options.additionWording = true;
+        return true;
+    }
+    return false;
+}
+
+void CheckCombination(const CliOptions& options) {
+    if (!options.matrixFormat) return;
+    if (options.logFormat != LogFormat::kText)
+        throw UsageError("--format writes the result matrix instead of the log; no --log-format");
+    if (options.command != CliCommand::kRref && options.command != CliCommand::kInverse &&
+        options.command != CliCommand::kTranspose)
+        throw UsageError("--format writes a result matrix: rref, inverse or transpose");
+}
+
 void TakePositional(CliOptions& options, std::string_view arg, int& positionals) {
     if (positionals == 0) {
         options.command = CommandNamed(arg);
@@ -63,6 +143,8 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
             TakePositional(options, arg, positionals);
         } else if (arg == "--") {
             optionsEnded = true;
+        } else if (TakeValueOption(options, args, i) || TakeFlag(options, arg)) {
+            continue;
         } else if (arg == "-o") {
             if (i + 1 == args.size()) throw UsageError("-o needs a file name");
             if (options.output) throw UsageError("-o given more than once");
@@ -72,6 +154,7 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
         }
     }
     if (positionals == 0) throw UsageError("no command given");
+    CheckCombination(options);
     return options;
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/formats/CopyFormats.h"
+#include "core/formats/LogExport.h"
 #include "mklibs/Errors.h"
 
 namespace korvane {
@@ -38,10 +40,21 @@ struct CliOptions {
     CliCommand command = CliCommand::kRref;
     std::optional<std::string> file;    // matrix file to read instead of stdin
     std::optional<std::string> output;  // matrix file to write afterwards
+    // --format: the result matrix in this form on standard output, instead
+    // of the log (rref, inverse and transpose only).
+    std::optional<CopyFormat> matrixFormat;
+    LogFormat logFormat = LogFormat::kText;  // --log-format
+    std::optional<std::string> pdf;          // --pdf FILE: the log typeset by lualatex
+    // --notation adds the row operations' notation to the plain log too;
+    // --no-notation leaves it out of the marked-up forms.
+    std::optional<bool> notation;
+    bool additionWording = false;  // --addition-wording
 };
 
-// Reads COMMAND [FILE] [-o OUT] (options may stand anywhere, "--" ends them),
-// or --help / --version. Throws UsageError.
+// Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
+// [--notation | --no-notation] [--addition-wording] (options may stand
+// anywhere, "--" ends them, a value may also follow "="), or --help /
+// --version. Throws UsageError.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

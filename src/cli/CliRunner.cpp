@@ -28,8 +28,20 @@ constexpr std::string_view kUsage =
     "            solve takes the last column as the right-hand side b of Ax = b;\n"
     "            solve-many takes A square and every column after it as B of AX = B\n"
     "  FILE      a matrix file (.kvm); without it the matrix is read from standard\n"
-    "            input, one row per line, cells separated by spaces or tabs\n"
+    "            input: rows of cells separated by spaces or tabs, a spreadsheet's\n"
+    "            tab-separated cells, CSV, MATLAB [1 2; 3 4], Python [[1, 2], [3, 4]],\n"
+    "            Mathematica {{1, 2}, {3, 4}}, a LaTeX matrix or a Markdown table\n"
     "  -o OUT    after the command, write the grid to OUT as a matrix file\n"
+    "  --log-format text|markdown|latex|latex-body|html\n"
+    "            the log in that form (default: text, as the window's log pane)\n"
+    "  --format tsv|latex|matlab|python|mathematica|markdown\n"
+    "            print the result matrix in that form instead of the log\n"
+    "            (rref, inverse, transpose)\n"
+    "  --pdf FILE  also typeset the log as PDF into FILE (needs lualatex)\n"
+    "  --notation  write each row operation's notation (R2 -> R2 - 3R1) in the\n"
+    "            text log too; --no-notation leaves it out of the other forms\n"
+    "  --addition-wording  word subtracting a negative multiple as adding, and\n"
+    "            say how the determinant follows from the scalings\n"
     "  --help    show this help\n"
     "  --version show the version\n"
     "\n"
@@ -39,9 +51,9 @@ constexpr std::string_view kUsage =
 
 // Prints what the log buffered before an error ended the computation; a
 // failure here only adds its own message.
-void FlushAfterError(StreamStepLog& log, std::ostream& err) {
+void FlushAfterError(CliLog& log, std::ostream& err) {
     try {
-        log.Flush();
+        log.Finish();
     } catch (const OutputError& e) {
         err << "korvane-cli: " << e.what() << '\n';
     }
@@ -120,16 +132,21 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
             return kExitComputationError;
         }
     }
-    StreamStepLog log(out);
-    return RunAndReport(options, grid, log, err);
+    try {
+        CliLog log(options, grid, out);
+        return RunAndReport(options, grid, log, err);
+    } catch (const UsageError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitBadUsage;
+    }
 }
 
-int RunAndReport(const CliOptions& options, CellGrid& grid, StreamStepLog& log, std::ostream& err) {
-    Engine engine;
+int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err) {
+    Engine engine(LogStyleFor(options));
     bool delivered = false;
     try {
         delivered = RunCommand(options.command, engine, grid, log);
-        log.Flush();
+        log.Finish();
     } catch (const OutputError& e) {
         err << "korvane-cli: " << e.what() << '\n';
         return kExitComputationError;
@@ -139,14 +156,20 @@ int RunAndReport(const CliOptions& options, CellGrid& grid, StreamStepLog& log, 
         err << e.what() << '\n';
         return kExitComputationError;
     }
-    if (!delivered) {
-        // A refusal, such as a singular matrix for the inverse: the grid is
-        // no result, so nothing is written.
-        err << log.LastLine() << '\n';
-        return kExitComputationError;
-    }
     try {
+        // The PDF holds the whole log, a refusal's too.
+        log.WritePdf();
+        if (!delivered) {
+            // A refusal, such as a singular matrix for the inverse: the grid
+            // is no result, so nothing is written.
+            err << log.LastLine() << '\n';
+            return kExitComputationError;
+        }
+        log.PrintMatrix(grid);
         if (options.output) WriteMatrixFile(*options.output, grid);
+    } catch (const OutputError& e) {
+        err << "korvane-cli: " << e.what() << '\n';
+        return kExitComputationError;
     } catch (const std::exception& e) {
         err << e.what() << '\n';
         return kExitComputationError;

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/CliArguments.h"
-#include "cli/StreamStepLog.h"
+#include "cli/CliOutput.h"
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/Engine.h"
@@ -22,11 +22,13 @@ inline constexpr int kExitBadUsage = 2;
 // non-square matrix), its reason the last line logged.
 bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
 
-// Runs the command on the grid, streaming its log through log, and writes
-// the grid to the output file if one was asked for and the command delivered
-// its result. An error or a refusal goes to err as its message, after the
-// lines logged so far; then nothing is written. Returns the exit status.
-int RunAndReport(const CliOptions& options, CellGrid& grid, StreamStepLog& log, std::ostream& err);
+// Runs the command on the grid, streaming its log through log (in the form
+// asked for, and into the PDF), and writes the result matrix (--format) and
+// the output file if they were asked for and the command delivered its
+// result. An error or a refusal goes to err as its message, after the lines
+// logged so far; then nothing is written but the PDF of the log. Returns the
+// exit status.
+int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err);
 
 // The whole program: arguments (without the program name), the matrix from
 // in (or a file), the log to out, explanations and errors to err. Returns the

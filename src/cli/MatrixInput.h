@@ -8,11 +8,12 @@
 
 namespace korvane {
 
-// Reads a matrix typed as text: one row per line (LF, CR LF or a bare CR
-// ends a line), cells separated by spaces or tabs, blank lines skipped; 1 to
-// 10 rows of the same number of cells, 1 to 10. The cells keep their texts
-// verbatim in a fresh grid. Throws UsageError for anything else, a control
-// byte in a cell included (naming its row and column).
+// Reads all of in as a matrix in any form GridOfPastedText takes: rows of
+// cells separated by spaces or tabs (blank lines skipped, LF, CR LF or a
+// bare CR ending a line, the cells kept as typed), a spreadsheet's cells,
+// CSV, MATLAB, Python, Mathematica, LaTeX or a Markdown table; 1 to 10 rows
+// and columns, in a fresh grid. Throws UsageError for anything else, a
+// control byte in a cell included (naming its row and column).
 CellGrid ReadMatrixText(std::istream& in);
 
 // Reads a matrix file into a fresh grid. Throws UsageError naming the file

@@ -27,6 +27,11 @@ void StreamStepLog::AppendStepLog(std::string_view line) {
     lastLine_.assign(line);
 }
 
+void StreamStepLog::Write(std::string_view text) {
+    if (buffer_.size() + text.size() > kBufferBytes) WriteBuffer();
+    buffer_ += text;
+}
+
 void StreamStepLog::Flush() {
     WriteBuffer();
     errno = 0;

@@ -32,6 +32,9 @@ class StreamStepLog : public StepLog {
     void ClearStepLog() override {}
     // Throws OutputError.
     void AppendStepLog(std::string_view line) override;
+    // Text as it stands, without a line end of its own (a marked-up form of
+    // the log, a matrix). Throws OutputError.
+    void Write(std::string_view text);
     // Writes what the buffer holds and flushes the stream. Throws OutputError.
     void Flush();
     // The line appended last (a refusal, when a command refuses).

@@ -62,6 +62,10 @@ TEST(CliArguments, BadUsage) {
         {"rref", "-x"},
         {"--verbose", "rref"},
         {"-o", "out.kvm"},
+        {"rref", "--format"},
+        {"rref", "--format", "csv"},
+        {"rref", "--log-format=docx"},
+        {"rref", "--pdf="},
     };
     for (const auto& args : cases) {
         EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());

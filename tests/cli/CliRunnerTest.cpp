@@ -10,12 +10,14 @@ namespace {
 
 // A log that fails at a given line, standing in for an error raised inside
 // a computation.
-class FailingLog : public StreamStepLog {
+class FailingLog : public CliLog {
   public:
-    FailingLog(std::ostream& out, std::size_t failAt) : StreamStepLog(out), failAt_(failAt) {}
+    FailingLog(const CliOptions& options, const CellGrid& grid, std::ostream& out,
+               std::size_t failAt)
+        : CliLog(options, grid, out), failAt_(failAt) {}
     void AppendStepLog(std::string_view line) override {
         if (lines_++ == failAt_) throw DivisionByZero();
-        StreamStepLog::AppendStepLog(line);
+        CliLog::AppendStepLog(line);
     }
 
   private:
@@ -32,7 +34,7 @@ TEST(CliRunner, ErrorMidwayPrintsTheLinesSoFarAndItsMessage) {
     grid.SetCell(0, 0, "2");
     const CellGrid before = grid;
     std::ostringstream out, err;
-    FailingLog log(out, 4);
+    FailingLog log(options, grid, out, 4);
     EXPECT_EQ(RunAndReport(options, grid, log, err), kExitComputationError);
     EXPECT_EQ(out.str(),
               "  ( 2 0 1 0 )\n  ( 0 0 0 1 )\n上の行列を行階段基本形にします。\n"
@@ -47,7 +49,7 @@ TEST(CliRunner, RefusalIsAnOutcome) {
     CellGrid grid;
     grid.SetCols(2);
     std::ostringstream out, err;
-    StreamStepLog log(out);
+    CliLog log(options, grid, out);
     EXPECT_EQ(RunAndReport(options, grid, log, err), kExitRan);
     EXPECT_EQ(out.str(), "正方行列でないので、行列式はありません。\n");
     EXPECT_EQ(err.str(), "");

@@ -18,7 +18,7 @@ void Engine::Reduce(StepLog& log) {
     // A fresh tally per reduction keeps the scaling product from growing
     // across commands; only the determinant reads it.
     tally_ = ReductionTally{};
-    RowReduction(workMatrix_, log, tally_).RowReduce(0, 0);
+    RowReduction(workMatrix_, log, tally_, style_).RowReduce(0, 0);
 }
 
 bool Engine::ReducedRowEchelonForm(CellGrid& grid, StepLog& log) {
@@ -105,6 +105,8 @@ void Engine::Determinant(const CellGrid& grid, StepLog& log) {
     }
     log.AppendStepLog("以上の操作の中で、行を" + std::to_string(tally_.swapCount) +
                       "回入れ換え、合計" + CpxText(tally_.detFactor) + "倍しました。");
+    if (style_.additionWording)
+        log.AppendStepLog("行列式は、この合計の逆数に、行を入れ換えた回数だけ-1を掛けたものです。");
     const ComplexFraction det = CpxMul(CpxInv(tally_.detFactor), ParitySign(tally_.swapCount));
     log.AppendStepLog("よって、行列式は、" + CpxText(det) + "です。");
 }

@@ -17,6 +17,10 @@ enum class RightHandSides { kOne, kSeveral };
 // the caller records a History state.
 class Engine {
   public:
+    explicit Engine(LogStyle style = {}) : style_(style) {}
+    // The wording of the logs of the computations that follow.
+    void SetLogStyle(const LogStyle& style) { style_ = style; }
+
     bool ReducedRowEchelonForm(CellGrid& grid, StepLog& log);  // always changes
     bool Inverse(CellGrid& grid, StepLog& log);                // when invertible
     bool Transpose(CellGrid& grid, StepLog& log);              // always changes
@@ -45,6 +49,7 @@ class Engine {
 
     WorkMatrix workMatrix_;
     ReductionTally tally_;
+    LogStyle style_;
 };
 
 }  // namespace korvane

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/engine/LogStyle.h"
+#include "core/engine/RowOperation.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -24,5 +26,14 @@ std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexF
 // subtraction of its opposite ("2行目から1行目の3倍を引きます。" for −3).
 std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
                                 const ComplexFraction& added);
+
+// The operation in textbook notation with subscript row numbers:
+// "R₁ ↔ R₂", "R₁ → (1/2)R₁", "R₂ → R₂ + 3R₁". A multiple whose text reads
+// negative is subtracted as its opposite: "R₂ → R₂ − 3R₁" for −3.
+std::string RowOperationNotation(const RowOperation& operation);
+// The operation's line in the log: its sentence, worded as the style says
+// (an addition as the reduction's subtraction of the opposite multiple, or
+// as RowAdditionSentence), followed by its notation when the style asks.
+std::string RowOperationLine(const RowOperation& operation, const LogStyle& style);
 
 }  // namespace korvane

@@ -54,7 +54,7 @@ RowReduction::CommonRow RowReduction::OverCommonDenominators(std::int32_t row) c
 
 void RowReduction::SwapRows(std::int32_t a, std::int32_t b) {
     matrix_.SwapRows(a, b);
-    log_.AppendStepLog(SwapSentence(a, b));
+    log_.AppendStepLog(RowOperationLine(RowOperation::Swap(a, b), style_));
     ++tally_.swapCount;
     PrintWorkMatrix(matrix_, log_);
 }
@@ -70,7 +70,7 @@ void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
         CpxSubMulCommon(product, ToCommonDenominator(matrix_.At(c, row)), negated);
         matrix_.Set(c, row, std::move(product));
     }
-    log_.AppendStepLog(ScaleSentence(row, factor));
+    log_.AppendStepLog(RowOperationLine(RowOperation::Scale(row, factor), style_));
     tally_.detFactor = CpxMul(tally_.detFactor, factor);
     PrintWorkMatrix(matrix_, log_);
 }
@@ -89,7 +89,8 @@ void RowReduction::Subtract(std::int32_t target, std::int32_t source, ComplexFra
         StopPoint();
         CpxSubMulCommon(matrix_.Edit(c, target), f, *sourceRow[c]);
     }
-    log_.AppendStepLog(SubtractSentence(target, source, factor));
+    // target − factor × source is target + (−factor) × source.
+    log_.AppendStepLog(RowOperationLine(RowOperation::Add(target, source, CpxNeg(factor)), style_));
     PrintWorkMatrix(matrix_, log_);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/StepLog.h"
+#include "core/engine/LogStyle.h"
 #include "core/engine/WorkMatrix.h"
 #include "mklibs/CommonDenominator.h"
 
@@ -21,8 +22,8 @@ struct ReductionTally {
 // operation logs one sentence (rows counted from 1) and the matrix after it.
 class RowReduction {
   public:
-    RowReduction(WorkMatrix& matrix, StepLog& log, ReductionTally& tally)
-        : matrix_(matrix), log_(log), tally_(tally) {}
+    RowReduction(WorkMatrix& matrix, StepLog& log, ReductionTally& tally, LogStyle style = {})
+        : matrix_(matrix), log_(log), tally_(tally), style_(style) {}
 
     // Brings the matrix to reduced row echelon form from (col, row) on and
     // ends with the closing sentence.
@@ -48,6 +49,7 @@ class RowReduction {
     WorkMatrix& matrix_;
     StepLog& log_;
     ReductionTally& tally_;
+    LogStyle style_;
 };
 
 }  // namespace korvane

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestMatrices.h"
+#include "core/engine/Engine.h"
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/RowOperationText.h"
@@ -59,6 +60,48 @@ TEST(RowReduce, SentencesInOrder) {
     for (const auto& c : cases) {
         EXPECT_EQ(Reduce(c.rows).sentences, c.sentences) << c.sentences.front();
     }
+}
+
+// The two wording choices on the reduction whose fourth step subtracts a
+// negative multiple.
+TEST(RowReduce, LinesInEachLogStyle) {
+    const std::vector<Lines> rows{{"1", "2", "3"}, {"0", "1", "4"}, {"0", "3", "5"}};
+    const struct {
+        LogStyle style;
+        Lines operations;
+    } cases[] = {
+        {{true, false},
+         {"1行目から2行目の2倍を引きます。  R₁ → R₁ − 2R₂",
+          "3行目から2行目の3倍を引きます。  R₃ → R₃ − 3R₂", "3行目を-1/7倍します。  R₃ → −(1/7)R₃",
+          "1行目から3行目の-5倍を引きます。  R₁ → R₁ + 5R₃",
+          "2行目から3行目の4倍を引きます。  R₂ → R₂ − 4R₃"}},
+        {{false, true},
+         {"1行目から2行目の2倍を引きます。", "3行目から2行目の3倍を引きます。",
+          "3行目を-1/7倍します。", "1行目に3行目の5倍を足します。",
+          "2行目から3行目の4倍を引きます。"}},
+        {{true, true},
+         {"1行目から2行目の2倍を引きます。  R₁ → R₁ − 2R₂",
+          "3行目から2行目の3倍を引きます。  R₃ → R₃ − 3R₂", "3行目を-1/7倍します。  R₃ → −(1/7)R₃",
+          "1行目に3行目の5倍を足します。  R₁ → R₁ + 5R₃",
+          "2行目から3行目の4倍を引きます。  R₂ → R₂ − 4R₃"}},
+    };
+    for (const auto& c : cases) {
+        WorkMatrix matrix;
+        LoadWorkMatrix(matrix, GridOf(rows));
+        MemoryStepLog log;
+        ReductionTally tally;
+        RowReduction(matrix, log, tally, c.style).RowReduce(0, 0);
+        Lines operations;
+        for (const std::string& line : log.Lines()) {
+            if (line.find("行目") != std::string::npos) operations.push_back(line);
+        }
+        EXPECT_EQ(operations, c.operations);
+    }
+    CellGrid grid = GridOf({{"0", "2i"}, {"1+i", "3"}});
+    MemoryStepLog log;
+    Engine(LogStyle{false, true}).Determinant(grid, log);
+    EXPECT_EQ(log.Lines()[log.Lines().size() - 2],
+              "行列式は、この合計の逆数に、行を入れ換えた回数だけ-1を掛けたものです。");
 }
 
 TEST(RowReduce, TallyRecordsScalingsAndExchanges) {

@@ -1,0 +1,60 @@
+#include "cli/PastedInput.h"
+
+#include "cli/CliArguments.h"
+#include "core/formats/PasteReader.h"
+
+namespace korvane {
+
+namespace {
+
+std::string At(const PasteError::Details& d) {
+    return "row " + std::to_string(d.row) + ", column " + std::to_string(d.col);
+}
+
+// The refusal in korvane-cli's own words.
+std::string Explanation(const PasteError::Details& d) {
+    using Kind = PasteError::Kind;
+    const std::string max = std::to_string(CellGrid::kMaxSize);
+    switch (d.kind) {
+        case Kind::kEmpty:
+            return "no matrix rows on standard input";
+        case Kind::kUnreadable:
+            return "standard input is no matrix in a form korvane-cli reads";
+        case Kind::kRagged:
+            return "row " + std::to_string(d.row) + " has " + std::to_string(d.count) +
+                   " cells, row 1 has " + std::to_string(d.expected);
+        case Kind::kTooLarge:
+            if (d.rows > CellGrid::kMaxSize) return "more than " + max + " rows";
+            return "row 1 has more than " + max + " cells";
+        case Kind::kBadCell:
+            return At(d) + ": '" + d.cell + "' is no number";
+        case Kind::kDivisionByZero:
+            return At(d) + ": '" + d.cell + "' divides by zero";
+        case Kind::kControlCharacter:
+            return At(d) + ": control character " + d.cell + " in the cell";
+        case Kind::kDoesNotFit:
+            break;
+    }
+    return "standard input is no matrix in a form korvane-cli reads";
+}
+
+}  // namespace
+
+CellGrid GridOfPastedText(std::string_view text) {
+    PastedMatrix matrix;
+    try {
+        matrix = ReadPastedMatrix(text);
+    } catch (const PasteError& e) {
+        throw UsageError(Explanation(e.details()));
+    }
+    CellGrid grid;
+    grid.SetRows(matrix.rows);
+    grid.SetCols(matrix.cols);
+    for (int r = 0; r < matrix.rows; ++r) {
+        for (int c = 0; c < matrix.cols; ++c)
+            grid.SetCell(c, r, matrix.Typed(c, r));
+    }
+    return grid;
+}
+
+}  // namespace korvane

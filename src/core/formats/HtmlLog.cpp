@@ -1,0 +1,66 @@
+// The log as one HTML page: prose paragraphs and MathML, readable by any
+// browser and screen reader without scripts or anything fetched.
+#include <ostream>
+
+#include "core/formats/LogWriters.h"
+#include "core/formats/MathForms.h"
+#include "core/formats/TextEscaping.h"
+
+namespace korvane {
+
+namespace {
+
+// Well-formed XML too, so that XML tools read it.
+constexpr std::string_view kHead =
+    "<!DOCTYPE html>\n"
+    "<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"ja\" xml:lang=\"ja\">\n"
+    "<head>\n"
+    "<meta charset=\"utf-8\"/>\n"
+    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n";
+
+constexpr std::string_view kStyle =
+    "<style>\n"
+    "body { font-family: \"IPAPGothic\", \"IPAGothic\", sans-serif; line-height: 1.6;\n"
+    "       max-width: 60em; margin: 2em auto; padding: 0 1em; }\n"
+    "div.math { overflow-x: auto; margin: 0.5em 0; }\n"
+    "math { font-size: 1.1em; }\n"
+    "mtd.bar { border-left: 1px solid; padding-left: 0.5em; }\n"
+    "</style>\n";
+
+constexpr std::string_view kMathOpening =
+    "<div class=\"math\"><math xmlns=\"http://www.w3.org/1998/Math/MathML\" display=\"block\">";
+constexpr std::string_view kMathClosing = "</math></div>\n";
+
+class Html : public LogWriter {
+  public:
+    Html(const ExportOptions& options, std::ostream& out) : notation_(options.notation), out_(out) {
+        const std::string title = XmlText(options.title);
+        out_ << kHead << "<title>" << title << "</title>\n"
+             << kStyle << "</head>\n<body>\n<main>\n<h1>" << title << "</h1>\n";
+    }
+
+    void Sentence(std::string_view text, const std::optional<RowOperation>&) override {
+        out_ << "<p>" << XmlText(text) << "</p>\n";
+    }
+    void Matrix(const LogMatrix& matrix) override {
+        out_ << kMathOpening << "<mrow>";
+        if (notation_ && matrix.reachedBy) out_ << MathmlArrow(*matrix.reachedBy);
+        out_ << MathmlMatrix(matrix) << "</mrow>" << kMathClosing;
+    }
+    void Span(const std::vector<std::vector<std::string>>& vectors) override {
+        out_ << kMathOpening << MathmlSpan(vectors) << kMathClosing;
+    }
+    void End() override { out_ << "</main>\n</body>\n</html>\n"; }
+
+  private:
+    bool notation_;
+    std::ostream& out_;
+};
+
+}  // namespace
+
+std::unique_ptr<LogWriter> HtmlWriter(const ExportOptions& options, std::ostream& out) {
+    return std::make_unique<Html>(options, out);
+}
+
+}  // namespace korvane

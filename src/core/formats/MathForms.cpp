@@ -1,0 +1,193 @@
+#include "core/formats/MathForms.h"
+
+#include "core/formats/NumberForms.h"
+#include "core/formats/NumberParts.h"
+#include "core/formats/TextEscaping.h"
+#include "mklibs/mklibs.h"
+
+namespace korvane {
+
+namespace {
+
+using Kind = RowOperation::Kind;
+
+std::string LatexEntry(const std::string& text) {
+    if (const std::optional<NumberParts> parts = SplitNumberText(text))
+        return WriteNumber(*parts, NumberForm::kLatex);
+    return "\\text{" + LatexText(text) + "}";
+}
+
+std::string MathmlEntry(const std::string& text) {
+    if (const std::optional<NumberParts> parts = SplitNumberText(text))
+        return WriteNumber(*parts, NumberForm::kMathml);
+    return "<mtext>" + XmlText(text) + "</mtext>";
+}
+
+// A multiple of a row as the notation writes it: a sign in front (for a
+// scaling, only a lone negative term's; for an addition, "−" for a
+// multiple that reads negative) and the multiplier's canonical text.
+struct Multiple {
+    bool minus = false;
+    std::string text;  // "1" is written as nothing
+    bool twoTerms = false;
+};
+
+bool HasTwoTerms(const std::string& text) {
+    return text.find_first_of("+-", 1) != std::string::npos;
+}
+
+Multiple ScaleMultiple(const ComplexFraction& factor) {
+    std::string text = CpxText(factor);
+    const bool minus = text.starts_with('-') && !HasTwoTerms(text);
+    if (minus) text.erase(0, 1);
+    return {minus, text, HasTwoTerms(text)};
+}
+
+Multiple AddedMultiple(const ComplexFraction& factor) {
+    const std::string text = CpxText(factor);
+    const bool negative = text.starts_with('-');
+    const std::string magnitude = negative ? CpxText(CpxNeg(factor)) : text;
+    return {negative, magnitude, HasTwoTerms(magnitude)};
+}
+
+std::string LatexRow(std::int32_t row) {
+    const std::string number = std::to_string(row + 1);
+    return number.size() == 1 ? "R_" + number : "R_{" + number + "}";
+}
+
+std::string LatexMultiplier(const Multiple& multiple) {
+    if (multiple.text == "1") return "";
+    const std::string number = LatexEntry(multiple.text);
+    return multiple.twoTerms ? "\\left(" + number + "\\right)" : number;
+}
+
+std::string MathmlRow(std::int32_t row) {
+    return "<msub><mi>R</mi><mn>" + std::to_string(row + 1) + "</mn></msub>";
+}
+
+std::string MathmlMultiplier(const Multiple& multiple) {
+    if (multiple.text == "1") return "";
+    const std::string number = MathmlEntry(multiple.text);
+    const std::string times = "<mo>\u2062</mo>";
+    if (!multiple.twoTerms) return number + times;
+    return "<mrow><mo>(</mo>" + number + "<mo>)</mo></mrow>" + times;
+}
+
+std::string MathmlMinus() {
+    return "<mo>\u2212</mo>";
+}
+
+std::string ColumnFormat(const LogMatrix& matrix) {
+    std::string format;
+    const int cols = static_cast<int>(matrix.rows.front().size());
+    for (int c = 0; c < cols; ++c) {
+        if (c == matrix.barAfter && c > 0) format += '|';
+        format += 'c';
+    }
+    return format;
+}
+
+std::string LatexColumnVector(const std::vector<std::string>& entries) {
+    std::string text = "\\begin{pmatrix}";
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        text += (k > 0 ? " \\\\ " : "") + LatexEntry(entries[k]);
+    return text + "\\end{pmatrix}";
+}
+
+std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter) {
+    std::string text = "<mrow><mo>(</mo><mtable>";
+    for (const std::vector<std::string>& row : rows) {
+        text += "<mtr>";
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const bool bar = barAfter > 0 && static_cast<int>(c) == barAfter;
+            text += bar ? "<mtd class=\"bar\">" : "<mtd>";
+            text += MathmlEntry(row[c]) + "</mtd>";
+        }
+        text += "</mtr>\n";
+    }
+    return text + "</mtable><mo>)</mo></mrow>";
+}
+
+}  // namespace
+
+std::string LatexMatrix(const LogMatrix& matrix) {
+    const bool bar = matrix.barAfter > 0;
+    std::string text = bar ? "\\left(\\begin{array}{" + ColumnFormat(matrix) + "}\n"
+                           : std::string("\\begin{pmatrix}\n");
+    for (std::size_t r = 0; r < matrix.rows.size(); ++r) {
+        const std::vector<std::string>& row = matrix.rows[r];
+        for (std::size_t c = 0; c < row.size(); ++c)
+            text += (c > 0 ? " & " : "") + LatexEntry(row[c]);
+        text += r + 1 < matrix.rows.size() ? " \\\\\n" : "\n";
+    }
+    return text + (bar ? "\\end{array}\\right)" : "\\end{pmatrix}");
+}
+
+std::string LatexNotation(const RowOperation& operation) {
+    const std::string target = LatexRow(operation.target);
+    switch (operation.kind) {
+        case Kind::kSwap:
+            return target + " \\leftrightarrow " + LatexRow(operation.source);
+        case Kind::kScale: {
+            const Multiple multiple = ScaleMultiple(operation.factor);
+            return target + " \\to " + (multiple.minus ? "-" : "") + LatexMultiplier(multiple) +
+                   target;
+        }
+        case Kind::kAdd:
+            break;
+    }
+    const Multiple multiple = AddedMultiple(operation.factor);
+    return target + " \\to " + target + (multiple.minus ? " - " : " + ") +
+           LatexMultiplier(multiple) + LatexRow(operation.source);
+}
+
+std::string LatexSpan(const std::vector<std::vector<std::string>>& vectors) {
+    if (vectors.empty()) return "\\{\\mathbf{0}\\}";
+    std::string text = "\\operatorname{span}\\left\\{";
+    for (std::size_t k = 0; k < vectors.size(); ++k)
+        text += (k > 0 ? ", " : " ") + LatexColumnVector(vectors[k]);
+    return text + " \\right\\}";
+}
+
+std::string MathmlMatrix(const LogMatrix& matrix) {
+    return MathmlTable(matrix.rows, matrix.barAfter);
+}
+
+std::string MathmlArrow(const RowOperation& operation) {
+    const std::string target = MathmlRow(operation.target);
+    std::string notation = target;
+    switch (operation.kind) {
+        case Kind::kSwap:
+            notation += "<mo>\u2194</mo>" + MathmlRow(operation.source);
+            break;
+        case Kind::kScale: {
+            const Multiple multiple = ScaleMultiple(operation.factor);
+            notation += "<mo>\u2192</mo>" + (multiple.minus ? MathmlMinus() : "") +
+                        MathmlMultiplier(multiple) + target;
+            break;
+        }
+        case Kind::kAdd: {
+            const Multiple multiple = AddedMultiple(operation.factor);
+            notation += "<mo>\u2192</mo>" + target +
+                        (multiple.minus ? MathmlMinus() : "<mo>+</mo>") +
+                        MathmlMultiplier(multiple) + MathmlRow(operation.source);
+            break;
+        }
+    }
+    return "<mover><mo stretchy=\"true\">\u27F6</mo><mrow>" + notation + "</mrow></mover>";
+}
+
+std::string MathmlSpan(const std::vector<std::vector<std::string>>& vectors) {
+    if (vectors.empty()) return "<mrow><mo>{</mo><mn mathvariant=\"bold\">0</mn><mo>}</mo></mrow>";
+    std::string text = "<mrow><mi>span</mi><mo>{</mo>";
+    for (std::size_t k = 0; k < vectors.size(); ++k) {
+        if (k > 0) text += "<mo>,</mo>";
+        std::vector<std::vector<std::string>> column;
+        for (const std::string& entry : vectors[k])
+            column.push_back({entry});
+        text += MathmlTable(column, 0);
+    }
+    return text + "<mo>}</mo></mrow>";
+}
+
+}  // namespace korvane

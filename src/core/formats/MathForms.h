@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/engine/RowOperation.h"
+#include "core/formats/LogReading.h"
+
+namespace korvane {
+
+// The log's mathematics in TeX (for the LaTeX and Markdown exports) and in
+// MathML (for HTML). Entries that are not canonical number texts are
+// written as text.
+
+// pmatrix, or for a matrix with a bar \left(\begin{array}{cc|cc} … \right).
+std::string LatexMatrix(const LogMatrix& matrix);
+// R_2 \to R_2 - 3R_1, R_1 \to \frac{1}{2}R_1, R_1 \leftrightarrow R_2.
+std::string LatexNotation(const RowOperation& operation);
+// \operatorname{span}\left\{ column vectors \right\}, or \{\mathbf{0}\}.
+std::string LatexSpan(const std::vector<std::vector<std::string>>& vectors);
+
+// The same as MathML elements, to stand inside <math>.
+std::string MathmlMatrix(const LogMatrix& matrix);
+// An arrow with the notation over it.
+std::string MathmlArrow(const RowOperation& operation);
+std::string MathmlSpan(const std::vector<std::vector<std::string>>& vectors);
+
+}  // namespace korvane

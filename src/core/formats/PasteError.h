@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include "mklibs/Errors.h"
+
+namespace korvane {
+
+// The kinds of text the paste reader recognises.
+enum class PasteFormat {
+    kTabSeparated,        // spreadsheets
+    kCommaSeparated,      // CSV
+    kSemicolonSeparated,  // CSV where the comma is the decimal sign
+    kBlankSeparated,      // rows of cells between spaces or tabs
+    kMatlab,              // [1 2; 3 4]
+    kNestedLists,         // Python, JSON: [[1, 2], [3, 4]]
+    kMathematica,         // {{1, 2}, {3, 4}}
+    kLatex,               // pmatrix, bmatrix, matrix, array bodies
+    kMarkdownTable,       // | 1 | 2 |
+};
+
+// Why a text could not be pasted. what() is the Japanese message the window
+// shows; the details let another front end word it its own way.
+class PasteError : public Error {
+  public:
+    enum class Kind {
+        kEmpty,             // nothing but blanks
+        kUnreadable,        // not shaped as a matrix of any known kind
+        kRagged,            // row has count cells where the first row has expected
+        kTooLarge,          // rows × cols is beyond 10 × 10
+        kBadCell,           // the cell at (row, col) is not a number
+        kDivisionByZero,    // the cell at (row, col) divides by zero
+        kControlCharacter,  // the cell at (row, col) holds a control character
+        kDoesNotFit,        // rows × cols pasted at (row, col) reaches past 10 × 10
+    };
+    // Rows and columns counted from 1.
+    struct Details {
+        Kind kind = Kind::kUnreadable;
+        int row = 0;
+        int col = 0;
+        int count = 0;
+        int expected = 0;
+        int rows = 0;
+        int cols = 0;
+        std::string cell;  // the cell's text, shortened; the character's code, such as 0x01
+    };
+
+    explicit PasteError(Details details);
+    static PasteError Of(Kind kind);  // kEmpty, kUnreadable
+    static PasteError Ragged(int row, int count, int expected);
+    static PasteError TooLarge(int rows, int cols);
+    // A cell at (row, col): kBadCell, kDivisionByZero, kControlCharacter.
+    static PasteError AtCell(Kind kind, int row, int col, std::string cell = {});
+    // A block of rows × cols pasted at (row, col).
+    static PasteError DoesNotFit(int rows, int cols, int row, int col);
+
+    const Details& details() const { return details_; }
+
+  private:
+    Details details_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/formats/PasteError.h"
+
+namespace korvane {
+
+// A block of cells read from a pasted text, 1 to 10 rows and columns.
+struct PastedMatrix {
+    PasteFormat format = PasteFormat::kBlankSeparated;
+    int rows = 0;
+    int cols = 0;
+    // Row-major, rows × cols: the canonical text of each cell's value.
+    std::vector<std::string> texts;
+    // Row-major: each cell as a user would have typed it into the grid. For
+    // spreadsheet, CSV and blank-separated text that is the field itself
+    // ("2/4", an empty field as "0"); the other kinds are written in a
+    // syntax of their own, so there it is the canonical text.
+    std::vector<std::string> typed;
+
+    const std::string& Text(int col, int row) const { return texts[row * cols + col]; }
+    const std::string& Typed(int col, int row) const { return typed[row * cols + col]; }
+};
+
+// Reads a matrix from text as people copy it today, recognising its kind:
+// - LaTeX (\begin{pmatrix} … \end{pmatrix}, bmatrix, matrix, array, or a
+//   bare body) with & between cells and \\ between rows;
+// - a Markdown pipe table;
+// - Mathematica {{1, 2}, {3, 4}}, Python/JSON [[1, 2], [3, 4]] (also inside
+//   Matrix(…) or np.array(…)), MATLAB/Octave [1 2; 3 4] and [1, 2; 3, 4];
+// - tab-separated rows from a spreadsheet (an empty cell is 0), CSV with
+//   commas or semicolons (quoted fields too), rows of blank-separated cells.
+// Typed fields are read by CpxParse; cells in a syntax are read by
+// ReadCellExpression. Throws PasteError for an empty or unreadable text, a
+// ragged row, a block beyond 10 × 10, a cell that is no number and a control
+// character in a cell (tab aside; line breaks too inside a syntax).
+PastedMatrix ReadPastedMatrix(std::string_view text);
+
+// What the kind of text is called, for a message: "LaTeX の行列".
+std::string PasteFormatName(PasteFormat format);
+
+}  // namespace korvane

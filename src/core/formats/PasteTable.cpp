@@ -1,0 +1,47 @@
+#include "core/formats/PasteTable.h"
+
+#include "core/CellGrid.h"
+
+namespace korvane {
+
+void ThrowUnreadable() {
+    throw PasteError::Of(PasteError::Kind::kUnreadable);
+}
+
+void TableBuilder::Cell(std::string text, bool typed) {
+    if (rowCount_++ < CellGrid::kMaxSize) row_.push_back({std::move(text), typed});
+}
+
+void TableBuilder::EndRow() {
+    const int count = rowCount_;
+    rowCount_ = 0;
+    if (count == 0) {
+        if (table_.rows > 0) ++pendingBlanks_;
+        row_.clear();
+        return;
+    }
+    if (pendingBlanks_ > 0 && table_.cols == 1 && count == 1) {
+        for (; pendingBlanks_ > 0; --pendingBlanks_)
+            AddRow({RawCell{"", true}}, 1);
+    }
+    pendingBlanks_ = 0;
+    AddRow(std::move(row_), count);
+    row_.clear();
+}
+
+void TableBuilder::AddRow(std::vector<RawCell> row, int count) {
+    if (table_.rows == 0) table_.cols = count;
+    ++table_.rows;
+    if (count != table_.cols) {
+        throw PasteError::Ragged(table_.rows, count, table_.cols);
+    }
+    if (table_.rows <= CellGrid::kMaxSize) table_.cells.push_back(std::move(row));
+}
+
+RawTable TableBuilder::Finish() {
+    if (rowCount_ > 0) EndRow();
+    if (table_.rows == 0) throw PasteError::Of(PasteError::Kind::kEmpty);
+    return std::move(table_);
+}
+
+}  // namespace korvane

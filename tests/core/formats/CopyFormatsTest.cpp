@@ -1,0 +1,67 @@
+// Every copy format pastes back as the same matrix.
+#include <gtest/gtest.h>
+
+#include "../engine/TestMatrices.h"
+#include "core/formats/CopyFormats.h"
+#include "core/formats/PasteReader.h"
+
+namespace korvane {
+namespace {
+
+using namespace test;
+
+constexpr CopyFormat kFormats[] = {CopyFormat::kTabSeparated, CopyFormat::kLatex,
+                                   CopyFormat::kMatlab,       CopyFormat::kPython,
+                                   CopyFormat::kMathematica,  CopyFormat::kMarkdown};
+
+TEST(CopyFormats, RoundTripThroughThePasteReader) {
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<std::size_t> size(1, 10);
+    const EntryKind kinds[] = {EntryKind::kSmallInteger, EntryKind::kFraction,
+                               EntryKind::kGaussianRational, EntryKind::kLargeInteger};
+    for (int i = 0; i < 80; ++i) {
+        const test::Matrix values = RandomMatrix(rng, size(rng), size(rng), kinds[i % 4]);
+        const CellGrid grid = GridOfValues(values);
+        for (const CopyFormat format : kFormats) {
+            const std::string copied = CopyMatrix(grid, format);
+            const PastedMatrix pasted = ReadPastedMatrix(copied);
+            ASSERT_EQ(pasted.rows, grid.Rows()) << copied;
+            ASSERT_EQ(pasted.cols, grid.Cols()) << copied;
+            for (int r = 0; r < grid.Rows(); ++r) {
+                for (int c = 0; c < grid.Cols(); ++c)
+                    ASSERT_EQ(pasted.Text(c, r), grid.Cell(c, r)) << copied;
+            }
+        }
+    }
+}
+
+TEST(CopyFormats, EachFormOfOneMatrix) {
+    CellGrid grid = GridOf({{"2/4", "-i/2"}, {"", "1-3i/4"}});
+    const struct {
+        CopyFormat format;
+        std::string text;
+    } cases[] = {
+        {CopyFormat::kTabSeparated, "2/4\t-i/2\n\t1-3i/4\n"},
+        {CopyFormat::kLatex,
+         "\\begin{pmatrix}\n\\frac{1}{2} & -\\frac{1}{2}i \\\\\n0 & "
+         "1-\\frac{3}{4}i\n\\end{pmatrix}\n"},
+        {CopyFormat::kMatlab, "[1/2, -1i/2; 0, 1-3i/4]\n"},
+        {CopyFormat::kPython,
+         "Matrix([[Rational(1, 2), -Rational(1, 2)*I], [0, 1 - Rational(3, 4)*I]])\n"},
+        {CopyFormat::kMathematica, "{{1/2, -I/2}, {0, 1 - (3*I)/4}}\n"},
+        {CopyFormat::kMarkdown,
+         "|   |   |\n| --- | --- |\n| $\\frac{1}{2}$ | $-\\frac{1}{2}i$ |\n| $0$ | "
+         "$1-\\frac{3}{4}i$ |\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CopyMatrix(grid, c.format), c.text);
+}
+
+TEST(CopyFormats, SelectionAsSpreadsheetCells) {
+    CellGrid grid = GridOf({{"1", "2", "3"}, {"4", "a\tb", "say \"6\""}});
+    EXPECT_EQ(CopyCells(grid, {1, 0, 2, 2}), "2\t3\n\"a\tb\"\t\"say \"\"6\"\"\"\n");
+    EXPECT_EQ(CopyCells(grid, {0, 1, 1, 1}), "4\n");
+}
+
+}  // namespace
+}  // namespace korvane
