@@ -10,7 +10,10 @@ namespace korvane {
 namespace {
 
 std::string P(std::int32_t k) {
-    return "p" + std::to_string(k) + "(λ)";
+    std::string name = "p";
+    name += std::to_string(k);
+    name += "(λ)";
+    return name;
 }
 
 bool ReadsNegative(const ComplexFraction& c) {
@@ -20,7 +23,11 @@ bool ReadsNegative(const ComplexFraction& c) {
 // "(λ - 3)p2(λ)", or "λp2(λ)" for a zero diagonal entry.
 std::string DiagonalTerm(const ComplexFraction& diagonal, std::int32_t k) {
     if (CpxIsZero(diagonal)) return std::string(kLambda) + P(k - 1);
-    return "(" + PolynomialText(Polynomial::XMinus(diagonal), kLambda) + ")" + P(k - 1);
+    std::string term = "(";
+    term += PolynomialText(Polynomial::XMinus(diagonal), kLambda);
+    term += ')';
+    term += P(k - 1);
+    return term;
 }
 
 // " - 6p1(λ)" for the term −coefficient·p_{i−1}, signed as it reads.

@@ -16,8 +16,17 @@ std::string FactorisationText(const std::vector<PolynomialFactor>& factors) {
     std::string text;
     for (const PolynomialFactor& f : factors) {
         const std::string factor = PolynomialText(f.factor, kLambda);
-        text += single || factor == kLambda ? factor : "(" + factor + ")";
-        if (f.multiplicity > 1) text += "^" + std::to_string(f.multiplicity);
+        if (single || factor == kLambda) {
+            text += factor;
+        } else {
+            text += '(';
+            text += factor;
+            text += ')';
+        }
+        if (f.multiplicity > 1) {
+            text += '^';
+            text += std::to_string(f.multiplicity);
+        }
     }
     return text;
 }
@@ -52,7 +61,9 @@ EigenvalueFindings EigenvalueText(const Polynomial& characteristic, StepLog& log
         }
     }
     log.AppendStepLog("固有多項式を、係数が複素有理数の範囲で因数分解すると、");
-    log.AppendStepLog("det(λI - A) = " + FactorisationText(factors));
+    std::string factorisation = "det(λI - A) = ";
+    factorisation += FactorisationText(factors);
+    log.AppendStepLog(factorisation);
     log.AppendStepLog("です。");
     if (findings.exact.empty()) {
         log.AppendStepLog("複素有理数の固有値はありません。");

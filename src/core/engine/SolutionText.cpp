@@ -48,7 +48,8 @@ std::string ParameterNames(std::size_t count, std::string_view separator) {
     std::string names;
     for (std::size_t k = 1; k <= count; ++k) {
         if (k > 1) names += separator;
-        names += "t" + std::to_string(k);
+        names += 't';
+        names += std::to_string(k);
     }
     return names;
 }
@@ -146,7 +147,8 @@ void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMat
     std::vector<ExactVector> solutions;
     for (std::int32_t j = 0; j < sides; ++j) {
         s.rhsCol = unknowns + j;
-        s.bName = "b" + Number(j + 1);
+        s.bName = 'b';
+        s.bName += Number(j + 1);
         log.AppendStepLog("B の" + Number(j + 1) + "列目を " + s.bName +
                           " として、Ax = " + s.bName + " を解きます。拡大係数行列 (A | " + s.bName +
                           ") の階数は" + Number(AugmentedRank(s)) + "です。");

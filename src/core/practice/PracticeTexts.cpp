@@ -97,7 +97,12 @@ std::string TaskSentence(PracticeGoal goal) {
 }
 
 std::string EntryName(GridCell cell) {
-    return "(" + std::to_string(cell.row + 1) + "," + std::to_string(cell.col + 1) + ")成分";
+    std::string name = "(";
+    name += std::to_string(cell.row + 1);
+    name += ',';
+    name += std::to_string(cell.col + 1);
+    name += ")成分";
+    return name;
 }
 
 std::vector<std::string> SlipSentences(const Diagnosis& diagnosis, bool named, int columns,
