@@ -4,15 +4,18 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/BackgroundComputation.h"
 #include "core/CellGrid.h"
 #include "core/LogStore.h"
 #include "core/editing/Dialogs.h"
 #include "core/engine/Engine.h"
+#include "core/practice/PracticeSession.h"
 #include "main/PaneStepLog.h"
 
 class QPlainTextEdit;
+class QDockWidget;
 class QSplitter;
 class QTableView;
 class QTimer;
@@ -26,6 +29,7 @@ class CellGridModel;
 class ControlBand;
 class HelpViewer;
 class History;
+class PracticePanel;
 class StatusPanel;
 class StepSpinBox;
 
@@ -60,6 +64,8 @@ class TForm1 : public QMainWindow {
     // A computation or input aid is running off the event-loop thread, or
     // the end of its log is still being shown.
     bool Computing() const { return computation_ != nullptr || finishingLog_; }
+    // The practice under way, or null outside the practice mode.
+    const PracticeSession* Practice() const { return practice_ ? &*practice_ : nullptr; }
 
   signals:
     // About1Click: the version window is wanted.
@@ -106,6 +112,9 @@ class TForm1 : public QMainWindow {
     void Eigenvalues1Click();
     void Eigenvectors1Click();
     void Diagonalize1Click();
+    // The practice mode on (the goal is asked, the practice starts on the
+    // grid) or off (the grid and the log stay as they are).
+    void Practice1Click();
     // Stops the running computation (Esc, menu item and button shown while
     // one runs); the grid and the History stay as they were.
     void Stop1Click();
@@ -157,6 +166,28 @@ class TForm1 : public QMainWindow {
     void EndComputation();
     void ShowComputing(bool computing);
 
+    // TForm1Practice.cpp. The practice panel's commands run on the event-loop
+    // thread: each is one row operation, or a comparison of two matrices of
+    // at most 10 × 10, done at once even with long numbers.
+    void BuildPractice();
+    void StartPractice();
+    void LeavePractice();
+    // The panel, the status panel, the menu check and the locks as the
+    // practice stands.
+    void ShowPracticeMode();
+    void PracticeApply(const RowOperation& op);
+    void PracticeCheck();
+    void PracticeHint();
+    // The accepted step's grid becomes one History state; a wrong step's
+    // cells are marked.
+    void TakePracticeResult(const PracticeResult& result);
+    // Tells the practice how the grid changed outside its commands.
+    void FollowPractice(GridChange change);
+    // Inside the mode, the commands that would change the grid another way
+    // are disabled, saying why.
+    void LockForPractice();
+    void RefreshPractice();
+
     CellGrid grid_;
     Engine engine_;
     LogStore logStore_;
@@ -179,6 +210,10 @@ class TForm1 : public QMainWindow {
     QToolButton* stopButton_ = nullptr;    // with it
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
+    std::optional<PracticeSession> practice_;
+    QDockWidget* practiceDock_ = nullptr;
+    PracticePanel* practicePanel_ = nullptr;
+    StatusPanel* practiceStatus_ = nullptr;
 
     bool shownBefore_ = false;
     RightHandSides rightHandSides_ = RightHandSides::kOne;

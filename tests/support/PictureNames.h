@@ -28,6 +28,7 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "charpoly",
                                              "eigenvalues",
                                              "eigenvectors",
-                                             "diagonalize"};
+                                             "diagonalize",
+                                             "practice"};
 
 }  // namespace korvane::test

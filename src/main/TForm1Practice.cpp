@@ -1,0 +1,184 @@
+// The practice mode in the window: the goal asked, the panel's commands
+// handed to the practice session, its steps taken into the grid and the
+// History, its wrong cells marked, and the grid kept from every other route
+// of change while the student works.
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QToolButton>
+#include <array>
+
+#include "core/editing/History.h"
+#include "core/practice/RowOperation.h"
+#include "main/CellGridModel.h"
+#include "main/PracticePanel.h"
+#include "main/StatusPanel.h"
+#include "main/StepSpinBox.h"
+#include "main/TForm1.h"
+
+namespace korvane {
+
+namespace {
+
+// In the order the question lists them.
+constexpr std::array kGoals = {PracticeGoal::kReducedRowEchelon, PracticeGoal::kRowEchelon,
+                               PracticeGoal::kInverse};
+
+// The commands that would write the grid other than by a checked step.
+const char* const kChangesGrid[] = {"O1", "N3",  "N4",  "L1",  "N6", "N7",
+                                    "N9", "N10", "N12", "N13", "N14"};
+
+const QString kLockedNote = QStringLiteral("（練習モードの間は使えません。）");
+const QString kSizeLocked = QStringLiteral("練習モードの間は、行列の大きさは変えられません。");
+
+}  // namespace
+
+void TForm1::BuildPractice() {
+    practicePanel_ = new PracticePanel;
+    practiceDock_ = new QDockWidget(QStringLiteral("練習モード"), this);
+    practiceDock_->setObjectName(QStringLiteral("PracticeDock"));
+    practiceDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    practiceDock_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    practiceDock_->setWidget(practicePanel_);
+    addDockWidget(Qt::BottomDockWidgetArea, practiceDock_);
+    practiceDock_->hide();
+    practiceStatus_ = new StatusPanel("StatusPanel3", QStringLiteral("練習の進み具合"));
+    statusBar()->addWidget(practiceStatus_);
+    practiceStatus_->hide();
+
+    // The window's shortcuts win over the boxes' editing keys, as in the
+    // other boxes of the window.
+    for (QWidget* box : practicePanel_->findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    for (QWidget* box : practicePanel_->findChildren<QAbstractSpinBox*>())
+        box->installEventFilter(this);
+
+    connect(practicePanel_, &PracticePanel::swapRequested, this,
+            [this](int a, int b) { PracticeApply(RowOperation::Swap(a, b)); });
+    connect(practicePanel_, &PracticePanel::scaleRequested, this,
+            [this](int row, const QString& factor) {
+                PracticeApply(RowOperation::Scale(row, ReadFactor(factor.toStdString())));
+            });
+    connect(practicePanel_, &PracticePanel::addRequested, this,
+            [this](int target, int source, const QString& factor) {
+                PracticeApply(RowOperation::Add(target, source, ReadFactor(factor.toStdString())));
+            });
+    connect(practicePanel_, &PracticePanel::checkRequested, this, &TForm1::PracticeCheck);
+    connect(practicePanel_, &PracticePanel::hintRequested, this, &TForm1::PracticeHint);
+}
+
+void TForm1::Practice1Click() {
+    if (practice_) {
+        LeavePractice();
+    } else {
+        StartPractice();
+    }
+}
+
+void TForm1::StartPractice() {
+    if (Computing()) return;
+    Run([this] {
+        std::vector<std::string> goals;
+        for (PracticeGoal goal : kGoals)
+            goals.push_back(GoalName(goal));
+        const auto chosen = dialogs_->ChooseOne("練習モード", "どの形まで変形しますか？", goals);
+        if (!chosen || *chosen >= kGoals.size()) return;
+        std::optional<PracticeSession> session =
+            PracticeSession::Start(grid_, kGoals[*chosen], logStore_);
+        if (!session) return;  // the reason is in the log
+        const bool changed = !(session->Shown() == grid_);
+        grid_ = session->Shown();
+        Record(changed);
+        practice_ = std::move(session);
+    });
+    ShowPracticeMode();
+}
+
+void TForm1::LeavePractice() {
+    practice_.reset();
+    model_->ClearMarks();
+    ShowPracticeMode();
+}
+
+void TForm1::ShowPracticeMode() {
+    const bool practising = practice_.has_value();
+    findChild<QAction*>(QStringLiteral("Practice1"))->setChecked(practising);
+    practiceDock_->setVisible(practising);
+    practiceStatus_->setVisible(practising);
+    LockForPractice();
+    RefreshPractice();
+    if (practising) practicePanel_->FirstControl()->setFocus();
+}
+
+void TForm1::PracticeApply(const RowOperation& op) {
+    if (!practice_ || Computing()) return;
+    Run([this, &op] { TakePracticeResult(practice_->Apply(op, logStore_)); });
+}
+
+void TForm1::PracticeCheck() {
+    if (!practice_ || Computing()) return;
+    Run([this] { TakePracticeResult(practice_->Check(grid_, logStore_)); });
+}
+
+void TForm1::PracticeHint() {
+    if (!practice_ || Computing()) return;
+    Run([this] {
+        if (const auto step = practice_->Hint(logStore_)) practicePanel_->Prefill(step->operation);
+    });
+}
+
+void TForm1::TakePracticeResult(const PracticeResult& result) {
+    switch (result.outcome) {
+        case PracticeResult::Outcome::kAccepted:
+            model_->ClearMarks();
+            grid_ = result.grid;
+            Record(true);  // one state for every step, as the practice keeps them
+            break;
+        case PracticeResult::Outcome::kWrong:
+            model_->Mark(result.diagnosis->wrongCells);
+            break;
+        case PracticeResult::Outcome::kRefused:
+            break;
+    }
+}
+
+void TForm1::FollowPractice(GridChange change) {
+    if (practice_) practice_->Follow(grid_, change, logStore_);
+}
+
+void TForm1::LockForPractice() {
+    const bool practising = practice_.has_value();
+    for (const char* name : kChangesGrid) {
+        auto* action = findChild<QAction*>(QLatin1String(name));
+        if (action == nullptr) continue;
+        if (!Computing()) action->setEnabled(!practising);
+        QString hint = action->toolTip();
+        hint.remove(kLockedNote);
+        action->setToolTip(practising ? hint + kLockedNote : hint);
+        // Its toolbar button tells a screen reader why it is disabled.
+        for (QObject* shown : action->associatedObjects()) {
+            if (auto* button = qobject_cast<QToolButton*>(shown))
+                button->setAccessibleDescription(practising ? kLockedNote : QString());
+        }
+    }
+    for (StepSpinBox* box : {seRows_, seCols_}) {
+        if (!Computing()) box->setEnabled(!practising);
+        box->setToolTip(practising ? kSizeLocked : QString());
+    }
+    practicePanel_->setEnabled(!Computing());
+}
+
+void TForm1::RefreshPractice() {
+    if (!practice_) return;
+    const QString progress = QString::fromStdString(practice_->ProgressText());
+    practiceStatus_->Show(progress);
+    practicePanel_->ShowProgress(progress + QStringLiteral("　操作 %1回・ヒント %2回・間違い %3回")
+                                                .arg(practice_->Operations())
+                                                .arg(practice_->HintsUsed())
+                                                .arg(practice_->WrongAttempts()));
+    practicePanel_->SetRows(grid_.Rows());
+}
+
+}  // namespace korvane
