@@ -82,7 +82,9 @@ PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent) {
         2, 1);
     grid->addWidget(add_, 2, 2);
     grid->addLayout(Sentence({check, hint, progress_}), 3, 0, 1, 3);
-    grid->setColumnStretch(1, 1);
+    // The buttons stand right after the longest sentence, the room left over
+    // beyond them.
+    grid->setColumnStretch(3, 1);
 
     EnterClicks({swapA_, swapB_}, swap_);
     EnterClicks({scaleRow_, scaleFactor_}, scale_);
