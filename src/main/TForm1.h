@@ -168,9 +168,12 @@ class TForm1 : public QMainWindow {
 
     // TForm1Practice.cpp. The practice panel's commands run on the event-loop
     // thread: each is one row operation, or a comparison of two matrices of
-    // at most 10 × 10, done at once even with long numbers.
+    // at most 10 × 10, done within a few tens of milliseconds even with long
+    // numbers (bench/PracticeBench.cpp).
     void BuildPractice();
     void StartPractice();
+    // Once the start's work has ended: the practice it made, if any.
+    void TakeStartedPractice();
     void LeavePractice();
     // The panel, the status panel, the menu check and the locks as the
     // practice stands.
@@ -211,6 +214,8 @@ class TForm1 : public QMainWindow {
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
     std::optional<PracticeSession> practice_;
+    // Filled by the start's work off the event-loop thread.
+    std::shared_ptr<std::optional<PracticeSession>> startingPractice_;
     QDockWidget* practiceDock_ = nullptr;
     PracticePanel* practicePanel_ = nullptr;
     StatusPanel* practiceStatus_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <array>
+#include <memory>
 
 #include "core/editing/History.h"
 #include "core/practice/RowOperation.h"
@@ -67,6 +68,7 @@ void TForm1::BuildPractice() {
             });
     connect(practicePanel_, &PracticePanel::checkRequested, this, &TForm1::PracticeCheck);
     connect(practicePanel_, &PracticePanel::hintRequested, this, &TForm1::PracticeHint);
+    connect(this, &TForm1::computationFinished, this, &TForm1::TakeStartedPractice);
 }
 
 void TForm1::Practice1Click() {
@@ -77,22 +79,37 @@ void TForm1::Practice1Click() {
     }
 }
 
+// Starting works the whole reduction out (the goal's pivots, the program's
+// own count of operations), which takes seconds on long numbers: it runs
+// through the window's worker and can be stopped like a computation.
 void TForm1::StartPractice() {
     if (Computing()) return;
-    Run([this] {
+    std::optional<std::size_t> chosen;
+    Run([this, &chosen] {
         std::vector<std::string> goals;
         for (PracticeGoal goal : kGoals)
             goals.push_back(GoalName(goal));
-        const auto chosen = dialogs_->ChooseOne("練習モード", "どの形まで変形しますか？", goals);
-        if (!chosen || *chosen >= kGoals.size()) return;
-        std::optional<PracticeSession> session =
-            PracticeSession::Start(grid_, kGoals[*chosen], logStore_);
-        if (!session) return;  // the reason is in the log
-        const bool changed = !(session->Shown() == grid_);
-        grid_ = session->Shown();
-        Record(changed);
-        practice_ = std::move(session);
+        chosen = dialogs_->ChooseOne("練習モード", "どの形まで変形しますか？", goals);
     });
+    if (!chosen || *chosen >= kGoals.size()) {
+        ShowPracticeMode();
+        return;
+    }
+    auto started = std::make_shared<std::optional<PracticeSession>>();
+    startingPractice_ = started;
+    Compute([started, goal = kGoals[*chosen]](CellGrid& grid, StepLog& log) {
+        *started = PracticeSession::Start(grid, goal, log);
+        if (!*started) return false;  // the reason is in the log
+        const bool changed = !((*started)->Shown() == grid);
+        grid = (*started)->Shown();
+        return changed;
+    });
+}
+
+void TForm1::TakeStartedPractice() {
+    if (!startingPractice_) return;
+    practice_ = std::move(*startingPractice_);
+    startingPractice_.reset();
     ShowPracticeMode();
 }
 

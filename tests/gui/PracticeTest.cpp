@@ -80,6 +80,7 @@ class PracticeTest : public QObject {
     void wrongTypedStepMarksCells_data();
     void wrongTypedStepMarksCells();
     void leavingReenablesCommands();
+    void stoppedStartLeavesModeOff();
 };
 
 void PracticeTest::keyboardDrivesExerciseToTheEnd_data() {
@@ -252,6 +253,33 @@ void PracticeTest::leavingReenablesCommands() {
     QCOMPARE(window.Shown(), grid);
     window.Action("N13")->trigger();
     QCOMPARE(window.Shown(), (Rows{{"-2", "1"}, {"3/2", "-1/2"}}));
+}
+
+void PracticeTest::stoppedStartLeavesModeOff() {
+    Window window;
+    Rows big(10);
+    unsigned long long state = 7;
+    for (auto& row : big) {
+        for (int c = 0; c < 10; ++c) {
+            std::string text;
+            for (int i = 0; i < 41; ++i) {
+                state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+                text += i == 20 ? '/' : static_cast<char>('1' + (state >> 33) % 9);
+            }
+            row.push_back(text + "+i");
+        }
+    }
+    window.Enter(big);
+    const Rows before = window.Shown();
+    window.dialogs->choiceAnswers.push_back(kRref);
+    window.form->Practice1Click();
+    QVERIFY(window.form->Computing());  // the start works the reduction out off the event loop
+    window.form->Stop1Click();
+    QVERIFY(!window->Practice());
+    QVERIFY(!window.Action("Practice1")->isChecked());
+    QCOMPARE(window.LastLogLine(), QStringLiteral("計算を中止しました。"));
+    QCOMPARE(window.Shown(), before);
+    QVERIFY(window.Action("N13")->isEnabled());
 }
 
 }  // namespace korvane::test
