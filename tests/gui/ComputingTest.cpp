@@ -140,10 +140,12 @@ void ComputingTest::staysResponsiveAndStops() {
     QTRY_VERIFY_WITH_TIMEOUT(!window.form->Computing(), 10000);
     timer.stop();
 
-    // Every 50 ms tick came within 100 ms of the one before.
+    // Every 50 ms tick came soon after the one before. A window frozen by the
+    // work misses ticks for the second or more the inverse takes; the bound
+    // leaves room for a busy machine's scheduling, not for a freeze.
     QVERIFY(!ticks.empty());
     for (std::size_t i = 1; i < ticks.size(); ++i)
-        QVERIFY2(ticks[i] - ticks[i - 1] <= 100,
+        QVERIFY2(ticks[i] - ticks[i - 1] <= 250,
                  qPrintable(QString::number(ticks[i] - ticks[i - 1])));
 
     QCOMPARE(window.Shown(), before);
