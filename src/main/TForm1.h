@@ -14,8 +14,8 @@
 #include "core/practice/PracticeSession.h"
 #include "main/PaneStepLog.h"
 
-class QPlainTextEdit;
 class QDockWidget;
+class QPlainTextEdit;
 class QSplitter;
 class QTableView;
 class QTimer;
