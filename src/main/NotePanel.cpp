@@ -15,11 +15,15 @@ NotePanel::NotePanel(const char* name, const QString& meaning)
     timer_->setSingleShot(true);
     timer_->setInterval(kShownMs);
     connect(timer_, &QTimer::timeout, this, [this] { Say({}); });
+    // A long note is cut at the window's edge rather than widening the
+    // window; the tool tip holds all of it.
+    setMinimumWidth(1);
     hide();
 }
 
 void NotePanel::Say(const QString& note) {
     Show(note);
+    setToolTip(note);
     setVisible(!note.isEmpty());
     if (note.isEmpty()) {
         timer_->stop();
