@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -287,6 +288,15 @@ void EditingTest::copy() {
     window.Grid()->setCurrentIndex(grid->model()->index(0, 0));
     window.Action("Paste1")->trigger();
     QCOMPARE(window.Shown(), (Rows{{"1", "1/2", "3"}, {"2+3i", "5", "-6"}}));
+    // In the log pane the command copies the text selected there.
+    window.Log()->setPlainText(QStringLiteral("よって、行列式は、2です。"));
+    window.Log()->selectAll();
+    window.Log()->setFocus();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    QTest::keyClick(window.Log(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("よって、行列式は、2です。"));
 }
 
 void EditingTest::dropOpensTheFile() {
