@@ -14,10 +14,12 @@
 #include "core/editing/History.h"
 #include "core/practice/RowOperation.h"
 #include "main/CellGridModel.h"
+#include "main/CellGridView.h"
 #include "main/PracticePanel.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
+#include "mklibs/Errors.h"
 
 namespace korvane {
 
@@ -131,16 +133,19 @@ void TForm1::ShowPracticeMode() {
 
 void TForm1::PracticeApply(const RowOperation& op) {
     if (!practice_ || Computing()) return;
+    sgmatrix_->CommitEdit();  // a cell being typed into counts, as everywhere
     Run([this, &op] { TakePracticeResult(practice_->Apply(op, logStore_)); });
 }
 
 void TForm1::PracticeCheck() {
     if (!practice_ || Computing()) return;
+    sgmatrix_->CommitEdit();
     Run([this] { TakePracticeResult(practice_->Check(grid_, logStore_)); });
 }
 
 void TForm1::PracticeHint() {
     if (!practice_ || Computing()) return;
+    sgmatrix_->CommitEdit();
     Run([this] {
         if (const auto step = practice_->Hint(logStore_)) practicePanel_->Prefill(step->operation);
     });
@@ -159,6 +164,11 @@ void TForm1::TakePracticeResult(const PracticeResult& result) {
         case PracticeResult::Outcome::kRefused:
             break;
     }
+}
+
+void TForm1::RefuseResizeInPractice(const CellGrid& next) const {
+    if (practice_ && (next.Rows() != grid_.Rows() || next.Cols() != grid_.Cols()))
+        throw Error(kSizeLocked.toStdString());
 }
 
 void TForm1::FollowPractice(GridChange change) {

@@ -122,6 +122,11 @@ void ComputingTest::staysResponsiveAndStops() {
     QVERIFY(!ActionOf(window, "Undo1")->isEnabled());
     QVERIFY(ActionOf(window, "H2")->isEnabled());
     QVERIFY(!window.form->findChild<QSpinBox*>("se_rows")->isEnabled());
+    // Typing into the grid waits too: its outcome would be overwritten.
+    auto* grid = window.form->findChild<QTableView*>("sgmatrix");
+    QTest::keyClicks(grid, QStringLiteral("7"));
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QVERIFY(!grid->findChild<QWidget*>(QStringLiteral("CellEditor")));
     if (stopAfterMs >= 400) {
         auto* running = window.form->findChild<QLabel*>("StatusPanel2");
         QVERIFY(running->isVisible());

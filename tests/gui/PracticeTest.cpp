@@ -33,6 +33,10 @@ void StartPractice(const Window& window, std::size_t goal) {
     window.Action("Practice1")->trigger();
 }
 
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
 // Types text into cell (col, row) through the cell edit, as a student
 // writes a hand computation.
 void TypeCell(const Window& window, int col, int row, const std::string& text) {
@@ -46,8 +50,15 @@ void TypeRow(const Window& window, int row, const QStringList& texts) {
         TypeCell(window, col, row, texts[col].toStdString());
 }
 
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+// Types texts into the grid in place from cell (0, row) on, Tab between
+// them and Enter after the last, as on a spreadsheet.
+void TypeRowInPlace(const Window& window, int row, const QStringList& texts) {
+    window.Grid()->setFocus();
+    window.Grid()->setCurrentIndex(window.Grid()->model()->index(row, 0));
+    for (int col = 0; col < texts.size(); ++col) {
+        QTest::keyClicks(QApplication::focusWidget(), texts[col]);
+        Press(col + 1 < texts.size() ? Qt::Key_Tab : Qt::Key_Return);
+    }
 }
 
 template <typename T>
@@ -185,8 +196,9 @@ void PracticeTest::wrongTypedStepMarksCells() {
     QFETCH(QList<QPoint>, marked);
     Window window;
     window.Enter({{"1", "2", "3"}, {"3", "5", "7"}, {"2", "1", "4"}});
+    ShowActive(window);
     StartPractice(window, kRref);
-    TypeRow(window, 1, typedRow2);
+    TypeRowInPlace(window, 1, typedRow2);
     const QString counts = window.StatusPanel(1)->text();
     const Rows typed = window.Shown();
 
@@ -201,7 +213,8 @@ void PracticeTest::wrongTypedStepMarksCells() {
     QCOMPARE(window->Practice()->WrongAttempts(), 1);
     QCOMPARE(window->Practice()->Operations(), 0);
 
-    // Mended by hand, the marks go with the first edit, and the step is taken.
+    // Mended through the cell edit box, the marks go with the first edit,
+    // and the step is taken.
     TypeRow(window, 1, {"0", "-1", "-2"});
     QVERIFY(Marked(window).isEmpty());
     Named<QPushButton>(window, "PracticeCheck")->click();

@@ -41,6 +41,13 @@ const MenuRow kMenuRows[] = {
     {"Exit1", "File1", "終了(&Q)", ""},
     {"Undo1", "Edit1", "元に戻す(&U)", "Alt+Backspace"},
     {"Repeat1", "Edit1", "やり直し(&R)", "Shift+Alt+Backspace"},
+    {"Copy1", "Edit1", "コピー(&Y)", "Ctrl+C"},
+    {"Paste1", "Edit1", "貼り付け(&P)", "Ctrl+V"},
+    {"CopyAsLatex1", "CopyAs1", "LaTeX(&L)", ""},
+    {"CopyAsMatlab1", "CopyAs1", "MATLAB(&M)", ""},
+    {"CopyAsPython1", "CopyAs1", "Python (SymPy)(&P)", ""},
+    {"CopyAsMathematica1", "CopyAs1", "Mathematica(&A)", ""},
+    {"CopyAsMarkdown1", "CopyAs1", "Markdown の表(&K)", ""},
     {"N3", "Edit1", "単位行列(&I)", ""},
     {"N4", "Edit1", "零行列(&O)", ""},
     {"L1", "Edit1", "定数倍(&L)", ""},
@@ -147,8 +154,8 @@ void WindowTest::menusInOrder() {
         return ActionNames(window->findChild<QMenu*>(name));
     };
     QCOMPARE(menu("File1"), QStringList({"O1", "S1", "N1", "Exit1"}));
-    QCOMPARE(menu("Edit1"),
-             QStringList({"Undo1", "Repeat1", "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
+    QCOMPARE(menu("Edit1"), QStringList({"Undo1", "Repeat1", "N20", "Copy1", "Paste1", "CopyAs1",
+                                         "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
     QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
     QCOMPARE(menu("N11"),
@@ -161,6 +168,7 @@ void WindowTest::menusInOrder() {
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
+    QCOMPARE(window.Action("CopyAs1")->text(), QStringLiteral("形式を選んでコピー(&F)"));
 }
 
 void WindowTest::onlyTheListedShortcuts() {
@@ -173,6 +181,8 @@ void WindowTest::onlyTheListedShortcuts() {
     }
     const QList<QKeySequence> expected = {QKeySequence(Qt::CTRL | Qt::Key_O),
                                           QKeySequence(Qt::CTRL | Qt::Key_S),
+                                          QKeySequence(Qt::CTRL | Qt::Key_C),
+                                          QKeySequence(Qt::CTRL | Qt::Key_V),
                                           QKeySequence(Qt::ALT | Qt::Key_Backspace),
                                           QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace),
                                           QKeySequence(Qt::Key_F1),
@@ -326,7 +336,10 @@ void WindowTest::layoutAtStartSize() {
     QVERIFY(view->verticalHeader()->isHidden());
     QCOMPARE(view->columnWidth(0), 64);
     QCOMPARE(view->rowHeight(0), 24);
-    QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // Typing starts an edit in place; a double click opens the input box.
+    QCOMPARE(view->editTriggers(),
+             QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    QCOMPARE(view->selectionMode(), QAbstractItemView::ContiguousSelection);
     QCOMPARE(view->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     QCOMPARE(view->toolTip(), QStringLiteral("行列：マスをダブルクリックで編集できます。"));
     QCOMPARE(view->model()->rowCount(), 3);
