@@ -11,7 +11,6 @@
 #include <array>
 #include <memory>
 
-#include "core/editing/History.h"
 #include "core/practice/RowOperation.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
