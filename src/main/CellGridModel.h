@@ -2,7 +2,10 @@
 
 #include <QAbstractTableModel>
 
+#include <vector>
+
 #include "core/CellGrid.h"
+#include "core/practice/SlipDiagnosis.h"
 
 namespace korvane {
 
@@ -27,6 +30,12 @@ class CellGridModel : public QAbstractTableModel {
     // so the current cell stays where it was.
     void Sync(const CellGrid& grid);
 
+    // Marks shown cells as wrong: a red background and, for screen readers
+    // and the pointer, "(2,3)成分が違います。". The marks belong to the texts
+    // they were set on: any change of a text or of the size clears them.
+    void Mark(const std::vector<GridCell>& cells);
+    void ClearMarks();
+    bool Marked(int col, int row) const;
   signals:
     // The user typed text into cell (col, row) and committed it.
     void cellTyped(int col, int row, const QString& text);
@@ -34,9 +43,11 @@ class CellGridModel : public QAbstractTableModel {
   private:
     void SyncRows(int rows);
     void SyncCols(int cols);
-    void SyncTexts(const CellGrid& grid);
+    bool SyncTexts(const CellGrid& grid);  // whether a text changed
+    void MarksChanged();
 
     CellGrid shown_;
+    std::vector<GridCell> marked_;
 };
 
 }  // namespace korvane

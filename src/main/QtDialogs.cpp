@@ -94,6 +94,25 @@ std::optional<std::string> QtDialogs::SaveFileName() {
     return AskFileName(true);
 }
 
+std::optional<std::size_t> QtDialogs::ChooseOne(std::string_view caption, std::string_view prompt,
+                                                const std::vector<std::string>& options) {
+    QStringList items;
+    for (const std::string& option : options)
+        items << FromUtf8(option);
+    QInputDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("ChoiceDialog"));
+    dialog.setWindowTitle(FromUtf8(caption));
+    dialog.setLabelText(FromUtf8(prompt));
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const auto chosen = items.indexOf(dialog.textValue());
+    if (chosen < 0) return std::nullopt;
+    return static_cast<std::size_t>(chosen);
+}
+
 std::optional<std::string> QtDialogs::AskFileName(bool save) {
     QFileDialog dialog(parent_);
     dialog.setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));

@@ -21,6 +21,8 @@ class QtDialogs : public Dialogs {
     bool Confirm(std::string_view message) override;
     std::optional<std::string> OpenFileName() override;
     std::optional<std::string> SaveFileName() override;
+    std::optional<std::size_t> ChooseOne(std::string_view caption, std::string_view prompt,
+                                         const std::vector<std::string>& options) override;
 
     // The box for an error that ends a command: captioned "Korvane", the
     // error's message, one "OK" button.

@@ -42,6 +42,7 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     BuildStatusBar();
     SetAccessibleNames();
     BuildEditing();
+    BuildPractice();
     resize(kClientWidth, kClientHeight);
     FormCreate();
 }
@@ -126,6 +127,7 @@ void TForm1::Refresh() {
     // A running computation's log is still growing; it ends when it does.
     if (!Computing()) log_->Finish();
     statusPanel1_->Show(QString::fromStdString(history_->CountsText()));
+    RefreshPractice();
 }
 
 void TForm1::Record(bool gridChanged) {
@@ -146,12 +148,28 @@ void TForm1::S1Click() {
 
 // --- Edit --------------------------------------------------------------------
 
+// Inside the practice mode, undo and redo move one step along the practice
+// and stop at its start and end.
 void TForm1::Undo1Click() {
-    Run([this] { history_->Undo1Click(grid_, *dialogs_); });
+    Run([this] {
+        if (practice_ && !practice_->CanUndo()) {
+            dialogs_->ShowMessage("練習を始めたところより前には戻せません。");
+            return;
+        }
+        history_->Undo1Click(grid_, *dialogs_);
+        FollowPractice(GridChange::kUndone);
+    });
 }
 
 void TForm1::Repeat1Click() {
-    Run([this] { history_->Repeat1Click(grid_, *dialogs_); });
+    Run([this] {
+        if (practice_ && !practice_->CanRedo()) {
+            dialogs_->ShowMessage("今のが最後の動作です。");
+            return;
+        }
+        history_->Repeat1Click(grid_, *dialogs_);
+        FollowPractice(GridChange::kRedone);
+    });
 }
 
 void TForm1::N3Click() {
@@ -296,7 +314,10 @@ void TForm1::sgmatrixDblClick() {
     const QModelIndex current = sgmatrix_->currentIndex();
     const int col = current.isValid() ? current.column() : 0;
     const int row = current.isValid() ? current.row() : 0;
-    Run([this, col, row] { Record(korvane::sgmatrixDblClick(grid_, col, row, *dialogs_)); });
+    Run([this, col, row] {
+        Record(korvane::sgmatrixDblClick(grid_, col, row, *dialogs_));
+        FollowPractice(GridChange::kEdited);
+    });
 }
 
 // Only the readout changes: the mouse moves too often for a whole refresh.

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/BackgroundComputation.h"
 #include "core/CellGrid.h"
@@ -11,8 +12,10 @@
 #include "core/editing/Dialogs.h"
 #include "core/engine/Engine.h"
 #include "core/formats/CopyFormats.h"
+#include "core/practice/PracticeSession.h"
 #include "main/PaneStepLog.h"
 
+class QDockWidget;
 class QPlainTextEdit;
 class QSplitter;
 class QTableView;
@@ -29,6 +32,7 @@ class ControlBand;
 class HelpViewer;
 class History;
 class NotePanel;
+class PracticePanel;
 class StatusPanel;
 class StepSpinBox;
 
@@ -63,6 +67,8 @@ class TForm1 : public QMainWindow {
     // A computation or input aid is running off the event-loop thread, or
     // the end of its log is still being shown.
     bool Computing() const { return computation_ != nullptr || finishingLog_; }
+    // The practice under way, or null outside the practice mode.
+    const PracticeSession* Practice() const { return practice_ ? &*practice_ : nullptr; }
 
   signals:
     // About1Click: the version window is wanted.
@@ -116,6 +122,9 @@ class TForm1 : public QMainWindow {
     void Eigenvalues1Click();
     void Eigenvectors1Click();
     void Diagonalize1Click();
+    // The practice mode on (the goal is asked, the practice starts on the
+    // grid) or off (the grid and the log stay as they are).
+    void Practice1Click();
     // Stops the running computation (Esc, menu item and button shown while
     // one runs); the grid and the History stay as they were.
     void Stop1Click();
@@ -182,6 +191,34 @@ class TForm1 : public QMainWindow {
     void EndComputation();
     void ShowComputing(bool computing);
 
+    // TForm1Practice.cpp. The practice panel's commands run on the event-loop
+    // thread: each is one row operation, or a comparison of two matrices of
+    // at most 10 × 10, done within a few tens of milliseconds even with long
+    // numbers (bench/PracticeBench.cpp).
+    void BuildPractice();
+    void StartPractice();
+    // Once the start's work has ended: the practice it made, if any.
+    void TakeStartedPractice();
+    void LeavePractice();
+    // The panel, the status panel, the menu check and the locks as the
+    // practice stands.
+    void ShowPracticeMode();
+    void PracticeApply(const RowOperation& op);
+    void PracticeCheck();
+    void PracticeHint();
+    // The accepted step's grid becomes one History state; a wrong step's
+    // cells are marked.
+    void TakePracticeResult(const PracticeResult& result);
+    // Tells the practice how the grid changed outside its commands.
+    void FollowPractice(GridChange change);
+    // Inside the mode an edit keeps the size: throws Error, saying so, for
+    // a grid next of another size.
+    void RefuseResizeInPractice(const CellGrid& next) const;
+    // Inside the mode, the commands that would change the grid another way
+    // are disabled, saying why.
+    void LockForPractice();
+    void RefreshPractice();
+
     CellGrid grid_;
     Engine engine_;
     LogStore logStore_;
@@ -205,6 +242,12 @@ class TForm1 : public QMainWindow {
     NotePanel* readingNote_ = nullptr;     // how a typed or pasted text was read
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
+    std::optional<PracticeSession> practice_;
+    // Filled by the start's work off the event-loop thread.
+    std::shared_ptr<std::optional<PracticeSession>> startingPractice_;
+    QDockWidget* practiceDock_ = nullptr;
+    PracticePanel* practicePanel_ = nullptr;
+    StatusPanel* practiceStatus_ = nullptr;
 
     bool shownBefore_ = false;
     RightHandSides rightHandSides_ = RightHandSides::kOne;

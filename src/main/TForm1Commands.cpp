@@ -151,6 +151,13 @@ const Command kCommands[] = {
      "diagonalize",
      "対角化：固有ベクトルを並べて行列を対角化します。",
      &TForm1::Diagonalize1Click},
+    {"Practice1",
+     "練習モード(&L)",
+     {},
+     "practice",
+     "練習モード：行基本変形を自分で選んだり手で計算したりして、一歩ずつ確かめます。",
+     &TForm1::Practice1Click,
+     true},
     {"Stop1", "計算を中止(&A)", Qt::Key_Escape, "stop", "計算を中止：実行中の計算をやめます。",
      &TForm1::Stop1Click},
     {"H2", "説明書(&H)", Qt::Key_F1, nullptr, nullptr, &TForm1::H2Click},
@@ -215,7 +222,8 @@ const MenuEntry kComputeMenu[] = {
     {Kind::Item, "D1"},           {Kind::Separator, "N18"},     {Kind::Item, "Solve1"},
     {Kind::Item, "SeveralRhs1"},  {Kind::Item, "Rank1"},        {Kind::Separator, "N19"},
     {Kind::Item, "CharPoly1"},    {Kind::Item, "Eigenvalues1"}, {Kind::Item, "Eigenvectors1"},
-    {Kind::Item, "Diagonalize1"}, {Kind::Item, "Stop1"},
+    {Kind::Item, "Diagonalize1"}, {Kind::Separator, "N20"},     {Kind::Item, "Practice1"},
+    {Kind::Item, "Stop1"},
 };
 
 const MenuEntry kHelpMenu[] = {
@@ -262,6 +270,8 @@ const Button kComputeButtons[] = {
     {"ToolButton26", "Eigenvalues1"},
     {"ToolButton27", "Eigenvectors1"},
     {"ToolButton28", "Diagonalize1"},
+    {"ToolButton29"},
+    {"ToolButton30", "Practice1"},
 };
 
 constexpr int kButtonWidth = 23;

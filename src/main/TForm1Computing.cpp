@@ -112,6 +112,7 @@ void TForm1::ShowComputing(bool computing) {
         statusPanel2_->hide();
         stopButton_->hide();
     }
+    LockForPractice();  // what the practice mode keeps disabled stays so
 }
 
 }  // namespace korvane

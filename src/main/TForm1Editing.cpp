@@ -48,7 +48,7 @@ void TForm1::BuildEditing() {
     drop->Watch(this);
     drop->Watch(memoutput_->viewport());  // the log pane would take a file's name as text
     connect(drop, &MatrixFileDrop::dropped, this, &TForm1::OpenMatrixFile);
-    drop->SetRefusing([this] { return Computing(); });
+    drop->SetRefusing([this] { return Computing() || practice_.has_value(); });
 }
 
 // --- typing into the grid ------------------------------------------------------
@@ -59,6 +59,7 @@ void TForm1::sgmatrixCellTyped(int col, int row, const QString& text) {
     Run([&] {
         const TypedCell typed = TypeIntoCell(grid_, col, row, text.toStdString());
         Record(typed.changed);
+        FollowPractice(GridChange::kEdited);
         note = QString::fromStdString(typed.note);
     });
     readingNote_->Say(note);
@@ -67,7 +68,10 @@ void TForm1::sgmatrixCellTyped(int col, int row, const QString& text) {
 void TForm1::sgmatrixClear() {
     if (Computing()) return;
     const CellRect cells = SelectedCells();
-    Run([&] { Record(ClearCells(grid_, cells)); });
+    Run([&] {
+        Record(ClearCells(grid_, cells));
+        FollowPractice(GridChange::kEdited);
+    });
 }
 
 CellRect TForm1::SelectedCells() const {
@@ -146,9 +150,11 @@ void TForm1::Paste1Click() {
     Run([&] {
         block = ReadPastedMatrix(ClipboardText());
         CellGrid pasted = PasteIntoGrid(grid_, at.col, at.row, block);
+        RefuseResizeInPractice(pasted);
         const bool changed = pasted != grid_;
         grid_ = std::move(pasted);
         Record(changed);
+        FollowPractice(GridChange::kEdited);
         done = true;
     });
     if (!done) return;  // refused: the box said why, and nothing changed
@@ -161,7 +167,7 @@ void TForm1::Paste1Click() {
 // --- matrix files from the desktop -------------------------------------------------
 
 void TForm1::OpenMatrixFile(const QString& path) {
-    if (Computing()) return;
+    if (Computing() || practice_) return;  // as 開く, which the practice mode disables
     sgmatrix_->CommitEdit();
     Run([&] {
         ReadMatrixFile(path.toStdString(), grid_);

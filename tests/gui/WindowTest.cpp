@@ -69,6 +69,7 @@ const MenuRow kMenuRows[] = {
     {"Eigenvalues1", "N11", "固有値を計算(&V)", ""},
     {"Eigenvectors1", "N11", "固有ベクトルを計算(&E)", ""},
     {"Diagonalize1", "N11", "対角化(&G)", ""},
+    {"Practice1", "N11", "練習モード(&L)", ""},
     {"Stop1", "N11", "計算を中止(&A)", "Esc"},
     {"H2", "H1", "説明書(&H)", "F1"},
     {"About1", "H1", "バージョン情報(&V)", ""},
@@ -157,9 +158,10 @@ void WindowTest::menusInOrder() {
                                          "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
     QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
-    QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "N18",
-                                       "Solve1", "SeveralRhs1", "Rank1", "N19", "CharPoly1",
-                                       "Eigenvalues1", "Eigenvectors1", "Diagonalize1", "Stop1"}));
+    QCOMPARE(menu("N11"),
+             QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "N18", "Solve1",
+                          "SeveralRhs1", "Rank1", "N19", "CharPoly1", "Eigenvalues1",
+                          "Eigenvectors1", "Diagonalize1", "N20", "Practice1", "Stop1"}));
     // The one option among the commands: off until the user switches it on.
     QVERIFY(window.Action("SeveralRhs1")->isCheckable());
     QVERIFY(!window.Action("SeveralRhs1")->isChecked());
@@ -221,7 +223,8 @@ void WindowTest::toolbars_data() {
                                              "ToolButton5",  "ToolButton7",  "ToolButton8",
                                              "ToolButton6",  "ToolButton22", "ToolButton23",
                                              "ToolButton24", "ToolButton25", "ToolButton26",
-                                             "ToolButton27", "ToolButton28"}
+                                             "ToolButton27", "ToolButton28", "ToolButton29",
+                                             "ToolButton30"}
                               << QStringList{"転置行列：行列の行と列を入れ換えます。",
                                              "逆行列：逆行列を計算します。",
                                              "行階段基本形：行列を行階段基本形にします。",
@@ -236,7 +239,10 @@ void WindowTest::toolbars_data() {
                                              "固有多項式：現在の行列の固有多項式を求めます。",
                                              "固有値：固有多項式を因数分解して固有値を求めます。",
                                              "固有ベクトル：固有値ごとに固有空間を求めます。",
-                                             "対角化：固有ベクトルを並べて行列を対角化します。"};
+                                             "対角化：固有ベクトルを並べて行列を対角化します。",
+                                             "",
+                                             "練習モード：行基本変形を自分で選んだり手で計算し"
+                                             "たりして、一歩ずつ確かめます。"};
 }
 
 void WindowTest::toolbars() {

@@ -29,6 +29,7 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "eigenvalues",
                                              "eigenvectors",
                                              "diagonalize",
-                                             "paste"};
+                                             "paste",
+                                             "practice"};
 
 }  // namespace korvane::test

@@ -28,10 +28,13 @@ class ScriptedDialogs : public Dialogs {
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
+    // Answers for the choice; nothing stands for キャンセル.
+    std::deque<std::optional<std::size_t>> choiceAnswers;
 
     std::vector<InputCall> inputs;
     std::vector<std::string> messages;
     std::vector<std::string> confirmations;
+    std::vector<std::vector<std::string>> choices;  // the options of every choice
     int openCalls = 0;
     int saveCalls = 0;
     std::string failWith;  // when set, the next input box throws this
@@ -62,6 +65,15 @@ class ScriptedDialogs : public Dialogs {
     std::optional<std::string> SaveFileName() override {
         ++saveCalls;
         return Next(saveAnswers);
+    }
+
+    std::optional<std::size_t> ChooseOne(std::string_view, std::string_view,
+                                         const std::vector<std::string>& options) override {
+        choices.push_back(options);
+        if (choiceAnswers.empty()) return std::nullopt;
+        const std::optional<std::size_t> answer = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return answer;
     }
 
   private:

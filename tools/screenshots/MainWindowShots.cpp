@@ -2,12 +2,16 @@
 // "screenshots"): at start, after a 2 × 2 inverse, after a 10 × 10 inverse
 // of Gaussian integers, during a long inverse and after stopping it, while
 // typing into a cell and after pasting a spreadsheet's cells and a LaTeX
-// matrix, for a look without a desktop.
+// matrix, and in the practice mode (a wrong step explained, a finished
+// exercise), for a look without a desktop.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTableView>
 #include <QTest>
 #include <cstdio>
@@ -23,6 +27,48 @@ bool Save(QWidget& widget, const QDir& dir, const QString& name) {
     const bool saved = widget.grab().save(path);
     std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
+}
+
+// A 3 × 3 inverse practised: the first step from the panel, the second
+// typed by hand with the right half forgotten, then mended, then the rest
+// by hints.
+bool PracticeShots(const QDir& dir) {
+    korvane::test::Window window;
+    window->ShowAndRaise();
+    window->resize(1000, 700);
+    window->findChild<QSplitter*>(QStringLiteral("Splitter1"))->setSizes({440, 552});
+    window.Enter({{"2", "4", "2"}, {"1", "3", "2"}, {"1", "1", "2"}});
+    window.dialogs->choiceAnswers.push_back(2);  // 逆行列
+    window.Action("Practice1")->trigger();
+    const auto button = [&](const char* name) {
+        return window->findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+    window->findChild<QLineEdit*>(QStringLiteral("PracticeScaleFactor"))
+        ->setText(QStringLiteral("1/2"));
+    button("PracticeScale")->click();
+    bool ok = Save(*window, dir, QStringLiteral("13-practice-step.png"));
+
+    const auto typeRow = [&](const QStringList& texts) {
+        for (int col = 0; col < texts.size(); ++col) {
+            window.Grid()->setCurrentIndex(window.Grid()->model()->index(1, col));
+            window.dialogs->inputAnswers.push_back(texts[col].toStdString());
+            window->sgmatrixDblClick();
+        }
+    };
+    typeRow({"0", "1", "1", "0", "1", "0"});  // 2行目から1行目を引いた, left half only
+    button("PracticeCheck")->click();
+    window.Grid()->clearSelection();
+    ok = Save(*window, dir, QStringLiteral("14-practice-wrong-step.png")) && ok;
+
+    typeRow({"0", "1", "1", "-1/2", "1", "0"});
+    button("PracticeCheck")->click();
+    for (int step = 0; step < 20 && !window->Practice()->Progress().goalReached; ++step) {
+        button("PracticeHint")->click();
+        QApplication::focusWidget()->metaObject()->invokeMethod(QApplication::focusWidget(),
+                                                                "click");
+    }
+    window.Log()->verticalScrollBar()->setValue(window.Log()->verticalScrollBar()->maximum());
+    return Save(*window, dir, QStringLiteral("15-practice-finished.png")) && ok;
 }
 
 }  // namespace
@@ -108,6 +154,8 @@ int main(int argc, char* argv[]) {
         "\\end{bmatrix}"));
     typing->Paste1Click();
     ok = Save(*typing, dir, QStringLiteral("12-pasted-latex.png")) && ok;
+
+    ok = PracticeShots(dir) && ok;
 
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {

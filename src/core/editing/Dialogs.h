@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvane {
 
@@ -23,6 +24,10 @@ class Dialogs {
     // extension kvm; nothing when cancelled.
     virtual std::optional<std::string> OpenFileName() = 0;
     virtual std::optional<std::string> SaveFileName() = 0;
+    // A choice among a few named options (OK / キャンセル), the first one
+    // preselected: the index chosen, nothing when cancelled.
+    virtual std::optional<std::size_t> ChooseOne(std::string_view caption, std::string_view prompt,
+                                                 const std::vector<std::string>& options) = 0;
 };
 
 }  // namespace korvane

@@ -1,0 +1,210 @@
+// The practice mode in the window: the goal asked, the panel's commands
+// handed to the practice session, its steps taken into the grid and the
+// History, its wrong cells marked, and the grid kept from every other route
+// of change while the student works.
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QToolButton>
+#include <array>
+#include <memory>
+
+#include "core/practice/RowOperation.h"
+#include "main/CellGridModel.h"
+#include "main/CellGridView.h"
+#include "main/PracticePanel.h"
+#include "main/StatusPanel.h"
+#include "main/StepSpinBox.h"
+#include "main/TForm1.h"
+#include "mklibs/Errors.h"
+
+namespace korvane {
+
+namespace {
+
+// In the order the question lists them.
+constexpr std::array kGoals = {PracticeGoal::kReducedRowEchelon, PracticeGoal::kRowEchelon,
+                               PracticeGoal::kInverse};
+
+// The commands that would write the grid other than by a checked step.
+const char* const kChangesGrid[] = {"O1", "N3",  "N4",  "L1",  "N6", "N7",
+                                    "N9", "N10", "N12", "N13", "N14"};
+
+const QString kLockedNote = QStringLiteral("（練習モードの間は使えません。）");
+const QString kSizeLocked = QStringLiteral("練習モードの間は、行列の大きさは変えられません。");
+
+}  // namespace
+
+void TForm1::BuildPractice() {
+    practicePanel_ = new PracticePanel;
+    practiceDock_ = new QDockWidget(QStringLiteral("練習モード"), this);
+    practiceDock_->setObjectName(QStringLiteral("PracticeDock"));
+    practiceDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    practiceDock_->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    practiceDock_->setWidget(practicePanel_);
+    addDockWidget(Qt::BottomDockWidgetArea, practiceDock_);
+    practiceDock_->hide();
+    practiceStatus_ = new StatusPanel("StatusPanel3", QStringLiteral("練習の進み具合"));
+    statusBar()->addWidget(practiceStatus_);
+    practiceStatus_->hide();
+
+    // The window's shortcuts win over the boxes' editing keys, as in the
+    // other boxes of the window.
+    for (QWidget* box : practicePanel_->findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    for (QWidget* box : practicePanel_->findChildren<QAbstractSpinBox*>())
+        box->installEventFilter(this);
+
+    connect(practicePanel_, &PracticePanel::swapRequested, this,
+            [this](int a, int b) { PracticeApply(RowOperation::Swap(a, b)); });
+    connect(practicePanel_, &PracticePanel::scaleRequested, this,
+            [this](int row, const QString& factor) {
+                PracticeApply(RowOperation::Scale(row, ReadFactor(factor.toStdString())));
+            });
+    connect(practicePanel_, &PracticePanel::addRequested, this,
+            [this](int target, int source, const QString& factor) {
+                PracticeApply(RowOperation::Add(target, source, ReadFactor(factor.toStdString())));
+            });
+    connect(practicePanel_, &PracticePanel::checkRequested, this, &TForm1::PracticeCheck);
+    connect(practicePanel_, &PracticePanel::hintRequested, this, &TForm1::PracticeHint);
+    connect(this, &TForm1::computationFinished, this, &TForm1::TakeStartedPractice);
+}
+
+void TForm1::Practice1Click() {
+    if (practice_) {
+        LeavePractice();
+    } else {
+        StartPractice();
+    }
+}
+
+// Starting works the whole reduction out (the goal's pivots, the program's
+// own count of operations), which takes seconds on long numbers: it runs
+// through the window's worker and can be stopped like a computation.
+void TForm1::StartPractice() {
+    if (Computing()) return;
+    std::optional<std::size_t> chosen;
+    Run([this, &chosen] {
+        std::vector<std::string> goals;
+        for (PracticeGoal goal : kGoals)
+            goals.push_back(GoalName(goal));
+        chosen = dialogs_->ChooseOne("練習モード", "どの形まで変形しますか？", goals);
+    });
+    if (!chosen || *chosen >= kGoals.size()) {
+        ShowPracticeMode();
+        return;
+    }
+    auto started = std::make_shared<std::optional<PracticeSession>>();
+    startingPractice_ = started;
+    Compute([started, goal = kGoals[*chosen]](CellGrid& grid, StepLog& log) {
+        *started = PracticeSession::Start(grid, goal, log);
+        if (!*started) return false;  // the reason is in the log
+        const bool changed = !((*started)->Shown() == grid);
+        grid = (*started)->Shown();
+        return changed;
+    });
+}
+
+void TForm1::TakeStartedPractice() {
+    if (!startingPractice_) return;
+    practice_ = std::move(*startingPractice_);
+    startingPractice_.reset();
+    ShowPracticeMode();
+}
+
+void TForm1::LeavePractice() {
+    practice_.reset();
+    model_->ClearMarks();
+    ShowPracticeMode();
+}
+
+void TForm1::ShowPracticeMode() {
+    const bool practising = practice_.has_value();
+    findChild<QAction*>(QStringLiteral("Practice1"))->setChecked(practising);
+    practiceDock_->setVisible(practising);
+    practiceStatus_->setVisible(practising);
+    LockForPractice();
+    RefreshPractice();
+    if (practising) practicePanel_->FirstControl()->setFocus();
+}
+
+void TForm1::PracticeApply(const RowOperation& op) {
+    if (!practice_ || Computing()) return;
+    sgmatrix_->CommitEdit();  // a cell being typed into counts, as everywhere
+    Run([this, &op] { TakePracticeResult(practice_->Apply(op, logStore_)); });
+}
+
+void TForm1::PracticeCheck() {
+    if (!practice_ || Computing()) return;
+    sgmatrix_->CommitEdit();
+    Run([this] { TakePracticeResult(practice_->Check(grid_, logStore_)); });
+}
+
+void TForm1::PracticeHint() {
+    if (!practice_ || Computing()) return;
+    sgmatrix_->CommitEdit();
+    Run([this] {
+        if (const auto step = practice_->Hint(logStore_)) practicePanel_->Prefill(step->operation);
+    });
+}
+
+void TForm1::TakePracticeResult(const PracticeResult& result) {
+    switch (result.outcome) {
+        case PracticeResult::Outcome::kAccepted:
+            model_->ClearMarks();
+            grid_ = result.grid;
+            Record(true);  // one state for every step, as the practice keeps them
+            break;
+        case PracticeResult::Outcome::kWrong:
+            model_->Mark(result.diagnosis->wrongCells);
+            break;
+        case PracticeResult::Outcome::kRefused:
+            break;
+    }
+}
+
+void TForm1::RefuseResizeInPractice(const CellGrid& next) const {
+    if (practice_ && (next.Rows() != grid_.Rows() || next.Cols() != grid_.Cols()))
+        throw Error(kSizeLocked.toStdString());
+}
+
+void TForm1::FollowPractice(GridChange change) {
+    if (practice_) practice_->Follow(grid_, change, logStore_);
+}
+
+void TForm1::LockForPractice() {
+    const bool practising = practice_.has_value();
+    for (const char* name : kChangesGrid) {
+        auto* action = findChild<QAction*>(QLatin1String(name));
+        if (action == nullptr) continue;
+        if (!Computing()) action->setEnabled(!practising);
+        QString hint = action->toolTip();
+        hint.remove(kLockedNote);
+        action->setToolTip(practising ? hint + kLockedNote : hint);
+        // Its toolbar button tells a screen reader why it is disabled.
+        for (QObject* shown : action->associatedObjects()) {
+            if (auto* button = qobject_cast<QToolButton*>(shown))
+                button->setAccessibleDescription(practising ? kLockedNote : QString());
+        }
+    }
+    for (StepSpinBox* box : {seRows_, seCols_}) {
+        if (!Computing()) box->setEnabled(!practising);
+        box->setToolTip(practising ? kSizeLocked : QString());
+    }
+    practicePanel_->setEnabled(!Computing());
+}
+
+void TForm1::RefreshPractice() {
+    if (!practice_) return;
+    const QString progress = QString::fromStdString(practice_->ProgressText());
+    practiceStatus_->Show(progress);
+    practicePanel_->ShowProgress(progress + QStringLiteral("　操作 %1回・ヒント %2回・間違い %3回")
+                                                .arg(practice_->Operations())
+                                                .arg(practice_->HintsUsed())
+                                                .arg(practice_->WrongAttempts()));
+    practicePanel_->SetRows(grid_.Rows());
+}
+
+}  // namespace korvane
