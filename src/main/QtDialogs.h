@@ -21,6 +21,7 @@ class QtDialogs : public Dialogs {
     bool Confirm(std::string_view message) override;
     std::optional<std::string> OpenFileName() override;
     std::optional<std::string> SaveFileName() override;
+    std::optional<LogFileChoice> ExportFileName() override;
 
     // The box for an error that ends a command: captioned "Korvane", the
     // error's message, one "OK" button.

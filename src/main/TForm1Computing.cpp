@@ -33,8 +33,10 @@ bool UsableWhileComputing(const QAction* action) {
 
 }  // namespace
 
-void TForm1::Compute(BackgroundComputation::Work work) {
+void TForm1::Compute(BackgroundComputation::Work work, AugmentedShape augmented) {
     if (Computing()) return;  // one at a time; the commands are disabled meanwhile
+    pendingShape_ = augmented;
+    generationBefore_ = logStore_.Generation();
     computation_ = std::make_unique<BackgroundComputation>(grid_, logStore_, std::move(work));
     if (computation_->WaitFor(kQuickCommand)) {
         TakeOutcome();
@@ -74,6 +76,7 @@ void TForm1::PollComputation() {
 void TForm1::TakeOutcome() {
     BackgroundComputation::Outcome outcome = computation_->Take();
     computation_.reset();
+    if (logStore_.Generation() != generationBefore_) logShape_ = pendingShape_;
     if (outcome.stopped) logStore_.AppendStepLog("計算を中止しました。");
     if (outcome.changed) {
         grid_ = std::move(outcome.grid);

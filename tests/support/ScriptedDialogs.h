@@ -28,12 +28,14 @@ class ScriptedDialogs : public Dialogs {
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
+    std::deque<std::optional<LogFileChoice>> exportAnswers;
 
     std::vector<InputCall> inputs;
     std::vector<std::string> messages;
     std::vector<std::string> confirmations;
     int openCalls = 0;
     int saveCalls = 0;
+    int exportCalls = 0;
     std::string failWith;  // when set, the next input box throws this
 
     std::string InputBox(std::string_view caption, std::string_view prompt,
@@ -64,10 +66,16 @@ class ScriptedDialogs : public Dialogs {
         return Next(saveAnswers);
     }
 
+    std::optional<LogFileChoice> ExportFileName() override {
+        ++exportCalls;
+        return Next(exportAnswers);
+    }
+
   private:
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+    template <typename Answer>
+    static std::optional<Answer> Next(std::deque<std::optional<Answer>>& queue) {
         if (queue.empty()) return std::nullopt;
-        std::optional<std::string> answer = std::move(queue.front());
+        std::optional<Answer> answer = std::move(queue.front());
         queue.pop_front();
         return answer;
     }
