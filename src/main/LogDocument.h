@@ -10,9 +10,10 @@
 namespace korvane {
 
 // The longest log, in bytes of its text, that is typeset for paper: a
-// document is held whole while it is laid out, and beyond this one would
-// take minutes and hundreds of megabytes. Longer logs go to the text forms.
-constexpr std::uint64_t kMaxTypesetLogBytes = std::uint64_t{8} << 20;
+// document is held whole while it is laid out, and a log of this size takes
+// about a minute (a 10 × 10 Gaussian-integer inverse, 0.6 MB, some 20 s).
+// Longer logs go to the text forms.
+constexpr std::uint64_t kMaxTypesetLogBytes = std::uint64_t{2} << 20;
 
 // The step log typeset for the PDF export and the printer: the title, a
 // paragraph per sentence, each matrix as a bracketed table with a rule at
