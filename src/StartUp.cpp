@@ -33,4 +33,10 @@ void ProgramWindows::Start() {
     Form2.show();
 }
 
+void ProgramWindows::OpenOnceShown(const QString& path) {
+    QObject::connect(
+        &Form2, &TForm2::gaveWay, &Form1, [this, path] { Form1.OpenMatrixFile(path); },
+        Qt::SingleShotConnection);
+}
+
 }  // namespace korvane

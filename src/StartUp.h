@@ -28,6 +28,9 @@ class ProgramWindows {
     // Puts the title window on the screen, and nothing else: it brings up
     // the main window after its timer tick or at a click.
     void Start();
+    // Opens the matrix file at path into the main window as it first shows,
+    // as 開く would, so that a box about the file stands over that window.
+    void OpenOnceShown(const QString& path);
 
     TForm2 Form2;
     TForm1 Form1;

@@ -1,6 +1,7 @@
-// Start-up of the desktop program. The program reads no command-line
-// arguments of its own; QApplication takes only Qt's platform options.
+// Start-up of the desktop program. Its one argument is a matrix file to
+// open (a file manager passes one); QApplication takes Qt's own options.
 #include <QApplication>
+#include <QFileInfo>
 
 #include "StartUp.h"
 #include "main/WindowFonts.h"
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(korvane::ControlsFont());
 
     korvane::ProgramWindows windows;
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) windows.OpenOnceShown(QFileInfo(arguments.at(1)).absoluteFilePath());
     windows.Start();
     return QApplication::exec();
 }

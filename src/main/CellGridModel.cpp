@@ -13,14 +13,22 @@ int CellGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CellGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+    if (!index.isValid() ||
+        (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole)) {
         return {};
     }
     return QString::fromStdString(shown_.Cell(index.column(), index.row()));
 }
 
 Qt::ItemFlags CellGridModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                           : Qt::NoItemFlags;
+}
+
+bool CellGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    emit cellTyped(index.column(), index.row(), value.toString());
+    return true;
 }
 
 void CellGridModel::Sync(const CellGrid& grid) {

@@ -15,6 +15,7 @@
 #include "core/editing/InputAids.h"
 #include "core/editing/MatrixFile.h"
 #include "main/CellGridModel.h"
+#include "main/CellGridView.h"
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
@@ -41,11 +42,16 @@ TForm1::TForm1(std::unique_ptr<Dialogs> dialogs, QWidget* parent)
     BuildWorkArea();
     BuildStatusBar();
     SetAccessibleNames();
+    BuildEditing();
     resize(kClientWidth, kClientHeight);
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Closing the window takes the focus from a cell being typed into, which
+    // commits it; the window is going, and so is what it would change.
+    model_->disconnect(this);
+}
 
 QMainWindow* TForm1::ControlBar1() const {
     return controlBar1_;

@@ -11,6 +11,7 @@
 #include "core/LogStore.h"
 #include "core/editing/Dialogs.h"
 #include "core/engine/Engine.h"
+#include "core/formats/CopyFormats.h"
 #include "core/formats/LogExport.h"
 #include "main/PaneStepLog.h"
 
@@ -26,9 +27,11 @@ namespace korvane {
 
 class AnchoredPanel;
 class CellGridModel;
+class CellGridView;
 class ControlBand;
 class HelpViewer;
 class History;
+class NotePanel;
 class StatusPanel;
 class StepSpinBox;
 
@@ -93,6 +96,13 @@ class TForm1 : public QMainWindow {
     // Edit
     void Undo1Click();
     void Repeat1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void CopyAsLatex1Click();
+    void CopyAsMatlab1Click();
+    void CopyAsPython1Click();
+    void CopyAsMathematica1Click();
+    void CopyAsMarkdown1Click();
     void N3Click();
     void N4Click();
     void L1Click();
@@ -131,6 +141,13 @@ class TForm1 : public QMainWindow {
     void sgmatrixMouseMove(int x, int y);
     void se_rowsChange();
     void se_colsChange();
+    // A text typed into cell (col, row) in place and committed.
+    void sgmatrixCellTyped(int col, int row, const QString& text);
+    // Delete or Backspace on the grid's selection.
+    void sgmatrixClear();
+    // Opens the matrix file at path into the grid, as 開く does once a file
+    // is chosen: from the command line and by dropping a .kvm file.
+    void OpenMatrixFile(const QString& path);
     // Window
     void FormActivate();
 
@@ -147,6 +164,14 @@ class TForm1 : public QMainWindow {
     AnchoredPanel* BuildLogPanel();
     void BuildStatusBar();
     void SetAccessibleNames();
+    // TForm1Editing.cpp
+    void BuildEditing();
+    // The selected cells' rectangle; the current cell when none is selected.
+    CellRect SelectedCells() const;
+    // What the copy command copies: the selection, or the whole shown
+    // matrix when nothing or everything is selected.
+    CellRect CopiedCells() const;
+    void CopyMatrixAs(CopyFormat form);
     // TForm1Commands.cpp
     void BuildActions();
     void BuildMenus();
@@ -190,13 +215,14 @@ class TForm1 : public QMainWindow {
     QSplitter* splitter1_ = nullptr;
     StepSpinBox* seRows_ = nullptr;
     StepSpinBox* seCols_ = nullptr;
-    QTableView* sgmatrix_ = nullptr;
+    CellGridView* sgmatrix_ = nullptr;
     CellGridModel* model_ = nullptr;
     QPlainTextEdit* memoutput_ = nullptr;
     StatusPanel* statusPanel0_ = nullptr;
     StatusPanel* statusPanel1_ = nullptr;
     StatusPanel* statusPanel2_ = nullptr;  // shown while a computation runs
     QToolButton* stopButton_ = nullptr;    // with it
+    NotePanel* readingNote_ = nullptr;     // how a typed or pasted text was read
     HelpViewer* help_ = nullptr;
     std::unique_ptr<PaneStepLog> log_;
 

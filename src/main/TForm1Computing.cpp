@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <chrono>
 
+#include "main/CellGridView.h"
 #include "main/QtDialogs.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
@@ -35,6 +36,7 @@ bool UsableWhileComputing(const QAction* action) {
 
 void TForm1::Compute(BackgroundComputation::Work work, AugmentedShape augmented) {
     if (Computing()) return;  // one at a time; the commands are disabled meanwhile
+    sgmatrix_->CommitEdit();  // a cell being typed into counts, as in a spreadsheet
     pendingShape_ = augmented;
     generationBefore_ = logStore_.Generation();
     computation_ = std::make_unique<BackgroundComputation>(grid_, logStore_, std::move(work));
@@ -108,6 +110,7 @@ void TForm1::ShowComputing(bool computing) {
     }
     seRows_->setEnabled(!computing);
     seCols_->setEnabled(!computing);
+    sgmatrix_->SetEditingAllowed(!computing);
     if (!computing) {
         statusPanel2_->hide();
         stopButton_->hide();

@@ -12,6 +12,7 @@
 
 #include "main/AnchoredPanel.h"
 #include "main/CellGridModel.h"
+#include "main/CellGridView.h"
 #include "main/ControlBand.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
@@ -90,7 +91,7 @@ AnchoredPanel* TForm1::BuildGridPanel() {
     connect(seCols_, &QSpinBox::valueChanged, this, &TForm1::se_colsChange);
 
     model_ = new CellGridModel(this);
-    sgmatrix_ = new QTableView;
+    sgmatrix_ = new CellGridView;
     sgmatrix_->setObjectName(QStringLiteral("sgmatrix"));
     sgmatrix_->setModel(model_);
     sgmatrix_->horizontalHeader()->hide();
@@ -101,8 +102,6 @@ AnchoredPanel* TForm1::BuildGridPanel() {
     sgmatrix_->verticalHeader()->setDefaultSectionSize(kCellHeight);
     sgmatrix_->horizontalHeader()->setSectionsMovable(false);
     sgmatrix_->verticalHeader()->setSectionsMovable(false);
-    sgmatrix_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgmatrix_->setSelectionMode(QAbstractItemView::SingleSelection);
     sgmatrix_->setSelectionBehavior(QAbstractItemView::SelectItems);
     sgmatrix_->setTabKeyNavigation(false);
     sgmatrix_->setWordWrap(false);

@@ -122,6 +122,11 @@ void ComputingTest::staysResponsiveAndStops() {
     QVERIFY(!ActionOf(window, "Undo1")->isEnabled());
     QVERIFY(ActionOf(window, "H2")->isEnabled());
     QVERIFY(!window.form->findChild<QSpinBox*>("se_rows")->isEnabled());
+    // Typing into the grid waits too: its outcome would be overwritten.
+    auto* grid = window.form->findChild<QTableView*>("sgmatrix");
+    QTest::keyClicks(grid, QStringLiteral("7"));
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QVERIFY(!grid->findChild<QWidget*>(QStringLiteral("CellEditor")));
     if (stopAfterMs >= 400) {
         auto* running = window.form->findChild<QLabel*>("StatusPanel2");
         QVERIFY(running->isVisible());
@@ -140,11 +145,17 @@ void ComputingTest::staysResponsiveAndStops() {
     QTRY_VERIFY_WITH_TIMEOUT(!window.form->Computing(), 10000);
     timer.stop();
 
-    // Every 50 ms tick came within 100 ms of the one before.
+    // The 50 ms timer kept firing: all but one gap in ten within 100 ms, none
+    // over 250 ms. A window frozen by the work misses ticks for the second or
+    // more the inverse takes; the slack is for a busy machine's scheduling.
     QVERIFY(!ticks.empty());
-    for (std::size_t i = 1; i < ticks.size(); ++i)
-        QVERIFY2(ticks[i] - ticks[i - 1] <= 100,
-                 qPrintable(QString::number(ticks[i] - ticks[i - 1])));
+    std::size_t late = 0;
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+        const qint64 gap = ticks[i] - ticks[i - 1];
+        QVERIFY2(gap <= 250, qPrintable(QString::number(gap)));
+        late += gap > 100 ? 1 : 0;
+    }
+    QVERIFY2(late <= 1 + ticks.size() / 10, qPrintable(QString::number(late)));
 
     QCOMPARE(window.Shown(), before);
     QCOMPARE(window.StatusPanel(1)->text(), counts);

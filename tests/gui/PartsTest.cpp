@@ -332,7 +332,14 @@ void PartsTest::modelFollowsGrid() {
     model.Sync(grid);
     QCOMPARE(model.data(model.index(9, 9), Qt::DisplayRole).toString(), QStringLiteral("outside"));
     QCOMPARE(model.data(model.index(0, 1), Qt::DisplayRole).toString(), QStringLiteral("2+3i"));
-    QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+    // An edit in place goes to the window, which changes the grid; the model
+    // shows it at the next Sync.
+    QSignalSpy typed(&model, &CellGridModel::cellTyped);
+    QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+    QVERIFY(model.setData(model.index(2, 1), QStringLiteral("7"), Qt::EditRole));
+    QCOMPARE(typed.count(), 1);
+    QCOMPARE(typed.at(0), (QVariantList{1, 2, QStringLiteral("7")}));
+    QCOMPARE(model.data(model.index(2, 1), Qt::DisplayRole).toString(), QStringLiteral("0"));
 }
 
 }  // namespace korvane::test

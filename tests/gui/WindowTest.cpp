@@ -38,9 +38,18 @@ struct MenuRow {
 const MenuRow kMenuRows[] = {
     {"O1", "File1", "行列を開く(&O)", "Ctrl+O"},
     {"S1", "File1", "行列を保存(&S)", "Ctrl+S"},
+    {"Export1", "File1", "途中の計算を保存(&E)...", "Ctrl+Shift+S"},
+    {"Print1", "File1", "印刷(&P)...", "Ctrl+P"},
     {"Exit1", "File1", "終了(&Q)", ""},
     {"Undo1", "Edit1", "元に戻す(&U)", "Alt+Backspace"},
     {"Repeat1", "Edit1", "やり直し(&R)", "Shift+Alt+Backspace"},
+    {"Copy1", "Edit1", "コピー(&Y)", "Ctrl+C"},
+    {"Paste1", "Edit1", "貼り付け(&P)", "Ctrl+V"},
+    {"CopyAsLatex1", "CopyAs1", "LaTeX(&L)", ""},
+    {"CopyAsMatlab1", "CopyAs1", "MATLAB(&M)", ""},
+    {"CopyAsPython1", "CopyAs1", "Python (SymPy)(&P)", ""},
+    {"CopyAsMathematica1", "CopyAs1", "Mathematica(&A)", ""},
+    {"CopyAsMarkdown1", "CopyAs1", "Markdown の表(&K)", ""},
     {"N3", "Edit1", "単位行列(&I)", ""},
     {"N4", "Edit1", "零行列(&O)", ""},
     {"L1", "Edit1", "定数倍(&L)", ""},
@@ -63,6 +72,8 @@ const MenuRow kMenuRows[] = {
     {"Eigenvectors1", "N11", "固有ベクトルを計算(&E)", ""},
     {"Diagonalize1", "N11", "対角化(&G)", ""},
     {"Stop1", "N11", "計算を中止(&A)", "Esc"},
+    {"Notation1", "N11", "行基本変形を記号でも書く(&N)", ""},
+    {"AdditionWording1", "N11", "負の倍数を引く操作を足し算で書く(&W)", ""},
     {"H2", "H1", "説明書(&H)", "F1"},
     {"About1", "H1", "バージョン情報(&V)", ""},
 };
@@ -145,20 +156,25 @@ void WindowTest::menusInOrder() {
     const auto menu = [&](const char* name) {
         return ActionNames(window->findChild<QMenu*>(name));
     };
-    QCOMPARE(menu("File1"), QStringList({"O1", "S1", "N1", "Exit1"}));
-    QCOMPARE(menu("Edit1"),
-             QStringList({"Undo1", "Repeat1", "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
+    QCOMPARE(menu("File1"),
+             QStringList({"O1", "S1", "ExportSeparator1", "Export1", "Print1", "N1", "Exit1"}));
+    QCOMPARE(menu("Edit1"), QStringList({"Undo1", "Repeat1", "N20", "Copy1", "Paste1", "CopyAs1",
+                                         "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
     QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
     QCOMPARE(menu("N11"), QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "N18",
                                        "Solve1", "SeveralRhs1", "Rank1", "N19", "CharPoly1",
-                                       "Eigenvalues1", "Eigenvectors1", "Diagonalize1", "Stop1"}));
-    // The one option among the commands: off until the user switches it on.
-    QVERIFY(window.Action("SeveralRhs1")->isCheckable());
-    QVERIFY(!window.Action("SeveralRhs1")->isChecked());
+                                       "Eigenvalues1", "Eigenvectors1", "Diagonalize1", "Stop1"}) +
+                              QStringList({"StyleSeparator1", "Notation1", "AdditionWording1"}));
+    // The options among the commands: off until the user switches them on.
+    for (const char* option : {"SeveralRhs1", "Notation1", "AdditionWording1"}) {
+        QVERIFY(window.Action(option)->isCheckable());
+        QVERIFY(!window.Action(option)->isChecked());
+    }
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
+    QCOMPARE(window.Action("CopyAs1")->text(), QStringLiteral("形式を選んでコピー(&F)"));
 }
 
 void WindowTest::onlyTheListedShortcuts() {
@@ -171,6 +187,10 @@ void WindowTest::onlyTheListedShortcuts() {
     }
     const QList<QKeySequence> expected = {QKeySequence(Qt::CTRL | Qt::Key_O),
                                           QKeySequence(Qt::CTRL | Qt::Key_S),
+                                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                                          QKeySequence(Qt::CTRL | Qt::Key_P),
+                                          QKeySequence(Qt::CTRL | Qt::Key_C),
+                                          QKeySequence(Qt::CTRL | Qt::Key_V),
                                           QKeySequence(Qt::ALT | Qt::Key_Backspace),
                                           QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace),
                                           QKeySequence(Qt::Key_F1),
@@ -320,7 +340,10 @@ void WindowTest::layoutAtStartSize() {
     QVERIFY(view->verticalHeader()->isHidden());
     QCOMPARE(view->columnWidth(0), 64);
     QCOMPARE(view->rowHeight(0), 24);
-    QCOMPARE(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // Typing starts an edit in place; a double click opens the input box.
+    QCOMPARE(view->editTriggers(),
+             QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    QCOMPARE(view->selectionMode(), QAbstractItemView::ContiguousSelection);
     QCOMPARE(view->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     QCOMPARE(view->toolTip(), QStringLiteral("行列：マスをダブルクリックで編集できます。"));
     QCOMPARE(view->model()->rowCount(), 3);

@@ -1,8 +1,11 @@
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -72,6 +75,7 @@ class StartUpTest : public QObject {
     void resetDocksTheBandsToolbarsAtTheirStartUpPlaces();
     void floatingToolbarHasATitledWindowWithACloseBox();
     void qtsOwnTextsAreJapanese();
+    void fileFromTheCommandLineOpensAsTheMainWindowShows();
 };
 
 void StartUpTest::onlyTheTitleWindowShowsAtStartUp() {
@@ -223,6 +227,30 @@ void StartUpTest::floatingToolbarHasATitledWindowWithACloseBox() {
     QVERIFY(computation->isVisible());
     QVERIFY(computation->isFloating());
     QVERIFY(computation->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+void StartUpTest::fileFromTheCommandLineOpensAsTheMainWindowShows() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("m.kvm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[size]\nrows=1\ncols=2\n[matrix]\nr0c0=1/2\nr0c1=2+3i\n");
+    file.close();
+    ProgramWindows windows;
+    windows.OpenOnceShown(path);
+    windows.Start();
+    QCOMPARE(windows.Form1.Grid().Cell(0, 0), std::string("0"));  // not before
+    QVERIFY(QMetaObject::invokeMethod(TitleTimer(windows), "timeout"));
+    const korvane::CellGrid& grid = windows.Form1.Grid();
+    QCOMPARE(grid.Rows(), 1);
+    QCOMPARE(grid.Cell(1, 0), std::string("2+3i"));
+    auto* counts = windows.Form1.findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+    QCOMPARE(counts->text(), QStringLiteral("元に戻せる回数：1　やり直せる回数：0"));
+    // The version window giving way again opens nothing more.
+    windows.Form1.findChild<QAction*>(QStringLiteral("N4"))->trigger();
+    windows.Form1.findChild<QAction*>(QStringLiteral("About1"))->trigger();
+    QTest::mouseClick(&windows.Form2, Qt::LeftButton);
+    QCOMPARE(grid.Cell(1, 0), std::string("0"));
 }
 
 void StartUpTest::qtsOwnTextsAreJapanese() {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and validates the desktop entry
-# and the AppStream metadata found there. Exit 77 (skipped) without the tools.
+# and the AppStream metadata found there, and that the matrix files' type
+# names *.kvm. Exit 77 (skipped) without the tools.
 set -euo pipefail
 build_dir=$1
 
-for tool in desktop-file-validate appstreamcli; do
+for tool in desktop-file-validate appstreamcli update-mime-database; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed"
     exit 77
@@ -17,7 +18,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 share=$prefix/share
 for file in applications/korvane.desktop icons/hicolor/scalable/apps/korvane.svg \
-            metainfo/korvane.metainfo.xml; do
+            metainfo/korvane.metainfo.xml mime/packages/korvane-matrix.xml; do
   [ -f "$share/$file" ] || { echo "not installed: share/$file"; exit 1; }
 done
 for program in korvane korvane-cli; do
@@ -29,4 +30,9 @@ done
 
 desktop-file-validate "$share/applications/korvane.desktop"
 appstreamcli validate --no-net "$share/metainfo/korvane.metainfo.xml"
-echo "desktop entry and metainfo are valid"
+update-mime-database "$share/mime"
+grep -qx 'application/x-korvane-matrix:\*\.kvm' "$share/mime/globs" ||
+  { echo "the matrix file type does not name *.kvm"; exit 1; }
+grep -q '^MimeType=application/x-korvane-matrix;$' "$share/applications/korvane.desktop" ||
+  { echo "the desktop entry does not open matrix files"; exit 1; }
+echo "desktop entry, metainfo and matrix file type are valid"

@@ -28,6 +28,7 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "charpoly",
                                              "eigenvalues",
                                              "eigenvectors",
-                                             "diagonalize"};
+                                             "diagonalize",
+                                             "paste"};
 
 }  // namespace korvane::test

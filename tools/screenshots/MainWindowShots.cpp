@@ -1,11 +1,14 @@
 // Saves PNGs of the main window into $KORVANE_SCREENSHOT_DIR (default
 // "screenshots"): at start, after a 2 × 2 inverse, after a 10 × 10 inverse
-// of Gaussian integers, during a long inverse and after stopping it, for a
-// look without a desktop.
+// of Gaussian integers, during a long inverse and after stopping it, while
+// typing into a cell and after pasting a spreadsheet's cells and a LaTeX
+// matrix, for a look without a desktop.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 #include <cstdio>
 
@@ -72,6 +75,39 @@ int main(int argc, char* argv[]) {
     ok = Save(*window.form, dir, QStringLiteral("6-computing.png")) && ok;
     window.form->Stop1Click();
     ok = Save(*window, dir, QStringLiteral("7-stopped.png")) && ok;
+
+    // Typing into the grid and pasting into it, in a window of its own.
+    korvane::test::Window typing;
+    typing->ShowAndRaise();
+    if (!QTest::qWaitForWindowActive(typing.form.get())) std::printf("not active\n");
+    QWidget* grid = typing.Grid();
+    grid->setFocus();
+    typing.Grid()->setCurrentIndex(typing.Grid()->model()->index(0, 0));
+    // Each key goes where the focus is then, as a keyboard's would.
+    for (const QChar key : QStringLiteral("1/2\t-3\t2+i\n0.25\t2x")) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
+        if (key == QLatin1Char('\t') || key == QLatin1Char('\n')) {
+            QTest::keyClick(target, key == QLatin1Char('\t') ? Qt::Key_Tab : Qt::Key_Return);
+        } else {
+            QTest::keyClicks(target, QString(key));
+        }
+    }
+    ok = Save(*typing, dir, QStringLiteral("9-typing.png")) && ok;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ok = Save(*typing, dir, QStringLiteral("10-typed-2x.png")) && ok;
+
+    typing.Grid()->setCurrentIndex(typing.Grid()->model()->index(0, 0));
+    QApplication::clipboard()->setText(
+        QStringLiteral("1\t\t-1/2\n2+3i\t0.5\t4\n5\t6\t\n7\t8\t9\n"));
+    typing->Paste1Click();
+    ok = Save(*typing, dir, QStringLiteral("11-pasted-spreadsheet.png")) && ok;
+    typing->N4Click();
+    typing.Grid()->setCurrentIndex(typing.Grid()->model()->index(1, 1));
+    QApplication::clipboard()->setText(QStringLiteral(
+        "\\begin{bmatrix}\n  \\frac{1}{2} & -i \\\\\n  3 & \\dfrac{2}{3}+\\mathrm{i}\n"
+        "\\end{bmatrix}"));
+    typing->Paste1Click();
+    ok = Save(*typing, dir, QStringLiteral("12-pasted-latex.png")) && ok;
 
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {

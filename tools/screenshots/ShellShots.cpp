@@ -1,14 +1,16 @@
 // Saves PNGs of the title window, the version window, the toolbar-settings
-// dialog, a floating toolbar, every menu opened and sheets of the pictures
-// into $KORVANE_SCREENSHOT_DIR (default "screenshots"), so that they can be
-// looked at without a desktop.
+// dialog, a floating toolbar, every menu opened, sheets of the pictures and
+// a matrix file opened from the command line into $KORVANE_SCREENSHOT_DIR (default "screenshots"),
+// so that they can be looked at without a desktop.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -84,7 +86,7 @@ void OpenMenus(korvane::TForm1& form, Shots& shots) {
         QTest::qWait(80);
         shots.Screen({&form, menu}, QStringLiteral("menu-%1.png").arg(QString::fromLatin1(name)));
         if (QString::fromLatin1(name) == QStringLiteral("Edit1")) {
-            for (const char* sub : {"N5", "N8"}) {
+            for (const char* sub : {"CopyAs1", "N5", "N8"}) {
                 auto* submenu = form.findChild<QMenu*>(QString::fromLatin1(sub));
                 menu->setActiveAction(submenu->menuAction());
                 QTest::keyClick(menu, Qt::Key_Right);
@@ -146,5 +148,20 @@ int main(int argc, char* argv[]) {
     shots.Save(PictureSheet(16, 1), QStringLiteral("pictures-16.png"));
     shots.Save(PictureSheet(16, 2), QStringLiteral("pictures-16-at-2x.png"));
     shots.Save(PictureSheet(32, 1), QStringLiteral("pictures-32.png"));
+
+    // `korvane m.kvm`: the file is in the grid as the main window shows.
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("m.kvm")));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(
+            "[size]\nrows=3\ncols=3\n[matrix]\nr0c0=2\nr0c1=1/2\nr0c2=-i\n"
+            "r1c0=0\nr1c1=3+2i\nr1c2=4/3\nr2c0=-1\nr2c1=0\nr2c2=5\n");
+        file.close();
+    }
+    korvane::ProgramWindows opened;
+    opened.OpenOnceShown(file.fileName());
+    opened.Start();
+    QMetaObject::invokeMethod(opened.Form2.findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+    shots.Widget(opened.Form1, QStringLiteral("shell-6-opened-from-command-line.png"));
     return shots.Ok() ? 0 : 1;
 }

@@ -7,18 +7,6 @@ namespace korvane {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 char Closing(char open) {
     return open == '[' ? ']' : open == '{' ? '}' : ')';
 }
@@ -62,7 +50,7 @@ std::vector<std::string_view> SplitTopLevel(std::string_view inside) {
             }
             if (c != ',') continue;
         }
-        items.push_back(Trim(inside.substr(start, pos - start)));
+        items.push_back(TrimBlanks(inside.substr(start, pos - start)));
         start = pos + 1;
     }
     if (items.size() == 1 && items.front().empty()) items.clear();
@@ -111,21 +99,21 @@ bool IsOperator(char c) {
 // "1 2" and "1 -2" are two cells, "1 - 2", "1 -\t2" and "1 * 2" one.
 bool BlankSeparates(std::string_view row, std::size_t pos, const std::string& cell) {
     std::size_t next = pos;
-    while (next < row.size() && IsBlank(row[next]))
+    while (next < row.size() && IsAsciiBlank(row[next]))
         ++next;
     if (cell.empty() || next == row.size() || row[next] == ',') return false;
     const char before = cell.back();
     const char after = row[next];
     if (IsOperator(before) || before == '(') return false;
     if (after == '*' || after == '/' || after == '^' || after == ')') return false;
-    if (after == '+' || after == '-') return next + 1 < row.size() && !IsBlank(row[next + 1]);
+    if (after == '+' || after == '-') return next + 1 < row.size() && !IsAsciiBlank(row[next + 1]);
     return true;
 }
 
 void SplitMatlabRow(std::string_view row, TableBuilder& table) {
     std::string cell;
     const auto endCell = [&] {
-        const std::string_view text = Trim(cell);
+        const std::string_view text = TrimBlanks(cell);
         if (!text.empty()) AddItem(text, table);
         cell.clear();
     };
@@ -137,15 +125,15 @@ void SplitMatlabRow(std::string_view row, TableBuilder& table) {
             cell += row.substr(pos, end - pos);
             pos = end - 1;
         } else if (c == ',') {
-            if (Trim(cell).empty()) ThrowUnreadable();  // "1,,2"
+            if (TrimBlanks(cell).empty()) ThrowUnreadable();  // "1,,2"
             endCell();
-        } else if (IsBlank(c)) {
+        } else if (IsAsciiBlank(c)) {
             if (BlankSeparates(row, pos, cell)) {
                 endCell();
             } else if (!cell.empty()) {
                 cell += ' ';
             }
-            while (pos + 1 < row.size() && IsBlank(row[pos + 1]))
+            while (pos + 1 < row.size() && IsAsciiBlank(row[pos + 1]))
                 ++pos;
         } else {
             cell += c;
@@ -160,7 +148,7 @@ bool IsPrefix(std::string_view prefix) {
     for (const char c : prefix) {
         const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                           (c >= '0' && c <= '9') || c == '_' || c == '.';
-        if (!word && !IsBlank(c) && c != '=' && c != ':' && c != '(' && c != '[') return false;
+        if (!word && !IsAsciiBlank(c) && c != '=' && c != ':' && c != '(' && c != '[') return false;
     }
     return true;
 }
@@ -168,10 +156,10 @@ bool IsPrefix(std::string_view prefix) {
 // What may follow the list: closing parentheses and brackets, a semicolon,
 // or further arguments (", dtype=object)").
 bool IsSuffix(std::string_view suffix) {
-    suffix = Trim(suffix);
+    suffix = TrimBlanks(suffix);
     if (suffix.starts_with(',')) return true;
     for (const char c : suffix) {
-        if (c != ')' && c != ']' && c != ';' && !IsBlank(c)) return false;
+        if (c != ')' && c != ']' && c != ';' && !IsAsciiBlank(c)) return false;
     }
     return true;
 }
@@ -209,7 +197,7 @@ RawTable SplitBrackets(std::string_view text) {
     if (end == std::string_view::npos || !IsSuffix(text.substr(end))) ThrowUnreadable();
     const std::string_view list = text.substr(open, end - open);
     if (list.front() == '{') return SplitNested(list, PasteFormat::kMathematica);
-    const std::string_view inside = Trim(list.substr(1, list.size() - 2));
+    const std::string_view inside = TrimBlanks(list.substr(1, list.size() - 2));
     if (inside.starts_with('[')) return SplitNested(list, PasteFormat::kNestedLists);
     TableBuilder table(PasteFormat::kMatlab);
     SplitMatlabBody(inside, table);

@@ -23,18 +23,6 @@ bool IsMatrixEnvironment(std::string_view name) {
     return false;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The text without TeX comments (from an unescaped % to the line's end).
 std::string WithoutComments(std::string_view text) {
     std::string clean;
@@ -70,7 +58,7 @@ std::size_t AfterGroup(std::string_view text, std::size_t pos, char open, char c
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && IsBlank(text[pos]))
+    while (pos < text.size() && IsAsciiBlank(text[pos]))
         ++pos;
     return pos;
 }
@@ -114,23 +102,23 @@ bool StripSuffix(std::string_view& text, std::string_view suffix) {
 
 // A bare body: math delimiters and \left( … \right) around it are dropped.
 std::string_view BareBody(std::string_view text) {
-    text = Trim(text);
+    text = TrimBlanks(text);
     for (const auto& [open, close] :
          {std::pair{"$$", "$$"}, {"$", "$"}, {"\\[", "\\]"}, {"\\(", "\\)"}}) {
         if (text.size() >= 2 * std::string_view(open).size() && text.starts_with(open) &&
             text.ends_with(close)) {
             StripPrefix(text, open);
             StripSuffix(text, close);
-            text = Trim(text);
+            text = TrimBlanks(text);
             break;
         }
     }
     if (StripPrefix(text, "\\left")) {
         if (!StripPrefix(text, "\\{") && !StripPrefix(text, "\\lbrack")) text.remove_prefix(1);
-        text = Trim(text);
+        text = TrimBlanks(text);
         const std::size_t right = text.rfind("\\right");
         if (right == std::string_view::npos) ThrowUnreadable();
-        text = Trim(text.substr(0, right));
+        text = TrimBlanks(text.substr(0, right));
     }
     return text;
 }
@@ -167,7 +155,7 @@ std::string WithoutRules(std::string_view row) {
 
 void SplitRow(std::string_view row, TableBuilder& table) {
     const std::string kept = WithoutRules(row);
-    if (Trim(kept).empty()) {
+    if (TrimBlanks(kept).empty()) {
         table.EndRow();  // a blank row, such as after the last \\.
         return;
     }
@@ -185,7 +173,7 @@ void SplitRow(std::string_view row, TableBuilder& table) {
             if (c == '}') --depth;
             if (c != '&' || depth != 0) continue;
         }
-        table.Cell(std::string(Trim(text.substr(start, pos - start))), false);
+        table.Cell(std::string(TrimBlanks(text.substr(start, pos - start))), false);
         start = pos + 1;
     }
     table.EndRow();

@@ -8,22 +8,10 @@ namespace korvane {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The cells of "| a | b |" (the outer bars optional at the end), each
 // without its blanks and without the $…$ or `…` around it.
 std::vector<std::string> PipeCells(std::string_view line) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     line.remove_prefix(1);  // the leading bar
     std::vector<std::string> cells;
     std::string cell;
@@ -35,11 +23,11 @@ std::vector<std::string> PipeCells(std::string_view line) {
         } else if (pos < line.size() && line[pos] != '|') {
             cell += line[pos];
         } else {
-            std::string_view text = Trim(cell);
+            std::string_view text = TrimBlanks(cell);
             for (const std::string_view mark : {"$$", "$", "`"}) {
                 if (text.size() >= 2 * mark.size() && text.starts_with(mark) &&
                     text.ends_with(mark)) {
-                    text = Trim(text.substr(mark.size(), text.size() - 2 * mark.size()));
+                    text = TrimBlanks(text.substr(mark.size(), text.size() - 2 * mark.size()));
                     break;
                 }
             }
@@ -47,7 +35,7 @@ std::vector<std::string> PipeCells(std::string_view line) {
             cell.clear();
         }
     }
-    if (!cells.empty() && cells.back().empty() && Trim(line).ends_with('|')) cells.pop_back();
+    if (!cells.empty() && cells.back().empty() && TrimBlanks(line).ends_with('|')) cells.pop_back();
     return cells;
 }
 
@@ -84,8 +72,8 @@ RawTable SplitMarkdownTable(std::string_view text) {
     int line = 0;
     std::vector<std::string> header;
     ForEachLine(text, [&](std::string_view row) {
-        if (Trim(row).empty()) return;
-        if (!Trim(row).starts_with('|')) ThrowUnreadable();
+        if (TrimBlanks(row).empty()) return;
+        if (!TrimBlanks(row).starts_with('|')) ThrowUnreadable();
         const std::vector<std::string> cells = PipeCells(row);
         ++line;
         if (line == 1) {

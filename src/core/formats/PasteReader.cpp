@@ -11,18 +11,6 @@ namespace korvane {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // Which family the text belongs to, judged from its shape.
 RawTable Split(std::string_view text) {
     if (text.starts_with('|')) return SplitMarkdownTable(text);
@@ -65,7 +53,7 @@ ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
         std::snprintf(code, sizeof code, "0x%02X", byte);
         throw PasteError::AtCell(PasteError::Kind::kControlCharacter, row + 1, col + 1, code);
     }
-    const std::string_view text = Trim(cell.text);
+    const std::string_view text = TrimBlanks(cell.text);
     if (text.empty()) return CpxParse("0");
     if (cell.typed) return CpxParse(text);
     const CellReading reading = ReadCellExpression(text);
@@ -102,7 +90,7 @@ std::string PasteFormatName(PasteFormat format) {
 
 PastedMatrix ReadPastedMatrix(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (text.empty()) throw PasteError::Of(PasteError::Kind::kEmpty);
     const RawTable table = Split(text);
     if (table.rows > CellGrid::kMaxSize || table.cols > CellGrid::kMaxSize)
@@ -117,7 +105,7 @@ PastedMatrix ReadPastedMatrix(std::string_view text) {
         for (int c = 0; c < table.cols; ++c) {
             const RawCell& cell = table.cells[r][c];
             matrix.texts.push_back(CpxText(ReadCell(cell, r, c)));
-            const std::string_view field = Trim(cell.text);
+            const std::string_view field = TrimBlanks(cell.text);
             matrix.typed.push_back(typedFields && !field.empty() ? std::string(field)
                                                                  : matrix.texts.back());
         }

@@ -4,6 +4,18 @@
 
 namespace korvane {
 
+bool IsAsciiBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsAsciiBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsAsciiBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 void ThrowUnreadable() {
     throw PasteError::Of(PasteError::Kind::kUnreadable);
 }

@@ -10,6 +10,12 @@
 
 namespace korvane {
 
+// Space, tab, CR or LF: the blanks between the cells of every kind of text.
+bool IsAsciiBlank(char c);
+
+// The text without the blanks at its ends.
+std::string_view TrimBlanks(std::string_view text);
+
 // One cell as cut out of the text.
 struct RawCell {
     std::string text;

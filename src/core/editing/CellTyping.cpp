@@ -1,0 +1,69 @@
+#include "core/editing/CellTyping.h"
+
+#include "core/CellValue.h"
+#include "core/formats/CellExpression.h"
+
+namespace korvane {
+
+namespace {
+
+bool InTable(int col, int row) {
+    return col >= 0 && col < CellGrid::kMaxSize && row >= 0 && row < CellGrid::kMaxSize;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// A typed text for the status bar: long ones cut between characters.
+std::string Shown(std::string_view text) {
+    constexpr std::size_t kMaxBytes = 30;
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (shown.size() >= kMaxBytes && (byte & 0xC0) != 0x80) return shown + "…";
+        shown += byte < 0x20 ? ' ' : c;
+    }
+    return shown;
+}
+
+// The cell reader forgives much, so that nothing typed is refused. The
+// stricter reading of a pasted matrix entry tells whether the text was read
+// as a reader of it would read it; where it cannot read the text, or reads
+// another number, the user is told what the cell now holds.
+bool ReadAsItLooks(std::string_view typed, const ComplexFraction& value) {
+    if (IsEmptyCell(typed)) return true;
+    const CellReading strict = ReadCellExpression(Trimmed(typed));
+    return strict.value && CpxText(*strict.value) == CpxText(value);
+}
+
+}  // namespace
+
+TypedCell TypeIntoCell(CellGrid& grid, int col, int row, std::string_view typed) {
+    if (!InTable(col, row)) return {};
+    const ComplexFraction value = CellValue(typed);
+    std::string canonical = CpxText(value);
+    TypedCell outcome;
+    if (!ReadAsItLooks(typed, value))
+        outcome.note = "「" + Shown(Trimmed(typed)) + "」を " + canonical + " と読みました";
+    outcome.changed = grid.Cell(col, row) != canonical;
+    if (outcome.changed) grid.SetCell(col, row, std::move(canonical));
+    return outcome;
+}
+
+bool ClearCells(CellGrid& grid, const CellRect& cells) {
+    bool changed = false;
+    for (int col = cells.col; col < cells.col + cells.cols; ++col) {
+        for (int row = cells.row; row < cells.row + cells.rows; ++row) {
+            if (!InTable(col, row) || grid.Cell(col, row) == "0") continue;
+            grid.SetCell(col, row, "0");
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+}  // namespace korvane
