@@ -1,7 +1,9 @@
 #include "main/QtDialogs.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -40,6 +42,31 @@ void FitColumnsOnceRead(QFileDialog& dialog) {
         for (int column = 0; column < view->header()->count(); ++column)
             view->resizeColumnToContents(column);
     });
+}
+
+// The export dialog's filters, each with the extension it gives a name
+// typed without one.
+struct ExportFilter {
+    LogFileType type;
+    const char* filter;
+    const char* suffix;
+};
+
+const ExportFilter kExportFilters[] = {
+    {LogFileType::kText, "テキスト (*.txt)", "txt"},
+    {LogFileType::kMarkdown, "Markdown (*.md)", "md"},
+    {LogFileType::kLatex, "LaTeX 文書 (*.tex)", "tex"},
+    {LogFileType::kLatexFragment, "LaTeX 断片（\\input 用） (*.tex)", "tex"},
+    {LogFileType::kHtml, "HTML (*.html *.htm)", "html"},
+    {LogFileType::kPdf, "PDF (*.pdf)", "pdf"},
+};
+
+void LabelInJapanese(QFileDialog& dialog, const QString& accept) {
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所(&I):"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
+    dialog.setLabelText(QFileDialog::Accept, accept);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
 }
 
 void ShowOkBox(QWidget* parent, QMessageBox::Icon icon, const QString& message) {
@@ -126,17 +153,46 @@ std::optional<std::string> QtDialogs::AskFileName(bool save) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(kMatrixFilter);
     dialog.setDefaultSuffix(QStringLiteral("kvm"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所(&I):"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    LabelInJapanese(dialog, save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
     FitColumnsOnceRead(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<LogFileChoice> QtDialogs::ExportFileName() {
+    QFileDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("ExportDialog1"));
+    dialog.setWindowTitle(QStringLiteral("途中の計算を保存"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the command asks itself
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const ExportFilter& filter : kExportFilters)
+        filters << QString::fromUtf8(filter.filter);
+    dialog.setNameFilters(filters);
+    const auto chosen = [&dialog, filters] {
+        return kExportFilters[std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))];
+    };
+    dialog.setDefaultSuffix(QString::fromLatin1(chosen().suffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, chosen] {
+        dialog.setDefaultSuffix(QString::fromLatin1(chosen().suffix));
+    });
+    LabelInJapanese(dialog, QStringLiteral("保存(&S)"));
+    // The non-native dialog lays itself out on a grid; the choice goes under it.
+    auto* withoutNotation =
+        new QCheckBox(QStringLiteral("行基本変形の記号（R₂ → R₂ − 3R₁）を省く(&W)"));
+    withoutNotation->setObjectName(QStringLiteral("WithoutNotation1"));
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(withoutNotation, grid->rowCount(), 0, 1, -1);
+    FitColumnsOnceRead(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return LogFileChoice{dialog.selectedFiles().constFirst().toStdString(), chosen().type,
+                         !withoutNotation->isChecked()};
 }
 
 void QtDialogs::ShowError(QWidget* parent, const QString& message) {

@@ -23,6 +23,7 @@ class QtDialogs : public Dialogs {
     std::optional<std::string> SaveFileName() override;
     std::optional<std::size_t> ChooseOne(std::string_view caption, std::string_view prompt,
                                          const std::vector<std::string>& options) override;
+    std::optional<LogFileChoice> ExportFileName() override;
 
     // The box for an error that ends a command: captioned "Korvane", the
     // error's message, one "OK" button.

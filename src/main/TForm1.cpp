@@ -19,6 +19,7 @@
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
+#include "main/LogShapes.h"
 #include "main/QtDialogs.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
@@ -215,7 +216,8 @@ void TForm1::N12Click() {
 }
 
 void TForm1::N13Click() {
-    Compute([this](CellGrid& grid, StepLog& log) { return engine_.Inverse(grid, log); });
+    Compute([this](CellGrid& grid, StepLog& log) { return engine_.Inverse(grid, log); },
+            InverseShape(grid_));
 }
 
 void TForm1::N14Click() {
@@ -246,10 +248,12 @@ void TForm1::ToolButton6Click() {
 
 // The commands below leave the grid as it is: nothing to record.
 void TForm1::Solve1Click() {
-    Compute([this, rhs = rightHandSides_](CellGrid& grid, StepLog& log) {
-        engine_.Solve(grid, log, rhs);
-        return false;
-    });
+    Compute(
+        [this, rhs = rightHandSides_](CellGrid& grid, StepLog& log) {
+            engine_.Solve(grid, log, rhs);
+            return false;
+        },
+        SolveShape(grid_, rightHandSides_));
 }
 
 void TForm1::SeveralRhs1Click() {

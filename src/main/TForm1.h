@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,11 +13,13 @@
 #include "core/editing/Dialogs.h"
 #include "core/engine/Engine.h"
 #include "core/formats/CopyFormats.h"
+#include "core/formats/LogExport.h"
 #include "core/practice/PracticeSession.h"
 #include "main/PaneStepLog.h"
 
 class QDockWidget;
 class QPlainTextEdit;
+class QPrinter;
 class QSplitter;
 class QTableView;
 class QTimer;
@@ -64,6 +67,10 @@ class TForm1 : public QMainWindow {
     const CellGrid& Grid() const { return grid_; }
     // The whole log of the last command, of which the pane may show a part.
     const LogStore& StepLogStore() const { return logStore_; }
+    // Sets up the printer for Print1Click and says whether to print: the
+    // print dialog unless replaced (tests print to a PDF file).
+    using PrinterSetup = std::function<bool(QPrinter& printer)>;
+    void SetPrinterSetup(PrinterSetup setup) { printerSetup_ = std::move(setup); }
     // A computation or input aid is running off the event-loop thread, or
     // the end of its log is still being shown.
     bool Computing() const { return computation_ != nullptr || finishingLog_; }
@@ -88,6 +95,9 @@ class TForm1 : public QMainWindow {
     // File
     void O1Click();
     void S1Click();
+    // The whole log into a file, in the form the export dialog's filter names.
+    void Export1Click();
+    void Print1Click();
     void Exit1Click();
     // Edit
     void Undo1Click();
@@ -125,6 +135,10 @@ class TForm1 : public QMainWindow {
     // The practice mode on (the goal is asked, the practice starts on the
     // grid) or off (the grid and the log stay as they are).
     void Practice1Click();
+    // The wording of the next commands' logs: the textbook notation after
+    // each row operation, a negative multiple's subtraction as an addition.
+    void Notation1Click();
+    void AdditionWording1Click();
     // Stops the running computation (Esc, menu item and button shown while
     // one runs); the grid and the History stay as they were.
     void Stop1Click();
@@ -183,13 +197,19 @@ class TForm1 : public QMainWindow {
     // the grid, logging into the log store; when it ends, a changed grid is
     // taken over and recorded, an error shown, a stop logged. Commands that
     // touch the grid or the History are disabled meanwhile.
-    void Compute(BackgroundComputation::Work work);
+    // augmented: where the bar of the log's augmented matrices goes, for the
+    // exports, when the work writes a new log.
+    void Compute(BackgroundComputation::Work work, AugmentedShape augmented = {});
     void PollComputation();
     // The ended work's outcome into the grid, the History and the log.
     void TakeOutcome();
     // Once the log is shown: the commands come back, an error is shown.
     void EndComputation();
     void ShowComputing(bool computing);
+    // TForm1Export.cpp
+    ExportOptions LogExportOptions(bool notation) const;
+    // Refuses with a message, true, when the log holds nothing.
+    bool RefuseEmptyLog(const char* message);
 
     // TForm1Practice.cpp. The practice panel's commands run on the event-loop
     // thread: each is one row operation, or a comparison of two matrices of
@@ -251,6 +271,11 @@ class TForm1 : public QMainWindow {
 
     bool shownBefore_ = false;
     RightHandSides rightHandSides_ = RightHandSides::kOne;
+    LogStyle logStyle_;
+    PrinterSetup printerSetup_;
+    AugmentedShape logShape_;             // of the log in the store
+    AugmentedShape pendingShape_;         // of the running work's log, if it makes one
+    std::uint64_t generationBefore_ = 0;  // the store's before the running work
 
     // Last, so that it is stopped and joined before what its work uses goes.
     QTimer* pollTimer_ = nullptr;

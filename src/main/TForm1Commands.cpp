@@ -38,6 +38,9 @@ const Command kCommands[] = {
      "行列を開く：ファイルに保存されている行列を読み出します。", &TForm1::O1Click},
     {"S1", "行列を保存(&S)", Qt::CTRL | Qt::Key_S, "save",
      "行列を保存：行列をファイルに保存します。", &TForm1::S1Click},
+    {"Export1", "途中の計算を保存(&E)...", Qt::CTRL | Qt::SHIFT | Qt::Key_S, nullptr, nullptr,
+     &TForm1::Export1Click},
+    {"Print1", "印刷(&P)...", Qt::CTRL | Qt::Key_P, nullptr, nullptr, &TForm1::Print1Click},
     {"Exit1", "終了(&Q)", {}, nullptr, nullptr, &TForm1::Exit1Click},
     {"Undo1", "元に戻す(&U)", Qt::ALT | Qt::Key_Backspace, "undo",
      "元に戻す：今の操作を元に戻します。", &TForm1::Undo1Click},
@@ -160,6 +163,20 @@ const Command kCommands[] = {
      true},
     {"Stop1", "計算を中止(&A)", Qt::Key_Escape, "stop", "計算を中止：実行中の計算をやめます。",
      &TForm1::Stop1Click},
+    {"Notation1",
+     "行基本変形を記号でも書く(&N)",
+     {},
+     nullptr,
+     nullptr,
+     &TForm1::Notation1Click,
+     true},
+    {"AdditionWording1",
+     "負の倍数を引く操作を足し算で書く(&W)",
+     {},
+     nullptr,
+     nullptr,
+     &TForm1::AdditionWording1Click,
+     true},
     {"H2", "説明書(&H)", Qt::Key_F1, nullptr, nullptr, &TForm1::H2Click},
     {"About1", "バージョン情報(&V)", {}, nullptr, nullptr, &TForm1::About1Click},
 };
@@ -181,9 +198,8 @@ struct Menu {
 };
 
 const MenuEntry kFileMenu[] = {
-    {Kind::Item, "O1"},
-    {Kind::Item, "S1"},
-    {Kind::Separator, "N1"},
+    {Kind::Item, "O1"},      {Kind::Item, "S1"},     {Kind::Separator, "ExportSeparator1"},
+    {Kind::Item, "Export1"}, {Kind::Item, "Print1"}, {Kind::Separator, "N1"},
     {Kind::Item, "Exit1"},
 };
 
@@ -217,13 +233,28 @@ const MenuEntry kEditMenu[] = {
 };
 
 const MenuEntry kComputeMenu[] = {
-    {Kind::Item, "N12"},          {Kind::Item, "N13"},          {Kind::Item, "N14"},
-    {Kind::Separator, "N15"},     {Kind::Item, "N16"},          {Kind::Item, "C1"},
-    {Kind::Item, "D1"},           {Kind::Separator, "N18"},     {Kind::Item, "Solve1"},
-    {Kind::Item, "SeveralRhs1"},  {Kind::Item, "Rank1"},        {Kind::Separator, "N19"},
-    {Kind::Item, "CharPoly1"},    {Kind::Item, "Eigenvalues1"}, {Kind::Item, "Eigenvectors1"},
-    {Kind::Item, "Diagonalize1"}, {Kind::Separator, "N20"},     {Kind::Item, "Practice1"},
+    {Kind::Item, "N12"},
+    {Kind::Item, "N13"},
+    {Kind::Item, "N14"},
+    {Kind::Separator, "N15"},
+    {Kind::Item, "N16"},
+    {Kind::Item, "C1"},
+    {Kind::Item, "D1"},
+    {Kind::Separator, "N18"},
+    {Kind::Item, "Solve1"},
+    {Kind::Item, "SeveralRhs1"},
+    {Kind::Item, "Rank1"},
+    {Kind::Separator, "N19"},
+    {Kind::Item, "CharPoly1"},
+    {Kind::Item, "Eigenvalues1"},
+    {Kind::Item, "Eigenvectors1"},
+    {Kind::Item, "Diagonalize1"},
+    {Kind::Separator, "N20"},
+    {Kind::Item, "Practice1"},
     {Kind::Item, "Stop1"},
+    {Kind::Separator, "StyleSeparator1"},
+    {Kind::Item, "Notation1"},
+    {Kind::Item, "AdditionWording1"},
 };
 
 const MenuEntry kHelpMenu[] = {

@@ -34,9 +34,11 @@ bool UsableWhileComputing(const QAction* action) {
 
 }  // namespace
 
-void TForm1::Compute(BackgroundComputation::Work work) {
+void TForm1::Compute(BackgroundComputation::Work work, AugmentedShape augmented) {
     if (Computing()) return;  // one at a time; the commands are disabled meanwhile
     sgmatrix_->CommitEdit();  // a cell being typed into counts, as in a spreadsheet
+    pendingShape_ = augmented;
+    generationBefore_ = logStore_.Generation();
     computation_ = std::make_unique<BackgroundComputation>(grid_, logStore_, std::move(work));
     if (computation_->WaitFor(kQuickCommand)) {
         TakeOutcome();
@@ -76,6 +78,7 @@ void TForm1::PollComputation() {
 void TForm1::TakeOutcome() {
     BackgroundComputation::Outcome outcome = computation_->Take();
     computation_.reset();
+    if (logStore_.Generation() != generationBefore_) logShape_ = pendingShape_;
     if (outcome.stopped) logStore_.AppendStepLog("計算を中止しました。");
     if (outcome.changed) {
         grid_ = std::move(outcome.grid);

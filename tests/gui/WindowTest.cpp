@@ -38,6 +38,8 @@ struct MenuRow {
 const MenuRow kMenuRows[] = {
     {"O1", "File1", "行列を開く(&O)", "Ctrl+O"},
     {"S1", "File1", "行列を保存(&S)", "Ctrl+S"},
+    {"Export1", "File1", "途中の計算を保存(&E)...", "Ctrl+Shift+S"},
+    {"Print1", "File1", "印刷(&P)...", "Ctrl+P"},
     {"Exit1", "File1", "終了(&Q)", ""},
     {"Undo1", "Edit1", "元に戻す(&U)", "Alt+Backspace"},
     {"Repeat1", "Edit1", "やり直し(&R)", "Shift+Alt+Backspace"},
@@ -71,6 +73,8 @@ const MenuRow kMenuRows[] = {
     {"Diagonalize1", "N11", "対角化(&G)", ""},
     {"Practice1", "N11", "練習モード(&L)", ""},
     {"Stop1", "N11", "計算を中止(&A)", "Esc"},
+    {"Notation1", "N11", "行基本変形を記号でも書く(&N)", ""},
+    {"AdditionWording1", "N11", "負の倍数を引く操作を足し算で書く(&W)", ""},
     {"H2", "H1", "説明書(&H)", "F1"},
     {"About1", "H1", "バージョン情報(&V)", ""},
 };
@@ -153,18 +157,39 @@ void WindowTest::menusInOrder() {
     const auto menu = [&](const char* name) {
         return ActionNames(window->findChild<QMenu*>(name));
     };
-    QCOMPARE(menu("File1"), QStringList({"O1", "S1", "N1", "Exit1"}));
+    QCOMPARE(menu("File1"),
+             QStringList({"O1", "S1", "ExportSeparator1", "Export1", "Print1", "N1", "Exit1"}));
     QCOMPARE(menu("Edit1"), QStringList({"Undo1", "Repeat1", "N20", "Copy1", "Paste1", "CopyAs1",
                                          "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
     QCOMPARE(menu("N8"), QStringList({"N9", "N10"}));
-    QCOMPARE(menu("N11"),
-             QStringList({"N12", "N13", "N14", "N15", "N16", "C1", "D1", "N18", "Solve1",
-                          "SeveralRhs1", "Rank1", "N19", "CharPoly1", "Eigenvalues1",
-                          "Eigenvectors1", "Diagonalize1", "N20", "Practice1", "Stop1"}));
-    // The one option among the commands: off until the user switches it on.
-    QVERIFY(window.Action("SeveralRhs1")->isCheckable());
-    QVERIFY(!window.Action("SeveralRhs1")->isChecked());
+    QCOMPARE(menu("N11"), QStringList({"N12",
+                                       "N13",
+                                       "N14",
+                                       "N15",
+                                       "N16",
+                                       "C1",
+                                       "D1",
+                                       "N18",
+                                       "Solve1",
+                                       "SeveralRhs1",
+                                       "Rank1",
+                                       "N19",
+                                       "CharPoly1",
+                                       "Eigenvalues1",
+                                       "Eigenvectors1",
+                                       "Diagonalize1",
+                                       "N20",
+                                       "Practice1",
+                                       "Stop1",
+                                       "StyleSeparator1",
+                                       "Notation1",
+                                       "AdditionWording1"}));
+    // The options among the commands: off until the user switches them on.
+    for (const char* option : {"SeveralRhs1", "Notation1", "AdditionWording1"}) {
+        QVERIFY(window.Action(option)->isCheckable());
+        QVERIFY(!window.Action(option)->isChecked());
+    }
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
@@ -181,6 +206,8 @@ void WindowTest::onlyTheListedShortcuts() {
     }
     const QList<QKeySequence> expected = {QKeySequence(Qt::CTRL | Qt::Key_O),
                                           QKeySequence(Qt::CTRL | Qt::Key_S),
+                                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                                          QKeySequence(Qt::CTRL | Qt::Key_P),
                                           QKeySequence(Qt::CTRL | Qt::Key_C),
                                           QKeySequence(Qt::CTRL | Qt::Key_V),
                                           QKeySequence(Qt::ALT | Qt::Key_Backspace),

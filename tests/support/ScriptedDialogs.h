@@ -30,6 +30,7 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::optional<std::string>> saveAnswers;
     // Answers for the choice; nothing stands for キャンセル.
     std::deque<std::optional<std::size_t>> choiceAnswers;
+    std::deque<std::optional<LogFileChoice>> exportAnswers;
 
     std::vector<InputCall> inputs;
     std::vector<std::string> messages;
@@ -37,6 +38,7 @@ class ScriptedDialogs : public Dialogs {
     std::vector<std::vector<std::string>> choices;  // the options of every choice
     int openCalls = 0;
     int saveCalls = 0;
+    int exportCalls = 0;
     std::string failWith;  // when set, the next input box throws this
 
     std::string InputBox(std::string_view caption, std::string_view prompt,
@@ -70,16 +72,19 @@ class ScriptedDialogs : public Dialogs {
     std::optional<std::size_t> ChooseOne(std::string_view, std::string_view,
                                          const std::vector<std::string>& options) override {
         choices.push_back(options);
-        if (choiceAnswers.empty()) return std::nullopt;
-        const std::optional<std::size_t> answer = choiceAnswers.front();
-        choiceAnswers.pop_front();
-        return answer;
+        return Next(choiceAnswers);
+    }
+
+    std::optional<LogFileChoice> ExportFileName() override {
+        ++exportCalls;
+        return Next(exportAnswers);
     }
 
   private:
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+    template <typename Answer>
+    static std::optional<Answer> Next(std::deque<std::optional<Answer>>& queue) {
         if (queue.empty()) return std::nullopt;
-        std::optional<std::string> answer = std::move(queue.front());
+        std::optional<Answer> answer = std::move(queue.front());
         queue.pop_front();
         return answer;
     }

@@ -7,6 +7,16 @@
 
 namespace korvane {
 
+// The forms the export dialog offers the step log in.
+enum class LogFileType { kText, kMarkdown, kLatex, kLatexFragment, kHtml, kPdf };
+
+// What the user chose in the export dialog.
+struct LogFileChoice {
+    std::string path;  // with the form's extension when none was typed
+    LogFileType type = LogFileType::kText;
+    bool notation = true;  // the row operations in textbook notation go along
+};
+
 // What the editing commands ask of the platform's dialogs. The window gives
 // a Qt implementation; tests script one.
 class Dialogs {
@@ -28,6 +38,9 @@ class Dialogs {
     // preselected: the index chosen, nothing when cancelled.
     virtual std::optional<std::size_t> ChooseOne(std::string_view caption, std::string_view prompt,
                                                  const std::vector<std::string>& options) = 0;
+    // The export dialog: one filter per form, the form taken from the chosen
+    // filter, and whether to leave the notation out; nothing when cancelled.
+    virtual std::optional<LogFileChoice> ExportFileName() = 0;
 };
 
 }  // namespace korvane

@@ -11,7 +11,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 #include <random>
+#include <streambuf>
 #include <utility>
 
 #include "mklibs/Errors.h"
@@ -71,6 +73,33 @@ bool WriteAll(int fd, std::string_view content) {
     }
     return true;
 }
+
+// Passes a stream's bytes on to a file descriptor through a buffer; a
+// failed write shows as the stream's badbit.
+class DescriptorBuffer : public std::streambuf {
+  public:
+    explicit DescriptorBuffer(int fd) : fd_(fd) { setp(buffer_, buffer_ + sizeof buffer_); }
+    DescriptorBuffer(const DescriptorBuffer&) = delete;
+    DescriptorBuffer& operator=(const DescriptorBuffer&) = delete;
+
+  protected:
+    int_type overflow(int_type ch) override {
+        if (sync() != 0) return traits_type::eof();
+        if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
+        *pptr() = traits_type::to_char_type(ch);
+        pbump(1);
+        return ch;
+    }
+    int sync() override {
+        const std::string_view pending(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return WriteAll(fd_, pending) ? 0 : -1;
+    }
+
+  private:
+    int fd_;
+    char buffer_[64 * 1024];
+};
 
 [[noreturn]] void ThrowCannotWrite(const std::string& path) {
     throw Error(path + " に書き込めません");
@@ -194,6 +223,11 @@ bool PathExists(const std::string& path) {
 }
 
 void ReplaceFileAtomically(const std::string& path, std::string_view content) {
+    ReplaceFileAtomically(path, [content](std::ostream& out) { out << content; });
+}
+
+void ReplaceFileAtomically(const std::string& path,
+                           const std::function<void(std::ostream&)>& write) {
     const std::string target = WriteTarget(path);
     struct stat existing {};
     const bool exists = stat(target.c_str(), &existing) == 0;
@@ -205,7 +239,17 @@ void ReplaceFileAtomically(const std::string& path, std::string_view content) {
     auto [tempPath, rawFd] = CreateTempBeside(target);
     FileDescriptor temp(rawFd);
     if (!temp.Ok()) ThrowCannotWrite(path);
-    bool written = WriteAll(temp.Get(), content);
+    bool written = false;
+    try {
+        DescriptorBuffer buffer(temp.Get());
+        std::ostream out(&buffer);
+        write(out);
+        written = static_cast<bool>(out.flush());
+    } catch (...) {
+        temp.Close();
+        EndTemporary(tempPath, target, false);
+        throw;
+    }
     if (written && exists) written = TakeOverOwnership(temp.Get(), existing);
     written = written && fsync(temp.Get()) == 0;
     written = temp.Close() && written;

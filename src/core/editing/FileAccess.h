@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +33,13 @@ bool PathExists(const std::string& path);
 // Throws Error("<path> に書き込めません") and leaves path as it was when it
 // cannot write, or when something other than a regular file stands there.
 void ReplaceFileAtomically(const std::string& path, std::string_view content);
+
+// The same for content of any size, written by write into the temporary as
+// it is made (through a small buffer), so that nothing holds it whole. An
+// error that write throws leaves path as it was and passes on; a failed
+// write into the stream gives the "に書き込めません" error.
+void ReplaceFileAtomically(const std::string& path,
+                           const std::function<void(std::ostream&)>& write);
 
 // Removes the temporary file of a ReplaceFileAtomically in progress, if
 // there is one; for the handlers of SIGINT, SIGTERM and SIGHUP, which

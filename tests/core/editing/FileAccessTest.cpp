@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "TempFolder.h"
@@ -91,6 +92,28 @@ TEST(FileAccess, AFailedWriteLeavesNoTemporary) {
         EXPECT_EQ(folder.Read("m.kvm"), "old");
         EXPECT_EQ(folder.Listing(), std::set<std::string>{"m.kvm"});
     }
+}
+
+// A streamed write passes through its buffer whole; one whose writer gives
+// up half-way (a log that cannot be read on) leaves the old file alone.
+TEST(FileAccess, StreamsContentAndKeepsTheOldFileWhenTheWriterThrows) {
+    TempFolder folder;
+    folder.Write("log.txt", "old");
+    const std::string line(1000, 'x');
+    ReplaceFileAtomically(folder.Path("log.txt"), [&](std::ostream& out) {
+        for (int k = 0; k < 300; ++k)
+            out << line << '\n';
+    });
+    EXPECT_EQ(std::filesystem::file_size(folder.Path("log.txt")), 300u * 1001u);
+
+    EXPECT_THROW(ReplaceFileAtomically(folder.Path("log.txt"),
+                                       [&](std::ostream& out) {
+                                           out << std::string(200000, 'y');
+                                           throw Error("ログの一時ファイルを読めません。");
+                                       }),
+                 Error);
+    EXPECT_EQ(std::filesystem::file_size(folder.Path("log.txt")), 300u * 1001u);
+    EXPECT_EQ(folder.Listing(), std::set<std::string>{"log.txt"});
 }
 
 TEST(FileAccess, KeepsAReadOnlyFile) {
