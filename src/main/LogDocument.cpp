@@ -204,13 +204,16 @@ class LogTypesetter : public LogVisitor {
 
 }  // namespace
 
+void RequireTypesettable(const LogStore& log) {
+    if (log.ByteCount() <= kMaxTypesetLogBytes) return;
+    std::string message = "途中の計算が長すぎるので、PDF や印刷にはできません（";
+    message += std::to_string(kMaxTypesetLogBytes >> 20);
+    message += " MB まで）。テキストなどの形式で保存してください。";
+    throw Error(message);
+}
+
 std::unique_ptr<QTextDocument> TypesetLog(const LogStore& log, const ExportOptions& options) {
-    if (log.ByteCount() > kMaxTypesetLogBytes) {
-        std::string message = "途中の計算が長すぎるので、PDF や印刷にはできません（";
-        message += std::to_string(kMaxTypesetLogBytes >> 20);
-        message += " MB まで）。テキストなどの形式で保存してください。";
-        throw Error(message);
-    }
+    RequireTypesettable(log);
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(BodyFont());
     document->setUndoRedoEnabled(false);

@@ -17,11 +17,16 @@ constexpr std::uint64_t kMaxTypesetLogBytes = std::uint64_t{2} << 20;
 
 // The step log typeset for the PDF export and the printer: the title, a
 // paragraph per sentence, each matrix as a bracketed table with a rule at
-// the bar of an augmented matrix and its entries' fractions stacked, the
+// the bar of an augmented matrix and its entries' fractions as raised
+// numerators over lowered denominators, the
 // row operation that reached it over an arrow before it (when
 // options.notation), a span as its column vectors. Japanese in the IPA
 // Gothic fonts. Throws Error when the log is longer than
 // kMaxTypesetLogBytes.
 std::unique_ptr<QTextDocument> TypesetLog(const LogStore& log, const ExportOptions& options);
+
+// Throws the Error of TypesetLog when the log is too long for paper, so that
+// a command can refuse before it asks anything.
+void RequireTypesettable(const LogStore& log);
 
 }  // namespace korvane

@@ -97,15 +97,17 @@ void TForm1::Export1Click() {
 void TForm1::Print1Click() {
     Run([this] {
         if (RefuseEmptyLog("印刷する途中の計算がありません。先に計算をしてください。")) return;
+        RequireTypesettable(logStore_);
         const ExportOptions options = LogExportOptions(true);
-        const std::unique_ptr<QTextDocument> document = TypesetLog(logStore_, options);
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setDocName(QString::fromStdString(options.title));
         const bool print = printerSetup_ ? printerSetup_(printer) : AskPrinter(printer, this);
         if (!print) return;
+        // Typesetting a long log takes seconds: after the dialog, under the
+        // busy cursor.
         const BusyCursor busy;
-        PrintLog(*document, printer);
+        PrintLog(*TypesetLog(logStore_, options), printer);
     });
 }
 
