@@ -3,9 +3,8 @@
 // window waits for when it runs them on its event-loop thread.
 #include <benchmark/benchmark.h>
 
-#include <random>
-#include <string>
 
+#include "BigGrids.h"
 #include "core/practice/PracticeSession.h"
 
 namespace korvane {
@@ -17,27 +16,8 @@ class NullStepLog : public StepLog {
     void AppendStepLog(std::string_view) override {}
 };
 
-std::string Digits(std::mt19937& rng, int count) {
-    std::uniform_int_distribution<int> digit(1, 9);
-    std::string text;
-    for (int i = 0; i < count; ++i)
-        text += static_cast<char>('0' + digit(rng));
-    return text;
-}
-
 CellGrid RandomGrid(int digits) {
-    std::mt19937 rng(20261208);
-    CellGrid grid;
-    grid.SetRows(10);
-    grid.SetCols(10);
-    for (int c = 0; c < 10; ++c) {
-        for (int r = 0; r < 10; ++r) {
-            grid.SetCell(c, r,
-                         "-" + Digits(rng, digits) + "/" + Digits(rng, digits) + "+" +
-                             Digits(rng, digits) + "i/" + Digits(rng, digits));
-        }
-    }
-    return grid;
+    return BigRandomGrid(BigEntryKind::kComplexFraction, digits, 20261208);
 }
 
 // Starting works the whole reduction out twice: the reduced form's pivots,
