@@ -113,6 +113,33 @@ TEST(CliFormats, OptionsAndTheirOutcomes) {
     }
 }
 
+// The wording options reach every reduction a command logs, the eigenspaces'
+// kernels too.
+TEST(CliFormats, WordingOptionsReachEveryReduction) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::string input;
+        std::string_view has, lacks;
+    } cases[] = {
+        {{"eigenvectors", "--notation"},
+         "4 1 0\n1 4 0\n0 0 2\n",
+         "1行目を1/2倍します。  R₁ → (1/2)R₁\n",
+         "1行目を1/2倍します。\n"},
+        {{"diagonalize", "--notation"}, "2 1\n-1 0\n", "  R₂ → R₂ + R₁\n", "倍を引きます。\n"},
+        {{"eigenvectors", "--addition-wording"},
+         "2 1\n-1 0\n",
+         "2行目に1行目の1倍を足します。\n",
+         "2行目から1行目の-1倍を引きます。"},
+        {{"diagonalize"}, "2 1\n-1 0\n", "2行目から1行目の-1倍を引きます。\n", "  R₂"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args, c.input);
+        EXPECT_EQ(run.status, 0) << c.args.front() << "\n" << run.err;
+        EXPECT_NE(run.out.find(c.has), std::string::npos) << c.args.back() << "\n" << run.out;
+        EXPECT_EQ(run.out.find(c.lacks), std::string::npos) << c.args.back() << "\n" << run.out;
+    }
+}
+
 // The one whole LaTeX document the suite typesets.
 TEST(CliFormats, PdfOfTheWorkedInverse) {
     if (std::system("command -v lualatex >/dev/null && command -v pdftotext >/dev/null") != 0)

@@ -95,7 +95,8 @@ void PrintDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>& sp
 
 }  // namespace
 
-Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log) {
+Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log,
+                            const LogStyle& style) {
     const std::string shifted = MinusEigenvalueName(eigenvalue.value);
     log.AppendStepLog("固有値 " + Eigenvalue(eigenvalue) + " の固有ベクトルを求めるため、" +
                       shifted + " の核を求めます。");
@@ -103,7 +104,7 @@ Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenval
     PrintWorkMatrix(m, log);
     log.AppendStepLog("上の行列を行階段基本形にします。");
     ReductionTally tally;
-    RowReduction(m, log, tally).RowReduce(0, 0);
+    RowReduction(m, log, tally, style).RowReduce(0, 0);
     KernelText(m, log);
     Eigenspace space{eigenvalue, KernelBasis(m, m.LastCol() + 1)};
     log.AppendStepLog(

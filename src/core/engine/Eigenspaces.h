@@ -4,6 +4,7 @@
 
 #include "core/StepLog.h"
 #include "core/engine/EigenvalueText.h"
+#include "core/engine/LogStyle.h"
 #include "core/engine/MatrixArithmetic.h"
 #include "core/engine/WorkMatrix.h"
 
@@ -17,8 +18,10 @@ struct Eigenspace {
 };
 
 // The eigenspace of the eigenvalue as the kernel of A − λI, logged as the
-// kernel command logs a kernel, then the geometric multiplicity.
-Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log);
+// kernel command logs a kernel (its row operations worded in style), then the
+// geometric multiplicity.
+Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log,
+                            const LogStyle& style);
 
 // Whether and how the matrix diagonalises, after its eigenspaces: P and D
 // with the check P⁻¹AP = D, or why it does not over the complex rationals

@@ -48,7 +48,7 @@ void Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth dep
     if (depth == EigenDepth::kValues) return;
     std::vector<Eigenspace> spaces;
     for (const ExactEigenvalue& e : findings.exact)
-        spaces.push_back(LoggedEigenspace(a, e, log));
+        spaces.push_back(LoggedEigenspace(a, e, log, style_));
     if (!findings.others.empty()) {
         log.AppendStepLog(
             "近似値で示した固有値の固有ベクトルは、成分を正確な値で書けないので、ここでは求めません"

@@ -33,6 +33,17 @@ std::size_t SequenceLength(std::string_view text, std::size_t pos) {
     return length;
 }
 
+// Where a paragraph opens like a list item or a heading's underline, which
+// Markdown would not read as prose ("- 3", "+ 2", "=", "1. ", "2) "): the
+// character to escape; npos for none.
+std::size_t BlockMarkerAt(std::string_view text) {
+    if (text.empty()) return std::string_view::npos;
+    if (std::string_view("-+=").find(text.front()) != std::string_view::npos) return 0;
+    const std::size_t digits = text.find_first_not_of("0123456789");
+    if (digits == 0 || digits == std::string_view::npos) return std::string_view::npos;
+    return text[digits] == '.' || text[digits] == ')' ? digits : std::string_view::npos;
+}
+
 }  // namespace
 
 std::string CleanText(std::string_view text) {
@@ -125,9 +136,17 @@ std::string LatexText(std::string_view text) {
 }
 
 std::string MarkdownText(std::string_view text) {
+    // Inline markup anywhere; ^ is pandoc's superscript, and a doubled
+    // hyphen its en dash.
+    constexpr std::string_view kMarkup = "\\`*_[]<>$|~#&!^";
+    const std::string clean = CleanText(text);
+    const std::size_t marker = BlockMarkerAt(clean);
     std::string escaped;
-    for (const char c : CleanText(text)) {
-        if (std::string_view("\\`*_[]<>$|~#&!").find(c) != std::string_view::npos) escaped += '\\';
+    for (std::size_t pos = 0; pos < clean.size(); ++pos) {
+        const char c = clean[pos];
+        const bool doubledHyphen = c == '-' && pos + 1 < clean.size() && clean[pos + 1] == '-';
+        if (pos == marker || doubledHyphen || kMarkup.find(c) != std::string_view::npos)
+            escaped += '\\';
         escaped += c;
     }
     return escaped;

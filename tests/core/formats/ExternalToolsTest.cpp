@@ -190,6 +190,14 @@ TEST_F(ExternalTools, PandocRendersEveryMarkdownMathBlock) {
     MemoryStepLog log;
     Engine().Kernel(grid, log);
     Lines lines = log.Lines();
+    // λ^2(λ^2 - 2) and "-" sentences must stay text: no superscript, no list.
+    MemoryStepLog eigen;
+    Engine().Eigenvalues(
+        GridOf({{"0", "0", "0", "0"}, {"0", "0", "0", "0"}, {"0", "0", "0", "2"}, {"0", "0", "1", "0"}}),
+        eigen);
+    lines.insert(lines.end(), eigen.Lines().begin(), eigen.Lines().end());
+    lines.push_back("- 3 -- 4");
+    lines.push_back("1. 2");
     const Lines inverse = InverseLog(GridOf({{"0", "1+i"}, {"1/2", "3"}}));
     std::string markdown =
         Exported(lines, LogFormat::kMarkdown, 2) + Exported(inverse, LogFormat::kMarkdown, 2);
@@ -205,6 +213,8 @@ TEST_F(ExternalTools, PandocRendersEveryMarkdownMathBlock) {
         ++maths;
     EXPECT_EQ(maths * 2, blocks);
     EXPECT_EQ(html.find("$$"), std::string::npos);
+    for (const char* markup : {"<sup>", "<li>", "<ol", "<h1", "<h2", "&ndash;", "–"})
+        EXPECT_EQ(html.find(markup), std::string::npos) << markup;
     ExpectSentencesInOrder(lines, html);
 }
 
