@@ -1,7 +1,8 @@
 #include "core/CellGrid.h"
 
 #include <algorithm>
-#include <cassert>
+#include <stdexcept>
+#include <string>
 
 namespace korvane {
 
@@ -18,7 +19,11 @@ void CellGrid::SetCols(int cols) {
 }
 
 std::size_t CellGrid::Index(int col, int row) {
-    assert(col >= 0 && col < kMaxSize && row >= 0 && row < kMaxSize);
+    // A cell beyond the table is a fault of the caller's; it must not write
+    // past the array, in a release build either.
+    if (col < 0 || col >= kMaxSize || row < 0 || row >= kMaxSize)
+        throw std::out_of_range("CellGrid: no cell (" + std::to_string(col) + ", " +
+                                std::to_string(row) + ")");
     return static_cast<std::size_t>(col * kMaxSize + row);
 }
 

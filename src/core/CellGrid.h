@@ -22,7 +22,7 @@ class CellGrid {
     void SetRows(int rows);
     void SetCols(int cols);
 
-    // col and row in 0..9, whatever the shown size.
+    // col and row in 0..9, whatever the shown size; std::out_of_range beyond.
     const std::string& Cell(int col, int row) const { return cells_[Index(col, row)]; }
     void SetCell(int col, int row, std::string text) { cells_[Index(col, row)] = std::move(text); }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/editing/CellTyping.h"
 
 namespace korvane {
@@ -54,8 +56,12 @@ TEST(CellTyping, ClearCellsTouchesTheRectangleOnly) {
     EXPECT_TRUE(ClearCells(grid, CellRect{1, 8, 2, 5}));  // reaching past the table
     EXPECT_EQ(grid, expected);
     EXPECT_FALSE(ClearCells(grid, CellRect{1, 8, 2, 2}));  // already 0: nothing to record
-    EXPECT_FALSE(TypeIntoCell(grid, 10, 0, "5").changed);
-    EXPECT_EQ(grid, expected);
+    // Typing beyond the table's edges changes nothing, on every side.
+    for (const auto& [col, row] : {std::pair{10, 0}, {0, 10}, {-1, 0}, {0, -1}, {10, 10}}) {
+        EXPECT_FALSE(TypeIntoCell(grid, col, row, "5").changed) << col << "," << row;
+        EXPECT_EQ(grid, expected);
+    }
+    EXPECT_TRUE(TypeIntoCell(grid, 9, 9, "5").changed);  // the last cell is in it
 }
 
 }  // namespace

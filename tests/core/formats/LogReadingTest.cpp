@@ -185,5 +185,21 @@ TEST(LogExport, PlainTextIsThePaneAndNotationCanBeLeftOut) {
     }
 }
 
+TEST(LogExport, FinishingTwiceClosesOnce) {
+    MemoryStepLog log;
+    CellGrid grid = GridOf({{"2", "4"}, {"1", "3"}});
+    Engine().Inverse(grid, log);
+    for (const LogFormat format :
+         {LogFormat::kText, LogFormat::kMarkdown, LogFormat::kLatex, LogFormat::kHtml}) {
+        std::ostringstream twice;
+        LogExport exported(format, {}, twice);
+        for (const std::string& line : log.Lines())
+            exported.Line(line);
+        exported.Finish();
+        exported.Finish();
+        EXPECT_EQ(twice.str(), Exported(log.Lines(), format)) << static_cast<int>(format);
+    }
+}
+
 }  // namespace
 }  // namespace korvane
