@@ -4,14 +4,16 @@
 #include <vector>
 
 #include "core/engine/HessenbergReduction.h"
+#include "core/engine/SubscriptText.h"
 
 namespace korvane {
 
 namespace {
 
+// "p₃(λ)": the polynomial of the upper left k × k part.
 std::string P(std::int32_t k) {
     std::string name = "p";
-    name += std::to_string(k);
+    name += SubscriptNumber(k);
     name += "(λ)";
     return name;
 }
@@ -42,11 +44,11 @@ std::string LowerTerm(const ComplexFraction& coefficient, std::int32_t i) {
 Polynomial HessenbergCharacteristicPolynomial(const WorkMatrix& h, StepLog& log) {
     const std::int32_t n = h.LastRow() + 1;
     log.AppendStepLog(
-        "左上の k 行 k 列の部分について det(λI - H) を pk(λ) とし（p0(λ) = 1）、最後の列で展開して"
+        "左上の k 行 k 列の部分について det(λI - H) を pₖ(λ) とし（p₀(λ) = 1）、最後の列で展開して"
         "順に求めます。h(r,c) を r 行 c 列の成分とすると、");
     log.AppendStepLog(
-        "pk(λ) = (λ - h(k,k))pk-1(λ) - h(k-1,k)h(k,k-1)pk-2(λ) - "
-        "h(k-2,k)h(k,k-1)h(k-1,k-2)pk-3(λ) - …");
+        "pₖ(λ) = (λ - h(k,k))pₖ₋₁(λ) - h(k-1,k)h(k,k-1)pₖ₋₂(λ) - "
+        "h(k-2,k)h(k,k-1)h(k-1,k-2)pₖ₋₃(λ) - …");
     log.AppendStepLog("です。");
     std::vector<Polynomial> p{Polynomial::Constant(CpxOne())};
     for (std::int32_t k = 1; k <= n; ++k) {

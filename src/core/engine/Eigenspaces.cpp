@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/engine/CharacteristicPolynomial.h"
 #include "core/engine/KernelBasis.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/ResultTexts.h"
@@ -20,38 +21,65 @@ std::string Eigenvalue(const ExactEigenvalue& e) {
     return "λ = " + CpxText(e.value);
 }
 
-// The product of the distinct factors, evaluated at the matrix by Horner's
-// rule: zero exactly when the matrix diagonalises over the complex numbers.
-bool RadicalVanishesAt(const WorkMatrix& a, const EigenvalueFindings& findings) {
-    Polynomial radical = Polynomial::Constant(CpxOne());
+// The distinct irreducible factors of the characteristic polynomial, each
+// once: their product s(λ) annuls A exactly when A diagonalises over C.
+std::vector<PolynomialFactor> DistinctFactors(const EigenvalueFindings& findings) {
+    std::vector<PolynomialFactor> factors;
     for (const ExactEigenvalue& e : findings.exact)
-        radical = radical * Polynomial::XMinus(e.value);
+        factors.push_back({Polynomial::XMinus(e.value), 1});
     for (const PolynomialFactor& f : findings.others)
-        radical = radical * f.factor;
+        factors.push_back({f.factor, 1});
+    return factors;
+}
+
+// p(A) by Horner's rule.
+WorkMatrix PolynomialAt(const Polynomial& p, const WorkMatrix& a) {
     WorkMatrix value;
     value.Resize(a.LastCol() + 1, a.LastRow() + 1);
-    for (int k = radical.Degree(); k >= 0; --k) {
+    for (int k = p.Degree(); k >= 0; --k) {
         value = Product(value, a);
         for (int d = 0; d <= a.LastRow(); ++d)
-            value.Set(d, d, CpxSum(value.At(d, d), radical.Coefficient(k)));
+            value.Set(d, d, CpxSum(value.At(d, d), p.Coefficient(k)));
     }
-    for (int c = 0; c <= value.LastCol(); ++c) {
-        for (int r = 0; r <= value.LastRow(); ++r) {
-            if (!CpxIsZero(value.At(c, r))) return false;
+    return value;
+}
+
+// "(2,1)成分", the first entry that is not 0, row by row; empty for O.
+std::string FirstNonzeroEntry(const WorkMatrix& m) {
+    for (int r = 0; r <= m.LastRow(); ++r) {
+        for (int c = 0; c <= m.LastCol(); ++c) {
+            if (!CpxIsZero(m.At(c, r)))
+                return "(" + std::to_string(r + 1) + "," + std::to_string(c + 1) + ")成分";
         }
     }
-    return true;
+    return "";
 }
 
 void NotOverGaussianRationals(const WorkMatrix& a, const EigenvalueFindings& findings,
                               StepLog& log) {
     log.AppendStepLog("固有値の中に複素有理数でないもの（近似値で示したもの）があるので、");
     log.AppendStepLog("この行列は、複素有理数の範囲では対角化できません。");
-    const bool overComplex = RadicalVanishesAt(a, findings);
+    const std::vector<PolynomialFactor> factors = DistinctFactors(findings);
+    Polynomial s = Polynomial::Constant(CpxOne());
+    for (const PolynomialFactor& f : factors)
+        s = s * f.factor;
+    log.AppendStepLog("なお、固有多項式の相異なる既約因数をすべて掛けた多項式を s(λ) とすると、");
+    std::string definition = "s(λ) = " + FactorisationText(factors);
+    if (factors.size() > 1) definition += " = " + PolynomialText(s, kLambda);
+    log.AppendStepLog(definition);
     log.AppendStepLog(
-        std::string("なお、固有多項式の相異なる因数をすべて掛けた多項式 s(λ) に A を代入すると、") +
-        (overComplex ? "s(A) = O となるので、複素数の範囲では対角化できます。"
-                     : "s(A) = O とならないので、複素数の範囲でも対角化できません。"));
+        "です。A が複素数の範囲で対角化できるのは、s(A) = O となるとき、かつそのときに限ります。");
+    log.AppendStepLog("s(A) を計算すると、");
+    const WorkMatrix value = PolynomialAt(s, a);
+    PrintWorkMatrix(value, log);
+    const std::string nonzero = FirstNonzeroEntry(value);
+    if (nonzero.empty()) {
+        log.AppendStepLog("となり、s(A) = O なので、この行列は複素数の範囲では対角化できます。");
+    } else {
+        log.AppendStepLog("となり、" + nonzero +
+                          "が0でないので s(A) ≠ O です。よって、この行列は複素数の範囲でも対角化"
+                          "できません。");
+    }
 }
 
 void PrintDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>& spaces,
@@ -105,7 +133,7 @@ Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenval
     log.AppendStepLog("上の行列を行階段基本形にします。");
     ReductionTally tally;
     RowReduction(m, log, tally, style).RowReduce(0, 0);
-    KernelText(m, log);
+    KernelText(m, log, "よって、" + shifted + " の核は、");
     Eigenspace space{eigenvalue, KernelBasis(m, m.LastCol() + 1)};
     log.AppendStepLog(
         "固有値 " + Eigenvalue(eigenvalue) +

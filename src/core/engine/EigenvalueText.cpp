@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kApproximationDigits = 15;
 
+}  // namespace
+
 std::string FactorisationText(const std::vector<PolynomialFactor>& factors) {
     const bool single = factors.size() == 1 && factors.front().multiplicity == 1;
     std::string text;
@@ -30,6 +32,8 @@ std::string FactorisationText(const std::vector<PolynomialFactor>& factors) {
     }
     return text;
 }
+
+namespace {
 
 void ApproximationLines(const PolynomialFactor& f, StepLog& log) {
     const std::string factor = PolynomialText(f.factor, kLambda);

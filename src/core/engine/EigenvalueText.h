@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/StepLog.h"
@@ -25,6 +26,10 @@ struct EigenvalueFindings {
 // multiplicities and, for each factor that does not split further, its roots
 // as approximations to 15 significant digits, marked as such.
 EigenvalueFindings EigenvalueText(const Polynomial& characteristic, StepLog& log);
+
+// "(λ - 2)^2(λ^2 + 3)": the factors in λ with their multiplicities; one
+// factor of multiplicity one without brackets.
+std::string FactorisationText(const std::vector<PolynomialFactor>& factors);
 
 // "A - 2I", "A + I", "A - (1+i)I", or "A" for zero.
 std::string MinusEigenvalueName(const ComplexFraction& value);

@@ -51,8 +51,8 @@ void Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth dep
         spaces.push_back(LoggedEigenspace(a, e, log, style_));
     if (!findings.others.empty()) {
         log.AppendStepLog(
-            "近似値で示した固有値の固有ベクトルは、成分を正確な値で書けないので、ここでは求めません"
-            "。");
+            "近似値で示した固有値は複素有理数でないので、その固有ベクトルの成分も複素有理数では"
+            "書けません。ここでは求めません。");
     }
     if (depth == EigenDepth::kVectors) return;
     DiagonalisationText(a, spaces, findings, log);

@@ -60,7 +60,7 @@ PivotRows FindPivotRows(const WorkMatrix& reduced) {
     return pivots;
 }
 
-void KernelText(const WorkMatrix& reduced, StepLog& log) {
+void KernelText(const WorkMatrix& reduced, StepLog& log, std::string_view lead) {
     const PivotRows pivots = FindPivotRows(reduced);
     const std::int32_t cols = reduced.LastCol() + 1;
     std::string result;
@@ -77,7 +77,7 @@ void KernelText(const WorkMatrix& reduced, StepLog& log) {
     } else {
         result += '}';
     }
-    AppendResult(log, "よってこのベクトルの核は、", result);
+    AppendResult(log, lead, result);
 }
 
 void ImageText(const WorkMatrix& reduced, const CellGrid& grid, StepLog& log) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
@@ -14,8 +15,10 @@ using PivotRows = std::array<std::int32_t, WorkMatrix::kMaxCols>;
 PivotRows FindPivotRows(const WorkMatrix& reduced);
 
 // The kernel of the reduced matrix as three log lines: a basis with one
-// vector per free column, {0}, or the whole space.
-void KernelText(const WorkMatrix& reduced, StepLog& log);
+// vector per free column, {0}, or the whole space. The first line is lead:
+// the kernel command's own, or one naming the matrix whose kernel it is.
+void KernelText(const WorkMatrix& reduced, StepLog& log,
+                std::string_view lead = "よってこのベクトルの核は、");
 // The image as three log lines: the grid's own cell texts of the columns that
 // hold a pivot, or the whole space when every row has a pivot.
 void ImageText(const WorkMatrix& reduced, const CellGrid& grid, StepLog& log);

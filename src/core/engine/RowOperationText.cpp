@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/engine/SubscriptText.h"
+
 namespace korvane {
 
 namespace {
@@ -13,10 +15,7 @@ std::string RowNumber(std::int32_t row) {
 // "R" with the row number from 1 in subscript digits: R₁, R₁₀.
 std::string RowName(std::int32_t row) {
     std::string name = "R";
-    for (const char digit : RowNumber(row)) {
-        name += "\xE2\x82";  // U+2080 + digit
-        name += static_cast<char>(0x80 + (digit - '0'));
-    }
+    name += SubscriptNumber(row + 1);
     return name;
 }
 

@@ -1,6 +1,5 @@
 #include "core/engine/SolutionText.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,12 +62,20 @@ void CheckParticular(const ReducedSystem& s, const ExactVector& p, std::string_v
                       (matches ? " に一致します。" : " に一致しません。"));
 }
 
+// Each vector spanning the solutions of Ax = 0, put into A on its own line.
 void CheckKernel(const ReducedSystem& s, const std::vector<ExactVector>& basis, StepLog& log) {
+    const std::string span = SpanText(basis);
+    log.AppendStepLog("また、" + span + " を張るベクトルを代入すると、");
     bool allZero = true;
-    for (const ExactVector& v : basis)
-        allZero = allZero && IsZeroVector(Apply(s.original, v));
-    log.AppendStepLog("また、" + SpanText(basis) + " の各ベクトル v は Av = 0 を" +
-                      (allZero ? "満たします。" : "満たしません。"));
+    for (const ExactVector& v : basis) {
+        const ExactVector av = Apply(s.original, v);
+        allZero = allZero && IsZeroVector(av);
+        log.AppendStepLog("A" + VectorText(v) + " = " + VectorText(av));
+    }
+    log.AppendStepLog(allZero ? "となり、どれも 0 なので、" + span +
+                                    " の各ベクトル v は Av = 0 を満たします。"
+                              : "となり、0 でないものがあるので、" + span +
+                                    " の各ベクトル v が Av = 0 を満たすとは言えません。");
 }
 
 void UniqueSolution(const ReducedSystem& s, const ExactVector& x, StepLog& log) {
@@ -103,24 +110,45 @@ void InfinitelyManySolutions(const ReducedSystem& s, const ExactVector& p, StepL
     CheckKernel(s, basis, log);
 }
 
-// Logs the case and the solutions for one right-hand side; the solution when
-// it is the only one.
-std::optional<ExactVector> SolveOne(const ReducedSystem& s, StepLog& log) {
+// What one right-hand side came to.
+struct OneSolution {
+    enum class Kind { kNone, kUnique, kMany };
+    Kind kind = Kind::kNone;
+    ExactVector x;  // kUnique
+};
+
+// Logs the case and the solutions for one right-hand side.
+OneSolution SolveOne(const ReducedSystem& s, StepLog& log) {
     const std::int32_t contradiction = ContradictoryRow(s);
     if (contradiction >= 0) {
         log.AppendStepLog(Number(contradiction + 1) +
                           "行目は 0 = " + CpxText(s.reduced.At(s.rhsCol, contradiction)) +
                           " を表し、成り立たないので、");
         log.AppendStepLog("解はありません。");
-        return std::nullopt;
+        return {};
     }
     const ExactVector p = ParticularSolution(s);
     if (s.rank == s.unknowns) {
         UniqueSolution(s, p, log);
-        return p;
+        return {OneSolution::Kind::kUnique, p};
     }
     InfinitelyManySolutions(s, p, log);
-    return std::nullopt;
+    return {OneSolution::Kind::kMany, {}};
+}
+
+// The conclusion for X when some column has no solution or many.
+void NoSingleX(const std::vector<std::string>& unsolvable, std::size_t freeCount,
+               StepLog& log) {
+    if (!unsolvable.empty()) {
+        std::string names;
+        for (const std::string& name : unsolvable)
+            names += (names.empty() ? "" : ", ") + name;
+        log.AppendStepLog("よって、" + names + " について解がないので、AX = B の解 X はありません。");
+        return;
+    }
+    log.AppendStepLog("よって、どの列にも解があり、その解が無数にあるので、AX = B の解 X は無数に"
+                      "あります。X の j 列目は Ax = bj の解で、任意の数 " +
+                      ParameterNames(freeCount, ", ") + " は列ごとに別々にとります。");
 }
 
 std::int32_t AugmentedRank(const ReducedSystem& s) {
@@ -145,6 +173,7 @@ void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMat
     log.AppendStepLog("係数行列 A の階数は" + Number(s.rank) + "、未知数の個数は" +
                       Number(unknowns) + "です。");
     std::vector<ExactVector> solutions;
+    std::vector<std::string> unsolvable;
     for (std::int32_t j = 0; j < sides; ++j) {
         s.rhsCol = unknowns + j;
         s.bName = 'b';
@@ -152,9 +181,14 @@ void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMat
         log.AppendStepLog("B の" + Number(j + 1) + "列目を " + s.bName +
                           " として、Ax = " + s.bName + " を解きます。拡大係数行列 (A | " + s.bName +
                           ") の階数は" + Number(AugmentedRank(s)) + "です。");
-        if (std::optional<ExactVector> x = SolveOne(s, log)) solutions.push_back(std::move(*x));
+        OneSolution one = SolveOne(s, log);
+        if (one.kind == OneSolution::Kind::kUnique) solutions.push_back(std::move(one.x));
+        if (one.kind == OneSolution::Kind::kNone) unsolvable.push_back(s.bName);
     }
-    if (static_cast<std::int32_t>(solutions.size()) != sides) return;
+    if (static_cast<std::int32_t>(solutions.size()) != sides) {
+        NoSingleX(unsolvable, static_cast<std::size_t>(unknowns - s.rank), log);
+        return;
+    }
     WorkMatrix x;
     x.Resize(sides, unknowns);
     for (std::int32_t j = 0; j < sides; ++j) {
