@@ -147,7 +147,7 @@ void NoSingleX(const std::vector<std::string>& unsolvable, std::size_t freeCount
         return;
     }
     log.AppendStepLog("よって、どの列にも解があり、その解が無数にあるので、AX = B の解 X は無数に"
-                      "あります。X の j 列目は Ax = bj の解で、任意の数 " +
+                      "あります。X の各列は上で求めたその列の解で、任意の数 " +
                       ParameterNames(freeCount, ", ") + " は列ごとに別々にとります。");
 }
 

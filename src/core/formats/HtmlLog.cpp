@@ -2,6 +2,7 @@
 // browser and screen reader without scripts or anything fetched.
 #include <ostream>
 
+#include "core/formats/Formula.h"
 #include "core/formats/LogWriters.h"
 #include "core/formats/MathForms.h"
 #include "core/formats/TextEscaping.h"
@@ -30,6 +31,8 @@ constexpr std::string_view kStyle =
 constexpr std::string_view kMathOpening =
     "<div class=\"math\"><math xmlns=\"http://www.w3.org/1998/Math/MathML\" display=\"block\">";
 constexpr std::string_view kMathClosing = "</math></div>\n";
+constexpr std::string_view kInlineMathOpening =
+    "<math xmlns=\"http://www.w3.org/1998/Math/MathML\">";
 
 class Html : public LogWriter {
   public:
@@ -39,8 +42,23 @@ class Html : public LogWriter {
              << kStyle << "</head>\n<body>\n<main>\n<h1>" << title << "</h1>\n";
     }
 
+    // Prose with its formulas as inline MathML; a line that is one formula
+    // alone is displayed.
     void Sentence(std::string_view text, const std::optional<RowOperation>&) override {
-        out_ << "<p>" << XmlText(text) << "</p>\n";
+        const std::vector<SentencePiece> pieces = SplitFormulas(text);
+        if (pieces.size() == 1 && pieces.front().formula) {
+            out_ << kMathOpening << MathmlFormula(pieces.front().text) << kMathClosing;
+            return;
+        }
+        out_ << "<p>";
+        for (const SentencePiece& piece : pieces) {
+            if (piece.formula) {
+                out_ << kInlineMathOpening << MathmlFormula(piece.text) << "</math>";
+            } else {
+                out_ << XmlText(piece.text);
+            }
+        }
+        out_ << "</p>\n";
     }
     void Matrix(const LogMatrix& matrix) override {
         out_ << kMathOpening << "<mrow>";

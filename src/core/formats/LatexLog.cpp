@@ -2,6 +2,7 @@
 // body alone to \input.
 #include <ostream>
 
+#include "core/formats/Formula.h"
 #include "core/formats/LogWriters.h"
 #include "core/formats/MathForms.h"
 #include "core/formats/TextEscaping.h"
@@ -40,8 +41,17 @@ class Latex : public LogWriter {
         out_ << '\n';
     }
 
+    // Prose with its formulas inline; a line that is one formula alone is
+    // displayed.
     void Sentence(std::string_view text, const std::optional<RowOperation>&) override {
-        out_ << LatexText(text) << "\n\n";
+        const std::vector<SentencePiece> pieces = SplitFormulas(text);
+        if (pieces.size() == 1 && pieces.front().formula) {
+            out_ << "\\[\n\\KorvaneFit{" << LatexFormula(pieces.front().text) << "}\n\\]\n\n";
+            return;
+        }
+        for (const SentencePiece& piece : pieces)
+            out_ << (piece.formula ? "$" + LatexFormula(piece.text) + "$" : LatexText(piece.text));
+        out_ << "\n\n";
     }
     void Matrix(const LogMatrix& matrix) override {
         out_ << "\\[\n\\KorvaneFit{";

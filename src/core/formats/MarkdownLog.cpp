@@ -2,6 +2,7 @@
 // Jupyter, Obsidian and pandoc render it.
 #include <ostream>
 
+#include "core/formats/Formula.h"
 #include "core/formats/LogWriters.h"
 #include "core/formats/MathForms.h"
 #include "core/formats/TextEscaping.h"
@@ -15,8 +16,17 @@ class Markdown : public LogWriter {
     Markdown(const ExportOptions& options, std::ostream& out)
         : notation_(options.notation), out_(out) {}
 
+    // Prose with its formulas as $…$; a line that is one formula alone as
+    // display math.
     void Sentence(std::string_view text, const std::optional<RowOperation>&) override {
-        out_ << MarkdownText(text) << "\n\n";
+        const std::vector<SentencePiece> pieces = SplitFormulas(text);
+        if (pieces.size() == 1 && pieces.front().formula) {
+            out_ << "$$\n" << LatexFormula(pieces.front().text) << "\n$$\n\n";
+            return;
+        }
+        for (const SentencePiece& piece : pieces)
+            out_ << (piece.formula ? "$" + LatexFormula(piece.text) + "$" : MarkdownText(piece.text));
+        out_ << "\n\n";
     }
     void Matrix(const LogMatrix& matrix) override {
         out_ << "$$\n";

@@ -87,13 +87,6 @@ std::string ColumnFormat(const LogMatrix& matrix) {
     return format;
 }
 
-std::string LatexColumnVector(const std::vector<std::string>& entries) {
-    std::string text = "\\begin{pmatrix}";
-    for (std::size_t k = 0; k < entries.size(); ++k)
-        text += (k > 0 ? " \\\\ " : "") + LatexEntry(entries[k]);
-    return text + "\\end{pmatrix}";
-}
-
 std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter) {
     std::string text = "<mrow><mo>(</mo><mtable>";
     for (const std::vector<std::string>& row : rows) {
@@ -109,6 +102,20 @@ std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int b
 }
 
 }  // namespace
+
+std::string LatexColumnVector(const std::vector<std::string>& entries) {
+    std::string text = "\\begin{pmatrix}";
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        text += (k > 0 ? " \\\\ " : "") + LatexEntry(entries[k]);
+    return text + "\\end{pmatrix}";
+}
+
+std::string MathmlColumnVector(const std::vector<std::string>& entries) {
+    std::vector<std::vector<std::string>> column;
+    for (const std::string& entry : entries)
+        column.push_back({entry});
+    return MathmlTable(column, 0);
+}
 
 std::string LatexMatrix(const LogMatrix& matrix) {
     const bool bar = matrix.barAfter > 0;
@@ -182,10 +189,7 @@ std::string MathmlSpan(const std::vector<std::vector<std::string>>& vectors) {
     std::string text = "<mrow><mi>span</mi><mo>{</mo>";
     for (std::size_t k = 0; k < vectors.size(); ++k) {
         if (k > 0) text += "<mo>,</mo>";
-        std::vector<std::vector<std::string>> column;
-        for (const std::string& entry : vectors[k])
-            column.push_back({entry});
-        text += MathmlTable(column, 0);
+        text += MathmlColumnVector(vectors[k]);
     }
     return text + "<mo>}</mo></mrow>";
 }

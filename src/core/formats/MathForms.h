@@ -19,6 +19,10 @@ std::string LatexNotation(const RowOperation& operation);
 // \operatorname{span}\left\{ column vectors \right\}, or \{\mathbf{0}\}.
 std::string LatexSpan(const std::vector<std::vector<std::string>>& vectors);
 
+// A column of numbers in brackets.
+std::string LatexColumnVector(const std::vector<std::string>& entries);
+std::string MathmlColumnVector(const std::vector<std::string>& entries);
+
 // The same as MathML elements, to stand inside <math>.
 std::string MathmlMatrix(const LogMatrix& matrix);
 // An arrow with the notation over it.

@@ -11,6 +11,7 @@
 
 #include "../engine/TestMatrices.h"
 #include "Golden.h"
+#include "ProseRuns.h"
 #include "core/engine/Engine.h"
 #include "core/formats/CopyFormats.h"
 #include "core/formats/LogExport.h"
@@ -78,16 +79,17 @@ std::string WithoutBlanks(const std::string& text) {
     return kept;
 }
 
-// The prose lines of a log, in order, all found in text (blanks aside);
-// matrices and spans are set as mathematics.
+// The prose of a log, in order, all found in text (blanks aside); matrices,
+// spans and formulas are set as mathematics.
 void ExpectSentencesInOrder(const Lines& log, const std::string& text) {
     const std::string found = WithoutBlanks(text);
     std::size_t pos = 0;
     for (const std::string& line : log) {
-        if (line.starts_with("  ( ") || line.starts_with("span{")) continue;
-        const std::size_t at = found.find(WithoutBlanks(line), pos);
-        ASSERT_NE(at, std::string::npos) << line;
-        pos = at;
+        for (const std::string& run : ProseRuns(line)) {
+            const std::size_t at = found.find(WithoutBlanks(run), pos);
+            ASSERT_NE(at, std::string::npos) << run << " in " << line;
+            pos = at;
+        }
     }
 }
 
@@ -166,7 +168,8 @@ TEST_F(ExternalTools, HtmlIsWellFormedXmlWithMathml) {
           "import xml.etree.ElementTree as ET\n"
           "m = '{http://www.w3.org/1998/Math/MathML}'\n"
           "root = ET.parse('log.html').getroot()\n"
-          "print(len(root.findall('.//' + m + 'math')), len(root.findall('.//' + m + 'mover')),\n"
+          "print(len(root.findall('.//' + m + \"math[@display='block']\")),\n"
+          "      len(root.findall('.//' + m + 'mover')),\n"
           "      len(root.findall('.//' + m + \"mtd[@class='bar']\")), root.get('lang'))\n");
     ASSERT_EQ(Run("/usr/bin/python3 count.py > counts.txt"), 0) << Read("log.html");
     // Six matrices: the given one and four reached by a row operation are
