@@ -18,6 +18,10 @@ class UsageError : public Error {
     explicit UsageError(const std::string& message) : Error(message) {}
 };
 
+// Why the operating system refused, for a message: its text for the error
+// number in parentheses, "(not a regular file)" for 0 (a pipe, a device).
+std::string ReasonText(int error);
+
 enum class CliCommand {
     kRref,
     kInverse,
@@ -54,7 +58,7 @@ struct CliOptions {
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] (options may stand
 // anywhere, "--" ends them, a value may also follow "="), or --help /
-// --version. Throws UsageError.
+// --version. Throws UsageError, also when --pdf and -o name the same file.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane
