@@ -106,9 +106,11 @@ bool TakeFlag(CliOptions& options, std::string_view arg) {
 }
 
 void CheckCombination(const CliOptions& options) {
-    // The PDF and the matrix file would overwrite each other.
+    // The PDF would overwrite the matrix file written, or the one read.
     if (options.pdf && options.output && SameWriteTarget(*options.pdf, *options.output))
         throw UsageError("--pdf and -o name the same file '" + *options.output + "'");
+    if (options.pdf && options.file && SameWriteTarget(*options.pdf, *options.file))
+        throw UsageError("--pdf names the matrix file read, '" + *options.file + "'");
     if (!options.matrixFormat) return;
     if (options.logFormat != LogFormat::kText)
         throw UsageError("--format writes the result matrix instead of the log; no --log-format");

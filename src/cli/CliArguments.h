@@ -58,7 +58,8 @@ struct CliOptions {
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] (options may stand
 // anywhere, "--" ends them, a value may also follow "="), or --help /
-// --version. Throws UsageError, also when --pdf and -o name the same file.
+// --version. Throws UsageError, also when --pdf names the file of -o or
+// FILE.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

@@ -155,7 +155,8 @@ LogPdf::~LogPdf() {
 void LogPdf::Write(const std::string& path) {
     export_.Finish();
     tex_.close();
-    if (!tex_ || !Typeset(folder_)) throw Error("lualatex could not typeset the log as PDF");
+    if (!tex_) throw Error("cannot write the log for --pdf into '" + folder_.string() + "'");
+    if (!Typeset(folder_)) throw Error("lualatex could not typeset the log as PDF");
     std::ifstream pdf(folder_ / "log.pdf", std::ios::binary);
     std::ostringstream bytes;
     bytes << pdf.rdbuf();

@@ -68,10 +68,11 @@ TEST(CliArguments, BadUsage) {
         {"rref", "--log-format=docx"},
         {"rref", "--pdf="},
         {"rref", "-o", ""},
-        // The PDF and the matrix file would write one file.
+        // The PDF would write over the matrix file written or read.
         {"rref", "--pdf", "F", "-o", "F"},
         {"rref", "--pdf=./F", "-o", "F"},
         {"rref", "-o", "sub/../F", "--pdf", "F"},
+        {"det", "F", "--pdf", "./F"},
     };
     for (const auto& args : cases) {
         EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());
