@@ -127,15 +127,18 @@ TEST_F(CliProgram, LogOnStandardOutput) {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
         return (dir_ / name).string();
     };
-    // A refusal is on standard error too, after the program's name.
-    const auto refused = [](const std::string& line) { return "korvane-cli: " + line; };
-    const struct {
+    struct Case {
         std::vector<std::string> args;
         std::string input;
         std::string out;
         int status = 0;
         std::string err = "";
-    } cases[] = {
+    };
+    // A refusal fails the command, its reason on standard error too.
+    const auto refusal = [](const char* command, const char* input, const std::string& line) {
+        return Case{{command}, input, line, 1, "korvane-cli: " + line};
+    };
+    const Case cases[] = {
         {{"inverse"}, "2 4\n1 3\n", kInverseOf2413},
         {{"inverse"}, "\r\n2\t4\r\n\r\n  1   3  \r\n", kInverseOf2413},
         {{"inverse"}, "2 4\r1 3\r", kInverseOf2413},  // a bare CR ends a line
@@ -152,7 +155,7 @@ TEST_F(CliProgram, LogOnStandardOutput) {
           file("saved.txt", "[size]\nrows=2\ncols=2\n[matrix]\nr0c0=2\nr0c1=4\nr1c0=1\nr1c1=3\n")},
          "",
          kInverseOf2413},
-        {{"inverse"}, "1 2 3\n4 5 6\n", nonSquare, 1, refused(nonSquare)},
+        refusal("inverse", "1 2 3\n4 5 6\n", nonSquare),
         {{"inverse"},
          "1 2\n2 4\n",
          "  ( 1 2 1 0 )\n  ( 2 4 0 1 )\n上の行列を行階段基本形にします。\n"
@@ -161,43 +164,15 @@ TEST_F(CliProgram, LogOnStandardOutput) {
          "1行目から2行目の1倍を引きます。\n  ( 1 2 0 1/2  )\n  ( 0 0 1 -1/2 )\n"
          "これで、行階段基本形になりました。\nよって、この行列は非可逆です。\n",
          1,
-         refused("よって、この行列は非可逆です。\n")},
-        // Every command that refuses its matrix fails, as the inverse does.
-        {{"det"},
-         "1 2 3\n",
-         "正方行列でないので、行列式はありません。\n",
-         1,
-         refused("正方行列でないので、行列式はありません。\n")},
-        {{"charpoly"},
-         "1 2\n",
-         "正方行列でないので、固有多項式はありません。\n",
-         1,
-         refused("正方行列でないので、固有多項式はありません。\n")},
-        {{"eigenvalues"},
-         "1 2\n",
-         "正方行列でないので、固有値はありません。\n",
-         1,
-         refused("正方行列でないので、固有値はありません。\n")},
-        {{"eigenvectors"},
-         "1\n2\n",
-         "正方行列でないので、固有ベクトルはありません。\n",
-         1,
-         refused("正方行列でないので、固有ベクトルはありません。\n")},
-        {{"diagonalize"},
-         "1 2\n",
-         "正方行列でないので、対角化できません。\n",
-         1,
-         refused("正方行列でないので、対角化できません。\n")},
-        {{"solve"},
-         "1\n2\n",
-         "列が1つだけなので、係数行列と右辺に分けられません。\n",
-         1,
-         refused("列が1つだけなので、係数行列と右辺に分けられません。\n")},
-        {{"solve-many"},
-         "1 2\n3 4\n",
-         "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。\n",
-         1,
-         refused("列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。\n")},
+         "korvane-cli: よって、この行列は非可逆です。\n"},
+        refusal("det", "1 2 3\n", "正方行列でないので、行列式はありません。\n"),
+        refusal("charpoly", "1 2\n", "正方行列でないので、固有多項式はありません。\n"),
+        refusal("eigenvalues", "1 2\n", "正方行列でないので、固有値はありません。\n"),
+        refusal("eigenvectors", "1\n2\n", "正方行列でないので、固有ベクトルはありません。\n"),
+        refusal("diagonalize", "1 2\n", "正方行列でないので、対角化できません。\n"),
+        refusal("solve", "1\n2\n", "列が1つだけなので、係数行列と右辺に分けられません。\n"),
+        refusal("solve-many", "1 2\n3 4\n",
+                "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。\n"),
         {{"image"},
          "2/4 1\n1 2\n",
          "  ( 1/2 1 )\n  ( 1   2 )\n上の行列を行階段基本形にします。\n1行目を2倍します。\n"
