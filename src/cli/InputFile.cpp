@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "cli/CliArguments.h"
