@@ -133,7 +133,10 @@ void TakePositional(CliOptions& options, std::string_view arg, int& positionals)
 }  // namespace
 
 std::string ReasonText(int error) {
-    return "(" + std::string(error != 0 ? std::strerror(error) : "not a regular file") + ")";
+    std::string text = " (";
+    text += error != 0 ? std::strerror(error) : "not a regular file";
+    text += ')';
+    return text;
 }
 
 CliOptions ParseArguments(std::span<const std::string_view> args) {

@@ -18,8 +18,9 @@ class UsageError : public Error {
     explicit UsageError(const std::string& message) : Error(message) {}
 };
 
-// Why the operating system refused, for a message: its text for the error
-// number in parentheses, "(not a regular file)" for 0 (a pipe, a device).
+// Why the operating system refused, to end a message: its text for the
+// error number in parentheses after a space, " (not a regular file)" for 0
+// (a pipe, a device).
 std::string ReasonText(int error);
 
 enum class CliCommand {

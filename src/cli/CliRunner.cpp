@@ -65,7 +65,7 @@ void Report(std::ostream& err, std::string_view message) {
 // not write in korvane-cli's words with its reason, any other by its message.
 int ReportFailure(std::ostream& err, const std::exception& e) {
     if (const auto* unwritten = dynamic_cast<const FileWriteError*>(&e)) {
-        Report(err, "cannot write '" + unwritten->Path() + "' " + ReasonText(unwritten->Reason()));
+        Report(err, "cannot write '" + unwritten->Path() + "'" + ReasonText(unwritten->Reason()));
     } else {
         Report(err, e.what());
     }

@@ -22,7 +22,7 @@ std::string LimitText() {
 std::string ReadInputFile(const std::string& path) {
     int error = 0;
     std::optional<FileHead> head = ReadRegularFile(path, kMaxInputBytes, &error);
-    if (!head) throw UsageError("cannot read '" + path + "' " + ReasonText(error));
+    if (!head) throw UsageError("cannot read '" + path + "'" + ReasonText(error));
     if (head->truncated) throw UsageError("'" + path + "' is larger than " + LimitText());
     return std::move(head->bytes);
 }
@@ -37,7 +37,7 @@ std::string ReadStandardInput(std::istream& in) {
     if (in.bad()) {
         const int error = errno;
         throw UsageError("cannot read standard input" +
-                         (error != 0 ? " " + ReasonText(error) : std::string()));
+                         (error != 0 ? ReasonText(error) : std::string()));
     }
     if (text.size() > kMaxInputBytes)
         throw UsageError("standard input is larger than " + LimitText());

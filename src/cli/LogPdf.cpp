@@ -38,7 +38,7 @@ std::filesystem::path MakeFolder() {
     if (!made) {
         const int error = pattern.size() <= PATH_MAX ? errno : ENAMETOOLONG;
         throw UsageError("cannot make a temporary folder for --pdf in '" +
-                         pattern.substr(0, pattern.rfind('/')) + "' " + ReasonText(error));
+                         pattern.substr(0, pattern.rfind('/')) + "'" + ReasonText(error));
     }
     std::memcpy(gFolder, pattern.c_str(), pattern.size() + 1);
     gFolderInProgress = 1;

@@ -31,7 +31,7 @@ std::optional<std::string> OutputFileProblem(const std::string& path) {
     int error = 0;
     const std::optional<FileHead> head = ReadRegularFile(path, kMaxMatrixFileBytes, &error);
     // Writing keeps the file's other keys, so all of it must be read first.
-    if (!head) return "cannot write '" + path + "' " + ReasonText(error);
+    if (!head) return "cannot write '" + path + "'" + ReasonText(error);
     if (head->truncated || (!head->bytes.empty() && !HoldsMatrixFile(head->bytes)))
         return "'" + path + "' is not a matrix file; not overwritten";
     return {};

@@ -11,7 +11,7 @@ namespace {
 
 [[noreturn]] void ThrowOutputError(int error) {
     std::string message = "cannot write the log to standard output";
-    if (error != 0) message += " " + ReasonText(error);
+    if (error != 0) message += ReasonText(error);
     throw OutputError(message);
 }
 
