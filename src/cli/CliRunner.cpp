@@ -5,7 +5,6 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/InputFile.h"
 #include "cli/MatrixInput.h"
 #include "cli/StreamStepLog.h"
 #include "core/editing/FileAccess.h"
@@ -52,9 +51,9 @@ constexpr std::string_view kUsage =
     "\n"
     "Exit status: 0 the command ran, 1 the computation failed or refused its\n"
     "matrix (a singular or non-square matrix for inverse, a non-square one for\n"
-    "det and the eigen commands, one column for solve; the reason on standard\n"
-    "error, OUT left alone) or an output could not be written, 2 bad usage or\n"
-    "unreadable input.\n";
+    "det and the eigen commands, a grid solve or solve-many cannot split; the\n"
+    "reason on standard error, OUT left alone) or an output could not be\n"
+    "written, 2 bad usage or unreadable input.\n";
 
 // One line on standard error in korvane-cli's voice.
 void Report(std::ostream& err, std::string_view message) {
