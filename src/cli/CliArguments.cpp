@@ -1,7 +1,10 @@
 #include "cli/CliArguments.h"
 
 #include <array>
+#include <cstring>
 #include <utility>
+
+#include "core/editing/FileAccess.h"
 
 namespace korvane {
 
@@ -103,6 +106,11 @@ bool TakeFlag(CliOptions& options, std::string_view arg) {
 }
 
 void CheckCombination(const CliOptions& options) {
+    // The PDF would overwrite the matrix file written, or the one read.
+    if (options.pdf && options.output && SameWriteTarget(*options.pdf, *options.output))
+        throw UsageError("--pdf and -o name the same file '" + *options.output + "'");
+    if (options.pdf && options.file && SameWriteTarget(*options.pdf, *options.file))
+        throw UsageError("--pdf names the matrix file read, '" + *options.file + "'");
     if (!options.matrixFormat) return;
     if (options.logFormat != LogFormat::kText)
         throw UsageError("--format writes the result matrix instead of the log; no --log-format");
@@ -123,6 +131,13 @@ void TakePositional(CliOptions& options, std::string_view arg, int& positionals)
 }
 
 }  // namespace
+
+std::string ReasonText(int error) {
+    std::string text = " (";
+    text += error != 0 ? std::strerror(error) : "not a regular file";
+    text += ')';
+    return text;
+}
 
 CliOptions ParseArguments(std::span<const std::string_view> args) {
     // --help and --version win over anything else on the line.
@@ -146,7 +161,8 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
         } else if (TakeValueOption(options, args, i) || TakeFlag(options, arg)) {
             continue;
         } else if (arg == "-o") {
-            if (i + 1 == args.size()) throw UsageError("-o needs a file name");
+            if (i + 1 == args.size() || args[i + 1].empty())
+                throw UsageError("-o needs a file name");
             if (options.output) throw UsageError("-o given more than once");
             options.output = std::string(args[++i]);
         } else {

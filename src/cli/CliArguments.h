@@ -18,6 +18,11 @@ class UsageError : public Error {
     explicit UsageError(const std::string& message) : Error(message) {}
 };
 
+// Why the operating system refused, to end a message: its text for the
+// error number in parentheses after a space, " (not a regular file)" for 0
+// (a pipe, a device).
+std::string ReasonText(int error);
+
 enum class CliCommand {
     kRref,
     kInverse,
@@ -54,7 +59,8 @@ struct CliOptions {
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] (options may stand
 // anywhere, "--" ends them, a value may also follow "="), or --help /
-// --version. Throws UsageError.
+// --version. Throws UsageError, also when --pdf names the file of -o or
+// FILE.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

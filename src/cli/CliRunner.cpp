@@ -7,6 +7,7 @@
 
 #include "cli/MatrixInput.h"
 #include "cli/StreamStepLog.h"
+#include "core/editing/FileAccess.h"
 #include "core/editing/MatrixFile.h"
 
 #ifndef KORVANE_VERSION
@@ -27,17 +28,20 @@ constexpr std::string_view kUsage =
     "            charpoly | eigenvalues | eigenvectors | diagonalize\n"
     "            solve takes the last column as the right-hand side b of Ax = b;\n"
     "            solve-many takes A square and every column after it as B of AX = B\n"
-    "  FILE      a matrix file (.kvm); without it the matrix is read from standard\n"
+    "  FILE      a matrix file (.kvm) or a text file holding a matrix in any form\n"
+    "            standard input takes; without it the matrix is read from standard\n"
     "            input: rows of cells separated by spaces or tabs, a spreadsheet's\n"
     "            tab-separated cells, CSV, MATLAB [1 2; 3 4], Python [[1, 2], [3, 4]],\n"
-    "            Mathematica {{1, 2}, {3, 4}}, a LaTeX matrix or a Markdown table\n"
+    "            Mathematica {{1, 2}, {3, 4}}, a LaTeX matrix or a Markdown table;\n"
+    "            16 MiB at most\n"
     "  -o OUT    after the command, write the grid to OUT as a matrix file\n"
     "  --log-format text|markdown|latex|latex-body|html\n"
     "            the log in that form (default: text, as the window's log pane)\n"
     "  --format tsv|latex|matlab|python|mathematica|markdown\n"
     "            print the result matrix in that form instead of the log\n"
     "            (rref, inverse, transpose)\n"
-    "  --pdf FILE  also typeset the log as PDF into FILE (needs lualatex)\n"
+    "  --pdf FILE  also typeset the log as PDF into FILE (needs lualatex), a file\n"
+    "            other than OUT and the matrix FILE\n"
     "  --notation  write each row operation's notation (R2 -> R2 - 3R1) in the\n"
     "            text log too; --no-notation leaves it out of the other forms\n"
     "  --addition-wording  word subtracting a negative multiple as adding, and\n"
@@ -45,9 +49,27 @@ constexpr std::string_view kUsage =
     "  --help    show this help\n"
     "  --version show the version\n"
     "\n"
-    "Exit status: 0 the command ran, 1 the computation failed or refused (its\n"
+    "Exit status: 0 the command ran, 1 the computation failed or refused its\n"
+    "matrix (a singular or non-square matrix for inverse, a non-square one for\n"
+    "det and the eigen commands, a grid solve or solve-many cannot split; the\n"
     "reason on standard error, OUT left alone) or an output could not be\n"
     "written, 2 bad usage or unreadable input.\n";
+
+// One line on standard error in korvane-cli's voice.
+void Report(std::ostream& err, std::string_view message) {
+    err << "korvane-cli: " << message << '\n';
+}
+
+// Reports an error that ended the command: a file the operating system would
+// not write in korvane-cli's words with its reason, any other by its message.
+int ReportFailure(std::ostream& err, const std::exception& e) {
+    if (const auto* unwritten = dynamic_cast<const FileWriteError*>(&e)) {
+        Report(err, "cannot write '" + unwritten->Path() + "'" + ReasonText(unwritten->Reason()));
+    } else {
+        Report(err, e.what());
+    }
+    return kExitComputationError;
+}
 
 // Prints what the log buffered before an error ended the computation; a
 // failure here only adds its own message.
@@ -55,7 +77,7 @@ void FlushAfterError(CliLog& log, std::ostream& err) {
     try {
         log.Finish();
     } catch (const OutputError& e) {
-        err << "korvane-cli: " << e.what() << '\n';
+        Report(err, e.what());
     }
 }
 
@@ -70,35 +92,25 @@ bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log
         case CliCommand::kTranspose:
             return engine.Transpose(grid, log);
         case CliCommand::kKernel:
-            engine.Kernel(grid, log);
-            return true;
+            return engine.Kernel(grid, log);
         case CliCommand::kImage:
-            engine.Image(grid, log);
-            return true;
+            return engine.Image(grid, log);
         case CliCommand::kDeterminant:
-            engine.Determinant(grid, log);
-            return true;
+            return engine.Determinant(grid, log);
         case CliCommand::kSolve:
-            engine.Solve(grid, log, RightHandSides::kOne);
-            return true;
+            return engine.Solve(grid, log, RightHandSides::kOne);
         case CliCommand::kSolveMany:
-            engine.Solve(grid, log, RightHandSides::kSeveral);
-            return true;
+            return engine.Solve(grid, log, RightHandSides::kSeveral);
         case CliCommand::kRank:
-            engine.Rank(grid, log);
-            return true;
+            return engine.Rank(grid, log);
         case CliCommand::kCharpoly:
-            engine.CharacteristicPolynomial(grid, log);
-            return true;
+            return engine.CharacteristicPolynomial(grid, log);
         case CliCommand::kEigenvalues:
-            engine.Eigenvalues(grid, log);
-            return true;
+            return engine.Eigenvalues(grid, log);
         case CliCommand::kEigenvectors:
-            engine.Eigenvectors(grid, log);
-            return true;
+            return engine.Eigenvectors(grid, log);
         case CliCommand::kDiagonalize:
-            engine.Diagonalize(grid, log);
-            return true;
+            return engine.Diagonalize(grid, log);
     }
     return true;
 }
@@ -119,16 +131,15 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         }
         grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
     } catch (const UsageError& e) {
-        err << "korvane-cli: " << e.what() << '\n';
+        Report(err, e.what());
         return kExitBadUsage;
     } catch (const OutputError& e) {
-        err << "korvane-cli: " << e.what() << '\n';
-        return kExitComputationError;
+        return ReportFailure(err, e);
     }
 
     if (options.output) {
         if (const std::optional<std::string> problem = OutputFileProblem(*options.output)) {
-            err << "korvane-cli: " << *problem << '\n';
+            Report(err, *problem);
             return kExitComputationError;
         }
     }
@@ -136,7 +147,7 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         CliLog log(options, grid, out);
         return RunAndReport(options, grid, log, err);
     } catch (const UsageError& e) {
-        err << "korvane-cli: " << e.what() << '\n';
+        Report(err, e.what());
         return kExitBadUsage;
     }
 }
@@ -148,13 +159,11 @@ int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::os
         delivered = RunCommand(options.command, engine, grid, log);
         log.Finish();
     } catch (const OutputError& e) {
-        err << "korvane-cli: " << e.what() << '\n';
-        return kExitComputationError;
+        return ReportFailure(err, e);
     } catch (const std::exception& e) {
         // The lines logged so far show how far the computation got.
         FlushAfterError(log, err);
-        err << e.what() << '\n';
-        return kExitComputationError;
+        return ReportFailure(err, e);
     }
     try {
         // The PDF holds the whole log, a refusal's too.
@@ -162,17 +171,13 @@ int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::os
         if (!delivered) {
             // A refusal, such as a singular matrix for the inverse: the grid
             // is no result, so nothing is written.
-            err << log.LastLine() << '\n';
+            Report(err, log.LastLine());
             return kExitComputationError;
         }
         log.PrintMatrix(grid);
         if (options.output) WriteMatrixFile(*options.output, grid);
-    } catch (const OutputError& e) {
-        err << "korvane-cli: " << e.what() << '\n';
-        return kExitComputationError;
     } catch (const std::exception& e) {
-        err << e.what() << '\n';
-        return kExitComputationError;
+        return ReportFailure(err, e);
     }
     return kExitRan;
 }

@@ -18,16 +18,18 @@ inline constexpr int kExitComputationError = 1;
 inline constexpr int kExitBadUsage = 2;
 
 // Runs one computation on the grid, logging into log. Returns whether it
-// delivered its result: false when it refused (the inverse of a singular or
-// non-square matrix), its reason the last line logged.
+// delivered its result: false when it refused its matrix (the inverse of a
+// singular one, a non-square one where a square one is needed, a grid solve
+// cannot split), its reason the last line logged.
 bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
 
 // Runs the command on the grid, streaming its log through log (in the form
 // asked for, and into the PDF), and writes the result matrix (--format) and
 // the output file if they were asked for and the command delivered its
-// result. An error or a refusal goes to err as its message, after the lines
-// logged so far; then nothing is written but the PDF of the log. Returns the
-// exit status.
+// result. An error or a refusal goes to err as its message after
+// "korvane-cli: " (a file the system would not write with its reason), after
+// the lines logged so far; then nothing is written but the PDF of the log.
+// Returns the exit status.
 int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err);
 
 // The whole program: arguments (without the program name), the matrix from

@@ -15,8 +15,9 @@ namespace korvane {
 // then typeset and put in place. Nothing of Qt is needed.
 class LogPdf {
   public:
-    // Starts the document in a fresh temporary folder. Throws UsageError when
-    // lualatex is not installed or the folder cannot be made.
+    // Starts the document in a fresh temporary folder under $TMPDIR (or
+    // /tmp). Throws UsageError when lualatex is not installed or the folder
+    // cannot be made.
     explicit LogPdf(const ExportOptions& options);
     // Removes the temporary folder.
     ~LogPdf();
@@ -36,6 +37,12 @@ class LogPdf {
     LogExport export_;
     ExportingStepLog log_;
 };
+
+// Ends the lualatex of a LogPdf in progress and removes its temporary folder,
+// if there is one; for the handlers of SIGINT, SIGTERM and SIGHUP, which
+// LogPdf holds off while it makes or removes the folder or starts or reaps
+// lualatex. Async-signal-safe.
+void EndPdfInProgress() noexcept;
 
 // Whether an executable named program stands in a folder of PATH.
 bool OnPath(const std::string& program);

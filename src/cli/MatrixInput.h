@@ -12,18 +12,22 @@ namespace korvane {
 // cells separated by spaces or tabs (blank lines skipped, LF, CR LF or a
 // bare CR ending a line, the cells kept as typed), a spreadsheet's cells,
 // CSV, MATLAB, Python, Mathematica, LaTeX or a Markdown table; 1 to 10 rows
-// and columns, in a fresh grid. Throws UsageError for anything else, a
-// control byte in a cell included (naming its row and column).
+// and columns, in a fresh grid; at most 16 MiB. Throws UsageError for
+// anything else, a control byte in a cell included (naming its row and
+// column).
 CellGrid ReadMatrixText(std::istream& in);
 
-// Reads a matrix file into a fresh grid. Throws UsageError naming the file
-// when it cannot be read, is larger than 16 MiB, or is no matrix file (no
-// [size] or [matrix] section: a text, a binary, an empty file).
+// Reads the matrix in the file named on the command line into a fresh grid:
+// a matrix file (a [size] or [matrix] section) as the window opens it, any
+// other text as ReadMatrixText reads standard input. Throws UsageError naming
+// the file when it cannot be read (with the reason), is no regular file, is
+// larger than 16 MiB, or holds no matrix (naming the bad cell's place).
 CellGrid ReadMatrixFromFile(const std::string& path);
 
-// Why writing a matrix file at path must not happen, or nothing: a file that
-// stands there with content but no matrix file's sections was never meant to
-// be overwritten.
+// Why writing a matrix file at path must not happen, or nothing: something
+// that cannot be read whole (a folder, a pipe, an unreadable file), and a
+// file with content but no matrix file's sections, were never meant to be
+// overwritten.
 std::optional<std::string> OutputFileProblem(const std::string& path);
 
 }  // namespace korvane

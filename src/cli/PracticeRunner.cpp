@@ -1,13 +1,15 @@
 #include "cli/PracticeRunner.h"
 
 #include <exception>
-#include <fstream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/CliArguments.h"
+#include "cli/InputFile.h"
+#include "cli/MatrixInput.h"
 #include "cli/PracticeScript.h"
 #include "core/practice/PracticeSession.h"
 
@@ -20,7 +22,8 @@ constexpr std::string_view kPracticeUsage =
     "Replays a student's row operations on the matrix in FILE and checks every\n"
     "step exactly, printing the practice log.\n"
     "\n"
-    "  FILE      a matrix file (.kvm), or a text file with one row a line\n"
+    "  FILE      a matrix file (.kvm), or a text file holding a matrix in any form\n"
+    "            korvane-cli reads on standard input (rows of numbers, CSV, ...)\n"
     "  SCRIPT    the steps, one a line (standard input without it):\n"
     "              goal rref | ref | inverse   first; rref when left out\n"
     "              swap I J                    exchange rows I and J\n"
@@ -31,6 +34,7 @@ constexpr std::string_view kPracticeUsage =
     "              hint | undo | redo\n"
     "            rows count from 1, C is any cell text; # starts a comment;\n"
     "            a relative FILE is taken from the script's folder\n"
+    "            FILE, SCRIPT and every check FILE: regular files of 16 MiB at most\n"
     "\n"
     "Exit status: 0 every step right and the goal reached, 1 an error while\n"
     "computing, 2 bad usage or unreadable input, 3 a step refused or wrong,\n"
@@ -108,14 +112,13 @@ PracticeInput ReadInput(std::span<const std::string_view> args, std::istream& in
     if (args.empty()) throw UsageError("practice needs a matrix FILE");
     if (args.size() > 2) throw UsageError("unexpected argument '" + std::string(args[2]) + "'");
     PracticeInput input;
-    input.matrix = ReadAnyMatrixFile(std::string(args[0]));
+    input.matrix = ReadMatrixFromFile(std::string(args[0]));
     if (args.size() == 1) {
         input.script = ReadPracticeScript(in, ".");
         return input;
     }
     const std::filesystem::path scriptPath{std::string(args[1])};
-    std::ifstream script(scriptPath);
-    if (!script) throw UsageError("cannot read script '" + scriptPath.string() + "'");
+    std::istringstream script(ReadInputFile(scriptPath.string()));
     input.script = ReadPracticeScript(script, scriptPath.parent_path());
     return input;
 }
@@ -152,7 +155,7 @@ int RunPractice(std::span<const std::string_view> args, std::istream& in, std::o
         return session->Progress().goalReached ? kPracticeDone : kPracticeUnfinished;
     } catch (const std::exception& e) {
         out.flush();
-        err << e.what() << '\n';
+        err << "korvane-cli: " << e.what() << '\n';
         return kPracticeError;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "cli/CliArguments.h"
@@ -59,7 +58,7 @@ PracticeCommand ReadCheck(std::string_view rest, const std::filesystem::path& fo
     PracticeCommand command;
     command.kind = PracticeCommand::Kind::kCheck;
     const std::string file(rest.substr(0, split));
-    command.typed = ReadAnyMatrixFile(folder / file);
+    command.typed = ReadMatrixFromFile((folder / file).string());
     std::string_view named = rest.substr(split);
     while (!named.empty()) {
         const std::size_t end = std::min(named.size(), named.find(';'));
@@ -125,20 +124,6 @@ PracticeScript ReadPracticeScript(std::istream& in, const std::filesystem::path&
     }
     if (in.bad()) throw UsageError("cannot read the script");
     return script;
-}
-
-CellGrid ReadAnyMatrixFile(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == ".kvm") return ReadMatrixFromFile(path.string());
-    std::ifstream in(path);
-    if (!in) throw UsageError("cannot read matrix file '" + path.string() + "'");
-    try {
-        return ReadMatrixText(in);
-    } catch (const UsageError& e) {
-        throw UsageError("matrix file '" + path.string() + "': " + e.what());
-    }
 }
 
 }  // namespace korvane

@@ -39,8 +39,4 @@ struct PracticeScript {
 // A relative FILE is taken from folder. Throws UsageError naming the line.
 PracticeScript ReadPracticeScript(std::istream& in, const std::filesystem::path& folder);
 
-// A matrix file (.kvm) or, under any other name, a matrix typed as text
-// (one row a line). Throws UsageError when it cannot be read.
-CellGrid ReadAnyMatrixFile(const std::filesystem::path& path);
-
 }  // namespace korvane

@@ -1,8 +1,9 @@
 #include "cli/StreamStepLog.h"
 
 #include <cerrno>
-#include <cstring>
 #include <ostream>
+
+#include "cli/CliArguments.h"
 
 namespace korvane {
 
@@ -10,7 +11,7 @@ namespace {
 
 [[noreturn]] void ThrowOutputError(int error) {
     std::string message = "cannot write the log to standard output";
-    if (error != 0) message += std::string(": ") + std::strerror(error);
+    if (error != 0) message += ReasonText(error);
     throw OutputError(message);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CliRunner.h"
+#include "cli/LogPdf.h"
 #include "cli/PracticeRunner.h"
 #include "core/editing/FileAccess.h"
 
@@ -26,9 +27,11 @@ void KeepStandardStreamsTaken() {
 }
 
 // Ctrl-C, a kill or a lost terminal ends the program as that signal does,
-// after removing the temporary file of an output being written; the output
-// file itself is either as it was or completely written.
+// after ending a --pdf's lualatex with its temporary folder and removing the
+// temporary file of an output being written; the output file itself is
+// either as it was or completely written.
 void EndBySignal(int signal) {
+    korvane::EndPdfInProgress();
     korvane::RemoveTemporaryInProgress();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -40,7 +43,10 @@ void InstallSignalHandlers() {
         // A signal the caller ignores (a background job's Ctrl-C) stays ignored.
         if (sigaction(signal, nullptr, &action) == 0 && action.sa_handler == SIG_IGN) continue;
         action.sa_handler = EndBySignal;
+        // One cleanup at a time: the other two wait while it runs.
         sigemptyset(&action.sa_mask);
+        for (const int other : {SIGINT, SIGTERM, SIGHUP})
+            sigaddset(&action.sa_mask, other);
         sigaction(signal, &action, nullptr);
     }
     // Beyond the file size limit a write fails and is reported like any other

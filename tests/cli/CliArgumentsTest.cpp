@@ -40,6 +40,7 @@ TEST(CliArguments, AcceptedForms) {
         {{"diagonalize"}, Action::kRun, CliCommand::kDiagonalize, nullptr, nullptr},
         {{"bogus", "--help"}, Action::kHelp, CliCommand::kRref, nullptr, nullptr},
         {{"--version"}, Action::kVersion, CliCommand::kRref, nullptr, nullptr},
+        {{"rref", "--pdf", "F", "-o", "F.kvm"}, Action::kRun, CliCommand::kRref, nullptr, "F.kvm"},
     };
     for (const auto& c : cases) {
         const CliOptions options = Parse(c.args);
@@ -66,6 +67,12 @@ TEST(CliArguments, BadUsage) {
         {"rref", "--format", "csv"},
         {"rref", "--log-format=docx"},
         {"rref", "--pdf="},
+        {"rref", "-o", ""},
+        // The PDF would write over the matrix file written or read.
+        {"rref", "--pdf", "F", "-o", "F"},
+        {"rref", "--pdf=./F", "-o", "F"},
+        {"rref", "-o", "sub/../F", "--pdf", "F"},
+        {"det", "F", "--pdf", "./F"},
     };
     for (const auto& args : cases) {
         EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());

@@ -66,7 +66,7 @@ TEST(CliFormats, OptionsAndTheirOutcomes) {
          "1 2\n2 4\n",
          1,
          "",
-         "よって、この行列は非可逆です。\n"},
+         "korvane-cli: よって、この行列は非可逆です。\n"},
         {{"inverse", "--notation"},
          invertible,
          0,

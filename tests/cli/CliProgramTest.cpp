@@ -4,6 +4,7 @@
 #include <spawn.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,12 +62,14 @@ class CliProgram : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Starts the program with input on its standard input; the standard
-    // output goes to a file read by Finish unless stdoutTo says otherwise.
+    // Starts the program with input on its standard input (or the file
+    // stdinFrom); the standard output goes to a file read by Finish unless
+    // stdoutTo says otherwise.
     pid_t Start(const std::vector<std::string>& args, const std::string& input,
-                const Stdout& stdoutTo = {}) {
-        const fs::path in = dir_ / "stdin", out = dir_ / "stdout", err = dir_ / "stderr";
-        std::ofstream(in, std::ios::binary) << input;
+                const Stdout& stdoutTo = {}, const fs::path& stdinFrom = {}) {
+        const fs::path out = dir_ / "stdout", err = dir_ / "stderr";
+        const fs::path in = stdinFrom.empty() ? dir_ / "stdin" : stdinFrom;
+        if (stdinFrom.empty()) std::ofstream(in, std::ios::binary) << input;
         fs::remove(out);  // a standard output elsewhere reads back as nothing
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -120,18 +123,39 @@ const std::string kInverseOf2413 = test::GoldenText("inverse-2x2.log");
 
 TEST_F(CliProgram, LogOnStandardOutput) {
     const char* const nonSquare = "正方行列でないので、逆行列はありません。\n";
-    const struct {
+    const auto file = [&](const char* name, const std::string& bytes) {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return (dir_ / name).string();
+    };
+    struct Case {
         std::vector<std::string> args;
         std::string input;
         std::string out;
         int status = 0;
-        std::string err = "";  // a refusal is on standard error too
-    } cases[] = {
+        std::string err = "";
+    };
+    // A refusal fails the command, its reason on standard error too.
+    const auto refusal = [](const char* command, const char* input, const std::string& line) {
+        return Case{{command}, input, line, 1, "korvane-cli: " + line};
+    };
+    const Case cases[] = {
         {{"inverse"}, "2 4\n1 3\n", kInverseOf2413},
         {{"inverse"}, "\r\n2\t4\r\n\r\n  1   3  \r\n", kInverseOf2413},
         {{"inverse"}, "2 4\r1 3\r", kInverseOf2413},  // a bare CR ends a line
         {{"inverse"}, "2 4\r\r\n1 3", kInverseOf2413},
-        {{"inverse"}, "1 2 3\n4 5 6\n", nonSquare, 1, nonSquare},
+        // FILE holds a matrix in any form standard input takes, whatever its
+        // name; a matrix file is told by its sections, not by its name.
+        {{"inverse", file("m.txt", "2 4\n1 3\n")}, "", kInverseOf2413},
+        {{"inverse", file("m.csv", "2,4\r\n1,3\r\n")}, "", kInverseOf2413},
+        {{"inverse", file("m.tex", "\\begin{pmatrix} 2 & 4 \\\\ 1 & 3 \\end{pmatrix}\n")},
+         "",
+         kInverseOf2413},
+        {{"inverse", file("typed.kvm", "[2 4; 1 3]")}, "", kInverseOf2413},
+        {{"inverse",
+          file("saved.txt", "[size]\nrows=2\ncols=2\n[matrix]\nr0c0=2\nr0c1=4\nr1c0=1\nr1c1=3\n")},
+         "",
+         kInverseOf2413},
+        refusal("inverse", "1 2 3\n4 5 6\n", nonSquare),
         {{"inverse"},
          "1 2\n2 4\n",
          "  ( 1 2 1 0 )\n  ( 2 4 0 1 )\n上の行列を行階段基本形にします。\n"
@@ -140,8 +164,15 @@ TEST_F(CliProgram, LogOnStandardOutput) {
          "1行目から2行目の1倍を引きます。\n  ( 1 2 0 1/2  )\n  ( 0 0 1 -1/2 )\n"
          "これで、行階段基本形になりました。\nよって、この行列は非可逆です。\n",
          1,
-         "よって、この行列は非可逆です。\n"},
-        {{"det"}, "1 2 3\n", "正方行列でないので、行列式はありません。\n"},
+         "korvane-cli: よって、この行列は非可逆です。\n"},
+        refusal("det", "1 2 3\n", "正方行列でないので、行列式はありません。\n"),
+        refusal("charpoly", "1 2\n", "正方行列でないので、固有多項式はありません。\n"),
+        refusal("eigenvalues", "1 2\n", "正方行列でないので、固有値はありません。\n"),
+        refusal("eigenvectors", "1\n2\n", "正方行列でないので、固有ベクトルはありません。\n"),
+        refusal("diagonalize", "1 2\n", "正方行列でないので、対角化できません。\n"),
+        refusal("solve", "1\n2\n", "列が1つだけなので、係数行列と右辺に分けられません。\n"),
+        refusal("solve-many", "1 2\n3 4\n",
+                "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。\n"),
         {{"image"},
          "2/4 1\n1 2\n",
          "  ( 1/2 1 )\n  ( 1   2 )\n上の行列を行階段基本形にします。\n1行目を2倍します。\n"
@@ -151,9 +182,9 @@ TEST_F(CliProgram, LogOnStandardOutput) {
     };
     for (const auto& c : cases) {
         const ProgramRun run = Cli(c.args, c.input);
-        EXPECT_EQ(run.status, c.status) << c.input;
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.status, c.status) << c.args.front() << " " << c.input;
+        EXPECT_EQ(run.out, c.out) << c.args.back();
+        EXPECT_EQ(run.err, c.err) << c.args.back();
     }
 }
 
@@ -196,6 +227,8 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
     const std::string huge = file("huge.kvm", "[size]\nrows=1\n");
     fs::resize_file(huge, (16 << 20) + 1);
     const std::string never = (dir_ / "never.kvm").string();
+    const std::string fifo = (dir_ / "fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     using namespace std::string_literals;
     const struct {
         std::vector<std::string> args;
@@ -212,10 +245,21 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         {{"rref"}, "1 2 3 4 5 6 7 8 9 10 11\n"},
         {{"rref"}, ""},
         {{"rref"}, "\n\t \r\n"},
-        {{"rref", (dir_ / "missing.kvm").string()}, "", "missing.kvm"},
-        {{"rref", dir_.string()}, ""},
+        {{"rref", (dir_ / "missing.kvm").string()}, "", "missing.kvm' (No such file or directory)"},
+        // What is no regular file is refused at once, never waited on.
+        {{"rref", dir_.string()}, "", "(Is a directory)"},
+        {{"rref", "/dev/zero"}, "", "'/dev/zero' (not a regular file)"},
+        {{"rref", fifo}, "", "fifo' (not a regular file)"},
+        {{"rref", ""}, "", "cannot read ''"},
+        {{"rref", "-o", ""}, "2\n", "-o needs a file name"},
+        // The PDF and the matrix file in one place: refused before any writing.
+        {{"rref", "--pdf", never, "-o", (dir_ / "." / "never.kvm").string()}, "2\n", "same file"},
+        {{"rref"}, std::string((16 << 20) + 1, '1'), "standard input is larger than 16 MiB"},
         // Files that hold no matrix are no 3 × 3 zero matrix.
-        {{"rref", file("notes.txt", "rows=2\nhello\n")}, "", "notes.txt"},
+        {{"rref", file("notes.txt", "rows=2 a\nhello\n")}, "", "notes.txt"},
+        {{"rref", file("blank.txt", "\n \t\r\n")}, "", "blank.txt' holds no matrix"},
+        // A text file is refused with its name and the place of the bad cell.
+        {{"rref", file("cell.txt", "1 2\n3 4\x01\n")}, "", "cell.txt': row 2, column 2"},
         {{"rref", file("binary",
                        "\x7F"
                        "ELF\x02\x01\x01\0\0\0\x03"s)},
@@ -266,13 +310,47 @@ TEST_F(CliProgram, OutputFileReadsBack) {
     EXPECT_EQ(readBack.out, "  ( 1 )\n  ( 2 )\n  ( 3 )\nこの行列を転置します。\n  ( 1 2 3 )\n");
 }
 
+// An output the system will not take is an error naming it with the
+// system's reason.
 TEST_F(CliProgram, UnwritableOutputIsAnError) {
-    const std::string target = (dir_ / "no-such-dir" / "m.kvm").string();
-    const ProgramRun run = Cli({"rref", "-o", target}, "2\n");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out,
-              "  ( 2 )\n1行目を1/2倍します。\n  ( 1 )\nこれで、行階段基本形になりました。\n");
-    EXPECT_EQ(run.err, target + " に書き込めません\n");
+    const std::string log =
+        "  ( 2 )\n1行目を1/2倍します。\n  ( 1 )\nこれで、行階段基本形になりました。\n";
+    const std::string inMissingFolder = (dir_ / "no-such-dir" / "m.kvm").string();
+    const std::string link = (dir_ / "link.kvm").string();
+    fs::create_symlink("no-such-dir/target.kvm", link);
+    const struct {
+        std::string target;
+        std::string out;  // a folder is refused before the computation
+        std::string reason;
+    } cases[] = {
+        {inMissingFolder, log, "No such file or directory"},
+        {link, log, "No such file or directory"},
+        {dir_.string(), "", "Is a directory"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = Cli({"rref", "-o", c.target}, "2\n");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "korvane-cli: cannot write '" + c.target + "' (" + c.reason + ")\n");
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+// -o onto a symbolic link writes the file it points to, made if need be,
+// and keeps the link.
+TEST_F(CliProgram, OutputThroughALinkKeepsIt) {
+    const fs::path link = dir_ / "link.kvm", target = dir_ / "target.kvm";
+    fs::create_symlink("target.kvm", link);
+    for (const bool targetExists : {true, false}) {
+        SCOPED_TRACE(targetExists ? "existing target" : "new target");
+        fs::remove(target);
+        if (targetExists) std::ofstream(target) << "[size]\nrows=1\n";
+        const ProgramRun run = Cli({"transpose", "-o", link.string()}, "1 2\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(Cli({"transpose", target.string()}).out,
+                  "  ( 1 )\n  ( 2 )\nこの行列を転置します。\n  ( 1 2 )\n");
+    }
 }
 
 // OUT is written only with a result, and only over a matrix file or nothing.
@@ -291,6 +369,8 @@ TEST_F(CliProgram, OutputFileOnlyForAResult) {
         {"result over a matrix file", {"inverse"}, "2\n", matrixFile, 0, true},
         {"result over an empty file", {"rref"}, "2\n", "", 0, true},
         {"non-square", {"inverse"}, "1 2\n", std::nullopt, 1, false},
+        {"non-square determinant", {"det"}, "1 2\n", matrixFile, 1, false},
+        {"one column to solve", {"solve"}, "1\n2\n", std::nullopt, 1, false},
         {"singular", {"inverse"}, "1 2\n2 4\n", matrixFile, 1, false},
         {"over a text file", {"transpose"}, "1 2\n", "my notes\n", 1, false},
         {"over a binary file", {"rref"}, "1\n", std::string("\0\x01\x02", 3), 1, false},
@@ -421,6 +501,81 @@ TEST_F(CliProgram, SignalsEndItCleanly) {
             EXPECT_EQ(std::set<fs::path>(fs::directory_iterator(folder), {}),
                       std::set<fs::path>{out});
         }
+    }
+}
+
+// Standard input beyond the limit is refused without being read whole.
+TEST_F(CliProgram, StandardInputIsReadWithinTheLimit) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer keeps freed memory in quarantine";
+#endif
+    const fs::path big = dir_ / "big";
+    std::ofstream(big) << "1 2\n";
+    fs::resize_file(big, 256 << 20);  // sparse: cheap to make
+    const ProgramRun run = Finish(Start({"det"}, "", {}, big));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "korvane-cli: standard input is larger than 16 MiB\n");
+    EXPECT_LT(run.peakKilobytes, 64 * 1024);
+}
+
+// Ends every process whose command line mentions text; how many there were.
+int EndProcessesMentioning(const std::string& text) {
+    int ended = 0;
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator("/proc", ignored)) {
+        const std::string pid = entry.path().filename().string();
+        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (Slurp(entry.path() / "cmdline").find(text) == std::string::npos) continue;
+        kill(std::stoi(pid), SIGKILL);
+        ++ended;
+    }
+    return ended;
+}
+
+// Ctrl-C or a kill during --pdf, while computing or while lualatex
+// typesets, ends lualatex too and leaves nothing in $TMPDIR.
+TEST_F(CliProgram, SignalsDuringPdfLeaveNothing) {
+    if (std::system("command -v lualatex >/dev/null") != 0) GTEST_SKIP() << "no lualatex";
+    const fs::path tmp = dir_ / "tmp";
+    const std::string pdf = (dir_ / "log.pdf").string();
+    const std::pair<int, bool> cases[] = {{SIGINT, true}, {SIGTERM, true}, {SIGINT, false}};
+    for (const auto& [signal, typesetting] : cases) {
+        SCOPED_TRACE(std::to_string(signal) + (typesetting ? " typesetting" : " computing"));
+        fs::create_directories(tmp);
+        const char* const before = std::getenv("TMPDIR");
+        const std::string kept = before ? before : "";
+        setenv("TMPDIR", tmp.c_str(), 1);
+        int pipeEnds[2];
+        ASSERT_EQ(pipe2(pipeEnds, O_CLOEXEC), 0);
+        const pid_t pid =
+            typesetting ? Start({"inverse", "--pdf", pdf}, "2 4\n1 3\n", {"/dev/null"})
+                        : Start({"inverse", "--pdf", pdf}, BigIntegerMatrix(), {"", pipeEnds[1]});
+        before ? setenv("TMPDIR", kept.c_str(), 1) : unsetenv("TMPDIR");
+        close(pipeEnds[1]);
+        if (typesetting) {
+            // lualatex writes its log.log once it runs.
+            const auto running = [&] {
+                std::error_code ignored;
+                for (const auto& entry : fs::recursive_directory_iterator(tmp, ignored))
+                    if (entry.path().filename() == "log.log") return true;
+                return false;
+            };
+            for (int wait = 0; wait < 3000 && !running(); ++wait)
+                usleep(10000);
+            ASSERT_TRUE(running());
+        } else {
+            char first[4096];
+            ASSERT_GT(read(pipeEnds[0], first, sizeof first), 0);  // the log has begun
+        }
+        kill(pid, signal);
+        Drain(pipeEnds[0]);
+        close(pipeEnds[0]);
+        const ProgramRun run = Finish(pid);
+        EXPECT_EQ(run.signal, signal);
+        EXPECT_EQ(EndProcessesMentioning(tmp.string()), 0);
+        EXPECT_TRUE(fs::is_empty(tmp));
+        EXPECT_FALSE(fs::exists(pdf));
+        fs::remove_all(tmp);
     }
 }
 

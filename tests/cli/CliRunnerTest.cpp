@@ -39,20 +39,22 @@ TEST(CliRunner, ErrorMidwayPrintsTheLinesSoFarAndItsMessage) {
     EXPECT_EQ(out.str(),
               "  ( 2 0 1 0 )\n  ( 0 0 0 1 )\n上の行列を行階段基本形にします。\n"
               "1行目を1/2倍します。\n");
-    EXPECT_EQ(err.str(), "ゼロによる除算\n");
+    EXPECT_EQ(err.str(), "korvane-cli: ゼロによる除算\n");
     EXPECT_EQ(grid, before);
 }
 
-TEST(CliRunner, RefusalIsAnOutcome) {
+// A refused matrix fails the command: its reason is logged and repeated on
+// standard error.
+TEST(CliRunner, RefusalIsAFailure) {
     CliOptions options;
     options.command = CliCommand::kDeterminant;
     CellGrid grid;
     grid.SetCols(2);
     std::ostringstream out, err;
     CliLog log(options, grid, out);
-    EXPECT_EQ(RunAndReport(options, grid, log, err), kExitRan);
+    EXPECT_EQ(RunAndReport(options, grid, log, err), kExitComputationError);
     EXPECT_EQ(out.str(), "正方行列でないので、行列式はありません。\n");
-    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(err.str(), "korvane-cli: 正方行列でないので、行列式はありません。\n");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/CliArguments.h"
@@ -44,6 +46,35 @@ TEST(MatrixInput, Refused) {
     };
     for (const std::string& text : cases)
         EXPECT_THROW(Read(text), UsageError) << text;
+}
+
+// A named file is a matrix file by its sections, whatever its name, and
+// keeps the lenient reading of matrix files; any other text is read as
+// standard input is.
+TEST(MatrixInput, NamedFileByItsContent) {
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / "korvane-matrix-input";
+    std::filesystem::create_directories(dir);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int rows, cols;
+        const char* first;
+    } cases[] = {
+        {"m.kvm", "[size]\nrows=1\ncols=2\n[matrix]\nr0c0=1/2x\n", 1, 2, "1/2x"},
+        {"m.txt", "[matrix]\nr0c0=7\n", 3, 3, "7"},
+        {"m.kvm", "\xEF\xBB\xBF[SIZE]\r\nrows=2\r\n", 2, 3, "0"},
+        {"m.kvm", "1 2\n3 4\n", 2, 2, "1"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = (dir / c.name).string();
+        std::ofstream(path, std::ios::binary) << c.bytes;
+        const CellGrid grid = ReadMatrixFromFile(path);
+        EXPECT_EQ(grid.Rows(), c.rows) << c.bytes;
+        EXPECT_EQ(grid.Cols(), c.cols) << c.bytes;
+        EXPECT_EQ(grid.Cell(0, 0), c.first) << c.bytes;
+    }
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // korvane-cli practice: a student's steps replayed from a script.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -88,6 +89,12 @@ TEST_F(PracticeRunner, ReplaysAnInverseExercise) {
 
 TEST_F(PracticeRunner, ExitStatuses) {
     const std::string swapped = Write("swapped.txt", "0 1\n1 0\n");
+    const std::string csv = Write("swapped.kvm", "0,1\n1,0\n");  // a text, whatever its name
+    const std::string huge = Write("huge.txt", "swap 1 2\n");
+    fs::resize_file(huge, (16 << 20) + 1);
+    const std::string fifo = (dir_ / "fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = dir_.string();
     const std::string wide = Write("wide.txt", "1 2 3\n4 5 6\n");
     const std::string same = Write("same.txt", "0 1\n1 0\n");
     const struct {
@@ -97,6 +104,7 @@ TEST_F(PracticeRunner, ExitStatuses) {
         std::string err;
     } cases[] = {
         {{swapped}, "swap 1 2\n", kPracticeDone, ""},
+        {{csv}, "swap 1 2\n", kPracticeDone, ""},
         {{swapped}, "swap 1 2\nundo\n", kPracticeUnfinished, ""},
         {{swapped}, "", kPracticeUnfinished, ""},
         {{swapped}, "scale 1 0\nswap 1 2\n", kPracticeWrongStep, ""},
@@ -130,13 +138,47 @@ TEST_F(PracticeRunner, ExitStatuses) {
         {{swapped},
          "check same.txt\n",
          kPracticeBadUsage,
-         "korvane-cli: script line 1: cannot read matrix file './same.txt'\n"},
+         "korvane-cli: script line 1: cannot read './same.txt' (No such file or directory)\n"},
+        // What is no regular file is refused at once, never read on or waited on.
+        {{folder},
+         "",
+         kPracticeBadUsage,
+         "korvane-cli: cannot read '" + folder + "' (Is a directory)\n"},
+        {{"/dev/zero"},
+         "",
+         kPracticeBadUsage,
+         "korvane-cli: cannot read '/dev/zero' (not a regular file)\n"},
+        {{swapped, fifo},
+         "",
+         kPracticeBadUsage,
+         "korvane-cli: cannot read '" + fifo + "' (not a regular file)\n"},
+        {{swapped, folder},
+         "",
+         kPracticeBadUsage,
+         "korvane-cli: cannot read '" + folder + "' (Is a directory)\n"},
+        {{swapped},
+         "check " + folder + "\n",
+         kPracticeBadUsage,
+         "korvane-cli: script line 1: cannot read '" + folder + "' (Is a directory)\n"},
+        {{swapped},
+         "check /dev/zero\n",
+         kPracticeBadUsage,
+         "korvane-cli: script line 1: cannot read '/dev/zero' (not a regular file)\n"},
+        {{swapped, huge},
+         "",
+         kPracticeBadUsage,
+         "korvane-cli: '" + huge + "' is larger than 16 MiB\n"},
+        {{swapped},
+         "check " + huge + "\n",
+         kPracticeBadUsage,
+         "korvane-cli: script line 1: '" + huge + "' is larger than 16 MiB\n"},
         {{}, "", kPracticeBadUsage, "korvane-cli: practice needs a matrix FILE\n"},
         {{swapped, "a", "b"}, "", kPracticeBadUsage, "korvane-cli: unexpected argument 'b'\n"},
         {{(dir_ / "missing.kvm").string()},
          "",
          kPracticeBadUsage,
-         "korvane-cli: cannot read matrix file '" + (dir_ / "missing.kvm").string() + "'\n"},
+         "korvane-cli: cannot read '" + (dir_ / "missing.kvm").string() +
+             "' (No such file or directory)\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run(c.args, c.script), c.status) << c.script;

@@ -34,6 +34,10 @@ CellGrid GridFrom(const IniFile& file) {
     return grid;
 }
 
+bool HasMatrixSections(const IniFile& file) {
+    return file.HasSection(kSizeSection) || file.HasSection(kMatrixSection);
+}
+
 void PutGrid(const CellGrid& grid, IniFile& file) {
     file.WriteInteger(kSizeSection, "rows", grid.Rows());
     file.WriteInteger(kSizeSection, "cols", grid.Cols());
@@ -49,7 +53,7 @@ MatrixFileStatus LoadMatrixFile(const std::string& path, CellGrid& grid) {
         IniFile file;
         if (!file.Load(path, kMaxMatrixFileBytes))
             return file.TooLarge() ? MatrixFileStatus::kTooLarge : MatrixFileStatus::kNoFile;
-        if (!file.HasSection(kSizeSection) && !file.HasSection(kMatrixSection))
+        if (!HasMatrixSections(file))
             return file.Text().empty() ? MatrixFileStatus::kEmpty
                                        : MatrixFileStatus::kNotAMatrixFile;
         grid = GridFrom(file);
@@ -74,6 +78,12 @@ void WriteMatrixFile(const std::string& path, const CellGrid& grid) {
         throw Error(path + " に書き込めません");
     PutGrid(grid, file);
     file.Save(path);
+}
+
+bool HoldsMatrixFile(std::string_view bytes) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    return HasMatrixSections(file);
 }
 
 CellGrid GridFromBytes(std::string_view bytes) {

@@ -39,8 +39,10 @@ void ReadMatrixFile(const std::string& path, CellGrid& grid);
 // when it cannot write there (or cannot read all of an existing file).
 void WriteMatrixFile(const std::string& path, const CellGrid& grid);
 
-// Reading and writing without a file: the grid a matrix file holding bytes
-// gives, and what the file holds after grid is saved over it.
+// Reading and writing without a file: whether bytes are a matrix file (a
+// [size] or a [matrix] section), the grid a matrix file holding bytes gives,
+// and what the file holds after grid is saved over it.
+bool HoldsMatrixFile(std::string_view bytes);
 CellGrid GridFromBytes(std::string_view bytes);
 std::string BytesAfterSaving(std::string_view bytes, const CellGrid& grid);
 

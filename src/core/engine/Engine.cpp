@@ -63,16 +63,17 @@ bool Engine::Transpose(CellGrid& grid, StepLog& log) {
     return true;
 }
 
-void Engine::Kernel(const CellGrid& grid, StepLog& log) {
+bool Engine::Kernel(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
     log.AppendStepLog(kIntroduction);
     Reduce(log);
     KernelText(workMatrix_, log);
+    return true;
 }
 
-void Engine::Image(const CellGrid& grid, StepLog& log) {
+bool Engine::Image(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
@@ -81,18 +82,19 @@ void Engine::Image(const CellGrid& grid, StepLog& log) {
         log.AppendStepLog("よってこのベクトルの像は、");
         log.AppendStepLog("{0}");
         log.AppendStepLog("です。");
-        return;
+        return true;
     }
     log.AppendStepLog(kIntroduction);
     Reduce(log);
     ImageText(workMatrix_, grid, log);
+    return true;
 }
 
-void Engine::Determinant(const CellGrid& grid, StepLog& log) {
+bool Engine::Determinant(const CellGrid& grid, StepLog& log) {
     if (!grid.IsSquare()) {
         // Added below whatever the log already shows.
         log.AppendStepLog("正方行列でないので、行列式はありません。");
-        return;
+        return false;
     }
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
@@ -101,7 +103,7 @@ void Engine::Determinant(const CellGrid& grid, StepLog& log) {
     Reduce(log);
     if (!IsIdentity(workMatrix_)) {
         log.AppendStepLog("これは可逆行列でなかったため、行列式は0です。");
-        return;
+        return true;
     }
     log.AppendStepLog("以上の操作の中で、行を" + std::to_string(tally_.swapCount) +
                       "回入れ換え、合計" + CpxText(tally_.detFactor) + "倍しました。");
@@ -109,6 +111,7 @@ void Engine::Determinant(const CellGrid& grid, StepLog& log) {
         log.AppendStepLog("行列式は、この合計の逆数に、行を入れ換えた回数だけ-1を掛けたものです。");
     const ComplexFraction det = CpxMul(CpxInv(tally_.detFactor), ParitySign(tally_.swapCount));
     log.AppendStepLog("よって、行列式は、" + CpxText(det) + "です。");
+    return true;
 }
 
 }  // namespace korvane

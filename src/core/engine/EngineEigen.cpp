@@ -11,23 +11,23 @@
 
 namespace korvane {
 
-void Engine::CharacteristicPolynomial(const CellGrid& grid, StepLog& log) {
-    EigenComputation(grid, log, EigenDepth::kPolynomial);
+bool Engine::CharacteristicPolynomial(const CellGrid& grid, StepLog& log) {
+    return EigenComputation(grid, log, EigenDepth::kPolynomial);
 }
 
-void Engine::Eigenvalues(const CellGrid& grid, StepLog& log) {
-    EigenComputation(grid, log, EigenDepth::kValues);
+bool Engine::Eigenvalues(const CellGrid& grid, StepLog& log) {
+    return EigenComputation(grid, log, EigenDepth::kValues);
 }
 
-void Engine::Eigenvectors(const CellGrid& grid, StepLog& log) {
-    EigenComputation(grid, log, EigenDepth::kVectors);
+bool Engine::Eigenvectors(const CellGrid& grid, StepLog& log) {
+    return EigenComputation(grid, log, EigenDepth::kVectors);
 }
 
-void Engine::Diagonalize(const CellGrid& grid, StepLog& log) {
-    EigenComputation(grid, log, EigenDepth::kDiagonal);
+bool Engine::Diagonalize(const CellGrid& grid, StepLog& log) {
+    return EigenComputation(grid, log, EigenDepth::kDiagonal);
 }
 
-void Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth depth) {
+bool Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth depth) {
     log.ClearStepLog();
     if (!grid.IsSquare()) {
         constexpr const char* kRefusals[] = {
@@ -37,15 +37,15 @@ void Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth dep
             "正方行列でないので、対角化できません。",
         };
         log.AppendStepLog(kRefusals[static_cast<int>(depth)]);
-        return;
+        return false;
     }
     LoadWorkMatrix(workMatrix_, grid);
     const WorkMatrix a = workMatrix_;
     PrintWorkMatrix(workMatrix_, log);
     const Polynomial characteristic = LoggedCharacteristicPolynomial(workMatrix_, log);
-    if (depth == EigenDepth::kPolynomial) return;
+    if (depth == EigenDepth::kPolynomial) return true;
     const EigenvalueFindings findings = EigenvalueText(characteristic, log);
-    if (depth == EigenDepth::kValues) return;
+    if (depth == EigenDepth::kValues) return true;
     std::vector<Eigenspace> spaces;
     for (const ExactEigenvalue& e : findings.exact)
         spaces.push_back(LoggedEigenspace(a, e, log, style_));
@@ -54,8 +54,9 @@ void Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth dep
             "近似値で示した固有値は複素有理数でないので、その固有ベクトルの成分も複素有理数では"
             "書けません。ここでは求めません。");
     }
-    if (depth == EigenDepth::kVectors) return;
+    if (depth == EigenDepth::kVectors) return true;
     DiagonalisationText(a, spaces, findings, log);
+    return true;
 }
 
 }  // namespace korvane

@@ -32,11 +32,11 @@ std::string Introduction(const CellGrid& grid, std::int32_t unknowns) {
 
 }  // namespace
 
-void Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
+bool Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
     log.ClearStepLog();
     if (const std::string refusal = SplitRefusal(grid, sides); !refusal.empty()) {
         log.AppendStepLog(refusal);
-        return;
+        return false;
     }
     const std::int32_t unknowns = sides == RightHandSides::kOne ? grid.Cols() - 1 : grid.Rows();
     LoadWorkMatrix(workMatrix_, grid);
@@ -47,15 +47,17 @@ void Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
     log.AppendStepLog("上の行列を行階段基本形にします。");
     Reduce(log);
     SolutionText(original, workMatrix_, unknowns, log);
+    return true;
 }
 
-void Engine::Rank(const CellGrid& grid, StepLog& log) {
+bool Engine::Rank(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
     log.AppendStepLog("上の行列を行階段基本形にします。");
     Reduce(log);
     RankText(workMatrix_, log);
+    return true;
 }
 
 }  // namespace korvane

@@ -6,9 +6,12 @@
 
 #include <csignal>
 
+#include <cerrno>
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "TempFolder.h"
 #include "core/editing/FileAccess.h"
@@ -33,16 +36,29 @@ TEST(FileAccess, ReadsUpToTheLimit) {
     }
 }
 
+// Each refusal carries the operating system's reason (0: not the system's).
 TEST(FileAccess, ReplacesOnlyRegularFiles) {
     TempFolder folder;
     ASSERT_EQ(mkfifo(folder.Path("pipe").c_str(), 0644), 0);
     std::filesystem::create_directory(folder.Path("dir"));
-    for (const char* name : {"pipe", "dir", "dir/", ""}) {
+    std::filesystem::create_symlink("loop", folder.Path("loop"));
+    const std::pair<const char*, int> cases[] = {
+        {"pipe", 0},  {"dir", EISDIR}, {"dir/", EISDIR},
+        {"", ENOENT}, {"loop", ELOOP}, {"missing/m.kvm", ENOENT},
+    };
+    for (const auto& [name, reason] : cases) {
         const std::string path = *name ? folder.Path(name) : std::string();
-        EXPECT_THROW(ReplaceFileAtomically(path, "new"), Error) << name;
+        try {
+            ReplaceFileAtomically(path, "new");
+            ADD_FAILURE() << name << " was written";
+        } catch (const FileWriteError& e) {
+            EXPECT_EQ(e.Reason(), reason) << name;
+            EXPECT_EQ(e.Path(), path);
+            EXPECT_EQ(std::string(e.what()), path + " に書き込めません");
+        }
     }
     EXPECT_TRUE(std::filesystem::is_fifo(folder.Path("pipe")));
-    EXPECT_EQ(folder.Listing(), (std::set<std::string>{"dir", "pipe"}));
+    EXPECT_EQ(folder.Listing(), (std::set<std::string>{"dir", "loop", "pipe"}));
 
     folder.Write("file", "old content that is longer");
     ReplaceFileAtomically(folder.Path("file"), "new");
@@ -114,6 +130,57 @@ TEST(FileAccess, StreamsContentAndKeepsTheOldFileWhenTheWriterThrows) {
                  Error);
     EXPECT_EQ(std::filesystem::file_size(folder.Path("log.txt")), 300u * 1001u);
     EXPECT_EQ(folder.Listing(), std::set<std::string>{"log.txt"});
+}
+
+// A symbolic link is written through and kept, also when its target is yet
+// to be made (as editors do); a link into a missing folder is refused.
+TEST(FileAccess, WritesThroughALinkAndKeepsIt) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> links;  // link, where it points
+        const char* existing;                                    // a file there before, if any
+        const char* target;  // the file written, or nothing when refused
+    } cases[] = {
+        {"to a file", {{"link", "file"}}, "file", "file"},
+        {"dangling", {{"link", "file"}}, nullptr, "file"},
+        {"dangling, to a folder", {{"link", "sub/file"}}, "sub/other", "sub/file"},
+        {"dangling chain", {{"link", "middle"}, {"middle", "file"}}, nullptr, "file"},
+        {"into a missing folder", {{"link", "missing/file"}}, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        std::filesystem::create_directory(folder.Path("sub"));
+        for (const auto& [link, to] : c.links)
+            std::filesystem::create_symlink(to, folder.Path(link));
+        if (c.existing) folder.Write(c.existing, "old");
+        if (c.target) {
+            ReplaceFileAtomically(folder.Path("link"), "new");
+            EXPECT_EQ(folder.Read(c.target), "new");
+        } else {
+            EXPECT_THROW(ReplaceFileAtomically(folder.Path("link"), "new"), FileWriteError);
+        }
+        for (const auto& [link, to] : c.links)
+            EXPECT_EQ(std::filesystem::read_symlink(folder.Path(link)), to);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path("")))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(".korvane-"));
+    }
+}
+
+// Two names of one file, also one not made yet; the --pdf and -o of
+// korvane-cli must not name one file.
+TEST(FileAccess, TellsTwoNamesOfOneFile) {
+    TempFolder folder;
+    folder.Write("file", "x");
+    std::filesystem::create_symlink("file", folder.Path("link"));
+    std::filesystem::create_symlink("new", folder.Path("dangling"));
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"file", "link", true}, {"new", "dangling", true},   {"new", "./sub/../new", true},
+        {"file", "new", false}, {"link", "dangling", false},
+    };
+    for (const auto& [a, b, same] : cases)
+        EXPECT_EQ(SameWriteTarget(folder.Path(a), folder.Path(b)), same) << a << " " << b;
+    EXPECT_TRUE(SameWriteTarget("F", "./F"));
 }
 
 TEST(FileAccess, KeepsAReadOnlyFile) {

@@ -50,7 +50,7 @@ std::vector<Sample> Samples() {
     return samples;
 }
 
-Lines RunLog(void (Engine::*op)(const CellGrid&, StepLog&), const CellGrid& grid) {
+Lines RunLog(bool (Engine::*op)(const CellGrid&, StepLog&), const CellGrid& grid) {
     Engine engine;
     MemoryStepLog log;
     (engine.*op)(grid, log);
