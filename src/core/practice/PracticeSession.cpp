@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/engine/RowOperationText.h"
 #include "core/practice/EchelonForm.h"
 #include "core/practice/StepRecognition.h"
 
@@ -59,7 +60,7 @@ bool IsIdentityMatrix(const MatrixRows& matrix) {
 }  // namespace
 
 std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, PracticeGoal goal,
-                                                      StepLog& log) {
+                                                      StepLog& log, const LogStyle& style) {
     MatrixRows start = ReadRows(grid);
     if (goal == PracticeGoal::kInverse) {
         if (!grid.IsSquare()) {
@@ -75,7 +76,7 @@ std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, Prac
         }
         start = WithIdentity(start);
     }
-    PracticeSession session(goal, grid, std::move(start));
+    PracticeSession session(goal, grid, std::move(start), style);
     log.ClearStepLog();
     PrintRows(session.start_, log);
     log.AppendStepLog(TaskSentence(goal));
@@ -83,8 +84,9 @@ std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, Prac
     return session;
 }
 
-PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start)
-    : goal_(goal), start_(std::move(start)) {
+PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start,
+                                 LogStyle style)
+    : goal_(goal), style_(style), start_(std::move(start)) {
     const MatrixRows reduced = ReducedForm(start_);
     for (const MatrixRow& row : reduced)
         pivotsNeeded_ += IsZeroRow(row) ? 0 : 1;
@@ -138,7 +140,9 @@ PracticeResult PracticeSession::Check(const CellGrid& typed, StepLog& log,
         return {};
     }
     if (const auto step = RecogniseStep(base, matrix)) return Accept(*step, typed, log);
-    return Wrong(matrix, DiagnoseStep(base, matrix), false, log);
+    std::optional<RowOperation> next;
+    if (const auto step = NextStep()) next = step->operation;
+    return Wrong(matrix, DiagnoseStep(base, matrix, next), false, log);
 }
 
 PracticeResult PracticeSession::Accept(const std::vector<RowOperation>& operations,
@@ -148,7 +152,7 @@ PracticeResult PracticeSession::Accept(const std::vector<RowOperation>& operatio
     Accepted next{BaseMatrix(), Operations() + static_cast<int>(operations.size())};
     for (const RowOperation& op : operations) {
         ApplyOperation(op, next.matrix);
-        log.AppendStepLog(OperationSentence(op));
+        log.AppendStepLog(RowOperationLine(op, style_));
         PrintRows(next.matrix, log);
     }
     PracticeResult result;
@@ -172,7 +176,8 @@ PracticeResult PracticeSession::Wrong(const MatrixRows& typed, Diagnosis diagnos
     PrintRows(typed, log);
     const int width = static_cast<int>(typed.front().size());
     const int augmentedFrom = goal_ == PracticeGoal::kInverse ? width / 2 : -1;
-    for (const std::string& line : SlipSentences(diagnosis, named, width, augmentedFrom))
+    for (const std::string& line :
+         SlipSentences(diagnosis, named, width, augmentedFrom, style_.additionWording))
         log.AppendStepLog(line);
     PracticeResult result;
     result.outcome = PracticeResult::Outcome::kWrong;
@@ -180,15 +185,19 @@ PracticeResult PracticeSession::Wrong(const MatrixRows& typed, Diagnosis diagnos
     return result;
 }
 
+std::optional<ReductionStep> PracticeSession::NextStep() const {
+    if (InGoalForm(BaseMatrix())) return std::nullopt;
+    return FirstReductionStep(BaseMatrix(), Aim());
+}
+
 std::optional<ReductionStep> PracticeSession::Hint(StepLog& log) {
-    std::optional<ReductionStep> step;
-    if (!InGoalForm(BaseMatrix())) step = FirstReductionStep(BaseMatrix(), Aim());
+    const std::optional<ReductionStep> step = NextStep();
     if (!step) {
         log.AppendStepLog("もう完成しています。");
         return step;
     }
     ++hints_;
-    log.AppendStepLog("ヒント：" + step->sentence);
+    log.AppendStepLog("ヒント：" + RowOperationLine(step->operation, style_));
     return step;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
+#include "core/engine/LogStyle.h"
 #include "core/practice/MatrixRows.h"
 #include "core/practice/PracticeTexts.h"
 #include "core/practice/ReductionProbe.h"
@@ -62,9 +63,13 @@ class PracticeSession {
     // Starts on the grid's shown matrix, or for the inverse on [A | I]:
     // clears the log, prints the matrix and the task. Refuses the inverse of
     // a non-square matrix, or of one wider than 5 (as [A | I] the grid could
-    // not hold it), with the reason in the log.
+    // not hold it), with the reason in the log. Operations are worded in
+    // style, as the computations word theirs.
     static std::optional<PracticeSession> Start(const CellGrid& grid, PracticeGoal goal,
-                                                StepLog& log);
+                                                StepLog& log, const LogStyle& style = {});
+    // The wording of the operations from now on: the steps, the hints and
+    // the steps quoted in slips.
+    void SetLogStyle(const LogStyle& style) { style_ = style; }
 
     // The grid to show: at the start, and after every Follow.
     const CellGrid& Shown() const { return moments_[at_].grid; }
@@ -79,9 +84,9 @@ class PracticeSession {
     PracticeResult Check(const CellGrid& typed, StepLog& log,
                          const std::vector<RowOperation>& named = {});
     // Logs the operation the program's own reduction would do next from the
-    // base, without doing it, and returns it; nothing once the goal is
-    // reached. Towards row echelon form, eliminations above a pivot are
-    // passed over.
+    // base, worded as the step will be logged when it is done, without
+    // doing it, and returns it; nothing once the goal is reached. Towards
+    // row echelon form, eliminations above a pivot are passed over.
     std::optional<ReductionStep> Hint(StepLog& log);
     // The front end changed the grid it shows (see GridChange). Logs the
     // base matrix when an undo or redo moved back or on past a step.
@@ -109,12 +114,14 @@ class PracticeSession {
         std::size_t base = 0;
     };
 
-    PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start);
+    PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start, LogStyle style);
 
     std::size_t Base() const { return moments_[at_].base; }
     const MatrixRows& BaseMatrix() const { return accepted_[Base()].matrix; }
     bool InGoalForm(const MatrixRows& matrix) const;
     ReductionAim Aim() const;
+    // The program's own next operation from the base; nothing at the goal.
+    std::optional<ReductionStep> NextStep() const;
     PracticeResult Accept(const std::vector<RowOperation>& operations, const CellGrid& shownOn,
                           StepLog& log);
     PracticeResult Wrong(const MatrixRows& typed, Diagnosis diagnosis, bool named, StepLog& log);
@@ -124,6 +131,7 @@ class PracticeSession {
     void LogInverse(StepLog& log) const;
 
     PracticeGoal goal_;
+    LogStyle style_;
     MatrixRows start_;
     int pivotsNeeded_ = 0;
     int programSteps_ = 0;  // operations the program's own reduction needs
