@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/editing/History.h"
 #include "core/engine/RowOperationText.h"
 #include "core/practice/EchelonForm.h"
 #include "core/practice/StepRecognition.h"
@@ -12,6 +13,9 @@ namespace {
 
 // [A | I] fits the 10 columns of the grid up to this size.
 constexpr int kLargestInverse = CellGrid::kMaxSize / 2;
+
+// As many grids as the window's History can go back and forth over.
+constexpr std::size_t kMomentsKept = History::kReachableStates;
 
 bool SameShown(const CellGrid& a, const CellGrid& b) {
     if (a.Rows() != b.Rows() || a.Cols() != b.Cols()) return false;
@@ -92,8 +96,7 @@ PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, Matrix
         pivotsNeeded_ += IsZeroRow(row) ? 0 : 1;
     programSteps_ = ReductionStepsUntil(
         start_, Aim(), [this](const MatrixRows& matrix) { return InGoalForm(matrix); });
-    accepted_.push_back({start_, 0});
-    moments_.push_back({StoreRows(start_, grid), 0});
+    moments_.push_back({StoreRows(start_, grid), std::make_shared<const Accepted>(start_, 0)});
 }
 
 ReductionAim PracticeSession::Aim() const {
@@ -149,21 +152,19 @@ PracticeResult PracticeSession::Accept(const std::vector<RowOperation>& operatio
                                        const CellGrid& shownOn, StepLog& log) {
     // Everything is computed before the session changes.
     const bool wasFinished = InGoalForm(BaseMatrix());
-    Accepted next{BaseMatrix(), Operations() + static_cast<int>(operations.size())};
+    auto next = std::make_shared<Accepted>(BaseMatrix(),
+                                           Operations() + static_cast<int>(operations.size()));
     for (const RowOperation& op : operations) {
-        ApplyOperation(op, next.matrix);
+        ApplyOperation(op, next->matrix);
         log.AppendStepLog(RowOperationLine(op, style_));
-        PrintRows(next.matrix, log);
+        PrintRows(next->matrix, log);
     }
     PracticeResult result;
     result.outcome = PracticeResult::Outcome::kAccepted;
-    result.grid = StoreRows(next.matrix, shownOn);
-    result.finished = !wasFinished && InGoalForm(next.matrix);
+    result.grid = StoreRows(next->matrix, shownOn);
+    result.finished = !wasFinished && InGoalForm(next->matrix);
 
-    DropRedoable();
-    accepted_.push_back(std::move(next));
-    moments_.push_back({result.grid, accepted_.size() - 1});
-    at_ = moments_.size() - 1;
+    Record({result.grid, std::move(next)});
     if (result.finished) LogFinish(log);
     return result;
 }
@@ -210,9 +211,7 @@ void PracticeSession::Follow(const CellGrid& shown, GridChange change, StepLog& 
     } else if (SameShown(Shown(), shown)) {
         return;
     } else if (change == GridChange::kEdited) {
-        DropRedoable();
-        moments_.push_back({shown, Base()});
-        at_ = moments_.size() - 1;
+        Record({shown, moments_[at_].base});
     } else {
         // Out of step with the window (a change it did not report): take
         // the nearest grid the session has seen that matches, looking the
@@ -226,16 +225,21 @@ void PracticeSession::Follow(const CellGrid& shown, GridChange change, StepLog& 
     }
 }
 
-void PracticeSession::DropRedoable() {
+// The new grid drops what could be redone, and the oldest grid once the
+// History would have let it go.
+void PracticeSession::Record(Moment moment) {
     moments_.resize(at_ + 1);
-    accepted_.resize(Base() + 1);
+    moments_.push_back(std::move(moment));
+    if (moments_.size() > kMomentsKept) moments_.pop_front();
+    at_ = moments_.size() - 1;
 }
 
 void PracticeSession::MoveTo(std::size_t at, StepLog& log) {
-    const std::size_t before = Base();
+    const bool back = at < at_;
+    const std::shared_ptr<const Accepted> before = moments_[at_].base;
     at_ = at;
-    if (Base() == before) return;
-    log.AppendStepLog(Base() < before ? "元に戻します。" : "やり直します。");
+    if (moments_[at_].base == before) return;
+    log.AppendStepLog(back ? "元に戻します。" : "やり直します。");
     PrintRows(BaseMatrix(), log);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,11 +55,13 @@ enum class GridChange {
 // the computations; none changes anything when it refuses.
 //
 // Undo and redo: the session keeps the line of grids the front end has
-// shown since the start, each tied to the accepted matrix it works from —
-// the same line as the window's History, because every accepted step and
-// every edit is one History state. Told of an undo or redo, it moves along
-// that line and so takes the matching accepted matrix as its base again; an
-// attempt typed halfway keeps the base it was typed on.
+// shown, each tied to the accepted matrix it works from — the same line as
+// the window's History, because every accepted step and every edit is one
+// History state, and as long: the oldest grids drop out as the History's
+// do, so that a long practice takes no more memory than a short one. Told
+// of an undo or redo, it moves along that line and so takes the matching
+// accepted matrix as its base again; an attempt typed halfway keeps the
+// base it was typed on.
 class PracticeSession {
   public:
     // Starts on the grid's shown matrix, or for the inverse on [A | I]:
@@ -97,10 +101,11 @@ class PracticeSession {
     // For the status bar: "練習（行階段標準形）：ピボット 1/3" or "…：完成".
     std::string ProgressText() const;
     // Operations from the start to the base, along the route now shown.
-    int Operations() const { return accepted_[Base()].operations; }
+    int Operations() const { return Base().operations; }
     int HintsUsed() const { return hints_; }
     int WrongAttempts() const { return wrongAttempts_; }
-    // Whether an undo or redo would still stay inside the practice.
+    // Whether an undo or redo would still stay inside the practice, and
+    // inside what the History keeps of it.
     bool CanUndo() const { return at_ > 0; }
     bool CanRedo() const { return at_ + 1 < moments_.size(); }
 
@@ -111,13 +116,13 @@ class PracticeSession {
     };
     struct Moment {
         CellGrid grid;
-        std::size_t base = 0;
+        std::shared_ptr<const Accepted> base;  // shared by the edits made on it
     };
 
     PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start, LogStyle style);
 
-    std::size_t Base() const { return moments_[at_].base; }
-    const MatrixRows& BaseMatrix() const { return accepted_[Base()].matrix; }
+    const Accepted& Base() const { return *moments_[at_].base; }
+    const MatrixRows& BaseMatrix() const { return Base().matrix; }
     bool InGoalForm(const MatrixRows& matrix) const;
     ReductionAim Aim() const;
     // The program's own next operation from the base; nothing at the goal.
@@ -125,7 +130,7 @@ class PracticeSession {
     PracticeResult Accept(const std::vector<RowOperation>& operations, const CellGrid& shownOn,
                           StepLog& log);
     PracticeResult Wrong(const MatrixRows& typed, Diagnosis diagnosis, bool named, StepLog& log);
-    void DropRedoable();
+    void Record(Moment moment);
     void MoveTo(std::size_t at, StepLog& log);
     void LogFinish(StepLog& log) const;
     void LogInverse(StepLog& log) const;
@@ -135,8 +140,7 @@ class PracticeSession {
     MatrixRows start_;
     int pivotsNeeded_ = 0;
     int programSteps_ = 0;  // operations the program's own reduction needs
-    std::vector<Accepted> accepted_;
-    std::vector<Moment> moments_;
+    std::deque<Moment> moments_;
     std::size_t at_ = 0;
     int hints_ = 0;
     int wrongAttempts_ = 0;

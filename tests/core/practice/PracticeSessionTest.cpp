@@ -3,7 +3,9 @@
 
 #include <regex>
 
+#include "ScriptedDialogs.h"
 #include "TestMatrices.h"
+#include "core/editing/History.h"
 #include "core/engine/Engine.h"
 #include "core/practice/PracticeSession.h"
 
@@ -249,6 +251,42 @@ TEST(PracticeSession, FollowsUndoAndRedoOfTheWindow) {
     // Out of step (the edit was not reported): the matching grid still wins.
     session->Follow(history[1], GridChange::kUndone, log);
     EXPECT_EQ(session->Operations(), 1);
+}
+
+// A long practice beside the window's own History: the session goes back
+// exactly as far as the History still can, to the step the History's oldest
+// grid shows, and keeps no more of a long practice than that.
+TEST(PracticeSession, GoesBackAsFarAsTheHistoryCan) {
+    MemoryStepLog log;
+    auto session = PracticeSession::Start(GridOf({{"1", "2"}, {"3", "4"}}),
+                                          PracticeGoal::kReducedRowEchelon, log);
+    ASSERT_TRUE(session);
+    CellGrid grid = session->Shown();
+    History history;
+    history.RecordSnapshot(grid);
+    const int steps = 250;
+    for (int i = 0; i < steps; ++i) {
+        grid = session->Apply(RowOperation::Scale(0, CpxParse("2")), log).grid;
+        history.RecordSnapshot(grid);
+    }
+    ScriptedDialogs dialogs;
+    int undone = 0;
+    for (; session->CanUndo(); ++undone) {
+        history.Undo1Click(grid, dialogs);
+        ASSERT_TRUE(dialogs.messages.empty()) << undone;
+        session->Follow(grid, GridChange::kUndone, log);
+        ASSERT_EQ(session->Operations(), steps - undone - 1);
+    }
+    history.Undo1Click(grid, dialogs);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"これ以上は戻せません。"});
+    EXPECT_EQ(session->Shown(), grid);
+    for (int redone = 1; redone <= undone; ++redone) {
+        ASSERT_TRUE(session->CanRedo());
+        history.Repeat1Click(grid, dialogs);
+        session->Follow(grid, GridChange::kRedone, log);
+        ASSERT_EQ(session->Operations(), steps - undone + redone);
+    }
+    EXPECT_FALSE(session->CanRedo());
 }
 
 }  // namespace
