@@ -58,21 +58,22 @@ std::vector<RowOperation> PivotGuess(const MatrixRows& before, const MatrixRows&
 }
 
 // Each single operation on row, with every multiple most of its changed
-// entries agree on: its scaling, and an addition of every other row.
+// entries agree on: an addition of every other row, then its scaling (a
+// reduction adds far more often than it scales).
 void ConsiderOneRowSteps(const MatrixRows& before, const MatrixRows& typed, int row,
                          BestCandidate& best) {
     const auto consider = [&](const RowOperation& op) {
         best.Consider(slips::Judge(before, typed, {op}));
     };
-    for (const ComplexFraction& grown : slips::TopMultiples(before[row], typed[row], before[row])) {
-        const ComplexFraction factor = SumOf(CpxOne(), grown);
-        if (!CpxIsZero(factor)) consider(RowOperation::Scale(row, factor));
-    }
     for (int source = 0; source < static_cast<int>(before.size()); ++source) {
         if (source == row) continue;
         for (const ComplexFraction& multiple :
              slips::TopMultiples(before[row], typed[row], before[source]))
             consider(RowOperation::Add(row, source, multiple));
+    }
+    for (const ComplexFraction& grown : slips::TopMultiples(before[row], typed[row], before[row])) {
+        const ComplexFraction factor = SumOf(CpxOne(), grown);
+        if (!CpxIsZero(factor)) consider(RowOperation::Scale(row, factor));
     }
 }
 
@@ -131,9 +132,11 @@ Diagnosis DiagnoseStep(const MatrixRows& before, const MatrixRows& typed,
     const std::vector<int> changed = ChangedRows(before, typed);
     const int rows = static_cast<int>(before.size());
     BestCandidate best(next ? std::vector{*next} : std::vector<RowOperation>{});
-    for (const int row : changed)
-        ConsiderOneRowSteps(before, typed, row, best);
-    if (changed.size() > 1) {
+    // One changed row: every operation on it; several: one pivot row used on them.
+    if (changed.size() == 1) {
+        ConsiderOneRowSteps(before, typed, changed.front(), best);
+        ConsiderMisplacements(before, typed, changed.front(), best);
+    } else {
         for (int pivot = 0; pivot < rows; ++pivot) {
             const std::vector<RowOperation> guess = PivotGuess(before, typed, changed, pivot);
             if (!guess.empty()) best.Consider(slips::Judge(before, typed, guess));
@@ -148,7 +151,6 @@ Diagnosis DiagnoseStep(const MatrixRows& before, const MatrixRows& typed,
                                  {RowOperation::Swap(std::min(row, other), std::max(row, other))}));
         }
     }
-    if (changed.size() == 1) ConsiderMisplacements(before, typed, changed.front(), best);
     if (best.Best()) return best.Best()->diagnosis;
     // Nothing to compare with (a single row that was zero): every change is wrong.
     Diagnosis d;

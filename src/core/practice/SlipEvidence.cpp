@@ -2,6 +2,7 @@
 #include "core/practice/SlipEvidence.h"
 
 #include <algorithm>
+#include <string>
 #include <tuple>
 
 #include "core/practice/StepRecognition.h"
@@ -78,16 +79,18 @@ bool OnlyMoved(const std::vector<RowOperation>& operations, int row) {
 }
 
 // How much writing the step meant takes: its operations, then the digits
-// of their factors (signs aside). Students reach for the plainer step.
-std::pair<std::size_t, std::size_t> Effort(const std::vector<RowOperation>& operations) {
-    std::size_t digits = 0;
+// of their factors (signs aside), then how large those digits read.
+// Students reach for the plainer step.
+std::tuple<std::size_t, std::size_t, std::string> Effort(
+    const std::vector<RowOperation>& operations) {
+    std::string digits;
     for (const RowOperation& op : operations) {
         if (op.kind == RowOperation::Kind::kSwap) continue;
-        const std::string text = CpxText(op.factor);
-        digits += static_cast<std::size_t>(
-            std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
+        for (const char c : CpxText(op.factor)) {
+            if (c >= '0' && c <= '9') digits += c;
+        }
     }
-    return {operations.size(), digits};
+    return {operations.size(), digits.size(), digits};
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ struct Candidate {
 
 // The explanation needing fewest slips; among equals the more specific
 // kind, then the step the exercise calls for next (expected, when given),
-// then the plainer step (fewer operations, shorter factors), then the one
-// found first.
+// then the plainer step (fewer operations, factors of fewer and smaller
+// digits), then the one found first.
 class BestCandidate {
   public:
     explicit BestCandidate(std::vector<RowOperation> expected = {})
