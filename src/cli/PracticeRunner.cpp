@@ -1,5 +1,6 @@
 #include "cli/PracticeRunner.h"
 
+#include <deque>
 #include <exception>
 #include <optional>
 #include <ostream>
@@ -11,6 +12,8 @@
 #include "cli/InputFile.h"
 #include "cli/MatrixInput.h"
 #include "cli/PracticeScript.h"
+#include "cli/StreamStepLog.h"
+#include "core/editing/History.h"
 #include "core/practice/PracticeSession.h"
 
 namespace korvane {
@@ -35,24 +38,16 @@ constexpr std::string_view kPracticeUsage =
     "            rows count from 1, C is any cell text; # starts a comment;\n"
     "            a relative FILE is taken from the script's folder\n"
     "            FILE, SCRIPT and every check FILE: regular files of 16 MiB at most\n"
+    "  --addition-wording, --notation  word the operations as korvane-cli's\n"
+    "            other commands do with these options\n"
     "\n"
     "Exit status: 0 every step right and the goal reached, 1 an error while\n"
     "computing, 2 bad usage or unreadable input, 3 a step refused or wrong,\n"
     "4 every step right but the goal not reached.\n";
 
-// Writes every log line out at once, so a long replay shows as it goes.
-class StreamStepLog : public StepLog {
-  public:
-    explicit StreamStepLog(std::ostream& out) : out_(out) {}
-    void ClearStepLog() override {}
-    void AppendStepLog(std::string_view line) override { out_ << line << '\n'; }
-
-  private:
-    std::ostream& out_;
-};
-
-// The window's History in small: the grids the practice has shown, so that
-// undo and redo reach the session the way the window reports them.
+// The window's History in small: the grids the practice has shown, as many
+// as the History can reach, so that undo and redo reach the session the way
+// the window reports them, and a long script keeps no more than a short one.
 class Replay {
   public:
     Replay(PracticeSession& session, StepLog& log)
@@ -64,7 +59,7 @@ class Replay {
             case PracticeCommand::Kind::kOperation:
                 return Record(session_.Apply(command.operation, log_));
             case PracticeCommand::Kind::kCheck:
-                return Record(session_.Check(command.typed, log_, command.named));
+                return Record(session_.Check(*command.typed, log_, command.named));
             case PracticeCommand::Kind::kHint:
                 session_.Hint(log_);
                 return true;
@@ -81,7 +76,8 @@ class Replay {
         if (result.outcome != PracticeResult::Outcome::kAccepted) return false;
         grids_.resize(at_ + 1);
         grids_.push_back(result.grid);
-        ++at_;
+        if (grids_.size() > History::kReachableStates) grids_.pop_front();
+        at_ = grids_.size() - 1;
         return true;
     }
 
@@ -99,7 +95,7 @@ class Replay {
 
     PracticeSession& session_;
     StepLog& log_;
-    std::vector<CellGrid> grids_;
+    std::deque<CellGrid> grids_;
     std::size_t at_ = 0;
 };
 
@@ -123,19 +119,41 @@ PracticeInput ReadInput(std::span<const std::string_view> args, std::istream& in
     return input;
 }
 
+// Replays the script on a practice started on the matrix; the exit status.
+int Replayed(const PracticeInput& input, const LogStyle& style, StepLog& log) {
+    std::optional<PracticeSession> session =
+        PracticeSession::Start(input.matrix, input.script.goal, log, style);
+    if (!session) return kPracticeWrongStep;
+    Replay replay(*session, log);
+    bool allRight = true;
+    for (const PracticeCommand& command : input.script.commands)
+        allRight = replay.Run(command) && allRight;
+    if (!allRight) return kPracticeWrongStep;
+    return session->Progress().goalReached ? kPracticeDone : kPracticeUnfinished;
+}
+
 }  // namespace
 
 int RunPractice(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
                 std::ostream& err) {
+    LogStyle style;
+    std::vector<std::string_view> positional;
     for (const std::string_view arg : args) {
         if (arg == "--help") {
             out << kPracticeUsage;
             return kPracticeDone;
         }
+        if (arg == "--addition-wording") {
+            style.additionWording = true;
+        } else if (arg == "--notation") {
+            style.notation = true;
+        } else {
+            positional.push_back(arg);
+        }
     }
     PracticeInput input;
     try {
-        input = ReadInput(args, in);
+        input = ReadInput(positional, in);
     } catch (const UsageError& e) {
         err << "korvane-cli: " << e.what() << '\n';
         return kPracticeBadUsage;
@@ -143,21 +161,21 @@ int RunPractice(std::span<const std::string_view> args, std::istream& in, std::o
 
     StreamStepLog log(out);
     try {
-        std::optional<PracticeSession> session =
-            PracticeSession::Start(input.matrix, input.script.goal, log);
-        if (!session) return kPracticeWrongStep;
-        Replay replay(*session, log);
-        bool allRight = true;
-        for (const PracticeCommand& command : input.script.commands)
-            allRight = replay.Run(command) && allRight;
-        out.flush();
-        if (!allRight) return kPracticeWrongStep;
-        return session->Progress().goalReached ? kPracticeDone : kPracticeUnfinished;
-    } catch (const std::exception& e) {
-        out.flush();
+        const int status = Replayed(input, style, log);
+        log.Flush();
+        return status;
+    } catch (const OutputError& e) {
         err << "korvane-cli: " << e.what() << '\n';
-        return kPracticeError;
+    } catch (const std::exception& e) {
+        // The lines logged so far show how far the replay got.
+        try {
+            log.Flush();
+        } catch (const OutputError& failed) {
+            err << "korvane-cli: " << failed.what() << '\n';
+        }
+        err << "korvane-cli: " << e.what() << '\n';
     }
+    return kPracticeError;
 }
 
 }  // namespace korvane

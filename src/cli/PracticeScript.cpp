@@ -58,7 +58,7 @@ PracticeCommand ReadCheck(std::string_view rest, const std::filesystem::path& fo
     PracticeCommand command;
     command.kind = PracticeCommand::Kind::kCheck;
     const std::string file(rest.substr(0, split));
-    command.typed = ReadMatrixFromFile((folder / file).string());
+    command.typed = std::make_unique<const CellGrid>(ReadMatrixFromFile((folder / file).string()));
     std::string_view named = rest.substr(split);
     while (!named.empty()) {
         const std::size_t end = std::min(named.size(), named.find(';'));

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ namespace korvane {
 struct PracticeCommand {
     enum class Kind { kOperation, kCheck, kHint, kUndo, kRedo };
     Kind kind = Kind::kHint;
-    int line = 0;                     // in the script, from 1
-    RowOperation operation;           // kOperation
-    CellGrid typed;                   // kCheck
+    int line = 0;            // in the script, from 1
+    RowOperation operation;  // kOperation
+    // kCheck; held apart, as a grid is large beside the other commands.
+    std::unique_ptr<const CellGrid> typed;
     std::vector<RowOperation> named;  // kCheck
 };
 

@@ -114,11 +114,13 @@ void TForm1::Print1Click() {
 void TForm1::Notation1Click() {
     logStyle_.notation = IsChecked(*this, "Notation1");
     engine_.SetLogStyle(logStyle_);
+    if (practice_) practice_->SetLogStyle(logStyle_);
 }
 
 void TForm1::AdditionWording1Click() {
     logStyle_.additionWording = IsChecked(*this, "AdditionWording1");
     engine_.SetLogStyle(logStyle_);
+    if (practice_) practice_->SetLogStyle(logStyle_);
 }
 
 }  // namespace korvane

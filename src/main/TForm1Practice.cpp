@@ -111,6 +111,7 @@ void TForm1::TakeStartedPractice() {
     if (!startingPractice_) return;
     practice_ = std::move(*startingPractice_);
     startingPractice_.reset();
+    if (practice_) practice_->SetLogStyle(logStyle_);  // as the options stand now
     ShowPracticeMode();
 }
 

@@ -399,6 +399,8 @@ TEST_F(CliProgram, OutputFileOnlyForAResult) {
 // is an error, reported on standard error.
 TEST_F(CliProgram, FailedLogWritesAreErrors) {
     const std::string out = (dir_ / "out.kvm").string();
+    const std::string matrix = (dir_ / "m.txt").string();
+    std::ofstream(matrix) << "0 1\n1 0\n";
     const Stdout cases[] = {{"/dev/full"}, {"", -1, true}};
     for (const Stdout& stdoutTo : cases) {
         for (const char* input : {"2 4\n1 3\n", "1 2 3\n"}) {  // short logs: only the flush fails
@@ -410,6 +412,11 @@ TEST_F(CliProgram, FailedLogWritesAreErrors) {
         }
         const ProgramRun help = Cli({"--help"}, "", stdoutTo);
         EXPECT_EQ(help.status, 1);
+        const ProgramRun practice = Cli({"practice", matrix}, "swap 1 2\n", stdoutTo);
+        EXPECT_EQ(practice.status, 1) << stdoutTo.path;
+        EXPECT_TRUE(
+            practice.err.starts_with("korvane-cli: cannot write the log to standard output"))
+            << practice.err;
     }
 }
 

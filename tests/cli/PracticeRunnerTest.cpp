@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "cli/PracticeRunner.h"
+#include "core/editing/History.h"
 
 namespace korvane {
 namespace {
@@ -187,6 +189,135 @@ TEST_F(PracticeRunner, ExitStatuses) {
             EXPECT_EQ(out_.str(), "");
         }
     }
+}
+
+// Steps typed by hand, hints and the finish, each printed as the session
+// logs it; the operations worded as the options ask.
+TEST_F(PracticeRunner, StepsHintsAndTheFinish) {
+    const std::string square = "1 2\n3 4\n";
+    const std::string start = "  ( 1 2 )\n  ( 3 4 )\n";
+    const std::string toEchelon = start + "上の行列を、行基本変形で行階段形にしてください。\n";
+    const std::string elimination =
+        "  ( 1  0 )\n  ( -1 1 )\n"
+        "上の行列を、行基本変形で行階段標準形にしてください。\n";
+    const std::string finishedOnce =
+        "  ( 1 0 )\n  ( 0 1 )\n"
+        "完成です。\n"
+        "操作は1回、ヒントは1回、間違いは0回でした。\n"
+        "自動で計算すると、操作は1回です。\n";
+    const struct {
+        std::string matrix, typed;
+        std::vector<std::string> options;
+        std::string script;
+        int status;
+        std::string out;
+    } cases[] = {
+        // Two operations in one typed step, the grid as typed.
+        {"2 4\n3 4\n",
+         "1 2\n0 -2\n",
+         {},
+         "check typed.txt\n",
+         kPracticeUnfinished,
+         "  ( 2 4 )\n  ( 3 4 )\n"
+         "上の行列を、行基本変形で行階段標準形にしてください。\n"
+         "1行目を1/2倍します。\n"
+         "  ( 1 2 )\n  ( 3 4 )\n"
+         "2行目から1行目の3倍を引きます。\n"
+         "  ( 1 2  )\n  ( 0 -2 )\n"},
+        // A row times 0 is no step, and the echelon form is not reached by it.
+        {square,
+         "1 2\n0 0\n",
+         {},
+         "goal ref\ncheck typed.txt\n",
+         kPracticeWrongStep,
+         toEchelon + "入力された行列は、前の行列に行基本変形をした結果になっていません。\n"
+                     "  ( 1 2 )\n  ( 0 0 )\n"
+                     "「2行目から1行目の3倍を引きます」のつもりだとすると、\n"
+                     "(2,2)成分の計算が違います。\n"
+                     "もう一度計算してください。\n"},
+        {square,
+         "",
+         {},
+         "goal ref\nhint\n",
+         kPracticeUnfinished,
+         toEchelon + "ヒント：2行目から1行目の3倍を引きます。\n"},
+        {"2 4\n0 3\n",
+         "",
+         {},
+         "goal ref\nhint\n",
+         kPracticeDone,
+         "  ( 2 4 )\n  ( 0 3 )\n"
+         "上の行列を、行基本変形で行階段形にしてください。\n"
+         "完成です。\n"
+         "操作は0回、ヒントは0回、間違いは0回でした。\n"
+         "自動で計算すると、操作は0回です。\n"
+         "もう完成しています。\n"},
+        // Finished once, however many steps follow.
+        {square,
+         "",
+         {},
+         "goal ref\nadd 2 1 -3\nscale 2 -1/2\n",
+         kPracticeDone,
+         toEchelon + "2行目から1行目の3倍を引きます。\n"
+                     "  ( 1 2  )\n  ( 0 -2 )\n"
+                     "完成です。\n"
+                     "操作は1回、ヒントは0回、間違いは0回でした。\n"
+                     "自動で計算すると、操作は1回です。\n"
+                     "2行目を-1/2倍します。\n"
+                     "  ( 1 2 )\n  ( 0 1 )\n"},
+        // The hint reads as its step is then logged.
+        {"1 0\n-1 1\n",
+         "",
+         {},
+         "hint\nadd 2 1 1\n",
+         kPracticeDone,
+         elimination +
+             "ヒント：2行目から1行目の-1倍を引きます。\n"
+             "2行目から1行目の-1倍を引きます。\n" +
+             finishedOnce},
+        {"1 0\n-1 1\n",
+         "",
+         {"--addition-wording", "--notation"},
+         "hint\nadd 2 1 1\n",
+         kPracticeDone,
+         elimination +
+             "ヒント：2行目に1行目の1倍を足します。  R₂ → R₂ + R₁\n"
+             "2行目に1行目の1倍を足します。  R₂ → R₂ + R₁\n" +
+             finishedOnce},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.options;
+        args.push_back(Write("m.txt", c.matrix));
+        Write("typed.txt", c.typed);
+        args.push_back(Write("steps.txt", c.script));
+        EXPECT_EQ(Run(args, ""), c.status) << c.script;
+        EXPECT_EQ(out_.str(), c.out) << c.script;
+        EXPECT_EQ(err_.str(), "");
+    }
+}
+
+// Undo goes back as far as the window's History would, after any number of
+// steps.
+TEST_F(PracticeRunner, UndoReachesAsFarAsTheHistory) {
+    const int steps = 150;
+    const int reachable = History::kReachableStates - 1;  // undos from the newest state
+    std::string script;
+    for (int i = 0; i < steps; ++i)
+        script += "scale 1 2\n";
+    for (int i = 0; i < reachable + 2; ++i)
+        script += "undo\n";
+    script += "redo\n";
+    EXPECT_EQ(Run({Write("m.txt", "1\n")}, script), kPracticeUnfinished);
+    std::map<std::string, int> counts;
+    std::istringstream lines(out_.str());
+    for (std::string line; std::getline(lines, line);)
+        ++counts[line];
+    EXPECT_EQ(counts["元に戻します。"], reachable);
+    EXPECT_EQ(counts["これ以上は戻せません。"], 2);
+    EXPECT_EQ(counts["やり直します。"], 1);
+    // Back at the oldest step kept, and one redone.
+    const std::string last = "  ( " + std::to_string(1LL << (steps - reachable + 1)) + " )\n";
+    EXPECT_TRUE(out_.str().ends_with(last)) << last;
 }
 
 TEST_F(PracticeRunner, ProgramDispatchesPractice) {

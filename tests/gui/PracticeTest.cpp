@@ -90,6 +90,7 @@ class PracticeTest : public QObject {
     void undoGoesBackOneOperation();
     void wrongTypedStepMarksCells_data();
     void wrongTypedStepMarksCells();
+    void hintIsWordedAsItsStepIsLogged();
     void leavingReenablesCommands();
     void stoppedStartLeavesModeOff();
 };
@@ -221,6 +222,23 @@ void PracticeTest::wrongTypedStepMarksCells() {
     QCOMPARE(window->Practice()->Operations(), 1);
     QVERIFY(Marked(window).isEmpty());
     QVERIFY(window.LogLines().contains(QStringLiteral("2行目から1行目の3倍を引きます。")));
+}
+
+// The addition wording, switched on during the practice, words the hint and
+// the step taken from it alike.
+void PracticeTest::hintIsWordedAsItsStepIsLogged() {
+    Window window;
+    window.Enter({{"1", "0"}, {"-1", "1"}});
+    StartPractice(window, kRref);
+    auto* hint = Named<QPushButton>(window, "PracticeHint");
+    hint->click();
+    QCOMPARE(window.LastLogLine(), QStringLiteral("ヒント：2行目から1行目の-1倍を引きます。"));
+    window.Action("AdditionWording1")->trigger();
+    hint->click();
+    QCOMPARE(window.LastLogLine(), QStringLiteral("ヒント：2行目に1行目の1倍を足します。"));
+    Named<QPushButton>(window, "PracticeAdd")->click();
+    QCOMPARE(window->Practice()->Operations(), 1);
+    QVERIFY(window.LogLines().contains(QStringLiteral("2行目に1行目の1倍を足します。")));
 }
 
 void PracticeTest::leavingReenablesCommands() {

@@ -19,6 +19,9 @@ struct Tlamtx {
 class History {
   public:
     static constexpr int kSlots = 100;
+    // The states undo and redo can reach: slot 1 only ever holds the state
+    // that fell out of reach.
+    static constexpr int kReachableStates = kSlots - 1;
 
     // The start state (the window's FormCreate): fills all 100 cells of grid
     // with "0", resets both counters and records the first state.

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/editing/History.h"
+#include "core/engine/RowOperationText.h"
 #include "core/practice/EchelonForm.h"
 #include "core/practice/StepRecognition.h"
 
@@ -11,6 +13,9 @@ namespace {
 
 // [A | I] fits the 10 columns of the grid up to this size.
 constexpr int kLargestInverse = CellGrid::kMaxSize / 2;
+
+// As many grids as the window's History can go back and forth over.
+constexpr std::size_t kMomentsKept = History::kReachableStates;
 
 bool SameShown(const CellGrid& a, const CellGrid& b) {
     if (a.Rows() != b.Rows() || a.Cols() != b.Cols()) return false;
@@ -59,7 +64,7 @@ bool IsIdentityMatrix(const MatrixRows& matrix) {
 }  // namespace
 
 std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, PracticeGoal goal,
-                                                      StepLog& log) {
+                                                      StepLog& log, const LogStyle& style) {
     MatrixRows start = ReadRows(grid);
     if (goal == PracticeGoal::kInverse) {
         if (!grid.IsSquare()) {
@@ -75,7 +80,7 @@ std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, Prac
         }
         start = WithIdentity(start);
     }
-    PracticeSession session(goal, grid, std::move(start));
+    PracticeSession session(goal, grid, std::move(start), style);
     log.ClearStepLog();
     PrintRows(session.start_, log);
     log.AppendStepLog(TaskSentence(goal));
@@ -83,15 +88,15 @@ std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, Prac
     return session;
 }
 
-PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start)
-    : goal_(goal), start_(std::move(start)) {
+PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start,
+                                 LogStyle style)
+    : goal_(goal), style_(style), start_(std::move(start)) {
     const MatrixRows reduced = ReducedForm(start_);
     for (const MatrixRow& row : reduced)
         pivotsNeeded_ += IsZeroRow(row) ? 0 : 1;
     programSteps_ = ReductionStepsUntil(
         start_, Aim(), [this](const MatrixRows& matrix) { return InGoalForm(matrix); });
-    accepted_.push_back({start_, 0});
-    moments_.push_back({StoreRows(start_, grid), 0});
+    moments_.push_back({StoreRows(start_, grid), std::make_shared<const Accepted>(start_, 0)});
 }
 
 ReductionAim PracticeSession::Aim() const {
@@ -138,28 +143,28 @@ PracticeResult PracticeSession::Check(const CellGrid& typed, StepLog& log,
         return {};
     }
     if (const auto step = RecogniseStep(base, matrix)) return Accept(*step, typed, log);
-    return Wrong(matrix, DiagnoseStep(base, matrix), false, log);
+    std::optional<RowOperation> next;
+    if (const auto step = NextStep()) next = step->operation;
+    return Wrong(matrix, DiagnoseStep(base, matrix, next), false, log);
 }
 
 PracticeResult PracticeSession::Accept(const std::vector<RowOperation>& operations,
                                        const CellGrid& shownOn, StepLog& log) {
     // Everything is computed before the session changes.
     const bool wasFinished = InGoalForm(BaseMatrix());
-    Accepted next{BaseMatrix(), Operations() + static_cast<int>(operations.size())};
+    auto next = std::make_shared<Accepted>(BaseMatrix(),
+                                           Operations() + static_cast<int>(operations.size()));
     for (const RowOperation& op : operations) {
-        ApplyOperation(op, next.matrix);
-        log.AppendStepLog(OperationSentence(op));
-        PrintRows(next.matrix, log);
+        ApplyOperation(op, next->matrix);
+        log.AppendStepLog(RowOperationLine(op, style_));
+        PrintRows(next->matrix, log);
     }
     PracticeResult result;
     result.outcome = PracticeResult::Outcome::kAccepted;
-    result.grid = StoreRows(next.matrix, shownOn);
-    result.finished = !wasFinished && InGoalForm(next.matrix);
+    result.grid = StoreRows(next->matrix, shownOn);
+    result.finished = !wasFinished && InGoalForm(next->matrix);
 
-    DropRedoable();
-    accepted_.push_back(std::move(next));
-    moments_.push_back({result.grid, accepted_.size() - 1});
-    at_ = moments_.size() - 1;
+    Record({result.grid, std::move(next)});
     if (result.finished) LogFinish(log);
     return result;
 }
@@ -172,7 +177,8 @@ PracticeResult PracticeSession::Wrong(const MatrixRows& typed, Diagnosis diagnos
     PrintRows(typed, log);
     const int width = static_cast<int>(typed.front().size());
     const int augmentedFrom = goal_ == PracticeGoal::kInverse ? width / 2 : -1;
-    for (const std::string& line : SlipSentences(diagnosis, named, width, augmentedFrom))
+    for (const std::string& line :
+         SlipSentences(diagnosis, named, width, augmentedFrom, style_.additionWording))
         log.AppendStepLog(line);
     PracticeResult result;
     result.outcome = PracticeResult::Outcome::kWrong;
@@ -180,15 +186,19 @@ PracticeResult PracticeSession::Wrong(const MatrixRows& typed, Diagnosis diagnos
     return result;
 }
 
+std::optional<ReductionStep> PracticeSession::NextStep() const {
+    if (InGoalForm(BaseMatrix())) return std::nullopt;
+    return FirstReductionStep(BaseMatrix(), Aim());
+}
+
 std::optional<ReductionStep> PracticeSession::Hint(StepLog& log) {
-    std::optional<ReductionStep> step;
-    if (!InGoalForm(BaseMatrix())) step = FirstReductionStep(BaseMatrix(), Aim());
+    const std::optional<ReductionStep> step = NextStep();
     if (!step) {
         log.AppendStepLog("もう完成しています。");
         return step;
     }
     ++hints_;
-    log.AppendStepLog("ヒント：" + step->sentence);
+    log.AppendStepLog("ヒント：" + RowOperationLine(step->operation, style_));
     return step;
 }
 
@@ -201,9 +211,7 @@ void PracticeSession::Follow(const CellGrid& shown, GridChange change, StepLog& 
     } else if (SameShown(Shown(), shown)) {
         return;
     } else if (change == GridChange::kEdited) {
-        DropRedoable();
-        moments_.push_back({shown, Base()});
-        at_ = moments_.size() - 1;
+        Record({shown, moments_[at_].base});
     } else {
         // Out of step with the window (a change it did not report): take
         // the nearest grid the session has seen that matches, looking the
@@ -217,16 +225,21 @@ void PracticeSession::Follow(const CellGrid& shown, GridChange change, StepLog& 
     }
 }
 
-void PracticeSession::DropRedoable() {
+// The new grid drops what could be redone, and the oldest grid once the
+// History would have let it go.
+void PracticeSession::Record(Moment moment) {
     moments_.resize(at_ + 1);
-    accepted_.resize(Base() + 1);
+    moments_.push_back(std::move(moment));
+    if (moments_.size() > kMomentsKept) moments_.pop_front();
+    at_ = moments_.size() - 1;
 }
 
 void PracticeSession::MoveTo(std::size_t at, StepLog& log) {
-    const std::size_t before = Base();
+    const bool back = at < at_;
+    const std::shared_ptr<const Accepted> before = moments_[at_].base;
     at_ = at;
-    if (Base() == before) return;
-    log.AppendStepLog(Base() < before ? "元に戻します。" : "やり直します。");
+    if (moments_[at_].base == before) return;
+    log.AppendStepLog(back ? "元に戻します。" : "やり直します。");
     PrintRows(BaseMatrix(), log);
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
+#include "core/engine/LogStyle.h"
 #include "core/practice/MatrixRows.h"
 #include "core/practice/PracticeTexts.h"
 #include "core/practice/ReductionProbe.h"
@@ -52,19 +55,25 @@ enum class GridChange {
 // the computations; none changes anything when it refuses.
 //
 // Undo and redo: the session keeps the line of grids the front end has
-// shown since the start, each tied to the accepted matrix it works from —
-// the same line as the window's History, because every accepted step and
-// every edit is one History state. Told of an undo or redo, it moves along
-// that line and so takes the matching accepted matrix as its base again; an
-// attempt typed halfway keeps the base it was typed on.
+// shown, each tied to the accepted matrix it works from — the same line as
+// the window's History, because every accepted step and every edit is one
+// History state, and as long: the oldest grids drop out as the History's
+// do, so that a long practice takes no more memory than a short one. Told
+// of an undo or redo, it moves along that line and so takes the matching
+// accepted matrix as its base again; an attempt typed halfway keeps the
+// base it was typed on.
 class PracticeSession {
   public:
     // Starts on the grid's shown matrix, or for the inverse on [A | I]:
     // clears the log, prints the matrix and the task. Refuses the inverse of
     // a non-square matrix, or of one wider than 5 (as [A | I] the grid could
-    // not hold it), with the reason in the log.
+    // not hold it), with the reason in the log. Operations are worded in
+    // style, as the computations word theirs.
     static std::optional<PracticeSession> Start(const CellGrid& grid, PracticeGoal goal,
-                                                StepLog& log);
+                                                StepLog& log, const LogStyle& style = {});
+    // The wording of the operations from now on: the steps, the hints and
+    // the steps quoted in slips.
+    void SetLogStyle(const LogStyle& style) { style_ = style; }
 
     // The grid to show: at the start, and after every Follow.
     const CellGrid& Shown() const { return moments_[at_].grid; }
@@ -79,9 +88,9 @@ class PracticeSession {
     PracticeResult Check(const CellGrid& typed, StepLog& log,
                          const std::vector<RowOperation>& named = {});
     // Logs the operation the program's own reduction would do next from the
-    // base, without doing it, and returns it; nothing once the goal is
-    // reached. Towards row echelon form, eliminations above a pivot are
-    // passed over.
+    // base, worded as the step will be logged when it is done, without
+    // doing it, and returns it; nothing once the goal is reached. Towards
+    // row echelon form, eliminations above a pivot are passed over.
     std::optional<ReductionStep> Hint(StepLog& log);
     // The front end changed the grid it shows (see GridChange). Logs the
     // base matrix when an undo or redo moved back or on past a step.
@@ -92,10 +101,11 @@ class PracticeSession {
     // For the status bar: "練習（行階段標準形）：ピボット 1/3" or "…：完成".
     std::string ProgressText() const;
     // Operations from the start to the base, along the route now shown.
-    int Operations() const { return accepted_[Base()].operations; }
+    int Operations() const { return Base().operations; }
     int HintsUsed() const { return hints_; }
     int WrongAttempts() const { return wrongAttempts_; }
-    // Whether an undo or redo would still stay inside the practice.
+    // Whether an undo or redo would still stay inside the practice, and
+    // inside what the History keeps of it.
     bool CanUndo() const { return at_ > 0; }
     bool CanRedo() const { return at_ + 1 < moments_.size(); }
 
@@ -106,29 +116,31 @@ class PracticeSession {
     };
     struct Moment {
         CellGrid grid;
-        std::size_t base = 0;
+        std::shared_ptr<const Accepted> base;  // shared by the edits made on it
     };
 
-    PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start);
+    PracticeSession(PracticeGoal goal, const CellGrid& grid, MatrixRows start, LogStyle style);
 
-    std::size_t Base() const { return moments_[at_].base; }
-    const MatrixRows& BaseMatrix() const { return accepted_[Base()].matrix; }
+    const Accepted& Base() const { return *moments_[at_].base; }
+    const MatrixRows& BaseMatrix() const { return Base().matrix; }
     bool InGoalForm(const MatrixRows& matrix) const;
     ReductionAim Aim() const;
+    // The program's own next operation from the base; nothing at the goal.
+    std::optional<ReductionStep> NextStep() const;
     PracticeResult Accept(const std::vector<RowOperation>& operations, const CellGrid& shownOn,
                           StepLog& log);
     PracticeResult Wrong(const MatrixRows& typed, Diagnosis diagnosis, bool named, StepLog& log);
-    void DropRedoable();
+    void Record(Moment moment);
     void MoveTo(std::size_t at, StepLog& log);
     void LogFinish(StepLog& log) const;
     void LogInverse(StepLog& log) const;
 
     PracticeGoal goal_;
+    LogStyle style_;
     MatrixRows start_;
     int pivotsNeeded_ = 0;
     int programSteps_ = 0;  // operations the program's own reduction needs
-    std::vector<Accepted> accepted_;
-    std::vector<Moment> moments_;
+    std::deque<Moment> moments_;
     std::size_t at_ = 0;
     int hints_ = 0;
     int wrongAttempts_ = 0;

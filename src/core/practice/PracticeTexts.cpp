@@ -1,5 +1,7 @@
 #include "core/practice/PracticeTexts.h"
 
+#include "core/engine/RowOperationText.h"
+
 namespace korvane {
 
 namespace {
@@ -9,17 +11,17 @@ std::string RowName(int row) {
 }
 
 // An operation quoted inside a sentence: 「2行目を1/2倍します」.
-std::string Quoted(const RowOperation& op) {
-    std::string sentence = OperationSentence(op);
+std::string Quoted(const RowOperation& op, const LogStyle& style) {
+    std::string sentence = RowOperationLine(op, style);
     const std::string stop = "。";
     if (sentence.ends_with(stop)) sentence.resize(sentence.size() - stop.size());
     return "「" + sentence + "」";
 }
 
-std::string QuotedAll(const std::vector<RowOperation>& operations) {
+std::string QuotedAll(const std::vector<RowOperation>& operations, const LogStyle& style) {
     std::string text;
     for (const RowOperation& op : operations)
-        text += Quoted(op);
+        text += Quoted(op, style);
     return text;
 }
 
@@ -30,8 +32,8 @@ std::string EntryNames(const std::vector<GridCell>& cells) {
     return text;
 }
 
-std::string InsteadSentence(const std::string& what, const Diagnosis& d) {
-    return what + Quoted(d.intended[d.slipAt]) + "ではなく、" + Quoted(*d.done) +
+std::string InsteadSentence(const std::string& what, const Diagnosis& d, const LogStyle& style) {
+    return what + Quoted(d.intended[d.slipAt], style) + "ではなく、" + Quoted(*d.done, style) +
            "の計算になっています。";
 }
 
@@ -43,19 +45,19 @@ std::string UntouchedSentence(GridCell from, int lastCol, int augmentedFrom) {
     return row + "の" + col + "から右が、前のままです。";
 }
 
-void AddSlipSentences(const Diagnosis& d, int lastCol, int augmentedFrom,
+void AddSlipSentences(const Diagnosis& d, int lastCol, int augmentedFrom, const LogStyle& style,
                       std::vector<std::string>& lines) {
     switch (d.kind) {
         case SlipKind::kSign:
-            lines.push_back(d.done ? InsteadSentence("符号が違います。", d)
+            lines.push_back(d.done ? InsteadSentence("符号が違います。", d, style)
                                    : EntryNames(d.wrongCells) + "の符号が違います。");
             break;
         case SlipKind::kMultiple:
-            lines.push_back(InsteadSentence("倍数が違います。", d));
+            lines.push_back(InsteadSentence("倍数が違います。", d, style));
             break;
         case SlipKind::kWrongRow:
             lines.push_back(d.done
-                                ? InsteadSentence("行が違います。", d)
+                                ? InsteadSentence("行が違います。", d, style)
                                 : "行が違います。" + RowName(d.misplacedFrom) + "の計算結果が、" +
                                       RowName(d.misplacedInto) + "に書かれています。");
             break;
@@ -68,7 +70,7 @@ void AddSlipSentences(const Diagnosis& d, int lastCol, int augmentedFrom,
             lines.push_back(EntryNames(d.wrongCells) + "の計算が違います。");
             break;
         case SlipKind::kOtherStep:
-            lines.push_back("この行列は、" + QuotedAll(d.other) + "をした結果です。");
+            lines.push_back("この行列は、" + QuotedAll(d.other, style) + "をした結果です。");
             break;
         case SlipKind::kSeveral:
             lines.push_back(EntryNames(d.wrongCells) + "が違います。");
@@ -106,11 +108,13 @@ std::string EntryName(GridCell cell) {
 }
 
 std::vector<std::string> SlipSentences(const Diagnosis& diagnosis, bool named, int columns,
-                                       int augmentedFrom) {
+                                       int augmentedFrom, bool additionWording) {
+    // Quoted inside a sentence, without the notation.
+    const LogStyle style{false, additionWording};
     std::vector<std::string> lines;
     if (!named && !diagnosis.intended.empty())
-        lines.push_back(QuotedAll(diagnosis.intended) + "のつもりだとすると、");
-    AddSlipSentences(diagnosis, columns - 1, augmentedFrom, lines);
+        lines.push_back(QuotedAll(diagnosis.intended, style) + "のつもりだとすると、");
+    AddSlipSentences(diagnosis, columns - 1, augmentedFrom, style, lines);
     lines.push_back("もう一度計算してください。");
     return lines;
 }

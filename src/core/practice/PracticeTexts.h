@@ -26,8 +26,9 @@ std::string EntryName(GridCell cell);
 // The log lines that explain a wrong step, after the typed matrix: what the
 // student seems to have meant (when they named nothing), the slip, and a
 // request to try again. columns is the matrix's width, augmentedFrom the
-// first column of an appended identity, or -1.
+// first column of an appended identity, or -1; additionWording words the
+// operations quoted as the log's style does.
 std::vector<std::string> SlipSentences(const Diagnosis& diagnosis, bool named, int columns,
-                                       int augmentedFrom);
+                                       int augmentedFrom, bool additionWording);
 
 }  // namespace korvane

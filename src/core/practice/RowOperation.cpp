@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "core/CellValue.h"
-#include "core/engine/RowOperationText.h"
 
 namespace korvane {
 
@@ -44,18 +43,6 @@ void ApplyOperation(const RowOperation& op, MatrixRows& matrix) {
             AddMultiple(row, op.factor, matrix[op.source]);
             break;
     }
-}
-
-std::string OperationSentence(const RowOperation& op) {
-    switch (op.kind) {
-        case RowOperation::Kind::kSwap:
-            return SwapSentence(op.target, op.source);
-        case RowOperation::Kind::kScale:
-            return ScaleSentence(op.target, op.factor);
-        case RowOperation::Kind::kAdd:
-            break;
-    }
-    return RowAdditionSentence(op.target, op.source, op.factor);
 }
 
 }  // namespace korvane

@@ -20,9 +20,4 @@ std::optional<std::string> RefusalOf(const RowOperation& op, int rows);
 // Does op on matrix in place; op must not be refused.
 void ApplyOperation(const RowOperation& op, MatrixRows& matrix);
 
-// The log sentence of op: the reduction's sentences for a swap and a
-// scaling, and for an addition the one that reads naturally ("2行目に1行目の
-// 3倍を足します。", or "2行目から1行目の3倍を引きます。" for −3).
-std::string OperationSentence(const RowOperation& op);
-
 }  // namespace korvane

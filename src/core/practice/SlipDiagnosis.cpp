@@ -1,5 +1,5 @@
-// The slip behind a typed matrix when the student named no step: the closest
-// right step is guessed from the typed entries, then the departure judged.
+// The slip behind a typed matrix when the student named no step: every right
+// step the typed entries point to is judged, and the nearest taken as meant.
 #include "core/practice/SlipDiagnosis.h"
 
 #include <algorithm>
@@ -57,6 +57,39 @@ std::vector<RowOperation> PivotGuess(const MatrixRows& before, const MatrixRows&
     return operations;
 }
 
+// Each single operation on row, with every multiple most of its changed
+// entries agree on: an addition of every other row, then its scaling (a
+// reduction adds far more often than it scales).
+void ConsiderOneRowSteps(const MatrixRows& before, const MatrixRows& typed, int row,
+                         BestCandidate& best) {
+    const auto consider = [&](const RowOperation& op) {
+        best.Consider(slips::Judge(before, typed, {op}));
+    };
+    for (int source = 0; source < static_cast<int>(before.size()); ++source) {
+        if (source == row) continue;
+        for (const ComplexFraction& multiple :
+             slips::TopMultiples(before[row], typed[row], before[source]))
+            consider(RowOperation::Add(row, source, multiple));
+    }
+    for (const ComplexFraction& grown : slips::TopMultiples(before[row], typed[row], before[row])) {
+        const ComplexFraction factor = SumOf(CpxOne(), grown);
+        if (!CpxIsZero(factor)) consider(RowOperation::Scale(row, factor));
+    }
+}
+
+// Whether rows a and b of typed hold each other's entries from before in
+// more than half of the places where the two rows differ.
+bool MostlyExchanged(const MatrixRows& before, const MatrixRows& typed, int a, int b) {
+    int exchanged = 0;
+    int telling = 0;
+    for (std::size_t c = 0; c < before[a].size(); ++c) {
+        if (before[a][c] == before[b][c]) continue;
+        telling += 2;
+        exchanged += (typed[a][c] == before[b][c] ? 1 : 0) + (typed[b][c] == before[a][c] ? 1 : 0);
+    }
+    return 2 * exchanged > telling;
+}
+
 Candidate Misplaced(const MatrixRows& before, const MatrixRows& typed, const RowOperation& op,
                     int into) {
     Candidate candidate;
@@ -94,23 +127,30 @@ void ConsiderMisplacements(const MatrixRows& before, const MatrixRows& typed, in
 
 }  // namespace
 
-Diagnosis DiagnoseStep(const MatrixRows& before, const MatrixRows& typed) {
+Diagnosis DiagnoseStep(const MatrixRows& before, const MatrixRows& typed,
+                       const std::optional<RowOperation>& next) {
     const std::vector<int> changed = ChangedRows(before, typed);
     const int rows = static_cast<int>(before.size());
-    BestCandidate best;
-    for (int pivot = 0; pivot < rows; ++pivot) {
-        const std::vector<RowOperation> guess = PivotGuess(before, typed, changed, pivot);
-        if (!guess.empty()) best.Consider(slips::Judge(before, typed, guess));
+    BestCandidate best(next ? std::vector{*next} : std::vector<RowOperation>{});
+    // One changed row: every operation on it; several: one pivot row used on them.
+    if (changed.size() == 1) {
+        ConsiderOneRowSteps(before, typed, changed.front(), best);
+        ConsiderMisplacements(before, typed, changed.front(), best);
+    } else {
+        for (int pivot = 0; pivot < rows; ++pivot) {
+            const std::vector<RowOperation> guess = PivotGuess(before, typed, changed, pivot);
+            if (!guess.empty()) best.Consider(slips::Judge(before, typed, guess));
+        }
     }
     for (const int row : changed) {
         for (int other = 0; other < rows; ++other) {
             if (other == row || (other < row && Contains(changed, other))) continue;
-            const RowOperation swap =
-                RowOperation::Swap(std::min(row, other), std::max(row, other));
-            best.Consider(slips::Judge(before, typed, {swap}));
+            if (MostlyExchanged(before, typed, row, other))
+                best.Consider(
+                    slips::Judge(before, typed,
+                                 {RowOperation::Swap(std::min(row, other), std::max(row, other))}));
         }
     }
-    if (changed.size() == 1) ConsiderMisplacements(before, typed, changed.front(), best);
     if (best.Best()) return best.Best()->diagnosis;
     // Nothing to compare with (a single row that was zero): every change is wrong.
     Diagnosis d;

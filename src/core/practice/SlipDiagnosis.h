@@ -49,7 +49,10 @@ struct Diagnosis {
 
 // The slip behind typed when the student named no operation; typed has
 // before's shape, differs from it, and is not the result of a right step.
-Diagnosis DiagnoseStep(const MatrixRows& before, const MatrixRows& typed);
+// The step meant is the one whose result is nearest to typed; next, the
+// step the exercise calls for, wins among equally near ones.
+Diagnosis DiagnoseStep(const MatrixRows& before, const MatrixRows& typed,
+                       const std::optional<RowOperation>& next = std::nullopt);
 
 // The slip behind typed when the student named the operations that should
 // lead from before to it, and typed is not their result.

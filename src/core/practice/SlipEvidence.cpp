@@ -2,6 +2,8 @@
 #include "core/practice/SlipEvidence.h"
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 
 #include "core/practice/StepRecognition.h"
 
@@ -62,11 +64,41 @@ bool IsSignSlip(const ComplexFraction& was, const ComplexFraction& now,
     return right != was && now == CpxSub(was, CpxSub(right, was));
 }
 
+// Whether the operations only move row by swaps and compute nothing in it:
+// its entries are copied, and a copy has no sign to get wrong.
+bool OnlyMoved(const std::vector<RowOperation>& operations, int row) {
+    bool moved = false;
+    for (const RowOperation& op : operations) {
+        if (op.kind != RowOperation::Kind::kSwap) {
+            if (op.target == row) return false;
+        } else if (op.target == row || op.source == row) {
+            moved = true;
+        }
+    }
+    return moved;
+}
+
+// How much writing the step meant takes: its operations, then the digits
+// of their factors (signs aside), then how large those digits read.
+// Students reach for the plainer step.
+std::tuple<std::size_t, std::size_t, std::string> Effort(
+    const std::vector<RowOperation>& operations) {
+    std::string digits;
+    for (const RowOperation& op : operations) {
+        if (op.kind == RowOperation::Kind::kSwap) continue;
+        for (const char c : CpxText(op.factor)) {
+            if (c >= '0' && c <= '9') digits += c;
+        }
+    }
+    return {operations.size(), digits.size(), digits};
+}
+
 }  // namespace
 
 void BestCandidate::Consider(Candidate candidate) {
-    const auto key = [](const Candidate& c) {
-        return std::pair(c.slips, Specificity(c.diagnosis.kind));
+    const auto key = [this](const Candidate& c) {
+        return std::tuple(c.slips, Specificity(c.diagnosis.kind), c.diagnosis.intended != expected_,
+                          Effort(c.diagnosis.intended));
     };
     if (!best_ || key(candidate) < key(*best_)) best_ = std::move(candidate);
 }
@@ -82,24 +114,30 @@ std::vector<GridCell> WrongCells(const MatrixRows& typed, const MatrixRows& expe
     return cells;
 }
 
-std::optional<ComplexFraction> VoteMultiple(const MatrixRow& from, const MatrixRow& to,
-                                            const MatrixRow& by) {
+std::vector<ComplexFraction> TopMultiples(const MatrixRow& from, const MatrixRow& to,
+                                          const MatrixRow& by) {
     std::vector<std::pair<ComplexFraction, int>> votes;
+    int most = 0;
     for (std::size_t c = 0; c < by.size(); ++c) {
         if (CpxIsZero(by[c]) || to[c] == from[c]) continue;
         const ComplexFraction vote = QuotientOf(CpxSub(to[c], from[c]), by[c]);
         auto same = std::find_if(votes.begin(), votes.end(),
                                  [&](const auto& entry) { return entry.first == vote; });
-        if (same == votes.end()) {
-            votes.emplace_back(vote, 1);
-        } else {
-            ++same->second;
-        }
+        if (same == votes.end()) same = votes.insert(votes.end(), {vote, 0});
+        most = std::max(most, ++same->second);
     }
-    if (votes.empty()) return std::nullopt;
-    return std::max_element(votes.begin(), votes.end(),
-                            [](const auto& a, const auto& b) { return a.second < b.second; })
-        ->first;
+    std::vector<ComplexFraction> top;
+    for (const auto& [vote, count] : votes) {
+        if (count == most) top.push_back(vote);
+    }
+    return top;
+}
+
+std::optional<ComplexFraction> VoteMultiple(const MatrixRow& from, const MatrixRow& to,
+                                            const MatrixRow& by) {
+    std::vector<ComplexFraction> top = TopMultiples(from, to, by);
+    if (top.empty()) return std::nullopt;
+    return std::move(top.front());
 }
 
 Candidate Judge(const MatrixRows& before, const MatrixRows& typed,
@@ -117,7 +155,8 @@ Candidate Judge(const MatrixRows& before, const MatrixRows& typed,
         return candidate;
     }
     const bool signs = std::all_of(d.wrongCells.begin(), d.wrongCells.end(), [&](GridCell cell) {
-        return IsSignSlip(before[cell.row][cell.col], typed[cell.row][cell.col],
+        return !OnlyMoved(intended, cell.row) &&
+               IsSignSlip(before[cell.row][cell.col], typed[cell.row][cell.col],
                           expected[cell.row][cell.col]);
     });
     if (signs) {

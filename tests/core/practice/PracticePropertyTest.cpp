@@ -3,6 +3,7 @@
 // computed here as a product with an elementary matrix.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 
 #include "TestMatrices.h"
@@ -231,6 +232,117 @@ TEST(PracticeProperty, InjectedSlipsAreNamed) {
         }
     }
     EXPECT_EQ(seen.size(), 5u);
+}
+
+// A slip made in some entries of the one row a step changes, typed without
+// naming the step: the rest of the row is right, so the step can be told.
+struct UnnamedSlip {
+    std::string kind;
+    Matrix typed;
+};
+
+ComplexFraction NonzeroFactor(std::mt19937& rng) {
+    if (Uniform(rng, 0, 1) == 0) return NonzeroInteger(rng, 4);
+    const ComplexFraction f = RandomMatrix(rng, 1, 1, EntryKind::kFraction)[0][0];
+    return CpxIsZero(f) ? CpxOne() : f;
+}
+
+// The step a student means: mostly an addition, sometimes a scaling.
+RowOperation IntendedStep(std::mt19937& rng, int rows) {
+    const int t = Uniform(rng, 0, rows - 1);
+    if (Uniform(rng, 0, 3) == 0) {
+        const ComplexFraction f = NonzeroFactor(rng);
+        return RowOperation::Scale(t, CpxIsOne(f) ? CpxNeg(f) : f);
+    }
+    return RowOperation::Add(t, (t + Uniform(rng, 1, rows - 1)) % rows, NonzeroFactor(rng));
+}
+
+// Entry col of the changed row as op would leave it with factor instead of
+// op's own factor.
+ComplexFraction EntryWith(const RowOperation& op, const ComplexFraction& factor,
+                          const Matrix& before, int col) {
+    const RowOperation other = op.kind == RowOperation::Kind::kScale
+                                   ? RowOperation::Scale(op.target, factor)
+                                   : RowOperation::Add(op.target, op.source, factor);
+    return After(other, before)[op.target][col];
+}
+
+// One slip of the given kind (0 partial row, 1 sign, 2 multiple) in the row
+// op changes: the row done up to a column only; one entry negated, or
+// changed the other way; one or two entries, fewer than half the row, done
+// with another factor.
+UnnamedSlip SlipIn(std::mt19937& rng, const Matrix& before, const RowOperation& op, int kind) {
+    const int t = op.target;
+    const int cols = static_cast<int>(before.front().size());
+    Matrix typed = After(op, before);
+    if (kind == 0) {
+        const int from = Uniform(rng, 1, cols - 1);
+        std::copy(before[t].begin() + from, before[t].end(), typed[t].begin() + from);
+        return {"partial row", typed};
+    }
+    const int col = Uniform(rng, 0, cols - 1);
+    if (kind == 1) {
+        const bool negated = op.kind == RowOperation::Kind::kScale || Uniform(rng, 0, 1) == 0;
+        typed[t][col] =
+            negated ? CpxNeg(typed[t][col]) : EntryWith(op, CpxNeg(op.factor), before, col);
+        return {"sign", typed};
+    }
+    ComplexFraction other = Add(op.factor, NonzeroInteger(rng, 3));
+    if (CpxIsZero(other) || other == CpxNeg(op.factor)) other = Add(op.factor, op.factor);
+    const int wrong = cols >= 5 ? Uniform(rng, 1, 2) : 1;
+    for (int k = 0; k < wrong; ++k) {
+        const int c = (col + k) % cols;
+        typed[t][c] = EntryWith(op, other, before, c);
+    }
+    return {"multiple", typed};
+}
+
+// Slips typed without naming the step are traced back to it: the step the
+// diagnosis names gives the right result the student aimed at, and the
+// marked cells are those the slip changed.
+TEST(PracticeProperty, UnnamedSlipsAreTracedToTheStepMeant) {
+    std::mt19937 rng(2611);
+    std::map<std::string, std::pair<int, int>> traced;  // kind: (right, made)
+    const EntryKind kinds[] = {EntryKind::kSmallInteger, EntryKind::kFraction};
+    for (int i = 0; i < 1000; ++i) {
+        const int rows = Uniform(rng, 2, 4);
+        const Matrix before = RandomMatrix(rng, rows, Uniform(rng, 3, 5), kinds[i % 2]);
+        const RowOperation op = IntendedStep(rng, rows);
+        const Matrix right = After(op, before);
+        const UnnamedSlip slip = SlipIn(rng, before, op, i % 3);
+        // Slips that land on the matrix before, on the right result or on
+        // another right step are no slips to trace.
+        if (slip.typed == before || slip.typed == right) continue;
+        MemoryStepLog log;
+        auto session =
+            PracticeSession::Start(GridOfValues(before), PracticeGoal::kReducedRowEchelon, log);
+        const PracticeResult result = session->Check(GridOfValues(slip.typed), log);
+        if (result.outcome == Outcome::kAccepted) continue;
+        ASSERT_EQ(result.outcome, Outcome::kWrong) << log.Text();
+        const Diagnosis& d = *result.diagnosis;
+        Matrix meant = before;
+        for (const RowOperation& step : d.intended)
+            meant = After(step, meant);
+        const bool ok =
+            !d.intended.empty() && meant == right && d.wrongCells == Differences(slip.typed, right);
+        auto& [good, made] = traced[slip.kind];
+        good += ok ? 1 : 0;
+        ++made;
+    }
+    int good = 0;
+    int made = 0;
+    std::string figures;
+    for (const auto& [kind, count] : traced) {
+        good += count.first;
+        made += count.second;
+        figures += " " + kind + " " + std::to_string(count.first) + "/" +
+                   std::to_string(count.second) + ";";
+    }
+    const double share = 100.0 * good / made;
+    std::printf("Unnamed slips traced to the step meant: %d/%d (%.1f %%):%s\n", good, made, share,
+                figures.c_str());
+    EXPECT_GE(made, 900);
+    EXPECT_GE(share, 95.0);
 }
 
 }  // namespace

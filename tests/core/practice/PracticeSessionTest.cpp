@@ -3,7 +3,9 @@
 
 #include <regex>
 
+#include "ScriptedDialogs.h"
 #include "TestMatrices.h"
+#include "core/editing/History.h"
 #include "core/engine/Engine.h"
 #include "core/practice/PracticeSession.h"
 
@@ -37,22 +39,32 @@ RowOperation OperationOf(const std::string& sentence) {
                              CpxNeg(CpxParse(m[3].str())));
 }
 
-// The student's wording of a reduction sentence: a subtraction of a multiple
-// that reads negative becomes an addition of its opposite.
-std::string StudentWording(const std::string& sentence) {
-    std::smatch m;
-    if (std::regex_match(sentence, m, std::regex("(\\d+)行目から(\\d+)行目の(-.+)倍を引きます。")))
-        return m[1].str() + "行目に" + m[2].str() + "行目の" +
-               CpxText(CpxNeg(CpxParse(m[3].str()))) + "倍を足します。";
-    return sentence;
-}
-
 bool IsMatrixLine(const std::string& line) {
     return line.starts_with("  ( ");
 }
 
+// The computation's own log of the reduction the practice goal asks for,
+// from its first operation to its closing sentence, worded in style.
+Lines ReductionLines(const std::vector<Lines>& rows, PracticeGoal goal, const LogStyle& style) {
+    CellGrid grid = GridOf(rows);
+    MemoryStepLog log;
+    if (goal == PracticeGoal::kInverse) {
+        Engine(style).Inverse(grid, log);
+    } else {
+        Engine(style).ReducedRowEchelonForm(grid, log);
+    }
+    // The inverse introduces its reduction with a sentence; the reduced
+    // form goes straight from the matrix to the first operation.
+    const Lines& all = log.Lines();
+    auto first = std::find_if_not(all.begin(), all.end(), IsMatrixLine);
+    if (goal == PracticeGoal::kInverse) ++first;
+    return Lines(first, std::find(first, all.end(), "これで、行階段基本形になりました。"));
+}
+
+// Replayed step by step, in each wording of the log, the reduction gives the
+// same sentences and matrices as the computation, and every hint on the way
+// is the sentence its step is then logged with.
 TEST(PracticeSession, ReplayingTheReductionGivesItsMatricesAndSentences) {
-    const std::string closing = "これで、行階段基本形になりました。";
     const struct {
         std::vector<Lines> rows;
         PracticeGoal goal;
@@ -64,41 +76,42 @@ TEST(PracticeSession, ReplayingTheReductionGivesItsMatricesAndSentences) {
         {{{"1", "2", "3"}, {"2", "4", "6"}, {"1", "1", "1"}}, PracticeGoal::kReducedRowEchelon},
         {{{"i", "1+i"}, {"2", "-1/2"}}, PracticeGoal::kInverse},
     };
+    const LogStyle styles[] = {{}, {false, true}, {true, true}};
     for (const auto& c : cases) {
-        CellGrid grid = GridOf(c.rows);
-        MemoryStepLog engineLog;
-        if (c.goal == PracticeGoal::kInverse) {
-            Engine().Inverse(grid, engineLog);
-        } else {
-            Engine().ReducedRowEchelonForm(grid, engineLog);
+        std::vector<RowOperation> operations;
+        for (const std::string& line : ReductionLines(c.rows, c.goal, {})) {
+            if (!IsMatrixLine(line)) operations.push_back(OperationOf(line));
         }
-        // The inverse introduces its reduction with a sentence; the reduced
-        // form goes straight from the matrix to the first operation.
-        const Lines& all = engineLog.Lines();
-        auto first = std::find_if_not(all.begin(), all.end(), IsMatrixLine);
-        if (c.goal == PracticeGoal::kInverse) ++first;
-        const Lines reduction(first, std::find(first, all.end(), closing));
-
-        MemoryStepLog log;
-        auto session = PracticeSession::Start(GridOf(c.rows), c.goal, log);
-        ASSERT_TRUE(session);
-        PracticeResult last;
-        for (const std::string& line : reduction) {
-            if (IsMatrixLine(line)) continue;
-            last = session->Apply(OperationOf(line), log);
-            ASSERT_EQ(last.outcome, Outcome::kAccepted) << line;
-        }
-        EXPECT_TRUE(session->Progress().goalReached);
-        Lines expected;
-        for (const std::string& line : reduction)
-            expected.push_back(StudentWording(line));
-        EXPECT_EQ(Between(log.Lines(), TaskSentence(c.goal), "完成です。"), expected);
-        EXPECT_NE(std::find(log.Lines().begin(), log.Lines().end(),
-                            "自動で計算すると、操作は" + std::to_string(session->Operations()) +
-                                "回です。"),
-                  log.Lines().end());
-        if (c.goal != PracticeGoal::kInverse) {
-            EXPECT_EQ(last.grid, grid);
+        for (const LogStyle& style : styles) {
+            const Lines reduction = ReductionLines(c.rows, c.goal, style);
+            MemoryStepLog log;
+            MemoryStepLog hints;
+            auto session = PracticeSession::Start(GridOf(c.rows), c.goal, log, style);
+            ASSERT_TRUE(session);
+            PracticeResult last;
+            for (const RowOperation& op : operations) {
+                session->Hint(hints);
+                last = session->Apply(op, log);
+                ASSERT_EQ(last.outcome, Outcome::kAccepted) << log.Text();
+            }
+            EXPECT_TRUE(session->Progress().goalReached);
+            const Lines steps = Between(log.Lines(), TaskSentence(c.goal), "完成です。");
+            EXPECT_EQ(steps, reduction);
+            Lines sentences;
+            for (const std::string& line : steps) {
+                if (!IsMatrixLine(line)) sentences.push_back("ヒント：" + line);
+            }
+            EXPECT_EQ(hints.Lines(), sentences);
+            EXPECT_NE(std::find(log.Lines().begin(), log.Lines().end(),
+                                "自動で計算すると、操作は" + std::to_string(session->Operations()) +
+                                    "回です。"),
+                      log.Lines().end());
+            if (c.goal != PracticeGoal::kInverse) {
+                CellGrid reduced = GridOf(c.rows);
+                MemoryStepLog ignored;
+                Engine().ReducedRowEchelonForm(reduced, ignored);
+                EXPECT_EQ(last.grid, reduced);
+            }
         }
     }
 }
@@ -238,6 +251,42 @@ TEST(PracticeSession, FollowsUndoAndRedoOfTheWindow) {
     // Out of step (the edit was not reported): the matching grid still wins.
     session->Follow(history[1], GridChange::kUndone, log);
     EXPECT_EQ(session->Operations(), 1);
+}
+
+// A long practice beside the window's own History: the session goes back
+// exactly as far as the History still can, to the step the History's oldest
+// grid shows, and keeps no more of a long practice than that.
+TEST(PracticeSession, GoesBackAsFarAsTheHistoryCan) {
+    MemoryStepLog log;
+    auto session = PracticeSession::Start(GridOf({{"1", "2"}, {"3", "4"}}),
+                                          PracticeGoal::kReducedRowEchelon, log);
+    ASSERT_TRUE(session);
+    CellGrid grid = session->Shown();
+    History history;
+    history.RecordSnapshot(grid);
+    const int steps = 250;
+    for (int i = 0; i < steps; ++i) {
+        grid = session->Apply(RowOperation::Scale(0, CpxParse("2")), log).grid;
+        history.RecordSnapshot(grid);
+    }
+    ScriptedDialogs dialogs;
+    int undone = 0;
+    for (; session->CanUndo(); ++undone) {
+        history.Undo1Click(grid, dialogs);
+        ASSERT_TRUE(dialogs.messages.empty()) << undone;
+        session->Follow(grid, GridChange::kUndone, log);
+        ASSERT_EQ(session->Operations(), steps - undone - 1);
+    }
+    history.Undo1Click(grid, dialogs);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"これ以上は戻せません。"});
+    EXPECT_EQ(session->Shown(), grid);
+    for (int redone = 1; redone <= undone; ++redone) {
+        ASSERT_TRUE(session->CanRedo());
+        history.Repeat1Click(grid, dialogs);
+        session->Follow(grid, GridChange::kRedone, log);
+        ASSERT_EQ(session->Operations(), steps - undone + redone);
+    }
+    EXPECT_FALSE(session->CanRedo());
 }
 
 }  // namespace
