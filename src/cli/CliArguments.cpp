@@ -1,16 +1,18 @@
 #include "cli/CliArguments.h"
 
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <utility>
 
+#include "core/CellGrid.h"
 #include "core/editing/FileAccess.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CliCommand>, 13> kCommands{{
+constexpr std::array<std::pair<std::string_view, CliCommand>, 19> kCommands{{
     {"rref", CliCommand::kRref},
     {"inverse", CliCommand::kInverse},
     {"transpose", CliCommand::kTranspose},
@@ -24,6 +26,12 @@ constexpr std::array<std::pair<std::string_view, CliCommand>, 13> kCommands{{
     {"eigenvalues", CliCommand::kEigenvalues},
     {"eigenvectors", CliCommand::kEigenvectors},
     {"diagonalize", CliCommand::kDiagonalize},
+    {"sarrus", CliCommand::kSarrus},
+    {"integer-det", CliCommand::kIntegerDeterminant},
+    {"adjugate", CliCommand::kAdjugate},
+    {"cramer", CliCommand::kCramer},
+    {"lu", CliCommand::kLu},
+    {"elementary", CliCommand::kElementary},
 }};
 
 CliCommand CommandNamed(std::string_view name) {
@@ -65,12 +73,46 @@ Value Named(const std::array<std::pair<std::string_view, Value>, N>& names, std:
                      ")");
 }
 
+// "auto", "row:N" or "col:N" with N from 1 to 10.
+ExpansionChoice ExpansionNamed(std::string_view value) {
+    ExpansionChoice choice;
+    if (value == "auto") return choice;
+    const std::size_t colon = value.find(':');
+    const std::string_view line = value.substr(0, colon);
+    const std::string_view number = colon == std::string_view::npos ? "" : value.substr(colon + 1);
+    int index = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), index);
+    if ((line != "row" && line != "col") || error != std::errc() ||
+        end != number.data() + number.size() || index < 1 || index > CellGrid::kMaxSize)
+        throw UsageError("unknown --expand '" + std::string(value) + "' (auto, row:N, col:N)");
+    choice.line = line == "row" ? ExpansionChoice::Line::kRow : ExpansionChoice::Line::kColumn;
+    choice.index = index - 1;
+    return choice;
+}
+
+void TakeExpansionOption(CliOptions& options, std::string_view name, std::string_view value) {
+    ExpansionChoice choice = options.expansion.value_or(ExpansionChoice{});
+    if (name == "--minors") {
+        if (value != "sarrus" && value != "expand")
+            throw UsageError("unknown --minors '" + std::string(value) + "' (sarrus, expand)");
+        choice.sarrusMinors = value == "sarrus";
+    } else {
+        const bool sarrusMinors = choice.sarrusMinors;
+        choice = ExpansionNamed(value);
+        choice.sarrusMinors = sarrusMinors;
+    }
+    options.expansion = choice;
+}
+
 // The options that take a value, as "--name value" or "--name=value".
-bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args, std::size_t& i) {
+bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args, std::size_t& i,
+                     bool& expanded) {
     const std::string_view arg = args[i];
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
-    if (name != "--format" && name != "--log-format" && name != "--pdf") return false;
+    if (name != "--format" && name != "--log-format" && name != "--pdf" && name != "--expand" &&
+        name != "--minors")
+        return false;
     std::string_view value;
     if (equals != std::string_view::npos) {
         value = arg.substr(equals + 1);
@@ -79,7 +121,10 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     } else {
         throw UsageError(std::string(name) + " needs a value");
     }
-    if (name == "--format") {
+    if (name == "--expand" || name == "--minors") {
+        TakeExpansionOption(options, name, value);
+        expanded = expanded || name == "--expand";
+    } else if (name == "--format") {
         options.matrixFormat = Named(kMatrixFormats, name, value);
     } else if (name == "--log-format") {
         options.logFormat = Named(kLogFormats, name, value);
@@ -105,7 +150,10 @@ bool TakeFlag(CliOptions& options, std::string_view arg) {
     return false;
 }
 
-void CheckCombination(const CliOptions& options) {
+void CheckCombination(const CliOptions& options, bool expanded) {
+    if (options.expansion && !expanded) throw UsageError("--minors goes with det --expand");
+    if (options.expansion && options.command != CliCommand::kDeterminant)
+        throw UsageError("--expand is an option of det");
     // The PDF would overwrite the matrix file written, or the one read.
     if (options.pdf && options.output && SameWriteTarget(*options.pdf, *options.output))
         throw UsageError("--pdf and -o name the same file '" + *options.output + "'");
@@ -152,13 +200,14 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
     }
     int positionals = 0;
     bool optionsEnded = false;
+    bool expanded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
             TakePositional(options, arg, positionals);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (TakeValueOption(options, args, i) || TakeFlag(options, arg)) {
+        } else if (TakeValueOption(options, args, i, expanded) || TakeFlag(options, arg)) {
             continue;
         } else if (arg == "-o") {
             if (i + 1 == args.size() || args[i + 1].empty())
@@ -170,7 +219,7 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
         }
     }
     if (positionals == 0) throw UsageError("no command given");
-    CheckCombination(options);
+    CheckCombination(options, expanded);
     return options;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/formats/CopyFormats.h"
+#include "core/methods/CofactorExpansion.h"
 #include "core/formats/LogExport.h"
 #include "mklibs/Errors.h"
 
@@ -37,6 +38,12 @@ enum class CliCommand {
     kEigenvalues,
     kEigenvectors,
     kDiagonalize,
+    kSarrus,
+    kIntegerDeterminant,
+    kAdjugate,
+    kCramer,
+    kLu,
+    kElementary,
 };
 
 struct CliOptions {
@@ -54,13 +61,16 @@ struct CliOptions {
     // --no-notation leaves it out of the marked-up forms.
     std::optional<bool> notation;
     bool additionWording = false;  // --addition-wording
+    // det --expand auto|row:N|col:N, with --minors sarrus|expand: the
+    // determinant by cofactor expansion instead of the reduction.
+    std::optional<ExpansionChoice> expansion;
 };
 
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
-// [--notation | --no-notation] [--addition-wording] (options may stand
-// anywhere, "--" ends them, a value may also follow "="), or --help /
-// --version. Throws UsageError, also when --pdf names the file of -o or
-// FILE.
+// [--notation | --no-notation] [--addition-wording] [--expand E [--minors M]]
+// (options may stand anywhere, "--" ends them, a value may also follow "="),
+// or --help / --version. Throws UsageError, also when --pdf names the file of
+// -o or FILE, and for --expand with a command other than det.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

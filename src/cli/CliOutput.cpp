@@ -10,7 +10,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<CliCommand, std::string_view>, 13> kTitles{{
+constexpr std::array<std::pair<CliCommand, std::string_view>, 19> kTitles{{
     {CliCommand::kRref, "行階段基本形の計算"},
     {CliCommand::kInverse, "逆行列の計算"},
     {CliCommand::kTranspose, "転置の計算"},
@@ -24,6 +24,12 @@ constexpr std::array<std::pair<CliCommand, std::string_view>, 13> kTitles{{
     {CliCommand::kEigenvalues, "固有値の計算"},
     {CliCommand::kEigenvectors, "固有ベクトルの計算"},
     {CliCommand::kDiagonalize, "対角化の計算"},
+    {CliCommand::kSarrus, "サラスの方法による行列式"},
+    {CliCommand::kIntegerDeterminant, "行基本変形による行列式"},
+    {CliCommand::kAdjugate, "余因子行列と逆行列"},
+    {CliCommand::kCramer, "クラメルの公式による解"},
+    {CliCommand::kLu, "LU 分解"},
+    {CliCommand::kElementary, "基本行列"},
 }};
 
 // The HTML page's title; the default one for a command without its own.
@@ -47,10 +53,11 @@ ExportOptions ExportOptionsFor(const CliOptions& options, const CellGrid& grid) 
     // [A | B] of the systems.
     if (options.command == CliCommand::kInverse && grid.IsSquare())
         exported.augmented = {grid.Cols(), 2 * grid.Cols()};
-    if (options.command == CliCommand::kSolve) exported.augmented = {grid.Cols() - 1, grid.Cols()};
+    if (options.command == CliCommand::kSolve || options.command == CliCommand::kCramer)
+        exported.augmented = {grid.Cols() - 1, grid.Cols()};
     if (options.command == CliCommand::kSolveMany && grid.Cols() > grid.Rows())
         exported.augmented = {grid.Rows(), grid.Cols()};
-    exported.title = TitleOf(options.command);
+    exported.title = options.expansion ? "余因子展開による行列式" : TitleOf(options.command);
     return exported;
 }
 

@@ -9,6 +9,12 @@
 #include "cli/StreamStepLog.h"
 #include "core/editing/FileAccess.h"
 #include "core/editing/MatrixFile.h"
+#include "core/methods/Adjugate.h"
+#include "core/methods/CramersRule.h"
+#include "core/methods/ElementaryMatrices.h"
+#include "core/methods/IntegerDeterminant.h"
+#include "core/methods/LuDecomposition.h"
+#include "core/methods/Sarrus.h"
 
 #ifndef KORVANE_VERSION
 #error "KORVANE_VERSION must be defined by the build"
@@ -84,8 +90,9 @@ void FlushAfterError(CliLog& log, std::ostream& err) {
 
 }  // namespace
 
-bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log) {
-    switch (command) {
+bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepLog& log) {
+    const LogStyle style = LogStyleFor(options);
+    switch (options.command) {
         case CliCommand::kRref:
             return engine.ReducedRowEchelonForm(grid, log);
         case CliCommand::kInverse:
@@ -97,6 +104,8 @@ bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log
         case CliCommand::kImage:
             return engine.Image(grid, log);
         case CliCommand::kDeterminant:
+            if (options.expansion)
+                return CofactorExpansionDeterminant(grid, log, *options.expansion, style);
             return engine.Determinant(grid, log);
         case CliCommand::kSolve:
             return engine.Solve(grid, log, RightHandSides::kOne);
@@ -112,6 +121,18 @@ bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log
             return engine.Eigenvectors(grid, log);
         case CliCommand::kDiagonalize:
             return engine.Diagonalize(grid, log);
+        case CliCommand::kSarrus:
+            return SarrusDeterminant(grid, log);
+        case CliCommand::kIntegerDeterminant:
+            return IntegerDeterminant(grid, log, style);
+        case CliCommand::kAdjugate:
+            return Adjugate(grid, log);
+        case CliCommand::kCramer:
+            return CramersRule(grid, log);
+        case CliCommand::kLu:
+            return LuDecomposition(grid, log, style);
+        case CliCommand::kElementary:
+            return ElementaryMatrices(grid, log, style);
     }
     return true;
 }
@@ -157,7 +178,7 @@ int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::os
     Engine engine(LogStyleFor(options));
     bool delivered = false;
     try {
-        delivered = RunCommand(options.command, engine, grid, log);
+        delivered = RunCommand(options, engine, grid, log);
         log.Finish();
     } catch (const OutputError& e) {
         return ReportFailure(err, e);

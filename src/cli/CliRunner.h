@@ -17,11 +17,11 @@ inline constexpr int kExitRan = 0;
 inline constexpr int kExitComputationError = 1;
 inline constexpr int kExitBadUsage = 2;
 
-// Runs one computation on the grid, logging into log. Returns whether it
-// delivered its result: false when it refused its matrix (the inverse of a
-// singular one, a non-square one where a square one is needed, a grid solve
-// cannot split), its reason the last line logged.
-bool RunCommand(CliCommand command, Engine& engine, CellGrid& grid, StepLog& log);
+// Runs the options' computation on the grid, logging into log. Returns
+// whether it delivered its result: false when it refused its matrix (the
+// inverse of a singular one, a non-square one where a square one is needed,
+// a grid solve or cramer cannot use), its reason the last line logged.
+bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepLog& log);
 
 // Runs the command on the grid, streaming its log through log (in the form
 // asked for, and into the PDF), and writes the result matrix (--format) and

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/StopSignal.h"
+
 namespace korvane {
 
 namespace {
@@ -12,6 +14,14 @@ void AddProduct(ComplexFraction& sum, const ComplexFraction& a, const ComplexFra
 }
 
 }  // namespace
+
+WorkMatrix IdentityMatrix(int n) {
+    WorkMatrix identity;
+    identity.Resize(n, n);
+    for (int i = 0; i < n; ++i)
+        identity.Set(i, i, CpxOne());
+    return identity;
+}
 
 WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b) {
     WorkMatrix product;
@@ -93,6 +103,37 @@ std::optional<WorkMatrix> InverseOf(const WorkMatrix& square) {
             inverse.Set(c, r, right[r][c]);
     }
     return inverse;
+}
+
+ComplexFraction DeterminantOf(const WorkMatrix& square) {
+    const int n = square.LastRow() + 1;
+    std::vector<std::vector<ComplexFraction>> rows(n);
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c)
+            rows[r].push_back(square.At(c, r));
+    }
+    // The product of the pivots, negated once per exchange.
+    ComplexFraction det = CpxOne();
+    for (int col = 0; col < n; ++col) {
+        StopPoint();
+        int pivot = col;
+        while (pivot < n && CpxIsZero(rows[pivot][col]))
+            ++pivot;
+        if (pivot == n) return CpxZero();
+        if (pivot != col) {
+            std::swap(rows[pivot], rows[col]);
+            det = CpxNeg(det);
+        }
+        det = CpxMul(det, rows[col][col]);
+        const ComplexFraction inverse = CpxInv(rows[col][col]);
+        for (int r = col + 1; r < n; ++r) {
+            if (CpxIsZero(rows[r][col])) continue;
+            const ComplexFraction factor = CpxMul(rows[r][col], inverse);
+            for (int c = col; c < n; ++c)
+                CpxSubMul(rows[r][c], rows[col][c], factor);
+        }
+    }
+    return det;
 }
 
 bool IsZeroVector(const ExactVector& x) {

@@ -14,6 +14,8 @@ namespace korvane {
 // A column vector, entries from the top.
 using ExactVector = std::vector<ComplexFraction>;
 
+// The n × n identity.
+WorkMatrix IdentityMatrix(int n);
 // a · b; a has as many columns as b has rows.
 WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b);
 // The matrix's columns, each as a vector.
@@ -26,6 +28,8 @@ WorkMatrix MinusScalarIdentity(const WorkMatrix& square, const ComplexFraction& 
 // The inverse of a square matrix by Gauss–Jordan elimination, or nothing
 // when it is singular.
 std::optional<WorkMatrix> InverseOf(const WorkMatrix& square);
+// The determinant of a square matrix by elimination.
+ComplexFraction DeterminantOf(const WorkMatrix& square);
 bool IsZeroVector(const ExactVector& x);
 // The same shape and the same entries.
 bool SameMatrix(const WorkMatrix& a, const WorkMatrix& b);

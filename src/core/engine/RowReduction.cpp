@@ -54,9 +54,8 @@ RowReduction::CommonRow RowReduction::OverCommonDenominators(std::int32_t row) c
 
 void RowReduction::SwapRows(std::int32_t a, std::int32_t b) {
     matrix_.SwapRows(a, b);
-    log_.AppendStepLog(RowOperationLine(RowOperation::Swap(a, b), style_));
     ++tally_.swapCount;
-    PrintWorkMatrix(matrix_, log_);
+    Logged(RowOperation::Swap(a, b));
 }
 
 void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
@@ -70,9 +69,8 @@ void RowReduction::ScaleRow(std::int32_t row, ComplexFraction factor) {
         CpxSubMulCommon(product, ToCommonDenominator(matrix_.At(c, row)), negated);
         matrix_.Set(c, row, std::move(product));
     }
-    log_.AppendStepLog(RowOperationLine(RowOperation::Scale(row, factor), style_));
     tally_.detFactor = CpxMul(tally_.detFactor, factor);
-    PrintWorkMatrix(matrix_, log_);
+    Logged(RowOperation::Scale(row, std::move(factor)));
 }
 
 void RowReduction::SubtractRowMultiple(std::int32_t target, std::int32_t source,
@@ -90,8 +88,13 @@ void RowReduction::Subtract(std::int32_t target, std::int32_t source, ComplexFra
         CpxSubMulCommon(matrix_.Edit(c, target), f, *sourceRow[c]);
     }
     // target − factor × source is target + (−factor) × source.
-    log_.AppendStepLog(RowOperationLine(RowOperation::Add(target, source, CpxNeg(factor)), style_));
+    Logged(RowOperation::Add(target, source, CpxNeg(factor)));
+}
+
+void RowReduction::Logged(const RowOperation& operation) {
+    log_.AppendStepLog(RowOperationLine(operation, style_));
     PrintWorkMatrix(matrix_, log_);
+    if (watcher_) watcher_(operation);
 }
 
 std::int32_t RowReduction::FindNonzeroBelow(std::int32_t col, std::int32_t row) const {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/StepLog.h"
 #include "core/engine/LogStyle.h"
+#include "core/engine/RowOperation.h"
 #include "core/engine/WorkMatrix.h"
 #include "mklibs/CommonDenominator.h"
 
@@ -37,11 +40,19 @@ class RowReduction {
     // The first row from row downwards with a nonzero entry in col; 0 for none.
     std::int32_t FindNonzeroBelow(std::int32_t col, std::int32_t row) const;
 
+    // Called after each operation is logged and its matrix printed, with the
+    // operation as done (an addition of the negated factor for a
+    // subtraction), so that a working can say more about it.
+    using Watcher = std::function<void(const RowOperation&)>;
+    void Watch(Watcher watcher) { watcher_ = std::move(watcher); }
+
   private:
     // A row's entries over common denominators; none for a zero entry.
     using CommonRow = std::vector<std::optional<CpxOverCommon>>;
 
     void EliminateColumn(std::int32_t col, std::int32_t pivotRow);
+    // Logs the operation's line and the matrix, then tells the watcher.
+    void Logged(const RowOperation& operation);
     CommonRow OverCommonDenominators(std::int32_t row) const;
     void Subtract(std::int32_t target, std::int32_t source, ComplexFraction factor,
                   const CommonRow& sourceRow);
@@ -50,6 +61,7 @@ class RowReduction {
     StepLog& log_;
     ReductionTally& tally_;
     LogStyle style_;
+    Watcher watcher_;
 };
 
 }  // namespace korvane

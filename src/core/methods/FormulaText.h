@@ -1,0 +1,31 @@
+#pragma once
+
+// Numbers and names as the methods' formulas write them: products with a
+// middle dot, terms joined by their signs, entries with subscripts.
+#include <string>
+#include <vector>
+
+#include "mklibs/mklibs.h"
+
+namespace korvane {
+
+// The number as a factor of a product: its canonical text, in parentheses
+// when it has a sign, two terms or a fraction bar ("(-3)", "(1+i)", "(1/2)").
+std::string Factor(const ComplexFraction& z);
+// "2·(-3)·5": the factors joined by middle dots.
+std::string ProductText(const std::vector<ComplexFraction>& factors);
+ComplexFraction ProductOf(const std::vector<ComplexFraction>& factors);
+ComplexFraction Plus(const ComplexFraction& a, const ComplexFraction& b);
+
+// Appends term to sum with its sign: "t" or "-t" first, then " + t" or " - t".
+void AppendSigned(std::string& sum, bool negative, const std::string& term);
+
+// The subscript of the entry in row, column (from 0): "₁₂", or "₁,₁₀" when
+// an index has two digits.
+std::string EntrySubscript(int row, int col);
+// The sign of the entry's cofactor as a power: "(-1)^(1+2)".
+std::string SignPower(int row, int col);
+// Whether (-1)^(row+col) is -1.
+bool OddPlace(int row, int col);
+
+}  // namespace korvane
