@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "core/formats/CopyFormats.h"
-#include "core/methods/CofactorExpansion.h"
 #include "core/formats/LogExport.h"
+#include "core/methods/CofactorExpansion.h"
 #include "mklibs/Errors.h"
 
 namespace korvane {

@@ -38,6 +38,17 @@ TEST(CliArguments, AcceptedForms) {
         {{"eigenvalues"}, Action::kRun, CliCommand::kEigenvalues, nullptr, nullptr},
         {{"eigenvectors"}, Action::kRun, CliCommand::kEigenvectors, nullptr, nullptr},
         {{"diagonalize"}, Action::kRun, CliCommand::kDiagonalize, nullptr, nullptr},
+        {{"sarrus"}, Action::kRun, CliCommand::kSarrus, nullptr, nullptr},
+        {{"integer-det", "m.kvm"}, Action::kRun, CliCommand::kIntegerDeterminant, "m.kvm", nullptr},
+        {{"adjugate"}, Action::kRun, CliCommand::kAdjugate, nullptr, nullptr},
+        {{"cramer"}, Action::kRun, CliCommand::kCramer, nullptr, nullptr},
+        {{"lu"}, Action::kRun, CliCommand::kLu, nullptr, nullptr},
+        {{"elementary"}, Action::kRun, CliCommand::kElementary, nullptr, nullptr},
+        {{"det", "--expand", "row:2", "m.kvm"},
+         Action::kRun,
+         CliCommand::kDeterminant,
+         "m.kvm",
+         nullptr},
         {{"bogus", "--help"}, Action::kHelp, CliCommand::kRref, nullptr, nullptr},
         {{"--version"}, Action::kVersion, CliCommand::kRref, nullptr, nullptr},
         {{"rref", "--pdf", "F", "-o", "F.kvm"}, Action::kRun, CliCommand::kRref, nullptr, "F.kvm"},
@@ -73,10 +84,41 @@ TEST(CliArguments, BadUsage) {
         {"rref", "--pdf=./F", "-o", "F"},
         {"rref", "-o", "sub/../F", "--pdf", "F"},
         {"det", "F", "--pdf", "./F"},
+        // The expansion is det's, along a line of the grid, its minors one of two ways.
+        {"rref", "--expand", "auto"},
+        {"det", "--expand"},
+        {"det", "--expand", "row"},
+        {"det", "--expand", "row:0"},
+        {"det", "--expand", "col:11"},
+        {"det", "--expand", "row:2x"},
+        {"det", "--expand", "diagonal:1"},
+        {"det", "--minors", "sarrus"},
+        {"det", "--expand", "auto", "--minors", "laplace"},
     };
     for (const auto& args : cases) {
         EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());
     }
+}
+
+TEST(CliArguments, ExpansionChoices) {
+    using Line = ExpansionChoice::Line;
+    const struct {
+        std::vector<std::string_view> args;
+        ExpansionChoice choice;
+    } cases[] = {
+        {{"det", "--expand", "auto"}, {Line::kAuto, 0, true}},
+        {{"det", "--expand=row:1"}, {Line::kRow, 0, true}},
+        {{"det", "--expand", "col:10", "--minors", "expand"}, {Line::kColumn, 9, false}},
+        {{"det", "--minors=expand", "--expand", "row:3"}, {Line::kRow, 2, false}},
+        {{"det", "--minors", "expand", "--minors", "sarrus", "--expand", "auto"},
+         {Line::kAuto, 0, true}},
+    };
+    for (const auto& c : cases) {
+        const CliOptions options = Parse(c.args);
+        ASSERT_TRUE(options.expansion) << c.args[1];
+        EXPECT_EQ(*options.expansion, c.choice) << c.args[1] << " " << c.args[2];
+    }
+    EXPECT_FALSE(Parse({"det"}).expansion);
 }
 
 }  // namespace

@@ -257,13 +257,13 @@ def check_small(line, rows):
         return f"{len(said_products)} products for {len(diagonals)} diagonals: {line!r}", value
     total = ZERO
     for (sign, places), (product_sign, product_text), (value_sign, value_text) in zip(diagonals, said_products, said_values):
-        if product_sign != sign or value_sign != sign:
+        if product_sign != sign:
             return f"a product with the wrong sign: {line!r}", value
         if factors(product_text) != [rows[r][c] for r, c in places]:
             return f"the product {product_text} is not a diagonal's: {line!r}", value
-        if product(factors(product_text)) != factor(value_text):
-            return f"{product_text} is not {value_text}", value
-        total += sign * factor(value_text)
+        if sign * product(factors(product_text)) != value_sign * factor(value_text):
+            return f"{product_text} is not {value_text} with its sign", value
+        total += value_sign * factor(value_text)
     if total != value:
         return f"the products add up to {total}, not {parts[-1]}", value
     if value != det(rows):

@@ -15,8 +15,8 @@ struct Token {
     enum class Type { kNumber, kLetter, kWord, kOperator, kOpen, kClose, kSubscript };
     Type type = Type::kOperator;
     std::string text;
-    bool spaced = false;     // a blank stands before it
-    std::size_t begin = 0;   // its bytes in the formula
+    bool spaced = false;    // a blank stands before it
+    std::size_t begin = 0;  // its bytes in the formula
     std::size_t end = 0;
 };
 using Type = Token::Type;
@@ -24,8 +24,8 @@ using Type = Token::Type;
 constexpr std::array<std::string_view, 3> kWords{"det", "span", "tr"};
 
 // Characters beyond ASCII that the log's formulas use, as the token each is.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kOperators{{
-    {"−", "-"}, {"≈", "≈"}, {"≠", "≠"}, {"…", "…"}, {"→", "→"}, {"↔", "↔"}, {"·", "·"}}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kOperators{
+    {{"−", "-"}, {"≈", "≈"}, {"≠", "≠"}, {"…", "…"}, {"→", "→"}, {"↔", "↔"}, {"·", "·"}}};
 
 // Subscript characters and what they stand for: ₀–₉, ₋ and ₖ.
 std::string_view SubscriptAt(std::string_view text) {
@@ -187,8 +187,8 @@ class Parser {
                 if (!Bracketed(seq)) continue;  // h(k,k) took the h before it
             } else if (t.type == Type::kSubscript && !seq.empty() && !blank) {
                 ++at_;
-                seq.back() = Wrapped(Kind::kSubscript, std::move(seq.back()),
-                                     Grouped(ReadFormula(t.text)));
+                seq.back() =
+                    Wrapped(Kind::kSubscript, std::move(seq.back()), Grouped(ReadFormula(t.text)));
                 continue;
             } else if (t.type == Type::kOperator && t.text == "^" && !seq.empty()) {
                 ++at_;
@@ -292,7 +292,8 @@ class Parser {
         const bool adjacent = !open.spaced;
         if (open.text == "(" && adjacent && !seq.empty() && seq.back().kind == Kind::kLetter &&
             seq.back().text == "h" && raw.find(',') != std::string_view::npos) {
-            seq.back() = Wrapped(Kind::kSubscript, std::move(seq.back()), Grouped(std::move(inside)));
+            seq.back() =
+                Wrapped(Kind::kSubscript, std::move(seq.back()), Grouped(std::move(inside)));
             return false;
         }
         if (open.text == "(") {
@@ -307,11 +308,16 @@ class Parser {
     }
 
     // A single number in brackets is a vector where it stands for one: after
-    // "=" or straight after a matrix's name, and not before a letter.
+    // "=" or straight after a matrix's name, and not before a letter, a
+    // bracket, a power's "^", a product's "·" or a fraction's "/": "(-1)^(1+2)",
+    // "(-1)·5" and "(-2)/(-1)" are numbers.
     bool StandsAsVector(const Formula& before, bool adjacent) const {
-        if (at_ < tokens_.size() && !tokens_[at_].spaced &&
-            (tokens_[at_].type == Type::kLetter || tokens_[at_].type == Type::kOpen))
-            return false;
+        if (at_ < tokens_.size() && !tokens_[at_].spaced) {
+            const Token& next = tokens_[at_];
+            if (next.type == Type::kLetter || next.type == Type::kOpen || next.text == "^" ||
+                next.text == "·" || next.text == "/")
+                return false;
+        }
         if (before.empty()) return false;
         const FormulaNode& last = before.back();
         return (last.kind == Kind::kOperator && last.text == "=") ||

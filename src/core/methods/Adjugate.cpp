@@ -42,7 +42,8 @@ WorkMatrix Cofactors(const WorkMatrix& a, StepLog& log) {
     WorkMatrix cofactors;
     cofactors.Resize(n, n);
     if (n == 1) {
-        log.AppendStepLog("1行1列の行列では、取り除くと何も残らないので、余因子を C₁₁ = 1 とします。");
+        log.AppendStepLog(
+            "1行1列の行列では、取り除くと何も残らないので、余因子を C₁₁ = 1 とします。");
         cofactors.Set(0, 0, CpxOne());
         return cofactors;
     }

@@ -52,26 +52,30 @@ void LogCheck(const WorkMatrix& augmented, const ExactVector& x, StepLog& log) {
 bool CramersRule(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     if (grid.Cols() != grid.Rows() + 1) {
-        log.AppendStepLog("最後の列を右辺 b とすると係数行列 A が正方行列にならないので、"
-                          "クラメルの公式は使えません。");
+        log.AppendStepLog(
+            "最後の列を右辺 b とすると係数行列 A が正方行列にならないので、"
+            "クラメルの公式は使えません。");
         return false;
     }
     WorkMatrix augmented;
     LoadWorkMatrix(augmented, grid);
     PrintWorkMatrix(augmented, log);
     log.AppendStepLog(
-        "この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b をクラメルの公式で解きます。");
+        "この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b "
+        "をクラメルの公式で解きます。");
     const int n = grid.Rows();
     PrintNamed("A", WithColumn(augmented, -1), log);
     if (n > kLargestWorked) log.AppendStepLog("4行4列以上の行列式は、値だけを示します。");
     const ComplexFraction det = LoggedDeterminant(WithColumn(augmented, -1), "A", log);
     if (CpxIsZero(det)) {
-        log.AppendStepLog("det A = 0 なので、クラメルの公式は使えません。解があるかどうかは、"
-                          "連立一次方程式を解く計算（solve）で調べられます。");
+        log.AppendStepLog(
+            "det A = 0 なので、クラメルの公式は使えません。解があるかどうかは、"
+            "連立一次方程式を解く計算（solve）で調べられます。");
         return false;
     }
-    log.AppendStepLog("det A ≠ 0 なので、解はただ一つで、xₖ = det Aₖ / det A です。Aₖ は、A の k "
-                      "列目を b で置き換えた行列です。");
+    log.AppendStepLog(
+        "det A ≠ 0 なので、解はただ一つで、xₖ = det Aₖ / det A です。Aₖ は、A の k "
+        "列目を b で置き換えた行列です。");
     ExactVector x;
     for (int k = 0; k < n; ++k) {
         StopPoint();

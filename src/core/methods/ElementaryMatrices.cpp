@@ -54,8 +54,9 @@ bool ElementaryMatrices(const CellGrid& grid, StepLog& log, const LogStyle& styl
     PrintWorkMatrix(a, log);
     const int m = grid.Rows();
     const bool shown = m <= kLargestShown;
-    log.AppendStepLog("上の行列 A を行階段基本形 R にします。行基本変形はどれも、左から基本行列を"
-                      "掛けることにあたります。k 番目の操作の基本行列を Eₖ とします。");
+    log.AppendStepLog(
+        "上の行列 A を行階段基本形 R にします。行基本変形はどれも、左から基本行列を"
+        "掛けることにあたります。k 番目の操作の基本行列を Eₖ とします。");
     WorkMatrix r = a;
     WorkMatrix p = IdentityMatrix(m);
     int count = 0;
@@ -82,7 +83,8 @@ bool ElementaryMatrices(const CellGrid& grid, StepLog& log, const LogStyle& styl
     log.AppendStepLog("検算として PA を計算すると、");
     const WorkMatrix pa = Product(p, a);
     PrintWorkMatrix(pa, log);
-    log.AppendStepLog(SameMatrix(pa, r) ? "となり、R に一致します。" : "となり、R に一致しません。");
+    log.AppendStepLog(SameMatrix(pa, r) ? "となり、R に一致します。"
+                                        : "となり、R に一致しません。");
     return true;
 }
 

@@ -43,6 +43,14 @@ void AppendSigned(std::string& sum, bool negative, const std::string& term) {
     sum += term;
 }
 
+void AppendValue(std::string& sum, const ComplexFraction& value) {
+    const bool twoTerms = !value.re.num.IsZero() && !value.im.num.IsZero();
+    const bool negative = !twoTerms && CpxText(value).starts_with('-');
+    std::string text = CpxText(negative ? CpxNeg(value) : value);
+    if (twoTerms) text = "(" + text + ")";
+    AppendSigned(sum, negative, text);
+}
+
 std::string EntrySubscript(int row, int col) {
     std::string text = SubscriptNumber(row + 1);
     if (row >= 9 || col >= 9) text += ',';

@@ -19,6 +19,9 @@ ComplexFraction Plus(const ComplexFraction& a, const ComplexFraction& b);
 
 // Appends term to sum with its sign: "t" or "-t" first, then " + t" or " - t".
 void AppendSigned(std::string& sum, bool negative, const std::string& term);
+// Appends a value to a sum as one writes it by hand: "-4" first, " - 4" after,
+// a value of two terms in parentheses ("+ (1+i)").
+void AppendValue(std::string& sum, const ComplexFraction& value);
 
 // The subscript of the entry in row, column (from 0): "₁₂", or "₁,₁₀" when
 // an index has two digits.

@@ -67,7 +67,10 @@ class IntegerWorking {
   public:
     IntegerWorking(const WorkMatrix& matrix, std::string_view name, StepLog& log,
                    const LogStyle& style)
-        : matrix_(matrix), name_(name), log_(log), style_(style),
+        : matrix_(matrix),
+          name_(name),
+          log_(log),
+          style_(style),
           reduction_(matrix_, log_, tally_, style) {
         reduction_.Watch([this](const RowOperation& op) {
             front_.Take(FrontFactorOf(op));
@@ -77,8 +80,9 @@ class IntegerWorking {
     }
 
     ComplexFraction Run() {
-        log_.AppendStepLog(name_ + " を、成分をなるべく整数のままにして、行基本変形で上三角行列に"
-                                   "します。操作のたびに、そのときの行列を B とし、det " +
+        log_.AppendStepLog(name_ +
+                           " を、成分をなるべく整数のままにして、行基本変形で上三角行列に"
+                           "します。操作のたびに、そのときの行列を B とし、det " +
                            name_ + " を det B で表します。");
         ClearDenominators();
         const int last = matrix_.LastRow();
@@ -111,12 +115,14 @@ class IntegerWorking {
         for (int c = 0; c <= matrix_.LastCol(); ++c)
             matrix_.Set(c, row, CpxMul(matrix_.At(c, row), inverse));
         const std::string factor = g.ToString();
-        std::string line = std::to_string(row + 1) + "行目から共通因数" + factor + "をくくり出します。";
+        std::string line =
+            std::to_string(row + 1) + "行目から共通因数" + factor + "をくくり出します。";
         if (style_.notation) line += "  " + RowOperationNotation(RowOperation::Scale(row, inverse));
         log_.AppendStepLog(line);
         PrintWorkMatrix(matrix_, log_);
         front_.Take(Whole(g));
-        log_.AppendStepLog("くくり出した" + factor + "を前に書くと、" + RelationEquation(front_, name_));
+        log_.AppendStepLog("くくり出した" + factor + "を前に書くと、" +
+                           RelationEquation(front_, name_));
         changed_ = true;
     }
 
@@ -177,8 +183,7 @@ class IntegerWorking {
         }
         const ComplexFraction det = CpxMul(front_.Value(), detB);
         std::string line = "det " + name_ + " = " + front_.Times("det B");
-        if (front_.negative || !front_.factors.empty())
-            line += " = " + front_.Times(Factor(detB));
+        if (front_.negative || !front_.factors.empty()) line += " = " + front_.Times(Factor(detB));
         line += " = " + CpxText(det);
         log_.AppendStepLog(line);
         return det;

@@ -68,8 +68,9 @@ class Elimination {
             const bool written = !RowIsZero(op.target) || !RowIsZero(op.source);
             p_.SwapRows(op.target, op.source);
             multiples_.SwapRows(op.target, op.source);
-            log_.AppendStepLog(written ? "この入れ換えを P に記録し、L にすでに書いた倍数も入れ換えます。"
-                                       : "この入れ換えを P に記録します。");
+            log_.AppendStepLog(
+                written ? "この入れ換えを P に記録し、L にすでに書いた倍数も入れ換えます。"
+                        : "この入れ換えを P に記録します。");
             return;
         }
         const ComplexFraction multiple = CpxNeg(op.factor);
@@ -121,8 +122,9 @@ bool LuDecomposition(const CellGrid& grid, StepLog& log, const LogStyle& style) 
                              : "これで、U は行階段形になりました。");
     const bool exchanged = elimination.Exchanges() > 0;
     if (exchanged) {
-        log.AppendStepLog("この消去では行の入れ換えが必要だったので、単位行列に同じ入れ換えを"
-                          "した置換行列 P を使うと、PA = LU で、");
+        log.AppendStepLog(
+            "この消去では行の入れ換えが必要だったので、単位行列に同じ入れ換えを"
+            "した置換行列 P を使うと、PA = LU で、");
         PrintNamed("P", elimination.P(), log);
     } else {
         log.AppendStepLog("行を入れ換えずにすんだので、A = LU で、");

@@ -44,7 +44,12 @@ ComplexFraction LoggedSarrus(const WorkMatrix& matrix, std::string_view name, St
             factors.push_back(matrix.At(col, row));
         const ComplexFraction value = ProductOf(factors);
         AppendSigned(products, d.negative, ProductText(factors));
-        AppendSigned(values, d.negative, Factor(value));
+        // A zero product keeps its diagonal's sign: "1·1 - 2·0 = 1 - 0".
+        if (CpxIsZero(value)) {
+            AppendSigned(values, d.negative, "0");
+        } else {
+            AppendValue(values, d.negative ? CpxNeg(value) : value);
+        }
         det = d.negative ? CpxSub(det, value) : Plus(det, value);
     }
     std::string line = "det ";

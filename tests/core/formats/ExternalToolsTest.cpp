@@ -63,7 +63,7 @@ Lines InverseLog(const CellGrid& matrix) {
 std::string Exported(const Lines& lines, LogFormat format, int n) {
     std::ostringstream out;
     ExportOptions options;
-    options.augmented = {n, 2 * n};
+    options.augmented = {n, 2 * n};  // no bar for n = 0
     LogExport log(format, options, out);
     for (const std::string& line : lines)
         log.Line(line);
@@ -160,6 +160,37 @@ TEST_F(ExternalTools, LualatexTypesetsTheLatexExports) {
     EXPECT_EQ(Read("both.log").find("Overfull \\hbox"), std::string::npos);
 }
 
+// The textbook methods' worked examples: products, powers of -1, minors and
+// cofactors with subscripts, det A ≠ 0, fractions of determinants.
+const char* const kMethodLogs[] = {"expansion-3x3.log", "sarrus-3x3.log", "integer-det-3x3.log",
+                                   "adjugate-3x3.log",  "cramer-3x3.log", "lu-3x3.log",
+                                   "elementary-3x3.log"};
+
+TEST_F(ExternalTools, LualatexTypesetsTheMethodsLogs) {
+    if (!Have("command -v lualatex && command -v pdftotext")) GTEST_SKIP() << "no lualatex";
+    std::string inputs;
+    for (const char* name : kMethodLogs) {
+        const Lines log = GoldenLines(name);
+        ASSERT_FALSE(log.empty()) << name;
+        Write(std::string(name) + ".tex", Exported(log, LogFormat::kLatexFragment, 0));
+        inputs += "\\input{" + std::string(name) + ".tex}\n";
+    }
+    Write("methods.tex",
+          "\\documentclass{ltjsarticle}\n\\usepackage{amsmath,graphicx}\n"
+          "\\begin{document}\n" +
+              inputs + "\\end{document}\n");
+    ASSERT_EQ(Run("lualatex -interaction=nonstopmode -halt-on-error methods.tex > out.txt 2>&1"), 0)
+        << Read("methods.log");
+    ASSERT_EQ(Run("pdftotext methods.pdf"), 0);
+    const std::string text = Read("methods.txt");
+    for (const char* name : kMethodLogs)
+        ExpectSentencesInOrder(GoldenLines(name), text);
+    EXPECT_EQ(Read("methods.log").find("Missing character"), std::string::npos);
+    // "(-1)^(1+2)" and "(-1)·5" are numbers, not one-entry vectors.
+    EXPECT_EQ(WithoutBlanks(Read("adjugate-3x3.log.tex")).find("\\begin{pmatrix}-1"),
+              std::string::npos);
+}
+
 TEST_F(ExternalTools, HtmlIsWellFormedXmlWithMathml) {
     if (!Have("/usr/bin/python3 -c 'import xml.etree.ElementTree'")) GTEST_SKIP();
     const Lines log = InverseLog(GridOf({{"0", "1+i"}, {"1/2", "3"}}));
@@ -195,9 +226,11 @@ TEST_F(ExternalTools, PandocRendersEveryMarkdownMathBlock) {
     Lines lines = log.Lines();
     // λ^2(λ^2 - 2) and "-" sentences must stay text: no superscript, no list.
     MemoryStepLog eigen;
-    Engine().Eigenvalues(
-        GridOf({{"0", "0", "0", "0"}, {"0", "0", "0", "0"}, {"0", "0", "0", "2"}, {"0", "0", "1", "0"}}),
-        eigen);
+    Engine().Eigenvalues(GridOf({{"0", "0", "0", "0"},
+                                 {"0", "0", "0", "0"},
+                                 {"0", "0", "0", "2"},
+                                 {"0", "0", "1", "0"}}),
+                         eigen);
     lines.insert(lines.end(), eigen.Lines().begin(), eigen.Lines().end());
     lines.push_back("- 3 -- 4");
     lines.push_back("1. 2");
