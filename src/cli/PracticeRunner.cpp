@@ -28,14 +28,20 @@ constexpr std::string_view kPracticeUsage =
     "  FILE      a matrix file (.kvm), or a text file holding a matrix in any form\n"
     "            korvane-cli reads on standard input (rows of numbers, CSV, ...)\n"
     "  SCRIPT    the steps, one a line (standard input without it):\n"
-    "              goal rref | ref | inverse   first; rref when left out\n"
+    "              goal rref | ref | inverse | det   first; rref when left out\n"
     "              swap I J                    exchange rows I and J\n"
     "              scale I C                   multiply row I by C\n"
     "              add I J C                   add C times row J to row I\n"
     "              check FILE [OP; OP; ...]    a matrix worked by hand, with the\n"
     "                                          operations it should follow by\n"
     "              hint | undo | redo\n"
-    "            rows count from 1, C is any cell text; # starts a comment;\n"
+    "            with goal det the matrix is brought to upper triangular form, and\n"
+    "            every operation and check line ends with det K: the determinant\n"
+    "            before the step is K times the one after (-1 for a swap, 1/C for\n"
+    "            scale I C, 1 for add; for a check, the product over its steps),\n"
+    "            e.g. \"scale 2 1/2 det 2\", \"swap 1 2 det -1\",\n"
+    "            \"check step.txt add 2 1 -3 det 1\"\n"
+    "            rows count from 1, C and K are any cell text; # starts a comment;\n"
     "            a relative FILE is taken from the script's folder\n"
     "            FILE, SCRIPT and every check FILE: regular files of 16 MiB at most\n"
     "  --addition-wording, --notation  word the operations as korvane-cli's\n"
@@ -57,9 +63,10 @@ class Replay {
     bool Run(const PracticeCommand& command) {
         switch (command.kind) {
             case PracticeCommand::Kind::kOperation:
-                return Record(session_.Apply(command.operation, log_));
+                return Record(session_.Apply(command.operation, log_, command.detAnswer));
             case PracticeCommand::Kind::kCheck:
-                return Record(session_.Check(*command.typed, log_, command.named));
+                return Record(
+                    session_.Check(*command.typed, log_, command.named, command.detAnswer));
             case PracticeCommand::Kind::kHint:
                 session_.Hint(log_);
                 return true;

@@ -52,7 +52,15 @@ bool IsOperationVerb(const std::string& verb) {
     return verb == "swap" || verb == "scale" || verb == "add";
 }
 
-// "check FILE [OP; OP; …]".
+// Takes a closing "det K" off words into answer.
+void TakeDetAnswer(std::vector<std::string>& words, std::optional<ComplexFraction>& answer) {
+    if (words.size() < 2 || words[words.size() - 2] != "det") return;
+    if (answer) throw UsageError("det given twice");
+    answer = ReadFactor(words.back());
+    words.resize(words.size() - 2);
+}
+
+// "check FILE [OP; OP; …] [det K]".
 PracticeCommand ReadCheck(std::string_view rest, const std::filesystem::path& folder) {
     const std::size_t split = std::min(rest.size(), rest.find_first_of(" \t"));
     PracticeCommand command;
@@ -62,8 +70,9 @@ PracticeCommand ReadCheck(std::string_view rest, const std::filesystem::path& fo
     std::string_view named = rest.substr(split);
     while (!named.empty()) {
         const std::size_t end = std::min(named.size(), named.find(';'));
-        const std::vector<std::string> words = Words(named.substr(0, end));
+        std::vector<std::string> words = Words(named.substr(0, end));
         named.remove_prefix(std::min(named.size(), end + 1));
+        TakeDetAnswer(words, command.detAnswer);
         if (words.empty()) continue;
         if (!IsOperationVerb(words.front()))
             throw UsageError("operation expected after the file, got '" + words.front() + "'");
@@ -73,16 +82,17 @@ PracticeCommand ReadCheck(std::string_view rest, const std::filesystem::path& fo
 }
 
 PracticeGoal GoalNamed(const std::vector<std::string>& words) {
-    ExpectCount(words, 2, "goal rref|ref|inverse");
+    ExpectCount(words, 2, "goal rref|ref|inverse|det");
     if (words[1] == "rref") return PracticeGoal::kReducedRowEchelon;
     if (words[1] == "ref") return PracticeGoal::kRowEchelon;
     if (words[1] == "inverse") return PracticeGoal::kInverse;
-    throw UsageError("unknown goal '" + words[1] + "' (rref, ref or inverse)");
+    if (words[1] == "det") return PracticeGoal::kDeterminant;
+    throw UsageError("unknown goal '" + words[1] + "' (rref, ref, inverse or det)");
 }
 
-PracticeCommand ReadCommand(const std::string& text, const std::vector<std::string>& words,
+PracticeCommand ReadCommand(const std::string& text, std::vector<std::string> words,
                             const std::filesystem::path& folder) {
-    const std::string& verb = words.front();
+    const std::string verb = words.front();
     PracticeCommand command;
     if (verb == "check") {
         if (words.size() < 2) throw UsageError("expected 'check FILE'");
@@ -95,6 +105,7 @@ PracticeCommand ReadCommand(const std::string& text, const std::vector<std::stri
                                         : PracticeCommand::Kind::kRedo;
     } else {
         command.kind = PracticeCommand::Kind::kOperation;
+        TakeDetAnswer(words, command.detAnswer);
         command.operation = ReadOperation(words);
     }
     return command;
@@ -116,6 +127,13 @@ PracticeScript ReadPracticeScript(std::istream& in, const std::filesystem::path&
                 continue;
             }
             PracticeCommand command = ReadCommand(text, words, folder);
+            const bool towardsDeterminant = script.goal == PracticeGoal::kDeterminant;
+            const bool counts = command.kind == PracticeCommand::Kind::kOperation ||
+                                command.kind == PracticeCommand::Kind::kCheck;
+            if (command.detAnswer && !towardsDeterminant)
+                throw UsageError("det K answers only with goal det");
+            if (towardsDeterminant && counts && !command.detAnswer)
+                throw UsageError("with goal det every step ends with det K");
             command.line = line;
             script.commands.push_back(std::move(command));
         } catch (const UsageError& e) {

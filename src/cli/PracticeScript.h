@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,17 @@
 namespace korvane {
 
 // A practice replayed from a script, one command a line:
-//   goal rref | ref | inverse     before any other command; rref by default
+//   goal rref | ref | inverse | det   before any other command; rref by default
 //   swap I J                      exchange rows I and J
 //   scale I C                     multiply row I by C
 //   add I J C                     add C times row J to row I
 //   check FILE [OP; OP; …]        the matrix worked by hand, with the
 //                                 operations it should follow by, if named
 //   hint | undo | redo
-// Rows count from 1; C is any cell text. Blank lines and lines starting
-// with # are skipped.
+// With goal det every operation and check line ends with "det K": the
+// determinant before the step is K times the one after. Rows count from 1;
+// C and K are any cell text. Blank lines and lines starting with # are
+// skipped.
 struct PracticeCommand {
     enum class Kind { kOperation, kCheck, kHint, kUndo, kRedo };
     Kind kind = Kind::kHint;
@@ -30,6 +33,8 @@ struct PracticeCommand {
     // kCheck; held apart, as a grid is large beside the other commands.
     std::unique_ptr<const CellGrid> typed;
     std::vector<RowOperation> named;  // kCheck
+    // kOperation, kCheck: the factor K of "det K", towards the determinant.
+    std::optional<ComplexFraction> detAnswer;
 };
 
 struct PracticeScript {

@@ -99,6 +99,7 @@ TEST_F(PracticeRunner, ExitStatuses) {
     const std::string folder = dir_.string();
     const std::string wide = Write("wide.txt", "1 2 3\n4 5 6\n");
     const std::string same = Write("same.txt", "0 1\n1 0\n");
+    const std::string identity = Write("identity.txt", "1 0\n0 1\n");
     const struct {
         std::vector<std::string> args;
         std::string script;
@@ -112,6 +113,24 @@ TEST_F(PracticeRunner, ExitStatuses) {
         {{swapped}, "scale 1 0\nswap 1 2\n", kPracticeWrongStep, ""},
         {{swapped}, "check " + same + "\nswap 2 1\n", kPracticeWrongStep, ""},
         {{wide}, "goal inverse\n", kPracticeWrongStep, ""},
+        {{swapped}, "goal det\nswap 1 2 det -1\n", kPracticeDone, ""},
+        {{swapped}, "goal det\nswap 1 2 det 1\nswap 1 2 det -1\n", kPracticeWrongStep, ""},
+        {{swapped}, "goal det\ncheck " + identity + " swap 1 2 det -1\n", kPracticeDone, ""},
+        {{swapped}, "goal det\ncheck " + identity + " det -1\n", kPracticeDone, ""},
+        {{swapped}, "goal det\nhint\n", kPracticeUnfinished, ""},
+        {{wide}, "goal det\n", kPracticeWrongStep, ""},
+        {{swapped},
+         "goal det\nswap 1 2\n",
+         kPracticeBadUsage,
+         "korvane-cli: script line 2: with goal det every step ends with det K\n"},
+        {{swapped},
+         "swap 1 2 det -1\n",
+         kPracticeBadUsage,
+         "korvane-cli: script line 1: det K answers only with goal det\n"},
+        {{swapped},
+         "goal det\ncheck " + identity + " det 1; swap 1 2 det -1\n",
+         kPracticeBadUsage,
+         "korvane-cli: script line 2: det given twice\n"},
         {{swapped},
          "swap 1 2\nfrob\n",
          kPracticeBadUsage,
@@ -131,7 +150,7 @@ TEST_F(PracticeRunner, ExitStatuses) {
         {{swapped},
          "goal diagonal\n",
          kPracticeBadUsage,
-         "korvane-cli: script line 1: unknown goal 'diagonal' (rref, ref or inverse)\n"},
+         "korvane-cli: script line 1: unknown goal 'diagonal' (rref, ref, inverse or det)\n"},
         {{swapped},
          "check " + same + " swap 1 2; junk\n",
          kPracticeBadUsage,

@@ -47,20 +47,44 @@ std::string RelationEquation(const FrontFactor& front, std::string_view name) {
     return text;
 }
 
-std::string RelationSentence(const RowOperation& operation, const FrontFactor& front,
-                             std::string_view name) {
+std::string RuleSentence(const RowOperation& operation) {
     switch (operation.kind) {
         case RowOperation::Kind::kSwap:
-            return "行を入れ換えると行列式の符号が変わるので、" + RelationEquation(front, name);
+            return "行を入れ換えると、行列式の符号が変わります。";
         case RowOperation::Kind::kScale: {
             const std::string factor = CpxText(operation.factor);
-            return "行を" + factor + "倍すると行列式も" + factor + "倍になるので、" +
-                   RelationEquation(front, name);
+            return "行を" + factor + "倍すると、行列式も" + factor + "倍になります。";
         }
         case RowOperation::Kind::kAdd:
             break;
     }
     return "ある行に他の行の定数倍を加えても、行列式は変わりません。";
+}
+
+std::string RelationSentence(const RowOperation& operation, const FrontFactor& front,
+                             std::string_view name) {
+    if (operation.kind == RowOperation::Kind::kAdd) return RuleSentence(operation);
+    return RuleSentence(operation) + "よって、" + RelationEquation(front, name);
+}
+
+ComplexFraction LogDiagonalProduct(const std::vector<ComplexFraction>& diagonal, StepLog& log) {
+    log.AppendStepLog("上三角行列の行列式は、対角成分の積です。");
+    const ComplexFraction detB = ProductOf(diagonal);
+    std::string line = "det B = ";
+    if (diagonal.size() > 1) line += ProductText(diagonal) + " = ";
+    log.AppendStepLog(line + CpxText(detB));
+    return detB;
+}
+
+ComplexFraction LogFrontTimes(const FrontFactor& front, const ComplexFraction& detB,
+                              std::string_view name, StepLog& log) {
+    const ComplexFraction det = CpxMul(front.Value(), detB);
+    std::string line = "det ";
+    line += name;
+    line += " = " + front.Times("det B");
+    if (front.negative || !front.factors.empty()) line += " = " + front.Times(Factor(detB));
+    log.AppendStepLog(line + " = " + CpxText(det));
+    return det;
 }
 
 }  // namespace korvane

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/StepLog.h"
 #include "core/engine/RowOperation.h"
 
 namespace korvane {
@@ -28,11 +29,23 @@ struct FrontFactor {
 // scaling by c, 1 for an addition (det before = factor · det after).
 ComplexFraction FrontFactorOf(const RowOperation& operation);
 
-// After the operation: why the determinant changed, and det name = f·det B
-// with the factor as it now stands; for an addition, that it did not.
+// What the operation does to a determinant: "行を入れ換えると、行列式の符号が
+// 変わります。", "行を2倍すると、行列式も2倍になります。", or for an addition
+// that it stays.
+std::string RuleSentence(const RowOperation& operation);
+// After the operation: its rule, and det name = f·det B with the factor as
+// it now stands; for an addition, the rule alone.
 std::string RelationSentence(const RowOperation& operation, const FrontFactor& front,
                              std::string_view name);
 // "det A = -2·3·det B です。" for the front factor as it stands.
 std::string RelationEquation(const FrontFactor& front, std::string_view name);
+
+// The end of a working on an upper triangular B: that its determinant is
+// the product of the diagonal, "det B = 1·2·(-5) = -10"; returns det B.
+ComplexFraction LogDiagonalProduct(const std::vector<ComplexFraction>& diagonal, StepLog& log);
+// "det A = -2·det B = -2·(-10) = 20" ("det A = det B = …" with nothing in
+// front); returns det name.
+ComplexFraction LogFrontTimes(const FrontFactor& front, const ComplexFraction& detB,
+                              std::string_view name, StepLog& log);
 
 }  // namespace korvane

@@ -172,21 +172,12 @@ class IntegerWorking {
         } else {
             log_.AppendStepLog(changed_ ? "これで、上三角行列になりました。"
                                         : "この行列はすでに上三角行列です。");
-            log_.AppendStepLog("上三角行列の行列式は、対角成分の積です。");
             std::vector<ComplexFraction> diagonal;
             for (int i = 0; i <= matrix_.LastRow(); ++i)
                 diagonal.push_back(matrix_.At(i, i));
-            detB = ProductOf(diagonal);
-            std::string line = "det B = ";
-            if (diagonal.size() > 1) line += ProductText(diagonal) + " = ";
-            log_.AppendStepLog(line + CpxText(detB));
+            detB = LogDiagonalProduct(diagonal, log_);
         }
-        const ComplexFraction det = CpxMul(front_.Value(), detB);
-        std::string line = "det " + name_ + " = " + front_.Times("det B");
-        if (front_.negative || !front_.factors.empty()) line += " = " + front_.Times(Factor(detB));
-        line += " = " + CpxText(det);
-        log_.AppendStepLog(line);
-        return det;
+        return LogFrontTimes(front_, detB, name_, log_);
     }
 
     WorkMatrix matrix_;

@@ -45,6 +45,15 @@ bool IsRowEchelon(const MatrixRows& matrix) {
     return RestIsZero(matrix, static_cast<std::size_t>(PivotsInPlace(matrix, false)));
 }
 
+bool IsUpperTriangular(const MatrixRows& matrix) {
+    for (std::size_t r = 1; r < matrix.size(); ++r) {
+        for (std::size_t c = 0; c < r && c < matrix[r].size(); ++c) {
+            if (!CpxIsZero(matrix[r][c])) return false;
+        }
+    }
+    return true;
+}
+
 bool IsReducedRowEchelon(const MatrixRows& matrix) {
     return RestIsZero(matrix, static_cast<std::size_t>(PivotsInPlace(matrix, true)));
 }

@@ -18,6 +18,9 @@ bool IsRowEchelon(const MatrixRows& matrix);
 // entries are one and alone in their columns.
 bool IsReducedRowEchelon(const MatrixRows& matrix);
 
+// Upper triangular: every entry below the diagonal is zero.
+bool IsUpperTriangular(const MatrixRows& matrix);
+
 // How many rows from the top already stand as in the form: each with a
 // leading entry right of the one above and nothing but zeros below it, and
 // for the reduced form a leading one alone in its column.

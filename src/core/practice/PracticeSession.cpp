@@ -4,6 +4,7 @@
 
 #include "core/editing/History.h"
 #include "core/engine/RowOperationText.h"
+#include "core/methods/CommandFrame.h"
 #include "core/practice/EchelonForm.h"
 #include "core/practice/StepRecognition.h"
 
@@ -66,6 +67,11 @@ bool IsIdentityMatrix(const MatrixRows& matrix) {
 std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, PracticeGoal goal,
                                                       StepLog& log, const LogStyle& style) {
     MatrixRows start = ReadRows(grid);
+    if (goal == PracticeGoal::kDeterminant && !grid.IsSquare()) {
+        log.ClearStepLog();
+        log.AppendStepLog(kNoDeterminant);
+        return std::nullopt;
+    }
     if (goal == PracticeGoal::kInverse) {
         if (!grid.IsSquare()) {
             log.ClearStepLog();
@@ -96,31 +102,38 @@ PracticeSession::PracticeSession(PracticeGoal goal, const CellGrid& grid, Matrix
         pivotsNeeded_ += IsZeroRow(row) ? 0 : 1;
     programSteps_ = ReductionStepsUntil(
         start_, Aim(), [this](const MatrixRows& matrix) { return InGoalForm(matrix); });
-    moments_.push_back({StoreRows(start_, grid), std::make_shared<const Accepted>(start_, 0)});
+    moments_.push_back(
+        {StoreRows(start_, grid), std::make_shared<const Accepted>(start_, 0, FrontFactor{})});
 }
 
 ReductionAim PracticeSession::Aim() const {
-    return goal_ == PracticeGoal::kRowEchelon ? ReductionAim::kEchelonForm
-                                              : ReductionAim::kReducedForm;
+    return goal_ == PracticeGoal::kRowEchelon || goal_ == PracticeGoal::kDeterminant
+               ? ReductionAim::kEchelonForm
+               : ReductionAim::kReducedForm;
 }
 
 bool PracticeSession::InGoalForm(const MatrixRows& matrix) const {
     if (goal_ == PracticeGoal::kRowEchelon) return IsRowEchelon(matrix);
+    if (goal_ == PracticeGoal::kDeterminant) return IsUpperTriangular(matrix);
     // A zero row in the left half settles it: the matrix has no inverse.
     if (goal_ == PracticeGoal::kInverse && LeftHalfHasZeroRow(matrix)) return true;
     return IsReducedRowEchelon(matrix);
 }
 
-PracticeResult PracticeSession::Apply(const RowOperation& op, StepLog& log) {
+PracticeResult PracticeSession::Apply(const RowOperation& op, StepLog& log,
+                                      const std::optional<ComplexFraction>& detAnswer) {
     if (const auto refusal = RefusalOf(op, static_cast<int>(BaseMatrix().size()))) {
         log.AppendStepLog(*refusal);
         return {};
     }
-    return Accept({op}, Shown(), log);
+    if (AnswerMissing(detAnswer, log)) return {};
+    return AcceptAnswered({{op}}, detAnswer, Shown(), log);
 }
 
 PracticeResult PracticeSession::Check(const CellGrid& typed, StepLog& log,
-                                      const std::vector<RowOperation>& named) {
+                                      const std::vector<RowOperation>& named,
+                                      const std::optional<ComplexFraction>& detAnswer) {
+    if (AnswerMissing(detAnswer, log)) return {};
     const MatrixRows& base = BaseMatrix();
     if (static_cast<std::size_t>(typed.Rows()) != base.size() ||
         static_cast<std::size_t>(typed.Cols()) != base.front().size()) {
@@ -135,29 +148,59 @@ PracticeResult PracticeSession::Check(const CellGrid& typed, StepLog& log,
     }
     const MatrixRows matrix = ReadRows(typed);
     if (!named.empty()) {
-        if (Applied(base, named) == matrix) return Accept(named, typed, log);
+        if (Applied(base, named) == matrix) return AcceptAnswered({named}, detAnswer, typed, log);
         return Wrong(matrix, DiagnoseNamedStep(base, matrix, named), true, log);
     }
     if (matrix == base) {
         log.AppendStepLog("入力された行列は、前の行列と同じです。");
         return {};
     }
-    if (const auto step = RecogniseStep(base, matrix)) return Accept(*step, typed, log);
+    if (const auto readings = StepReadings(base, matrix); !readings.empty())
+        return AcceptAnswered(readings, detAnswer, typed, log);
     std::optional<RowOperation> next;
     if (const auto step = NextStep()) next = step->operation;
     return Wrong(matrix, DiagnoseStep(base, matrix, next), false, log);
+}
+
+bool PracticeSession::AnswerMissing(const std::optional<ComplexFraction>& detAnswer,
+                                    StepLog& log) const {
+    if (goal_ != PracticeGoal::kDeterminant || detAnswer) return false;
+    log.AppendStepLog("行列式の練習では、操作の前の行列式が後の行列式の何倍かも答えてください。");
+    return true;
+}
+
+PracticeResult PracticeSession::AcceptAnswered(
+    const std::vector<std::vector<RowOperation>>& readings,
+    const std::optional<ComplexFraction>& detAnswer, const CellGrid& shownOn, StepLog& log) {
+    if (goal_ != PracticeGoal::kDeterminant) return Accept(readings.front(), shownOn, log);
+    for (const std::vector<RowOperation>& operations : readings) {
+        ComplexFraction expected = CpxOne();
+        for (const RowOperation& op : operations)
+            expected = CpxMul(expected, FrontFactorOf(op));
+        if (*detAnswer == expected) return Accept(operations, shownOn, log);
+    }
+    ++wrongAttempts_;
+    for (const std::string& line : WrongFactorSentences(readings.front()))
+        log.AppendStepLog(line);
+    PracticeResult result;
+    result.outcome = PracticeResult::Outcome::kWrong;
+    result.diagnosis = Diagnosis{};  // the matrix itself is right: nothing to mark
+    return result;
 }
 
 PracticeResult PracticeSession::Accept(const std::vector<RowOperation>& operations,
                                        const CellGrid& shownOn, StepLog& log) {
     // Everything is computed before the session changes.
     const bool wasFinished = InGoalForm(BaseMatrix());
-    auto next = std::make_shared<Accepted>(BaseMatrix(),
-                                           Operations() + static_cast<int>(operations.size()));
+    auto next = std::make_shared<Accepted>(
+        BaseMatrix(), Operations() + static_cast<int>(operations.size()), Base().front);
     for (const RowOperation& op : operations) {
         ApplyOperation(op, next->matrix);
         log.AppendStepLog(RowOperationLine(op, style_));
         PrintRows(next->matrix, log);
+        if (goal_ != PracticeGoal::kDeterminant) continue;
+        next->front.Take(FrontFactorOf(op));
+        log.AppendStepLog(RelationSentence(op, next->front, "A"));
     }
     PracticeResult result;
     result.outcome = PracticeResult::Outcome::kAccepted;
@@ -245,8 +288,9 @@ void PracticeSession::MoveTo(std::size_t at, StepLog& log) {
 
 PracticeProgress PracticeSession::Progress() const {
     const MatrixRows& base = BaseMatrix();
-    return {PivotsInPlace(base, goal_ != PracticeGoal::kRowEchelon), pivotsNeeded_,
-            InGoalForm(base)};
+    const bool reduced =
+        goal_ == PracticeGoal::kReducedRowEchelon || goal_ == PracticeGoal::kInverse;
+    return {PivotsInPlace(base, reduced), pivotsNeeded_, InGoalForm(base)};
 }
 
 std::string PracticeSession::ProgressText() const {
@@ -260,10 +304,19 @@ std::string PracticeSession::ProgressText() const {
 void PracticeSession::LogFinish(StepLog& log) const {
     log.AppendStepLog("完成です。");
     if (goal_ == PracticeGoal::kInverse) LogInverse(log);
+    if (goal_ == PracticeGoal::kDeterminant) LogDeterminant(log);
     log.AppendStepLog("操作は" + std::to_string(Operations()) + "回、ヒントは" +
                       std::to_string(hints_) + "回、間違いは" + std::to_string(wrongAttempts_) +
                       "回でした。");
     log.AppendStepLog("自動で計算すると、操作は" + std::to_string(programSteps_) + "回です。");
+}
+
+void PracticeSession::LogDeterminant(StepLog& log) const {
+    std::vector<ComplexFraction> diagonal;
+    for (std::size_t i = 0; i < BaseMatrix().size(); ++i)
+        diagonal.push_back(BaseMatrix()[i][i]);
+    const ComplexFraction detB = LogDiagonalProduct(diagonal, log);
+    DeterminantResult(LogFrontTimes(Base().front, detB, "A", log), log);
 }
 
 void PracticeSession::LogInverse(StepLog& log) const {

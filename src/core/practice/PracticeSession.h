@@ -9,6 +9,7 @@
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/LogStyle.h"
+#include "core/methods/DeterminantRelation.h"
 #include "core/practice/MatrixRows.h"
 #include "core/practice/PracticeTexts.h"
 #include "core/practice/ReductionProbe.h"
@@ -67,8 +68,9 @@ class PracticeSession {
     // Starts on the grid's shown matrix, or for the inverse on [A | I]:
     // clears the log, prints the matrix and the task. Refuses the inverse of
     // a non-square matrix, or of one wider than 5 (as [A | I] the grid could
-    // not hold it), with the reason in the log. Operations are worded in
-    // style, as the computations word theirs.
+    // not hold it), and the determinant of a non-square matrix, with the
+    // reason in the log. Operations are worded in style, as the
+    // computations word theirs.
     static std::optional<PracticeSession> Start(const CellGrid& grid, PracticeGoal goal,
                                                 StepLog& log, const LogStyle& style = {});
     // The wording of the operations from now on: the steps, the hints and
@@ -80,13 +82,22 @@ class PracticeSession {
 
     // One elementary operation on the base matrix, logged with its sentence
     // and the matrix after it.
-    PracticeResult Apply(const RowOperation& op, StepLog& log);
+    //
+    // Towards the determinant every step also takes detAnswer, the
+    // student's factor k of det(before) = k·det(after): -1 for an exchange,
+    // 1/c for a scaling by c, 1 for an addition, their product for several
+    // operations. A step without one is refused; one with a wrong factor is
+    // wrong and counted; a right one is logged with what it did to the
+    // determinant, kept as det A = f·det B. Other goals ignore it.
+    PracticeResult Apply(const RowOperation& op, StepLog& log,
+                         const std::optional<ComplexFraction>& detAnswer = std::nullopt);
     // Checks a matrix worked by hand: right when it follows from the base
     // by the named operations, or, with none named, by one step as
     // RecogniseStep reads it. Right steps are logged like operations; a
-    // wrong one is explained in the log and counted.
+    // wrong one is explained in the log and counted. detAnswer as for Apply.
     PracticeResult Check(const CellGrid& typed, StepLog& log,
-                         const std::vector<RowOperation>& named = {});
+                         const std::vector<RowOperation>& named = {},
+                         const std::optional<ComplexFraction>& detAnswer = std::nullopt);
     // Logs the operation the program's own reduction would do next from the
     // base, worded as the step will be logged when it is done, without
     // doing it, and returns it; nothing once the goal is reached. Towards
@@ -113,6 +124,7 @@ class PracticeSession {
     struct Accepted {
         MatrixRows matrix;
         int operations = 0;
+        FrontFactor front;  // towards the determinant: det A = f·det(matrix)
     };
     struct Moment {
         CellGrid grid;
@@ -127,6 +139,15 @@ class PracticeSession {
     ReductionAim Aim() const;
     // The program's own next operation from the base; nothing at the goal.
     std::optional<ReductionStep> NextStep() const;
+    // Whether a step towards the determinant lacks its factor, which is then
+    // asked for in the log.
+    bool AnswerMissing(const std::optional<ComplexFraction>& detAnswer, StepLog& log) const;
+    // The step, read as the first of readings (the ways its operations can
+    // be told) whose factor is the one answered towards the determinant; a
+    // wrong factor is explained by the first reading's rules and counted.
+    PracticeResult AcceptAnswered(const std::vector<std::vector<RowOperation>>& readings,
+                                  const std::optional<ComplexFraction>& detAnswer,
+                                  const CellGrid& shownOn, StepLog& log);
     PracticeResult Accept(const std::vector<RowOperation>& operations, const CellGrid& shownOn,
                           StepLog& log);
     PracticeResult Wrong(const MatrixRows& typed, Diagnosis diagnosis, bool named, StepLog& log);
@@ -134,6 +155,7 @@ class PracticeSession {
     void MoveTo(std::size_t at, StepLog& log);
     void LogFinish(StepLog& log) const;
     void LogInverse(StepLog& log) const;
+    void LogDeterminant(StepLog& log) const;
 
     PracticeGoal goal_;
     LogStyle style_;

@@ -1,6 +1,9 @@
 #include "core/practice/PracticeTexts.h"
 
+#include <algorithm>
+
 #include "core/engine/RowOperationText.h"
+#include "core/methods/DeterminantRelation.h"
 
 namespace korvane {
 
@@ -87,15 +90,31 @@ std::string GoalName(PracticeGoal goal) {
         case PracticeGoal::kRowEchelon:
             return "行階段形";
         case PracticeGoal::kInverse:
+            return "逆行列";
+        case PracticeGoal::kDeterminant:
             break;
     }
-    return "逆行列";
+    return "行列式";
 }
 
 std::string TaskSentence(PracticeGoal goal) {
     if (goal == PracticeGoal::kInverse)
         return "上の行列の左半分を、行基本変形で単位行列にしてください。";
+    if (goal == PracticeGoal::kDeterminant)
+        return "上の行列 A を行基本変形で上三角行列にして、行列式を求めてください。操作のたびに、"
+               "操作の前の行列式が後の行列式の何倍かも答えてください。そのときの行列を B とし、"
+               "det A を det B で表していきます。";
     return "上の行列を、行基本変形で" + GoalName(goal) + "にしてください。";
+}
+
+std::vector<std::string> WrongFactorSentences(const std::vector<RowOperation>& operations) {
+    std::vector<std::string> lines{"行列式の倍率が違います。"};
+    for (const RowOperation& op : operations) {
+        const std::string rule = RuleSentence(op);
+        if (std::find(lines.begin(), lines.end(), rule) == lines.end()) lines.push_back(rule);
+    }
+    lines.push_back("もう一度計算してください。");
+    return lines;
 }
 
 std::string EntryName(GridCell cell) {

@@ -1,6 +1,7 @@
 #include "core/practice/StepRecognition.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace korvane {
 
@@ -48,24 +49,35 @@ std::vector<int> ChangedRows(const MatrixRows& before, const MatrixRows& after) 
 
 std::optional<std::vector<RowOperation>> RecogniseStep(const MatrixRows& before,
                                                        const MatrixRows& after) {
+    std::vector<std::vector<RowOperation>> readings = StepReadings(before, after);
+    if (readings.empty()) return std::nullopt;
+    return std::move(readings.front());
+}
+
+std::vector<std::vector<RowOperation>> StepReadings(const MatrixRows& before,
+                                                    const MatrixRows& after) {
+    std::vector<std::vector<RowOperation>> readings;
     const std::vector<int> changed = ChangedRows(before, after);
-    if (changed.empty()) return std::nullopt;
+    if (changed.empty()) return readings;
     if (changed.size() == 2 && after[changed[0]] == before[changed[1]] &&
         after[changed[1]] == before[changed[0]])
-        return std::vector{RowOperation::Swap(changed[0], changed[1])};
+        readings.push_back({RowOperation::Swap(changed[0], changed[1])});
     // One changed row is read as a scaling before an addition, and a pivot
     // row that stayed as it is before one that was scaled.
     if (changed.size() == 1) {
-        if (auto scaling = PivotStep(before, after, changed, changed.front())) return scaling;
+        if (auto scaling = PivotStep(before, after, changed, changed.front()))
+            readings.push_back(std::move(*scaling));
     }
     const int rows = static_cast<int>(before.size());
     for (const bool scaled : {false, true}) {
         for (int pivot = 0; pivot < rows; ++pivot) {
             if (Contains(changed, pivot) != scaled) continue;
-            if (auto step = PivotStep(before, after, changed, pivot)) return step;
+            if (changed.size() == 1 && pivot == changed.front()) continue;  // read above
+            if (auto step = PivotStep(before, after, changed, pivot))
+                readings.push_back(std::move(*step));
         }
     }
-    return std::nullopt;
+    return readings;
 }
 
 MatrixRows Applied(MatrixRows matrix, const std::vector<RowOperation>& operations) {

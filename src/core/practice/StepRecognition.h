@@ -18,6 +18,11 @@ std::vector<int> ChangedRows(const MatrixRows& before, const MatrixRows& after);
 // nothing when after is none of these (or equals before).
 std::optional<std::vector<RowOperation>> RecogniseStep(const MatrixRows& before,
                                                        const MatrixRows& after);
+// Every way RecogniseStep could read the step, its own reading first: rows
+// that are multiples of each other let one matrix follow by a scaling and
+// by an addition alike.
+std::vector<std::vector<RowOperation>> StepReadings(const MatrixRows& before,
+                                                    const MatrixRows& after);
 
 // Applies the operations in turn to a copy of matrix.
 MatrixRows Applied(MatrixRows matrix, const std::vector<RowOperation>& operations);

@@ -104,6 +104,51 @@ TEST(PracticeProperty, RandomRightStepsThenHintsReachTheReducedForm) {
     }
 }
 
+// Towards the determinant the factor of every step is answered: the one
+// det(before) = k·det(after) asks for is 1/det E of the step's elementary
+// matrix E. A wrong answer first is a wrong attempt that changes nothing.
+// Whatever route the steps take, the determinant the practice ends with is
+// the cofactor expansion's.
+TEST(PracticeProperty, StepsWithTheirFactorsEndAtTheDeterminant) {
+    std::mt19937 rng(21);
+    const EntryKind kinds[] = {EntryKind::kSmallInteger, EntryKind::kFraction,
+                               EntryKind::kGaussianRational};
+    for (int i = 0; i < 100; ++i) {
+        const int n = Uniform(rng, 1, 5);
+        const Matrix start =
+            i % 6 == 0 ? RandomLowRank(rng, n, n, 1) : RandomMatrix(rng, n, n, kinds[i % 3]);
+        Matrix now = start;
+        MemoryStepLog log;
+        auto session = PracticeSession::Start(GridOfValues(now), PracticeGoal::kDeterminant, log);
+        ASSERT_TRUE(session);
+        const auto answer = [](const RowOperation& op, std::size_t rows) {
+            return CpxInv(CofactorDeterminant(ElementaryMatrix(op, rows)));
+        };
+        for (int step = 0; !session->Progress().goalReached && step < 60; ++step) {
+            const std::optional<ReductionStep> hint = session->Hint(log);
+            const RowOperation op = step < 3 && n > 1 ? RandomOperation(rng, n) : hint->operation;
+            const ComplexFraction right = answer(op, now.size());
+            const bool typed = step % 2 == 0 && After(op, now) != now;
+            const auto take = [&](const ComplexFraction& k) {
+                return typed ? session->Check(GridOfValues(After(op, now)), log, {}, k)
+                             : session->Apply(op, log, k);
+            };
+            if (step % 3 == 1) {
+                const int wrongBefore = session->WrongAttempts();
+                ASSERT_EQ(take(CpxSub(right, CpxOne())).outcome, Outcome::kWrong) << log.Text();
+                EXPECT_EQ(session->WrongAttempts(), wrongBefore + 1);
+                EXPECT_EQ(ValuesOf(session->Shown()), now);
+            }
+            ASSERT_EQ(take(right).outcome, Outcome::kAccepted) << log.Text();
+            now = After(op, now);
+        }
+        ASSERT_TRUE(session->Progress().goalReached) << log.Text();
+        EXPECT_EQ(log.Lines()[log.Lines().size() - 3],
+                  "よって、行列式は、" + CpxText(CofactorDeterminant(start)) + "です。")
+            << log.Text();
+    }
+}
+
 Matrix RandomFullMatrix(std::mt19937& rng, std::size_t rows, std::size_t cols) {
     Matrix m(rows, std::vector<ComplexFraction>(cols));
     for (auto& row : m) {

@@ -196,17 +196,68 @@ TEST(PracticeSession, RefusalsChangeNothing) {
 
     const struct {
         CellGrid grid;
+        PracticeGoal goal;
         std::string sentence;
     } starts[] = {
-        {GridOf({{"1", "2"}}), "正方行列でないので、逆行列はありません。"},
-        {GridOf(std::vector<Lines>(6, Lines(6, "1"))),
+        {GridOf({{"1", "2"}}), PracticeGoal::kInverse, "正方行列でないので、逆行列はありません。"},
+        {GridOf(std::vector<Lines>(6, Lines(6, "1"))), PracticeGoal::kInverse,
          "逆行列の練習は、5行5列までの行列でできます。"},
+        {GridOf({{"1", "2"}}), PracticeGoal::kDeterminant,
+         "正方行列でないので、行列式はありません。"},
     };
     for (const auto& c : starts) {
         log.ClearStepLog();
-        EXPECT_FALSE(PracticeSession::Start(c.grid, PracticeGoal::kInverse, log));
+        EXPECT_FALSE(PracticeSession::Start(c.grid, c.goal, log));
         EXPECT_EQ(log.Lines(), Lines{c.sentence});
     }
+}
+
+// Towards the determinant every step carries its factor: none is refused, a
+// wrong one is a wrong attempt, and det A = f·det B goes back with an undo.
+TEST(PracticeSession, DeterminantExerciseEndToEnd) {
+    MemoryStepLog log;
+    const CellGrid start = GridOf({{"2", "4"}, {"1", "3"}});
+    auto session = PracticeSession::Start(start, PracticeGoal::kDeterminant, log);
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->ProgressText(), "練習（行列式）：ピボット 0/2");
+    const RowOperation halve = RowOperation::Scale(0, CpxParse("1/2"));
+    const struct {
+        std::optional<std::string> answer;
+        Outcome outcome;
+        Lines lines;
+    } tries[] = {
+        {std::nullopt,
+         Outcome::kRefused,
+         {"行列式の練習では、操作の前の行列式が後の行列式の何倍かも答えてください。"}},
+        {"1/2",
+         Outcome::kWrong,
+         {"行列式の倍率が違います。", "行を1/2倍すると、行列式も1/2倍になります。",
+          "もう一度計算してください。"}},
+        {"2",
+         Outcome::kAccepted,
+         {"1行目を1/2倍します。", "  ( 1 2 )", "  ( 1 3 )",
+          "行を1/2倍すると、行列式も1/2倍になります。よって、det A = 2·det B です。"}},
+    };
+    for (const auto& t : tries) {
+        log.ClearStepLog();
+        const auto answer = t.answer ? std::optional(CpxParse(*t.answer)) : std::nullopt;
+        EXPECT_EQ(session->Apply(halve, log, answer).outcome, t.outcome) << log.Text();
+        EXPECT_EQ(log.Lines(), t.lines);
+    }
+    EXPECT_EQ(session->WrongAttempts(), 1);
+    log.ClearStepLog();
+    EXPECT_TRUE(session->Check(GridOf({{"1", "2"}, {"0", "1"}}), log, {}, CpxOne()).finished);
+    EXPECT_EQ(Lines(log.Lines().begin() + 3, log.Lines().begin() + 9),
+              (Lines{"ある行に他の行の定数倍を加えても、行列式は変わりません。", "完成です。",
+                     "上三角行列の行列式は、対角成分の積です。", "det B = 1·1 = 1",
+                     "det A = 2·det B = 2·1 = 2", "よって、行列式は、2です。"}));
+    // Back to the start, the same elimination without the halving.
+    session->Follow(start, GridChange::kUndone, log);
+    log.ClearStepLog();
+    EXPECT_TRUE(session->Apply(RowOperation::Add(1, 0, CpxParse("-1/2")), log, CpxOne()).finished);
+    EXPECT_EQ(Lines(log.Lines().end() - 6, log.Lines().end() - 2),
+              (Lines{"上三角行列の行列式は、対角成分の積です。", "det B = 2·1 = 2",
+                     "det A = det B = 2", "よって、行列式は、2です。"}));
 }
 
 // The window's History in small: every accepted step and every edit is one
