@@ -1,5 +1,9 @@
 #include "core/formats/PasteError.h"
 
+#include <algorithm>
+
+#include "core/formats/Numerals.h"
+
 namespace korvane {
 
 namespace {
@@ -14,6 +18,34 @@ std::string At(const PasteError::Details& d) {
 
 std::string Size(int rows, int cols) {
     return N(rows) + "行" + N(cols) + "列";
+}
+
+// The length of the UTF-8 character at the front of text; 0 when its bytes
+// are no UTF-8 (a stray continuation byte, a cut or overlong sequence).
+std::size_t CharacterLength(std::string_view text) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (byte(k) < 0x80 || byte(k) > 0xBF) return 0;
+    }
+    return length;
 }
 
 std::string Message(const PasteError::Details& d) {
@@ -37,11 +69,37 @@ std::string Message(const PasteError::Details& d) {
         case Kind::kDoesNotFit:
             return Size(d.rows, d.cols) + "の行列は、" + At(d) +
                    "から貼り付けると10行10列に収まりません。";
+        case Kind::kExponentTooLarge:
+            return At(d) + "の「" + d.cell + "」は指数が大きすぎます。指数は" + N(kMaxExponent) +
+                   "までです。";
+        case Kind::kSurroundingText:
+            return "行列の外にある「" + d.cell + "」は読めません。行列だけを貼り付けてください。";
+        case Kind::kTwoMatrices:
+            return "2つの行列が含まれています。1つだけ貼り付けてください。";
     }
     return "行列として読めない文字です。";
 }
 
 }  // namespace
+
+std::string ShortenedText(std::string_view text) {
+    constexpr std::size_t kMax = 40;
+    std::string shown;
+    while (!text.empty()) {
+        if (shown.size() >= kMax) return shown + "…";
+        const std::size_t length = CharacterLength(text);
+        const auto c = static_cast<unsigned char>(text.front());
+        if (length == 0) {
+            shown += "\uFFFD";
+        } else if (c < 0x20 || c == 0x7F) {
+            shown += ' ';
+        } else {
+            shown += text.substr(0, length);
+        }
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return shown;
+}
 
 PasteError::PasteError(Details details) : Error(Message(details)), details_(std::move(details)) {}
 
@@ -74,6 +132,13 @@ PasteError PasteError::AtCell(Kind kind, int row, int col, std::string cell) {
     details.row = row;
     details.col = col;
     details.cell = std::move(cell);
+    return PasteError(details);
+}
+
+PasteError PasteError::Beside(std::string_view text) {
+    Details details;
+    details.kind = Kind::kSurroundingText;
+    details.cell = ShortenedText(text);
     return PasteError(details);
 }
 
