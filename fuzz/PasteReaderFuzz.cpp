@@ -24,18 +24,6 @@ void Check(bool holds) {
     if (!holds) std::abort();
 }
 
-// The grid as korvane-cli fills it: each cell as typed.
-korvane::CellGrid GridOf(const PastedMatrix& m) {
-    korvane::CellGrid grid;
-    grid.SetRows(m.rows);
-    grid.SetCols(m.cols);
-    for (int r = 0; r < m.rows; ++r) {
-        for (int c = 0; c < m.cols; ++c)
-            grid.SetCell(c, r, m.Typed(c, r));
-    }
-    return grid;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -54,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(korvane::IsCanonicalNumberText(m.texts[k]));
         Check(korvane::CpxText(korvane::CpxParse(m.typed[k])) == m.texts[k]);
     }
-    const korvane::CellGrid grid = GridOf(m);
+    // The grid as korvane-cli fills it, each cell as typed.
+    const korvane::CellGrid grid = korvane::GridOfTypedCells(m);
     for (const CopyFormat form : kForms) {
         const PastedMatrix back = korvane::ReadPastedMatrix(korvane::CopyMatrix(grid, form));
         Check(back.rows == m.rows && back.cols == m.cols && back.texts == m.texts);

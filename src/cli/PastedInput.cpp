@@ -55,14 +55,7 @@ CellGrid GridOfPastedText(std::string_view text) {
     } catch (const PasteError& e) {
         throw UsageError(Explanation(e.details()));
     }
-    CellGrid grid;
-    grid.SetRows(matrix.rows);
-    grid.SetCols(matrix.cols);
-    for (int r = 0; r < matrix.rows; ++r) {
-        for (int c = 0; c < matrix.cols; ++c)
-            grid.SetCell(c, r, matrix.Typed(c, r));
-    }
-    return grid;
+    return GridOfTypedCells(matrix);
 }
 
 }  // namespace korvane

@@ -1,8 +1,7 @@
 #include "core/formats/PasteError.h"
 
-#include <algorithm>
-
 #include "core/formats/Numerals.h"
+#include "core/formats/TextEscaping.h"
 
 namespace korvane {
 
@@ -18,34 +17,6 @@ std::string At(const PasteError::Details& d) {
 
 std::string Size(int rows, int cols) {
     return N(rows) + "行" + N(cols) + "列";
-}
-
-// The length of the UTF-8 character at the front of text; 0 when its bytes
-// are no UTF-8 (a stray continuation byte, a cut or overlong sequence).
-std::size_t CharacterLength(std::string_view text) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if (byte(k) < 0x80 || byte(k) > 0xBF) return 0;
-    }
-    return length;
 }
 
 std::string Message(const PasteError::Details& d) {
@@ -84,21 +55,16 @@ std::string Message(const PasteError::Details& d) {
 
 std::string ShortenedText(std::string_view text) {
     constexpr std::size_t kMax = 40;
-    std::string shown;
-    while (!text.empty()) {
-        if (shown.size() >= kMax) return shown + "…";
-        const std::size_t length = CharacterLength(text);
-        const auto c = static_cast<unsigned char>(text.front());
-        if (length == 0) {
-            shown += "\uFFFD";
-        } else if (c < 0x20 || c == 0x7F) {
-            shown += ' ';
-        } else {
-            shown += text.substr(0, length);
-        }
-        text.remove_prefix(std::max<std::size_t>(length, 1));
+    std::string blanked(text);
+    for (char& c : blanked) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) c = ' ';
     }
-    return shown;
+    const std::string clean = CleanText(blanked);
+    for (std::size_t pos = kMax; pos < clean.size(); ++pos) {
+        if ((static_cast<unsigned char>(clean[pos]) & 0xC0) != 0x80) return clean.substr(0, pos) + "…";
+    }
+    return clean;
 }
 
 PasteError::PasteError(Details details) : Error(Message(details)), details_(std::move(details)) {}

@@ -89,6 +89,17 @@ std::string TypedText(const RawCell& cell, const std::string& canonical,
 
 }  // namespace
 
+CellGrid GridOfTypedCells(const PastedMatrix& matrix) {
+    CellGrid grid;
+    grid.SetRows(matrix.rows);
+    grid.SetCols(matrix.cols);
+    for (int r = 0; r < matrix.rows; ++r) {
+        for (int c = 0; c < matrix.cols; ++c)
+            grid.SetCell(c, r, matrix.Typed(c, r));
+    }
+    return grid;
+}
+
 std::string PasteFormatName(PasteFormat format) {
     switch (format) {
         case PasteFormat::kTabSeparated:

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/CellGrid.h"
 #include "core/formats/PasteError.h"
 
 namespace korvane {
@@ -44,6 +45,10 @@ struct PastedMatrix {
 // syntax), text beside the matrix that would change it and a second matrix.
 // Nothing is guessed: the whole text is read or refused.
 PastedMatrix ReadPastedMatrix(std::string_view text);
+
+// A fresh grid of the block's size holding its cells as typed, as a
+// command reads a matrix given as text.
+CellGrid GridOfTypedCells(const PastedMatrix& matrix);
 
 // What the kind of text is called, for a message: "LaTeX の行列".
 std::string PasteFormatName(PasteFormat format);
