@@ -97,6 +97,23 @@ RawTable SplitNested(std::string_view list, PasteFormat format) {
     return table.Finish();
 }
 
+// NumPy's print of an array, "[[1 2]\n [3 4]]": rows in brackets side by
+// side, cells between blanks as in MATLAB, no comma anywhere.
+RawTable SplitNumpyPrint(std::string_view list) {
+    TableBuilder table(PasteFormat::kNestedLists);
+    std::string_view rows = TrimBlanks(list.substr(1, list.size() - 2));
+    while (!rows.empty()) {
+        const std::size_t end = rows.front() == '[' ? AfterClosing(rows, 0) : std::string_view::npos;
+        if (end == std::string_view::npos) ThrowUnreadable();
+        const std::string_view row = rows.substr(1, end - 2);
+        if (row.find_first_of("[{") != std::string_view::npos) ThrowUnreadable();
+        SplitMatlabRow(row, table);
+        table.EndRow();
+        rows = TrimBlanks(rows.substr(end));
+    }
+    return table.Finish();
+}
+
 // Whether the three bytes at text's front are a look-alike of + or − (the
 // minus sign U+2212, dashes, full-width signs), all three bytes long.
 bool IsLookAlikeSign(std::string_view text) {
@@ -167,7 +184,7 @@ class Surroundings {
     // The position of the list's opening bracket after the label and calls.
     std::size_t ListStart() {
         SkipBlanks();
-        TakeMathematicaLabel();
+        TakePrompt();
         TakeLabel();
         while (true) {
             SkipBlanks();
@@ -231,19 +248,21 @@ class Surroundings {
         return true;
     }
 
-    // Mathematica's "In[3]:= " and "Out[3]= " (or "Out[3]//MatrixForm= ").
-    void TakeMathematicaLabel() {
+    // The prompts of Mathematica ("In[3]:= ", "Out[3]= ", "Out[3]//MatrixForm= ")
+    // and IPython ("In [3]: ", "Out[3]: ").
+    void TakePrompt() {
         const std::size_t start = pos_;
-        const bool in = Take("In[");
-        if (!in && !Take("Out[")) return;
+        if (!Take("In") && !Take("Out")) return;
+        SkipBlanks();
+        const bool numbered = Take("[");
         const std::string_view number = Word();
-        if (number.empty() || number.find_first_not_of("0123456789") != number.npos ||
+        if (!numbered || number.empty() || number.find_first_not_of("0123456789") != npos ||
             !Take("]")) {
             pos_ = start;
             return;
         }
-        if (!in && Take("//")) Word();
-        if (!Take(in ? ":=" : "=")) pos_ = start;
+        if (Take("//")) Word();
+        if (!Take(":=") && !Take("=") && !Take(":")) pos_ = start;
     }
 
     // "A = ", "A := " (an assignment's left side names the matrix).
@@ -350,7 +369,10 @@ RawTable SplitBrackets(std::string_view text) {
     const std::string_view list = text.substr(open, end - open);
     if (list.front() == '{') return SplitNested(list, PasteFormat::kMathematica);
     const std::string_view inside = TrimBlanks(list.substr(1, list.size() - 2));
-    if (inside.starts_with('[')) return SplitNested(list, PasteFormat::kNestedLists);
+    if (inside.starts_with('[')) {
+        if (list.find(',') == std::string_view::npos) return SplitNumpyPrint(list);
+        return SplitNested(list, PasteFormat::kNestedLists);
+    }
     TableBuilder table(PasteFormat::kMatlab);
     SplitMatlabBody(inside, table);
     return table.Finish();

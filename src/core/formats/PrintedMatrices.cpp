@@ -114,6 +114,8 @@ std::optional<RawTable> SplitUnderLabel(std::string_view text) {
     const bool julia = IsJuliaHeader(label);
     if (!julia && !IsOctaveLabel(label)) return std::nullopt;
     const std::string_view rows = text.substr(lineEnd);
+    // "A =" above a list in brackets is a label the list's reader takes.
+    if (!julia && TrimBlanks(rows).find_first_of("[{") == 0) return std::nullopt;
     ForEachLine(rows, [](std::string_view line) {
         if (IsOctaveLabel(line) || IsJuliaHeader(line))
             throw PasteError::Of(PasteError::Kind::kTwoMatrices);

@@ -107,6 +107,12 @@ TEST(PasteReader, EachKindOfText) {
         {"⎡1    2⋅ⅈ ⎤\n⎢         ⎥\n⎣-1  1 + ⅈ⎦", PasteFormat::kSympyPretty, {{"1", "2i"}, {"-1", "1+i"}}},
         {"[1  2]\n[    ]\n[3  4]\n", PasteFormat::kSympyPretty, {{"1", "2"}, {"3", "4"}}},
         {"Out[3]= {{1, 2}, {3, 4}}", PasteFormat::kMathematica, {{"1", "2"}, {"3", "4"}}},
+        {"Out[2]: array([[1, 2],\n       [3, 4]], dtype=int8)",
+         PasteFormat::kNestedLists,
+         {{"1", "2"}, {"3", "4"}}},
+        {"A =\n[1 2; 3 4];", PasteFormat::kMatlab, {{"1", "2"}, {"3", "4"}}},
+        // NumPy's print(), without commas.
+        {"[[ 1. -2.]\n [ 3.5 4.e+00]]", PasteFormat::kNestedLists, {{"1", "-2"}, {"7/2", "4"}}},
         {"{{1, 2}} // MatrixForm", PasteFormat::kMathematica, {{"1", "2"}}},
         {"\\[ A^{-1} = \\begin{pmatrix} 1 & 2 \\end{pmatrix}. \\]", PasteFormat::kLatex, {{"1", "2"}}},
     };
@@ -186,7 +192,7 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {"1 1/0", {Kind::kDivisionByZero, 1, 2}, "1行2列の「1/0」は0で割っています。"},
         {"1 0/0", {Kind::kDivisionByZero, 1, 2}, ""},
         {"2i3", {Kind::kBadCell, 1, 1}, ""},
-        {"[[i i]]", {Kind::kBadCell, 1, 1}, ""},
+        {"[[i i, 1]]", {Kind::kBadCell, 1, 1}, ""},
         {"1 1.2.3", {Kind::kBadCell, 1, 2}, ""},
         {"{{2e1.5}}", {Kind::kBadCell, 1, 1}, ""},
         {"1 2I", {Kind::kBadCell, 1, 2}, ""},
