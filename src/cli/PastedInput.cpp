@@ -20,7 +20,7 @@ std::string Explanation(const PasteError::Details& d) {
         case Kind::kEmpty:
             return "no matrix rows on standard input";
         case Kind::kUnreadable:
-            return "standard input is no matrix in a form korvane-cli reads";
+            return "no matrix in a form korvane-cli reads";
         case Kind::kRagged:
             return "row " + std::to_string(d.row) + " has " + std::to_string(d.count) +
                    " cells, row 1 has " + std::to_string(d.expected);
@@ -43,7 +43,7 @@ std::string Explanation(const PasteError::Details& d) {
         case Kind::kDoesNotFit:
             break;
     }
-    return "standard input is no matrix in a form korvane-cli reads";
+    return "no matrix in a form korvane-cli reads";
 }
 
 }  // namespace

@@ -263,6 +263,7 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         // Files that hold no matrix are no 3 × 3 zero matrix.
         {{"rref", file("notes.txt", "rows=2 a\nhello\n")}, "", "notes.txt"},
         {{"rref", file("blank.txt", "\n \t\r\n")}, "", "blank.txt' holds no matrix"},
+        {{"rref", file("open.txt", "[[1,2]")}, "", "open.txt': no matrix in a form"},
         // A text file is refused with its name and the place of the bad cell.
         {{"rref", file("cell.txt", "1 2\n3 4\x01\n")}, "", "cell.txt': row 2, column 2"},
         {{"rref", file("binary",
