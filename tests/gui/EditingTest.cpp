@@ -105,6 +105,8 @@ class EditingTest : public QObject {
   private slots:
     void typing_data();
     void typing();
+    void untouchedEditChangesNothing_data();
+    void untouchedEditChangesNothing();
     void inputMethodTextStartsAnEdit();
     void focusedCellIsAnnounced();
     void paste_data();
@@ -160,6 +162,45 @@ void EditingTest::typing() {
     QCOMPARE(Current(window), current);
     auto* reading = window->findChild<QLabel*>(QStringLiteral("ReadingNote"));
     QCOMPARE(reading->isVisible() ? reading->text() : QString(), note);
+}
+
+void EditingTest::untouchedEditChangesNothing_data() {
+    QTest::addColumn<QString>("before");  // cell (0, 0), as a matrix file holds it
+    QTest::addColumn<QString>("script");  // typed on it; "box": the input box's OK
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("recorded");
+    const QString longCell(300, QLatin1Char('7'));
+    QTest::newRow("F2 and Enter keep a long cell whole") << longCell << "#|" << longCell << 0;
+    QTest::newRow("F2 and Esc") << longCell << "#~" << longCell << 0;
+    QTest::newRow("the box's OK, untouched") << longCell << "box" << longCell << 0;
+    QTest::newRow("a file's text stays as it stands") << "3/6" << "#|" << "3/6" << 0;
+    QTest::newRow("the box keeps a file's text") << "3/6" << "box" << "3/6" << 0;
+    QTest::newRow("the same text typed again") << "3/6" << "3/6|" << "3/6" << 0;
+    QTest::newRow("the same value typed otherwise") << "3/6" << "2/4|" << "1/2" << 1;
+}
+
+void EditingTest::untouchedEditChangesNothing() {
+    QFETCH(QString, before);
+    QFETCH(QString, script);
+    QFETCH(QString, after);
+    QFETCH(int, recorded);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("m.kvm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[size]\nrows=2\ncols=2\n[matrix]\nr0c0=" + before.toUtf8() + "\n");
+    file.close();
+    Window window;
+    window->OpenMatrixFile(path);
+    Focus(window, 0, 0);
+    if (script == QStringLiteral("box")) {
+        window.dialogs->inputAnswers.push_back(before.toStdString());
+        window->sgmatrixDblClick();
+    } else {
+        Type(window.Grid(), script);
+    }
+    QCOMPARE(window.Cell(0, 0), after);
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(1 + recorded, 0));
 }
 
 void EditingTest::inputMethodTextStartsAnEdit() {
