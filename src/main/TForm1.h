@@ -177,6 +177,8 @@ class TForm1 : public QMainWindow {
     void BuildEditing();
     // The selected cells' rectangle; the current cell when none is selected.
     CellRect SelectedCells() const;
+    // Every shown cell is selected.
+    bool WholeGridSelected() const;
     // What the copy command copies: the selection, or the whole shown
     // matrix when nothing or everything is selected.
     CellRect CopiedCells() const;

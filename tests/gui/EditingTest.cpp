@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "GuiTestKit.h"
 
 Q_DECLARE_METATYPE(korvane::test::Rows)
@@ -240,36 +242,58 @@ void EditingTest::focusedCellIsAnnounced() {
 }
 
 void EditingTest::paste_data() {
+    QTest::addColumn<Rows>("before");  // entered first; none: a fresh 3 × 3
     QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QPoint>("at");  // the current cell; (-1, -1): the whole grid selected
     QTest::addColumn<Rows>("shown");
     QTest::addColumn<QString>("note");
+    const Rows typedBelow = {{"0", "0", "0"}, {"0", "0", "0"}, {"7", "8", "9"}};
     QTest::newRow("spreadsheet block with an empty cell grows the grid")
-        << "1\t\t-1/2\n2+3i\t0.5\t4\n5\t6\t7\n8\t9\t10\n"
+        << Rows{} << "1\t\t-1/2\n2+3i\t0.5\t4\n5\t6\t7\n8\t9\t10\n"
         << QPoint(0, 0)
         << Rows{{"1", "0", "-1/2"}, {"2+3i", "1/2", "4"}, {"5", "6", "7"}, {"8", "9", "10"}}
         << "表計算の表（4行3列）を貼り付けました";
     QTest::newRow("LaTeX bmatrix at the current cell")
-        << "\\begin{bmatrix} \\frac{1}{2} & -i \\\\ 3 & \\dfrac{2}{3}+i \\end{bmatrix}"
+        << Rows{} << "\\begin{bmatrix} \\frac{1}{2} & -i \\\\ 3 & \\dfrac{2}{3}+i \\end{bmatrix}"
         << QPoint(2, 1)
         << Rows{{"0", "0", "0", "0"}, {"0", "0", "1/2", "-i"}, {"0", "0", "3", "2/3+i"}}
-        << "LaTeX の行列（2行2列）を貼り付けました";
+        << "LaTeX の行列（2行2列）を2行3列目から貼り付けました。行列は3行4列で、"
+           "貼り付けた範囲の外のマスは元のままです";
+    QTest::newRow("a fresh grid takes the block's size")
+        << Rows{} << "1\t2\t3\n4\t5\t6\n" << QPoint(0, 0) << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+        << "表計算の表（2行3列）を貼り付けました";
+    QTest::newRow("a typed row keeps the size and is named")
+        << typedBelow << "1\t2\t3\n4\t5\t6\n" << QPoint(0, 0)
+        << Rows{{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}
+        << "表計算の表（2行3列）を1行1列目から貼り付けました。行列は3行3列で、3行目は元のままです";
+    QTest::newRow("the whole grid selected takes the block's size")
+        << typedBelow << "1\t2\t3\n4\t5\t6\n" << QPoint(-1, -1)
+        << Rows{{"1", "2", "3"}, {"4", "5", "6"}} << "表計算の表（2行3列）を貼り付けました";
 }
 
 void EditingTest::paste() {
+    QFETCH(Rows, before);
     QFETCH(QString, clipboard);
     QFETCH(QPoint, at);
     QFETCH(Rows, shown);
     QFETCH(QString, note);
     Window window;
-    Focus(window, at.x(), at.y());
+    int entered = 0;
+    if (!before.empty()) {
+        window.Enter(before);
+        for (const auto& row : before)
+            entered += static_cast<int>(std::count_if(row.begin(), row.end(),
+                                                      [](const auto& cell) { return cell != "0"; }));
+    }
+    Focus(window, std::max(at.x(), 0), std::max(at.y(), 0));
+    if (at.x() < 0) window.Grid()->selectAll();
     QApplication::clipboard()->setText(clipboard);
     QTest::keyClick(window.Grid(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(window.Shown(), shown);
-    QCOMPARE(window.StatusPanel(1)->text(), Counts(1, 0));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(entered + 1, 0));
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("ReadingNote"))->text(), note);
     window.Action("Undo1")->trigger();
-    QCOMPARE(window.Shown(), kZero3);
+    QCOMPARE(window.Shown(), before.empty() ? kZero3 : before);
 }
 
 void EditingTest::refusedPasteChangesNothing_data() {
