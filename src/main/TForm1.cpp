@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolBar>
@@ -16,6 +15,7 @@
 #include "core/editing/MatrixFile.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
+#include "main/LogPane.h"
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"

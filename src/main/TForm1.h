@@ -34,6 +34,7 @@ class CellGridView;
 class ControlBand;
 class HelpViewer;
 class History;
+class LogPane;
 class NotePanel;
 class PracticePanel;
 class StatusPanel;
@@ -256,7 +257,7 @@ class TForm1 : public QMainWindow {
     StepSpinBox* seCols_ = nullptr;
     CellGridView* sgmatrix_ = nullptr;
     CellGridModel* model_ = nullptr;
-    QPlainTextEdit* memoutput_ = nullptr;
+    LogPane* memoutput_ = nullptr;
     StatusPanel* statusPanel0_ = nullptr;
     StatusPanel* statusPanel1_ = nullptr;
     StatusPanel* statusPanel2_ = nullptr;  // shown while a computation runs

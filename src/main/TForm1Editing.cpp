@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -15,6 +14,7 @@
 #include "core/formats/GridPaste.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
+#include "main/LogPane.h"
 #include "main/MatrixFileDrop.h"
 #include "main/NotePanel.h"
 #include "main/TForm1.h"

@@ -14,6 +14,7 @@
 #include "core/practice/RowOperation.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
+#include "main/LogShapes.h"
 #include "main/PracticePanel.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
@@ -98,13 +99,16 @@ void TForm1::StartPractice() {
     }
     auto started = std::make_shared<std::optional<PracticeSession>>();
     startingPractice_ = started;
-    Compute([started, goal = kGoals[*chosen]](CellGrid& grid, StepLog& log) {
-        *started = PracticeSession::Start(grid, goal, log);
-        if (!*started) return false;  // the reason is in the log
-        const bool changed = !((*started)->Shown() == grid);
-        grid = (*started)->Shown();
-        return changed;
-    });
+    const PracticeGoal goal = kGoals[*chosen];
+    Compute(
+        [started, goal](CellGrid& grid, StepLog& log) {
+            *started = PracticeSession::Start(grid, goal, log);
+            if (!*started) return false;  // the reason is in the log
+            const bool changed = !((*started)->Shown() == grid);
+            grid = (*started)->Shown();
+            return changed;
+        },
+        goal == PracticeGoal::kInverse ? InverseShape(grid_) : AugmentedShape{});
 }
 
 void TForm1::TakeStartedPractice() {

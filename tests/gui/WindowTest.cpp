@@ -373,7 +373,6 @@ void WindowTest::layoutAtStartSize() {
     QCOMPARE(view->model()->columnCount(), 3);
 
     QPlainTextEdit* pane = window.Log();
-    QCOMPARE(pane->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(pane->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(pane->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(!pane->isReadOnly());
