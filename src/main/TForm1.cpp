@@ -119,6 +119,7 @@ void TForm1::Run(const std::function<void()>& command) {
 
 void TForm1::Refresh() {
     model_->Sync(grid_);
+    sgmatrix_->SetRuleAfter(grid_.Cols() == gridShape_.totalCols ? gridShape_.leftCols : 0);
     {
         const QSignalBlocker rowsBlocker(seRows_);
         const QSignalBlocker colsBlocker(seCols_);

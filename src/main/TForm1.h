@@ -270,13 +270,13 @@ class TForm1 : public QMainWindow {
     std::shared_ptr<std::optional<PracticeSession>> startingPractice_;
     QDockWidget* practiceDock_ = nullptr;
     PracticePanel* practicePanel_ = nullptr;
-    StatusPanel* practiceStatus_ = nullptr;
 
     bool shownBefore_ = false;
     RightHandSides rightHandSides_ = RightHandSides::kOne;
     LogStyle logStyle_;
     PrinterSetup printerSetup_;
     AugmentedShape logShape_;             // of the log in the store
+    AugmentedShape gridShape_;            // of the grid, when the log works on it as it stands
     AugmentedShape pendingShape_;         // of the running work's log, if it makes one
     std::uint64_t generationBefore_ = 0;  // the store's before the running work
 

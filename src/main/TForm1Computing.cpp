@@ -88,6 +88,10 @@ void TForm1::TakeOutcome() {
         grid_ = std::move(outcome.grid);
         Record(true);
     }
+    // The grid shows the bar while it is the augmented matrix the new log
+    // works on (solve, the practice towards the inverse), not its result.
+    if (logStore_.Generation() != generationBefore_)
+        gridShape_ = grid_.Cols() == logShape_.totalCols ? logShape_ : AugmentedShape{};
     outcomeError_ = QString::fromStdString(outcome.error);
 }
 

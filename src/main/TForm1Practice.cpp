@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QToolButton>
 #include <array>
 #include <memory>
@@ -16,7 +15,6 @@
 #include "main/CellGridView.h"
 #include "main/LogShapes.h"
 #include "main/PracticePanel.h"
-#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
 #include "mklibs/Errors.h"
@@ -47,9 +45,6 @@ void TForm1::BuildPractice() {
     practiceDock_->setWidget(practicePanel_);
     addDockWidget(Qt::BottomDockWidgetArea, practiceDock_);
     practiceDock_->hide();
-    practiceStatus_ = new StatusPanel("StatusPanel3", QStringLiteral("練習の進み具合"));
-    statusBar()->addWidget(practiceStatus_);
-    practiceStatus_->hide();
 
     // The window's shortcuts win over the boxes' editing keys, as in the
     // other boxes of the window.
@@ -128,7 +123,6 @@ void TForm1::ShowPracticeMode() {
     const bool practising = practice_.has_value();
     findChild<QAction*>(QStringLiteral("Practice1"))->setChecked(practising);
     practiceDock_->setVisible(practising);
-    practiceStatus_->setVisible(practising);
     LockForPractice();
     RefreshPractice();
     if (practising) practicePanel_->FirstControl()->setFocus();
@@ -203,7 +197,6 @@ void TForm1::LockForPractice() {
 void TForm1::RefreshPractice() {
     if (!practice_) return;
     const QString progress = QString::fromStdString(practice_->ProgressText());
-    practiceStatus_->Show(progress);
     practicePanel_->ShowProgress(progress + QStringLiteral("　操作 %1回・ヒント %2回・間違い %3回")
                                                 .arg(practice_->Operations())
                                                 .arg(practice_->HintsUsed())

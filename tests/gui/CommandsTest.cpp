@@ -92,8 +92,8 @@ class CommandsTest : public QObject {
     void logArrivesInOneUpdate();
     void logShowsItsEnd();
     void logPaneWrapsSentencesOnly();
-    void augmentedRowsHaveARule_data();
-    void augmentedRowsHaveARule();
+    void augmentedMatricesHaveARule_data();
+    void augmentedMatricesHaveARule();
 };
 
 void CommandsTest::startState() {
@@ -503,27 +503,42 @@ void CommandsTest::logPaneWrapsSentencesOnly() {
     QCOMPARE(QApplication::clipboard()->text() + '\n', logText);
 }
 
-void CommandsTest::augmentedRowsHaveARule_data() {
+void CommandsTest::augmentedMatricesHaveARule_data() {
     QTest::addColumn<Rows>("matrix");
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("severalRhs");
-    QTest::addColumn<int>("ruled");  // the rows that show a rule
+    QTest::addColumn<int>("ruled");        // the log's rows that show a rule
+    QTest::addColumn<bool>("gridRuled");  // the grid, which holds the result of an inverse
     const Rows wide = {{"2", "4", "1", "0"}, {"1", "3", "0", "1"}};
-    QTest::newRow("inverse: A | I") << kInvertible << "N13" << false << 8;
+    QTest::newRow("inverse: A | I") << kInvertible << "N13" << false << 8 << false;
     QTest::newRow("solve: A | b") << Rows{{"1", "2", "3"}, {"4", "5", "6"}} << "Solve1" << false
-                                  << 8;
-    QTest::newRow("solve with several: A | B") << wide << "Solve1" << true << 8;
-    QTest::newRow("row echelon form: none") << wide << "N14" << false << 0;
-    QTest::newRow("practice towards the inverse") << kInvertible << "Practice1" << false << 2;
+                                  << 8 << true;
+    QTest::newRow("solve with several: A | B") << wide << "Solve1" << true << 8 << true;
+    QTest::newRow("row echelon form: none") << wide << "N14" << false << 0 << false;
+    QTest::newRow("practice towards the inverse")
+        << kInvertible << "Practice1" << false << 2 << true;
 }
 
-// A matrix row shows a rule where a dark column of pixels runs through its
-// whole height; the glyphs of numbers never do.
-void CommandsTest::augmentedRowsHaveARule() {
+// Whether a dark column of pixels runs from top to bottom of the band;
+// the glyphs of numbers never do.
+bool RuleIn(const QImage& image, int top, int bottom) {
+    for (int x = 0; x < image.width(); ++x) {
+        int y = top;
+        while (y <= bottom && qGray(image.pixel(x, y)) < 128)
+            ++y;
+        if (y > bottom) return true;
+    }
+    return false;
+}
+
+// The log pane's matrix rows and the grid's cells show the rule as a dark
+// column of pixels through their whole height.
+void CommandsTest::augmentedMatricesHaveARule() {
     QFETCH(Rows, matrix);
     QFETCH(QString, command);
     QFETCH(bool, severalRhs);
     QFETCH(int, ruled);
+    QFETCH(bool, gridRuled);
     Window window;
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
@@ -539,20 +554,18 @@ void CommandsTest::augmentedRowsHaveARule() {
     for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
         if (!block.text().startsWith(QStringLiteral("\u00A0\u00A0("))) continue;  // a matrix row
         const QRect line = pane->cursorRect(QTextCursor(block));
-        const int top = qCeil(line.top() * scale) + 1;
         const int bottom = qFloor(line.bottom() * scale) - 1;
         if (bottom >= shown.height()) break;
-        for (int x = 0; x < shown.width(); ++x) {
-            int y = top;
-            while (y <= bottom && qGray(shown.pixel(x, y)) < 128)
-                ++y;
-            if (y > bottom) {
-                ++found;
-                break;
-            }
-        }
+        if (RuleIn(shown, qCeil(line.top() * scale) + 1, bottom)) ++found;
     }
     QCOMPARE(found, ruled);
+    QTableView* grid = window.Grid();
+    grid->clearSelection();
+    const QImage cells = grid->viewport()->grab().toImage();
+    const int rows = grid->model()->rowCount();
+    const int top = grid->rowViewportPosition(0) + 1;
+    const int bottom = grid->rowViewportPosition(rows - 1) + grid->rowHeight(rows - 1) - 2;
+    QCOMPARE(RuleIn(cells, qCeil(top * scale), qFloor(bottom * scale)), gridRuled);
 }
 
 }  // namespace korvane::test
