@@ -15,7 +15,7 @@ class StatusPanel : public QLabel {
     // How the accessible name is made from the text shown.
     enum class Naming {
         kMeaningAndText,  // "マウスの下のマス（行,列）：2,3"
-        kTextAlone,       // "元に戻せる回数：2　やり直せる回数：0"; the meaning as the description
+        kTextAlone,  // "元に戻せる回数：2　やり直せる回数：0"; the meaning as the description
     };
 
     // name: the object name; meaning: what the panel shows, such as

@@ -81,7 +81,8 @@ void TForm1::PollComputation() {
 void TForm1::TakeOutcome() {
     BackgroundComputation::Outcome outcome = computation_->Take();
     computation_.reset();
-    if (logStore_.Generation() != generationBefore_) logShape_ = pendingShape_;
+    const bool newLog = logStore_.Generation() != generationBefore_;
+    if (newLog) logShape_ = pendingShape_;
     memoutput_->SetAugmented(logShape_);
     if (outcome.stopped) logStore_.AppendStepLog("計算を中止しました。");
     if (outcome.changed) {
@@ -90,8 +91,7 @@ void TForm1::TakeOutcome() {
     }
     // The grid shows the bar while it is the augmented matrix the new log
     // works on (solve, the practice towards the inverse), not its result.
-    if (logStore_.Generation() != generationBefore_)
-        gridShape_ = grid_.Cols() == logShape_.totalCols ? logShape_ : AugmentedShape{};
+    if (newLog) gridShape_ = grid_.Cols() == logShape_.totalCols ? logShape_ : AugmentedShape{};
     outcomeError_ = QString::fromStdString(outcome.error);
 }
 

@@ -162,8 +162,8 @@ void TForm1::Paste1Click() {
 
 bool TForm1::WholeGridSelected() const {
     const CellRect selected = SelectedCells();
-    return sgmatrix_->selectionModel()->hasSelection() && selected.col == 0 &&
-           selected.row == 0 && selected.cols == grid_.Cols() && selected.rows == grid_.Rows();
+    return sgmatrix_->selectionModel()->hasSelection() && selected.col == 0 && selected.row == 0 &&
+           selected.cols == grid_.Cols() && selected.rows == grid_.Rows();
 }
 
 // --- matrix files from the desktop -------------------------------------------------

@@ -146,8 +146,9 @@ void TForm1::BuildStatusBar() {
     statusPanel0_ = new StatusPanel("StatusPanel0", QStringLiteral("マウスの下のマス（行,列）"));
     statusPanel0_->setFixedWidth(kPositionPanelWidth);
     // The counts and the progress say what they are in their own words.
-    statusPanel1_ = new StatusPanel("StatusPanel1", QStringLiteral("元に戻せる回数とやり直せる回数"),
-                                    StatusPanel::Naming::kTextAlone);
+    statusPanel1_ =
+        new StatusPanel("StatusPanel1", QStringLiteral("元に戻せる回数とやり直せる回数"),
+                        StatusPanel::Naming::kTextAlone);
     statusPanel2_ = new StatusPanel("StatusPanel2", QStringLiteral("計算の進み具合"),
                                     StatusPanel::Naming::kTextAlone);
     statusPanel2_->hide();

@@ -12,15 +12,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QtMath>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
+#include <QtMath>
 
 #include "Golden.h"
 #include "GuiTestKit.h"
@@ -507,7 +507,7 @@ void CommandsTest::augmentedMatricesHaveARule_data() {
     QTest::addColumn<Rows>("matrix");
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("severalRhs");
-    QTest::addColumn<int>("ruled");        // the log's rows that show a rule
+    QTest::addColumn<int>("ruled");       // the log's rows that show a rule
     QTest::addColumn<bool>("gridRuled");  // the grid, which holds the result of an inverse
     const Rows wide = {{"2", "4", "1", "0"}, {"1", "3", "0", "1"}};
     QTest::newRow("inverse: A | I") << kInvertible << "N13" << false << 8 << false;

@@ -175,10 +175,18 @@ void EditingTest::untouchedEditChangesNothing_data() {
     QTest::newRow("F2 and Enter keep a long cell whole") << longCell << "#|" << longCell << 0;
     QTest::newRow("F2 and Esc") << longCell << "#~" << longCell << 0;
     QTest::newRow("the box's OK, untouched") << longCell << "box" << longCell << 0;
-    QTest::newRow("a file's text stays as it stands") << "3/6" << "#|" << "3/6" << 0;
-    QTest::newRow("the box keeps a file's text") << "3/6" << "box" << "3/6" << 0;
-    QTest::newRow("the same text typed again") << "3/6" << "3/6|" << "3/6" << 0;
-    QTest::newRow("the same value typed otherwise") << "3/6" << "2/4|" << "1/2" << 1;
+    QTest::newRow("a file's text stays as it stands") << "3/6"
+                                                      << "#|"
+                                                      << "3/6" << 0;
+    QTest::newRow("the box keeps a file's text") << "3/6"
+                                                 << "box"
+                                                 << "3/6" << 0;
+    QTest::newRow("the same text typed again") << "3/6"
+                                               << "3/6|"
+                                               << "3/6" << 0;
+    QTest::newRow("the same value typed otherwise") << "3/6"
+                                                    << "2/4|"
+                                                    << "1/2" << 1;
 }
 
 void EditingTest::untouchedEditChangesNothing() {
@@ -260,15 +268,17 @@ void EditingTest::paste_data() {
         << "LaTeX の行列（2行2列）を2行3列目から貼り付けました。行列は3行4列で、"
            "貼り付けた範囲の外のマスは元のままです";
     QTest::newRow("a fresh grid takes the block's size")
-        << Rows{} << "1\t2\t3\n4\t5\t6\n" << QPoint(0, 0) << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+        << Rows{} << "1\t2\t3\n4\t5\t6\n"
+        << QPoint(0, 0) << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
         << "表計算の表（2行3列）を貼り付けました";
     QTest::newRow("a typed row keeps the size and is named")
-        << typedBelow << "1\t2\t3\n4\t5\t6\n" << QPoint(0, 0)
-        << Rows{{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}
+        << typedBelow << "1\t2\t3\n4\t5\t6\n"
+        << QPoint(0, 0) << Rows{{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}
         << "表計算の表（2行3列）を1行1列目から貼り付けました。行列は3行3列で、3行目は元のままです";
     QTest::newRow("the whole grid selected takes the block's size")
-        << typedBelow << "1\t2\t3\n4\t5\t6\n" << QPoint(-1, -1)
-        << Rows{{"1", "2", "3"}, {"4", "5", "6"}} << "表計算の表（2行3列）を貼り付けました";
+        << typedBelow << "1\t2\t3\n4\t5\t6\n"
+        << QPoint(-1, -1) << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+        << "表計算の表（2行3列）を貼り付けました";
 }
 
 void EditingTest::paste() {
@@ -282,8 +292,8 @@ void EditingTest::paste() {
     if (!before.empty()) {
         window.Enter(before);
         for (const auto& row : before)
-            entered += static_cast<int>(std::count_if(row.begin(), row.end(),
-                                                      [](const auto& cell) { return cell != "0"; }));
+            entered += static_cast<int>(std::count_if(
+                row.begin(), row.end(), [](const auto& cell) { return cell != "0"; }));
     }
     Focus(window, std::max(at.x(), 0), std::max(at.y(), 0));
     if (at.x() < 0) window.Grid()->selectAll();

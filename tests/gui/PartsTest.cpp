@@ -2,8 +2,8 @@
 // and the grid model.
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -311,9 +311,11 @@ void PartsTest::fileDialogsSpeakJapanese() {
     QCOMPARE(unlinked, QStringList());
     QCOMPARE(focusedByAltI, QStringLiteral("lookInCombo"));
     QCOMPARE(types, QStringList{QStringLiteral("フォルダー")});
-    QCOMPARE(dates, QStringList{QLocale(QLocale::Japanese).toString(
-                        QFileInfo(folder.filePath(QStringLiteral("sub"))).lastModified(),
-                        QLocale::ShortFormat)});
+    QCOMPARE(
+        dates,
+        QStringList{QLocale(QLocale::Japanese)
+                        .toString(QFileInfo(folder.filePath(QStringLiteral("sub"))).lastModified(),
+                                  QLocale::ShortFormat)});
 }
 
 void PartsTest::paneLogUpdates() {

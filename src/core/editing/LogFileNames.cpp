@@ -14,8 +14,9 @@ std::string Extension(std::string_view path) {
     const std::size_t dot = name.find_last_of('.');
     if (dot == std::string_view::npos || dot == 0) return {};
     std::string extension(name.substr(dot + 1));
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return extension;
 }
 

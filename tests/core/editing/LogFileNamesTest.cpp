@@ -24,7 +24,7 @@ TEST(LogFileNames, ATypedExtensionChoosesTheForm) {
         {"doc.tex", T::kLatex, T::kLatex},
         {"notes.log", T::kMarkdown, T::kMarkdown},  // an extension that names no form
         {"log", T::kHtml, T::kHtml},
-        {".pdf", T::kText, T::kText},  // a hidden file's name, no extension
+        {".pdf", T::kText, T::kText},         // a hidden file's name, no extension
         {"old.pdf/log", T::kText, T::kText},  // a folder's extension is not the file's
         {"a.pdf.txt", T::kPdf, T::kText},
     };
