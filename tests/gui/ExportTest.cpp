@@ -90,10 +90,6 @@ void ExportTest::exportsEveryForm_data() {
         << T::kText << "typed.pdf" << T::kPdf << true << QStringList{};
     QTest::newRow(".MD typed with the HTML filter")
         << T::kHtml << "typed.MD" << T::kMarkdown << true << QStringList{"$$", "!<math"};
-    QTest::newRow(".tex typed with the text filter")
-        << T::kText << "typed.tex" << T::kLatex << true << QStringList{"\\documentclass"};
-    QTest::newRow("another extension keeps the filter's form")
-        << T::kMarkdown << "typed.log" << T::kMarkdown << true << QStringList{"$$"};
 }
 
 void ExportTest::exportsEveryForm() {
