@@ -292,7 +292,8 @@ void PartsTest::fileDialogsSpeakJapanese() {
         files->activateWindow();
         if (QTest::qWaitForWindowActive(files)) {
             QTest::keyClick(files, Qt::Key_I, Qt::AltModifier);
-            focusedByAltI = QApplication::focusWidget()->objectName();
+            if (const QWidget* focused = QApplication::focusWidget())
+                focusedByAltI = focused->objectName();
         }
         auto* tree = files->findChild<QTreeView*>(QStringLiteral("treeView"));
         QAbstractItemModel* list = tree->model();
