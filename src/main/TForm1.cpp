@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolBar>
@@ -19,6 +18,7 @@
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
+#include "main/LogPane.h"
 #include "main/LogShapes.h"
 #include "main/QtDialogs.h"
 #include "main/StatusPanel.h"
@@ -119,6 +119,7 @@ void TForm1::Run(const std::function<void()>& command) {
 
 void TForm1::Refresh() {
     model_->Sync(grid_);
+    sgmatrix_->SetRuleAfter(grid_.Cols() == gridShape_.totalCols ? gridShape_.leftCols : 0);
     {
         const QSignalBlocker rowsBlocker(seRows_);
         const QSignalBlocker colsBlocker(seCols_);

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QToolButton>
 #include <array>
 #include <memory>
@@ -14,8 +13,8 @@
 #include "core/practice/RowOperation.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
+#include "main/LogShapes.h"
 #include "main/PracticePanel.h"
-#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
 #include "mklibs/Errors.h"
@@ -46,9 +45,6 @@ void TForm1::BuildPractice() {
     practiceDock_->setWidget(practicePanel_);
     addDockWidget(Qt::BottomDockWidgetArea, practiceDock_);
     practiceDock_->hide();
-    practiceStatus_ = new StatusPanel("StatusPanel3", QStringLiteral("練習の進み具合"));
-    statusBar()->addWidget(practiceStatus_);
-    practiceStatus_->hide();
 
     // The window's shortcuts win over the boxes' editing keys, as in the
     // other boxes of the window.
@@ -98,13 +94,16 @@ void TForm1::StartPractice() {
     }
     auto started = std::make_shared<std::optional<PracticeSession>>();
     startingPractice_ = started;
-    Compute([started, goal = kGoals[*chosen]](CellGrid& grid, StepLog& log) {
-        *started = PracticeSession::Start(grid, goal, log);
-        if (!*started) return false;  // the reason is in the log
-        const bool changed = !((*started)->Shown() == grid);
-        grid = (*started)->Shown();
-        return changed;
-    });
+    const PracticeGoal goal = kGoals[*chosen];
+    Compute(
+        [started, goal](CellGrid& grid, StepLog& log) {
+            *started = PracticeSession::Start(grid, goal, log);
+            if (!*started) return false;  // the reason is in the log
+            const bool changed = !((*started)->Shown() == grid);
+            grid = (*started)->Shown();
+            return changed;
+        },
+        goal == PracticeGoal::kInverse ? InverseShape(grid_) : AugmentedShape{});
 }
 
 void TForm1::TakeStartedPractice() {
@@ -125,7 +124,6 @@ void TForm1::ShowPracticeMode() {
     const bool practising = practice_.has_value();
     findChild<QAction*>(QStringLiteral("Practice1"))->setChecked(practising);
     practiceDock_->setVisible(practising);
-    practiceStatus_->setVisible(practising);
     LockForPractice();
     RefreshPractice();
     if (practising) practicePanel_->FirstControl()->setFocus();
@@ -200,7 +198,6 @@ void TForm1::LockForPractice() {
 void TForm1::RefreshPractice() {
     if (!practice_) return;
     const QString progress = QString::fromStdString(practice_->ProgressText());
-    practiceStatus_->Show(progress);
     practicePanel_->ShowProgress(progress + QStringLiteral("　操作 %1回・ヒント %2回・間違い %3回")
                                                 .arg(practice_->Operations())
                                                 .arg(practice_->HintsUsed())
