@@ -226,7 +226,7 @@ class TForm1 : public QMainWindow {
     // The panel, the status panel, the menu check and the locks as the
     // practice stands.
     void ShowPracticeMode();
-    void PracticeApply(const RowOperation& op);
+    void PracticeApply(const std::function<RowOperation()>& operation);
     void PracticeCheck();
     void PracticeHint();
     // The accepted step's grid becomes one History state; a wrong step's

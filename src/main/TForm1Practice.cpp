@@ -54,14 +54,18 @@ void TForm1::BuildPractice() {
         box->installEventFilter(this);
 
     connect(practicePanel_, &PracticePanel::swapRequested, this,
-            [this](int a, int b) { PracticeApply(RowOperation::Swap(a, b)); });
+            [this](int a, int b) { PracticeApply([a, b] { return RowOperation::Swap(a, b); }); });
     connect(practicePanel_, &PracticePanel::scaleRequested, this,
             [this](int row, const QString& factor) {
-                PracticeApply(RowOperation::Scale(row, ReadFactor(factor.toStdString())));
+                PracticeApply([row, typed = factor.toStdString()] {
+                    return RowOperation::Scale(row, ReadFactor(typed));
+                });
             });
     connect(practicePanel_, &PracticePanel::addRequested, this,
             [this](int target, int source, const QString& factor) {
-                PracticeApply(RowOperation::Add(target, source, ReadFactor(factor.toStdString())));
+                PracticeApply([target, source, typed = factor.toStdString()] {
+                    return RowOperation::Add(target, source, ReadFactor(typed));
+                });
             });
     connect(practicePanel_, &PracticePanel::checkRequested, this, &TForm1::PracticeCheck);
     connect(practicePanel_, &PracticePanel::hintRequested, this, &TForm1::PracticeHint);
@@ -129,10 +133,12 @@ void TForm1::ShowPracticeMode() {
     if (practising) practicePanel_->FirstControl()->setFocus();
 }
 
-void TForm1::PracticeApply(const RowOperation& op) {
+// The operation is made inside the window's one error wrapper, so that a
+// factor that is no number is refused in the error box.
+void TForm1::PracticeApply(const std::function<RowOperation()>& operation) {
     if (!practice_ || Computing()) return;
     sgmatrix_->CommitEdit();  // a cell being typed into counts, as everywhere
-    Run([this, &op] { TakePracticeResult(practice_->Apply(op, logStore_)); });
+    Run([this, &operation] { TakePracticeResult(practice_->Apply(operation(), logStore_)); });
 }
 
 void TForm1::PracticeCheck() {

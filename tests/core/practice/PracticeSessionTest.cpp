@@ -194,6 +194,27 @@ TEST(PracticeSession, RefusalsChangeNothing) {
     EXPECT_EQ(session->WrongAttempts(), 0);
     EXPECT_EQ(session->Shown(), square);
 
+    // A factor typed into the panel is one number or refused, never read as
+    // another number.
+    const struct {
+        const char* typed;
+        const char* refusal;
+    } factors[] = {
+        {"x", "「x」を数として読めません。"},
+        {"2x", "「2x」を数として読めません。"},
+        {"1/0", "「1/0」は0で割っています。"},
+        {"1e20000", "「1e20000」は指数が大きすぎます。指数は10000までです。"},
+    };
+    for (const auto& f : factors) {
+        try {
+            ReadFactor(f.typed);
+            ADD_FAILURE() << f.typed << " was read";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), f.refusal);
+        }
+    }
+    EXPECT_EQ(CpxText(ReadFactor(" -1/2 ")), "-1/2");
+
     const struct {
         CellGrid grid;
         std::string sentence;
