@@ -155,7 +155,10 @@ void TForm1::S1Click() {
 void TForm1::Undo1Click() {
     Run([this] {
         if (practice_ && !practice_->CanUndo()) {
-            dialogs_->ShowMessage("練習を始めたところより前には戻せません。");
+            // Past the History's reach the History's own end is what stops.
+            dialogs_->ShowMessage(practice_->StartDropped()
+                                      ? "これ以上は戻せません。"
+                                      : "練習を始めたところより前には戻せません。");
             return;
         }
         history_->Undo1Click(grid_, *dialogs_);

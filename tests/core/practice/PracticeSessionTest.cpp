@@ -285,6 +285,7 @@ TEST(PracticeSession, GoesBackAsFarAsTheHistoryCan) {
     CellGrid grid = session->Shown();
     History history;
     history.RecordSnapshot(grid);
+    EXPECT_FALSE(session->StartDropped());
     const int steps = 250;
     for (int i = 0; i < steps; ++i) {
         grid = session->Apply(RowOperation::Scale(0, CpxParse("2")), log).grid;
@@ -301,6 +302,7 @@ TEST(PracticeSession, GoesBackAsFarAsTheHistoryCan) {
     history.Undo1Click(grid, dialogs);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"これ以上は戻せません。"});
     EXPECT_EQ(session->Shown(), grid);
+    EXPECT_TRUE(session->StartDropped());  // the window says the History's end
     for (int redone = 1; redone <= undone; ++redone) {
         ASSERT_TRUE(session->CanRedo());
         history.Repeat1Click(grid, dialogs);
