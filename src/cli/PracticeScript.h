@@ -23,8 +23,8 @@ namespace korvane {
 //   hint | undo | redo
 // With goal det every operation and check line ends with "det K": the
 // determinant before the step is K times the one after. Rows count from 1;
-// C and K are any cell text. Blank lines and lines starting with # are
-// skipped.
+// C and K are one number each (1/2, -3i, 1e-2), else the line is refused.
+// Blank lines and lines starting with # are skipped.
 struct PracticeCommand {
     enum class Kind { kOperation, kCheck, kHint, kUndo, kRedo };
     Kind kind = Kind::kHint;
