@@ -81,7 +81,20 @@ PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent) {
                   Words(QStringLiteral("行目の")), addFactor_, Words(QStringLiteral("倍を足す"))}),
         2, 1);
     grid->addWidget(add_, 2, 2);
-    grid->addLayout(Sentence({check, hint, progress_}), 3, 0, 1, 3);
+    detFactor_ = FactorBox("PracticeDetFactor", QStringLiteral("行列式が何倍か"));
+    auto* detLabel = Words(QStringLiteral("行列式(&D)"));
+    detLabel->setBuddy(detFactor_);
+    detLine_ = new QWidget;
+    detLine_->setObjectName(QStringLiteral("PracticeDetLine"));
+    auto* detSentence = Sentence({Words(QStringLiteral("操作の前の行列式は、後の行列式の")),
+                                  detFactor_, Words(QStringLiteral("倍"))});
+    detSentence->setContentsMargins(0, 0, 0, 0);
+    detLine_->setLayout(detSentence);
+    grid->addWidget(detLabel, 3, 0);
+    grid->addWidget(detLine_, 3, 1);
+    detLabel_ = detLabel;
+    ShowDeterminantFactor(false);
+    grid->addLayout(Sentence({check, hint, progress_}), 4, 0, 1, 3);
     // The buttons stand right after the longest sentence, the room left over
     // beyond them.
     grid->setColumnStretch(3, 1);
@@ -177,6 +190,19 @@ void PracticePanel::Prefill(const RowOperation& op) {
             add_->setFocus();
             break;
     }
+}
+
+void PracticePanel::ShowDeterminantFactor(bool shown) {
+    detLabel_->setVisible(shown);
+    detLine_->setVisible(shown);
+}
+
+QString PracticePanel::DeterminantFactor() const {
+    return detFactor_->text();
+}
+
+void PracticePanel::ClearDeterminantFactor() {
+    detFactor_->clear();
 }
 
 void PracticePanel::ShowProgress(const QString& text) {

@@ -14,9 +14,10 @@ namespace korvane {
 
 // The practice panel: the three elementary row operations, each written as
 // the sentence it stands for with its row choosers and factor box, applied
-// by its button or by Enter in any of its boxes; then 「確認」, 「ヒント」
-// and how far the practice has come. Every control is reached by Tab, and
-// each line by its access key.
+// by its button or by Enter in any of its boxes; towards the determinant the
+// factor each step puts in front of det; then 「確認」, 「ヒント」 and how
+// far the practice has come. Every control is reached by Tab, and each line
+// by its access key.
 class PracticePanel : public QWidget {
     Q_OBJECT
 
@@ -29,6 +30,12 @@ class PracticePanel : public QWidget {
     // that Enter does it.
     void Prefill(const RowOperation& op);
     void ShowProgress(const QString& text);
+    // The line of the determinant's factor, shown for that goal only.
+    void ShowDeterminantFactor(bool shown);
+    // The factor typed for the next step, as typed (empty for none).
+    QString DeterminantFactor() const;
+    // Empties the factor's box for the next step.
+    void ClearDeterminantFactor();
     // The control that takes the focus when the panel opens.
     QWidget* FirstControl() const;
 
@@ -57,6 +64,9 @@ class PracticePanel : public QWidget {
     QSpinBox* addTarget_;
     QSpinBox* addSource_;
     QLineEdit* addFactor_;
+    QLineEdit* detFactor_;
+    QLabel* detLabel_;
+    QWidget* detLine_;
     QPushButton* swap_;
     QPushButton* scale_;
     QPushButton* add_;

@@ -133,6 +133,15 @@ class TForm1 : public QMainWindow {
     void Eigenvalues1Click();
     void Eigenvectors1Click();
     void Diagonalize1Click();
+    // TForm1Methods.cpp: the textbook's other ways. The cofactor expansion
+    // first asks along which line.
+    void Expansion1Click();
+    void Sarrus1Click();
+    void IntegerDet1Click();
+    void Adjugate1Click();
+    void Cramer1Click();
+    void Lu1Click();
+    void Elementary1Click();
     // The practice mode on (the goal is asked, the practice starts on the
     // grid) or off (the grid and the log stay as they are).
     void Practice1Click();
@@ -229,6 +238,11 @@ class TForm1 : public QMainWindow {
     void PracticeApply(const std::function<RowOperation()>& operation);
     void PracticeCheck();
     void PracticeHint();
+    // Towards the determinant, the factor typed in the panel: nothing for an
+    // empty box (the practice asks for one), else the number read strictly
+    // (throws Error, saying why, for what is no number). Nothing for other
+    // goals.
+    std::optional<ComplexFraction> DeterminantAnswer() const;
     // The accepted step's grid becomes one History state; a wrong step's
     // cells are marked.
     void TakePracticeResult(const PracticeResult& result);

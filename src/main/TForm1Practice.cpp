@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "core/CellValue.h"
 #include "core/practice/RowOperation.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
@@ -25,7 +26,7 @@ namespace {
 
 // In the order the question lists them.
 constexpr std::array kGoals = {PracticeGoal::kReducedRowEchelon, PracticeGoal::kRowEchelon,
-                               PracticeGoal::kInverse};
+                               PracticeGoal::kInverse, PracticeGoal::kDeterminant};
 
 // The commands that would write the grid other than by a checked step.
 const char* const kChangesGrid[] = {"O1", "N3",  "N4",  "L1",  "N6", "N7",
@@ -128,6 +129,8 @@ void TForm1::ShowPracticeMode() {
     const bool practising = practice_.has_value();
     findChild<QAction*>(QStringLiteral("Practice1"))->setChecked(practising);
     practiceDock_->setVisible(practising);
+    practicePanel_->ShowDeterminantFactor(practising &&
+                                          practice_->Goal() == PracticeGoal::kDeterminant);
     LockForPractice();
     RefreshPractice();
     if (practising) practicePanel_->FirstControl()->setFocus();
@@ -138,13 +141,23 @@ void TForm1::ShowPracticeMode() {
 void TForm1::PracticeApply(const std::function<RowOperation()>& operation) {
     if (!practice_ || Computing()) return;
     sgmatrix_->CommitEdit();  // a cell being typed into counts, as everywhere
-    Run([this, &operation] { TakePracticeResult(practice_->Apply(operation(), logStore_)); });
+    Run([this, &operation] {
+        TakePracticeResult(practice_->Apply(operation(), logStore_, DeterminantAnswer()));
+    });
 }
 
 void TForm1::PracticeCheck() {
     if (!practice_ || Computing()) return;
     sgmatrix_->CommitEdit();
-    Run([this] { TakePracticeResult(practice_->Check(grid_, logStore_)); });
+    Run([this] {
+        TakePracticeResult(practice_->Check(grid_, logStore_, {}, DeterminantAnswer()));
+    });
+}
+
+std::optional<ComplexFraction> TForm1::DeterminantAnswer() const {
+    const std::string typed = practicePanel_->DeterminantFactor().toStdString();
+    if (practice_->Goal() != PracticeGoal::kDeterminant || IsEmptyCell(typed)) return std::nullopt;
+    return ReadFactor(typed);
 }
 
 void TForm1::PracticeHint() {
@@ -159,6 +172,7 @@ void TForm1::TakePracticeResult(const PracticeResult& result) {
     switch (result.outcome) {
         case PracticeResult::Outcome::kAccepted:
             model_->ClearMarks();
+            practicePanel_->ClearDeterminantFactor();  // each step answers its own
             grid_ = result.grid;
             Record(true);  // one state for every step, as the practice keeps them
             break;

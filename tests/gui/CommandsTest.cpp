@@ -80,6 +80,7 @@ class CommandsTest : public QObject {
     void inverseExample();
     void refusalsRecordNothing_data();
     void refusalsRecordNothing();
+    void expansionAsksItsLine();
     void determinantRefusalKeepsLog();
     void undoRedoByMenuButtonAndKeys();
     void undoRedoAtTheEnds();
@@ -153,6 +154,24 @@ void CommandsTest::everyItemReachesItsCommand_data() {
         {"Eigenvalues1", "ToolButton26", kSingular, "", kSingular, "det(λI - A) = λ(λ - 5)", 0},
         {"Eigenvectors1", "ToolButton27", kSingular, "", kSingular, "span{(1/2,1)}", 0},
         {"Diagonalize1", "ToolButton28", kSingular, "", kSingular, "となり、D に一致します。", 0},
+        {"Expansion1", "ToolButton32", kInvertible, "", kInvertible, "よって、行列式は、2です。",
+         0},
+        {"Sarrus1", "ToolButton33", kInvertible, "", kInvertible, "det A = 2·3 - 4·1 = 6 - 4 = 2",
+         0},
+        {"IntegerDet1", "ToolButton34", kInvertible, "", kInvertible, "よって、行列式は、2です。",
+         0},
+        {"Adjugate1", "ToolButton35", kInvertible, "", kInvertible,
+         "C₁₂ = (-1)^(1+2)·det M₁₂ = (-1)·1 = -1", 0},
+        {"Cramer1",
+         "ToolButton36",
+         {{"2", "4", "6"}, {"1", "3", "5"}},
+         "",
+         {{"2", "4", "6"}, {"1", "3", "5"}},
+         "x = (-1,2)",
+         0},
+        {"Lu1", "ToolButton37", kInvertible, "", kInvertible, "となり、A に一致します。", 0},
+        {"Elementary1", "ToolButton38", kInvertible, "", kInvertible,
+         "以上をまとめると、E₃E₂E₁A = R です。", 0},
     };
     for (const Row& row : rows) {
         for (const char* item : {row.menuItem, row.button}) {
@@ -172,11 +191,15 @@ void CommandsTest::everyItemReachesItsCommand() {
     QFETCH(int, recorded);
     Window window;
     window->show();
+    // Wide enough for every button of the toolbars to show.
+    window->resize(1200, window->height());
     window.Enter(matrix);
     const int entered = static_cast<int>(matrix.size() * matrix.front().size());
     if (!factor.isEmpty()) {
         window.dialogs->inputAnswers.push_back(factor.toStdString());
     }
+    // A line asked for (the cofactor expansion's) is the first one offered.
+    window.dialogs->choiceAnswers.push_back(0);
     if (QToolButton* button = window.Button(qPrintable(item))) {
         QTest::mouseClick(button, Qt::LeftButton);
     } else {
@@ -231,6 +254,16 @@ void CommandsTest::refusalsRecordNothing_data() {
                                         << QStringList{"正方行列でないので、固有値はありません。"};
     QTest::newRow("triangular of 2x3") << "ToolButton16" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
                                        << QStringList{"正方行列でないので、三角行列にできません。"};
+    QTest::newRow("sarrus of 1x1")
+        << "Sarrus1" << Rows{{"5"}}
+        << QStringList{"サラスの方法は、2行2列と3行3列の行列の行列式にだけ使えます。"};
+    QTest::newRow("cramer of a singular A")
+        << "Cramer1" << Rows{{"1", "2", "3"}, {"2", "4", "5"}}
+        << QStringList{
+               "det A = 0 なので、クラメルの公式は使えません。解があるかどうかは、"
+               "連立一次方程式を解く計算（solve）で調べられます。"};
+    QTest::newRow("adjugate of 2x3") << "Adjugate1" << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+                                     << QStringList{"正方行列でないので、余因子行列はありません。"};
 }
 
 void CommandsTest::refusalsRecordNothing() {
@@ -249,6 +282,24 @@ void CommandsTest::refusalsRecordNothing() {
     QCOMPARE(window.Shown(), matrix);
     QCOMPARE(window.StatusPanel(1)->text(), counts);
     QCOMPARE(log.size() == 1 ? QStringList{window.LastLogLine()} : window.LogLines(), log);
+}
+
+// The cofactor expansion asks along which line first: cancelled, nothing
+// runs; a column chosen, the expansion runs along it.
+void CommandsTest::expansionAsksItsLine() {
+    Window window;
+    window.Enter(kInvertible);
+    window.Action("D1")->trigger();
+    const QStringList before = window.LogLines();
+    window.Action("Expansion1")->trigger();  // no answer: cancelled
+    QCOMPARE(window.LogLines(), before);
+    QCOMPARE(
+        window.dialogs->choices.back(),
+        (std::vector<std::string>{"0の成分が最も多い行か列", "1行目", "2行目", "1列目", "2列目"}));
+    window.dialogs->choiceAnswers.push_back(4);
+    window.Action("Expansion1")->trigger();
+    QVERIFY(window.LogLines().contains("det A を2列目で余因子展開します。"));
+    QCOMPARE(window.LastLogLine(), QStringLiteral("よって、行列式は、2です。"));
 }
 
 void CommandsTest::determinantRefusalKeepsLog() {

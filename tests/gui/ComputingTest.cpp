@@ -84,6 +84,8 @@ class ComputingTest : public QObject {
     void staysResponsiveAndStops_data();
     void staysResponsiveAndStops();
     void longCommandEndsAsBefore();
+    void methodsStopToo_data();
+    void methodsStopToo();
 };
 
 void ComputingTest::staysResponsiveAndStops_data() {
@@ -203,6 +205,38 @@ void ComputingTest::longCommandEndsAsBefore() {
                           .arg(log.size() - head - tail));
     for (std::size_t i = 0; i < tail; ++i)
         QVERIFY(SameInPane(pane[static_cast<qsizetype>(head + 1 + i)], log[log.size() - tail + i]));
+}
+
+void ComputingTest::methodsStopToo_data() {
+    QTest::addColumn<QString>("command");
+    for (const char* command :
+         {"Expansion1", "IntegerDet1", "Adjugate1", "Cramer1", "Lu1", "Elementary1"})
+        QTest::newRow(command) << QString::fromLatin1(command);
+}
+
+// The textbook methods run off the event loop like the other computations
+// and stop on Esc, the grid and the History as they were.
+void ComputingTest::methodsStopToo() {
+    QFETCH(QString, command);
+    Window window;
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    Rows matrix = ComplexFractions(30);
+    if (command == QStringLiteral("Cramer1")) matrix.pop_back();  // (A | b): 9 rows, 10 columns
+    window.Enter(matrix);
+    const Rows before = window.Shown();
+    const QString counts = window.StatusPanel(1)->text();
+    window.dialogs->choiceAnswers.push_back(0);  // the expansion's line: the one with most zeros
+    window.Action(qPrintable(command))->trigger();
+    QVERIFY(window.form->Computing());
+    QTest::qWait(100);
+    QVERIFY(window.form->Computing());
+    QTest::keyClick(window.form->findChild<QTableView*>("sgmatrix"), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.form->Computing(), 10000);
+    QCOMPARE(window.Shown(), before);
+    QCOMPARE(window.StatusPanel(1)->text(), counts);
+    QCOMPARE(window.LastLogLine(), QStringLiteral("計算を中止しました。"));
 }
 
 }  // namespace korvane::test

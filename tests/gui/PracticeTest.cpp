@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -22,6 +23,7 @@ namespace {
 
 constexpr std::size_t kRref = 0;
 constexpr std::size_t kInverse = 2;
+constexpr std::size_t kDeterminant = 3;
 
 void ShowActive(const Window& window) {
     window->show();
@@ -92,6 +94,7 @@ class PracticeTest : public QObject {
     void wrongTypedStepMarksCells_data();
     void wrongTypedStepMarksCells();
     void hintIsWordedAsItsStepIsLogged();
+    void determinantStepsTakeTheirFactor();
     void leavingReenablesCommands();
     void stoppedStartLeavesModeOff();
 };
@@ -255,6 +258,59 @@ void PracticeTest::hintIsWordedAsItsStepIsLogged() {
     Named<QPushButton>(window, "PracticeAdd")->click();
     QCOMPARE(window->Practice()->Operations(), 1);
     QVERIFY(window.LogLines().contains(QStringLiteral("2行目に1行目の1倍を足します。")));
+}
+
+// Towards the determinant the panel asks for each step's factor: none is
+// refused, a wrong one is counted, a right one is logged with det A = f·det B
+// and the box emptied for the next step; a number the box cannot read is
+// refused in the error box.
+void PracticeTest::determinantStepsTakeTheirFactor() {
+    Window window;
+    window.Enter({{"2", "4"}, {"1", "3"}});
+    StartPractice(window, kRref);
+    auto* line = Named<QWidget>(window, "PracticeDetLine");
+    QVERIFY(line->isHidden());
+    window.Action("Practice1")->trigger();  // off
+    StartPractice(window, kDeterminant);
+    QVERIFY(window->Practice());
+    QVERIFY(!line->isHidden());
+    auto* factor = Named<QLineEdit>(window, "PracticeDetFactor");
+    Named<QLineEdit>(window, "PracticeScaleFactor")->setText(QStringLiteral("1/2"));
+    auto* scale = Named<QPushButton>(window, "PracticeScale");
+
+    scale->click();
+    QCOMPARE(
+        window.LastLogLine(),
+        QStringLiteral("行列式の練習では、操作の前の行列式が後の行列式の何倍かも答えてください。"));
+    factor->setText(QStringLiteral("1/2"));
+    scale->click();
+    QCOMPARE(window->Practice()->WrongAttempts(), 1);
+    QCOMPARE(window->Practice()->Operations(), 0);
+    factor->setText(QStringLiteral("x"));
+    QString error;
+    WhenModalShows([&error](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        error = box->text();
+        box->buttons().constFirst()->click();
+    });
+    scale->click();
+    QCOMPARE(error, QStringLiteral("「x」を数として読めません。"));
+    QCOMPARE(window->Practice()->Operations(), 0);
+    factor->setText(QStringLiteral("2"));
+    scale->click();
+    QCOMPARE(window->Practice()->Operations(), 1);
+    QCOMPARE(window.LastLogLine(),
+             QStringLiteral("行を1/2倍すると、行列式も1/2倍になります。よって、"
+                            "det A = 2·det B です。"));
+    QVERIFY(factor->text().isEmpty());
+
+    // 「2行目に1行目の-1倍を足す」 leaves an upper triangular matrix.
+    Named<QLineEdit>(window, "PracticeAddFactor")->setText(QStringLiteral("-1"));
+    factor->setText(QStringLiteral("1"));
+    Named<QPushButton>(window, "PracticeAdd")->click();
+    QVERIFY(window.LogLines().contains(QStringLiteral("よって、行列式は、2です。")));
+    QVERIFY(Named<QLabel>(window, "PracticeProgress")->text().contains(QStringLiteral("完成")));
 }
 
 void PracticeTest::leavingReenablesCommands() {

@@ -71,6 +71,13 @@ const MenuRow kMenuRows[] = {
     {"Eigenvalues1", "N11", "固有値を計算(&V)", ""},
     {"Eigenvectors1", "N11", "固有ベクトルを計算(&E)", ""},
     {"Diagonalize1", "N11", "対角化(&G)", ""},
+    {"Expansion1", "Methods1", "余因子展開で行列式を計算(&E)...", ""},
+    {"Sarrus1", "Methods1", "サラスの方法で行列式を計算(&S)", ""},
+    {"IntegerDet1", "Methods1", "整数のまま行列式を計算(&I)", ""},
+    {"Adjugate1", "Methods1", "余因子行列と逆行列を計算(&A)", ""},
+    {"Cramer1", "Methods1", "クラメルの公式で解く(&C)", ""},
+    {"Lu1", "Methods1", "LU 分解(&L)", ""},
+    {"Elementary1", "Methods1", "基本行列で表す(&M)", ""},
     {"Practice1", "N11", "練習モード(&L)", ""},
     {"Stop1", "N11", "計算を中止(&A)", "Esc"},
     {"Notation1", "N11", "行基本変形を記号でも書く(&N)", ""},
@@ -179,6 +186,8 @@ void WindowTest::menusInOrder() {
                                        "Eigenvalues1",
                                        "Eigenvectors1",
                                        "Diagonalize1",
+                                       "MethodsSeparator1",
+                                       "Methods1",
                                        "N20",
                                        "Practice1",
                                        "Stop1",
@@ -190,6 +199,9 @@ void WindowTest::menusInOrder() {
         QVERIFY(window.Action(option)->isCheckable());
         QVERIFY(!window.Action(option)->isChecked());
     }
+    QCOMPARE(menu("Methods1"), QStringList({"Expansion1", "Sarrus1", "IntegerDet1", "Adjugate1",
+                                            "Cramer1", "Lu1", "Elementary1"}));
+    QCOMPARE(window.Action("Methods1")->text(), QStringLiteral("ほかの方法(&O)"));
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
@@ -251,7 +263,9 @@ void WindowTest::toolbars_data() {
                                              "ToolButton6",  "ToolButton22", "ToolButton23",
                                              "ToolButton24", "ToolButton25", "ToolButton26",
                                              "ToolButton27", "ToolButton28", "ToolButton29",
-                                             "ToolButton30"}
+                                             "ToolButton30", "ToolButton31", "ToolButton32",
+                                             "ToolButton33", "ToolButton34", "ToolButton35",
+                                             "ToolButton36", "ToolButton37", "ToolButton38"}
                               << QStringList{"転置行列：行列の行と列を入れ換えます。",
                                              "逆行列：逆行列を計算します。",
                                              "行階段基本形：行列を行階段基本形にします。",
@@ -269,7 +283,22 @@ void WindowTest::toolbars_data() {
                                              "対角化：固有ベクトルを並べて行列を対角化します。",
                                              "",
                                              "練習モード：行基本変形を自分で選んだり手で計算し"
-                                             "たりして、一歩ずつ確かめます。"};
+                                             "たりして、一歩ずつ確かめます。",
+                                             "",
+                                             "余因子展開：選んだ行か列で余因子展開して、"
+                                             "行列式を求めます。",
+                                             "サラスの方法：2行2列か3行3列の行列式を、"
+                                             "対角線に沿った積で求めます。",
+                                             "整数のままの行列式：成分をなるべく整数のままに"
+                                             "して、行基本変形で行列式を求めます。",
+                                             "余因子行列：余因子を並べて余因子行列を作り、"
+                                             "逆行列を求めます。",
+                                             "クラメルの公式：最後の列を右辺として、行列式の"
+                                             "比で連立一次方程式を解きます。",
+                                             "LU 分解：行列を、下三角行列と上三角行列の積に"
+                                             "分解します。",
+                                             "基本行列：行基本変形の一つ一つを基本行列で表し、"
+                                             "その積を求めます。"};
 }
 
 void WindowTest::toolbars() {
@@ -286,13 +315,20 @@ void WindowTest::toolbars() {
     QCOMPARE(toolbar->parentWidget(), window->ControlBar1());
     QCOMPARE(toolbar->actions().size(), buttons.size());
     QCOMPARE(toolbar->height(), 24);
+    // The buttons that fit stand in order from the left; those that do not,
+    // the last ones, are behind the toolbar's extension button.
     int left = -1;
+    bool overflowed = false;
     for (int i = 0; i < buttons.size(); ++i) {
         QAction* action = toolbar->actions().at(i);
         QWidget* widget = toolbar->widgetForAction(action);
         QCOMPARE(widget->objectName(), buttons.at(i));
-        QVERIFY(widget->x() > left);
-        left = widget->x();
+        if (widget->isVisible()) {
+            QVERIFY(!overflowed);
+            QVERIFY(widget->x() > left);
+            left = widget->x();
+        }
+        overflowed = overflowed || !widget->isVisible();
         if (hints.at(i).isEmpty()) {
             QCOMPARE(widget->width(), 8);
             continue;
@@ -307,6 +343,8 @@ void WindowTest::toolbars() {
         QCOMPARE(button->size(), QSize(23, 22));
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
     }
+    const auto* more = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    QCOMPARE(more != nullptr && more->isVisible(), overflowed);
 }
 
 void WindowTest::layoutAtStartSize() {

@@ -30,6 +30,13 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "eigenvectors",
                                              "diagonalize",
                                              "paste",
-                                             "practice"};
+                                             "practice",
+                                             "expansion",
+                                             "sarrus",
+                                             "integer-det",
+                                             "adjugate",
+                                             "cramer",
+                                             "lu",
+                                             "elementary"};
 
 }  // namespace korvane::test

@@ -5,12 +5,14 @@
 #include <functional>
 
 #include "Golden.h"
+#include "ScriptedDialogs.h"
 #include "TestMatrices.h"
 #include "core/StopSignal.h"
 #include "core/methods/Adjugate.h"
 #include "core/methods/CofactorExpansion.h"
 #include "core/methods/CramersRule.h"
 #include "core/methods/ElementaryMatrices.h"
+#include "core/methods/ExpansionQuestion.h"
 #include "core/methods/IntegerDeterminant.h"
 #include "core/methods/LuDecomposition.h"
 #include "core/methods/Sarrus.h"
@@ -147,6 +149,44 @@ TEST(Methods, StopSeenByTheNextMatrixPrinted) {
             EXPECT_THROW(method(grid, log), ComputationStopped) << whole.Lines()[1] << stopAt;
             EXPECT_TRUE(std::equal(log.Lines().begin(), log.Lines().end(), whole.Lines().begin()));
         }
+    }
+}
+
+// The window's question: a line of the grid, then for 4 × 4 and 5 × 5 how
+// the 3 × 3 minors are worked; nothing asked where there is nothing to choose.
+TEST(Methods, ExpansionQuestion) {
+    using Line = ExpansionChoice::Line;
+    const struct {
+        int rows;
+        int cols;
+        std::vector<std::optional<std::size_t>> answers;
+        std::optional<ExpansionChoice> choice;
+        std::size_t questions;
+    } cases[] = {
+        {3, 3, {0}, ExpansionChoice{Line::kAuto, 0, true}, 1},
+        {3, 3, {3}, ExpansionChoice{Line::kRow, 2, true}, 1},
+        {3, 3, {4}, ExpansionChoice{Line::kColumn, 0, true}, 1},
+        {4, 4, {8, 1}, ExpansionChoice{Line::kColumn, 3, false}, 2},
+        {5, 5, {2, 0}, ExpansionChoice{Line::kRow, 1, true}, 2},
+        {6, 6, {7}, ExpansionChoice{Line::kColumn, 0, true}, 1},
+        {3, 3, {std::nullopt}, std::nullopt, 1},
+        {4, 4, {1, std::nullopt}, std::nullopt, 2},
+        {1, 1, {}, ExpansionChoice{}, 0},
+        {2, 3, {}, ExpansionChoice{}, 0},
+    };
+    for (const auto& c : cases) {
+        ScriptedDialogs dialogs;
+        dialogs.choiceAnswers.assign(c.answers.begin(), c.answers.end());
+        CellGrid grid;
+        grid.SetRows(c.rows);
+        grid.SetCols(c.cols);
+        EXPECT_EQ(AskExpansion(grid, dialogs), c.choice) << c.rows << " " << c.answers.size();
+        ASSERT_EQ(dialogs.choices.size(), c.questions);
+        if (c.questions == 0) continue;
+        const std::vector<std::string>& lines = dialogs.choices.front();
+        ASSERT_EQ(lines.size(), static_cast<std::size_t>(2 * c.rows + 1));
+        EXPECT_EQ(lines[1], "1行目");
+        EXPECT_EQ(lines.back(), std::to_string(c.rows) + "列目");
     }
 }
 
