@@ -1,5 +1,8 @@
 // The textbook's other ways in the window: each runs in the worker like the
 // other computations and leaves the grid as it is.
+#include <functional>
+#include <utility>
+
 #include "core/methods/Adjugate.h"
 #include "core/methods/CofactorExpansion.h"
 #include "core/methods/CramersRule.h"
@@ -13,59 +16,56 @@
 
 namespace korvane {
 
+namespace {
+
+// The work of a method: it logs, and the grid stays as it is.
+BackgroundComputation::Work LeavingGrid(std::function<bool(const CellGrid&, StepLog&)> method) {
+    return [method = std::move(method)](CellGrid& grid, StepLog& log) {
+        method(grid, log);
+        return false;
+    };
+}
+
+}  // namespace
+
 void TForm1::Expansion1Click() {
     if (Computing()) return;
     std::optional<ExpansionChoice> choice;
     Run([this, &choice] { choice = AskExpansion(grid_, *dialogs_); });
     if (!choice) return;
-    Compute([choice = *choice, style = logStyle_](CellGrid& grid, StepLog& log) {
-        CofactorExpansionDeterminant(grid, log, choice, style);
-        return false;
-    });
+    Compute(LeavingGrid([choice = *choice, style = logStyle_](const CellGrid& grid, StepLog& log) {
+        return CofactorExpansionDeterminant(grid, log, choice, style);
+    }));
 }
 
 void TForm1::Sarrus1Click() {
-    Compute([](CellGrid& grid, StepLog& log) {
-        SarrusDeterminant(grid, log);
-        return false;
-    });
+    Compute(LeavingGrid(SarrusDeterminant));
 }
 
 void TForm1::IntegerDet1Click() {
-    Compute([style = logStyle_](CellGrid& grid, StepLog& log) {
-        IntegerDeterminant(grid, log, style);
-        return false;
-    });
+    Compute(LeavingGrid([style = logStyle_](const CellGrid& grid, StepLog& log) {
+        return IntegerDeterminant(grid, log, style);
+    }));
 }
 
 void TForm1::Adjugate1Click() {
-    Compute([](CellGrid& grid, StepLog& log) {
-        Adjugate(grid, log);
-        return false;
-    });
+    Compute(LeavingGrid(Adjugate));
 }
 
 void TForm1::Cramer1Click() {
-    Compute(
-        [](CellGrid& grid, StepLog& log) {
-            CramersRule(grid, log);
-            return false;
-        },
-        SolveShape(grid_, RightHandSides::kOne));
+    Compute(LeavingGrid(CramersRule), SolveShape(grid_, RightHandSides::kOne));
 }
 
 void TForm1::Lu1Click() {
-    Compute([style = logStyle_](CellGrid& grid, StepLog& log) {
-        LuDecomposition(grid, log, style);
-        return false;
-    });
+    Compute(LeavingGrid([style = logStyle_](const CellGrid& grid, StepLog& log) {
+        return LuDecomposition(grid, log, style);
+    }));
 }
 
 void TForm1::Elementary1Click() {
-    Compute([style = logStyle_](CellGrid& grid, StepLog& log) {
-        ElementaryMatrices(grid, log, style);
-        return false;
-    });
+    Compute(LeavingGrid([style = logStyle_](const CellGrid& grid, StepLog& log) {
+        return ElementaryMatrices(grid, log, style);
+    }));
 }
 
 }  // namespace korvane

@@ -395,49 +395,59 @@ def solve_case(rng, kind):
     return a, b
 
 
-def run_group(cli, group, count, seed):
+def judge_cases(group, count, seed, one_case, last_input=LAST_INPUT, tally=TALLY):
+    """Runs one_case(rng, kind, case) count times, on integers, fractions and
+    Gaussian rationals in turn; prints every disagreement with its input and
+    a summary. Returns the number of disagreements."""
     rng = random.Random(seed)
     kinds = ["int", "frac", "gauss"]
     failures = 0
     for case in range(count):
         kind = kinds[case % 3]
         try:
-            if group == "solve" and case % 5 == 4:
-                n = min(size(rng), 9)
-                a = random_matrix(rng, n, n, kind) if rng.random() < 0.7 else low_rank(rng, n, n, kind)
-                b = random_matrix(rng, n, rng.randint(1, 10 - n), kind)
-                problem = judge_solve_many(run_cli(cli, "solve-many", a.row_join(b)), a, b)
-            elif group == "solve":
-                a, b = solve_case(rng, kind)
-                problem = judge_solve(run_cli(cli, "solve", a.row_join(b)), a, b)
-            elif group == "rank":
-                rows, cols = size(rng), size(rng)
-                a = low_rank(rng, rows, cols, kind) if rng.random() < 0.5 else random_matrix(rng, rows, cols, kind)
-                problem = judge_rank(run_cli(cli, "rank", a), a)
-            else:
-                n = size(rng)
-                a = jordan_conjugate(rng, n, kind) if rng.random() < 0.6 else random_matrix(rng, n, n, kind)
-                if group == "charpoly":
-                    problem = judge_charpoly(run_cli(cli, "charpoly", a), a)
-                else:
-                    problem = judge_eigen(run_cli(cli, "diagonalize", a), a)
+            problem = one_case(rng, kind, case)
         except Exception as error:  # a log that cannot be read is a disagreement too
             problem = f"{type(error).__name__}: {error}"
         if problem:
             failures += 1
-            shown = LAST_INPUT[0].replace("\n", " / ")
+            shown = last_input[0].replace("\n", " / ")
             print(f"case {case} ({group}, {kind}): {problem}\n  input: {shown}", flush=True)
     print(f"{group}: {count - failures} of {count} cases agree with SymPy")
-    if TALLY:
-        print("  among them: " + ", ".join(f"{k} {v}" for k, v in sorted(TALLY.items())))
+    if tally:
+        print("  among them: " + ", ".join(f"{k} {v}" for k, v in sorted(tally.items())))
     return failures
 
 
-def main():
+def run_group(cli, group, count, seed):
+    def one_case(rng, kind, case):
+        if group == "solve" and case % 5 == 4:
+            n = min(size(rng), 9)
+            a = random_matrix(rng, n, n, kind) if rng.random() < 0.7 else low_rank(rng, n, n, kind)
+            b = random_matrix(rng, n, rng.randint(1, 10 - n), kind)
+            return judge_solve_many(run_cli(cli, "solve-many", a.row_join(b)), a, b)
+        if group == "solve":
+            a, b = solve_case(rng, kind)
+            return judge_solve(run_cli(cli, "solve", a.row_join(b)), a, b)
+        if group == "rank":
+            rows, cols = size(rng), size(rng)
+            a = low_rank(rng, rows, cols, kind) if rng.random() < 0.5 else random_matrix(rng, rows, cols, kind)
+            return judge_rank(run_cli(cli, "rank", a), a)
+        n = size(rng)
+        a = jordan_conjugate(rng, n, kind) if rng.random() < 0.6 else random_matrix(rng, n, n, kind)
+        if group == "charpoly":
+            return judge_charpoly(run_cli(cli, "charpoly", a), a)
+        return judge_eigen(run_cli(cli, "diagonalize", a), a)
+
+    return judge_cases(group, count, seed, one_case)
+
+
+def main(run=run_group, default_count=510):
+    """KORVANE_CLI GROUP [CASES] [SEED] from the command line; exits 1 on a
+    disagreement."""
     cli, group = sys.argv[1], sys.argv[2]
-    count = int(sys.argv[3]) if len(sys.argv) > 3 else 510
+    count = int(sys.argv[3]) if len(sys.argv) > 3 else default_count
     seed = int(sys.argv[4]) if len(sys.argv) > 4 else 14
-    sys.exit(1 if run_group(cli, group, count, seed) else 0)
+    sys.exit(1 if run(cli, group, count, seed) else 0)
 
 
 if __name__ == "__main__":

@@ -32,7 +32,6 @@ Prints one line per disagreement and exits 1 if there was any.
 import collections
 import functools
 import os
-import random
 import re
 import subprocess
 import sys
@@ -42,7 +41,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from sympy.polys.domains import QQ, QQ_I  # noqa: E402
 from sympy.polys.matrices import DomainMatrix  # noqa: E402
 
-from sympy_agreement import SIZES, grid_text, low_rank, random_matrix  # noqa: E402
+from sympy_agreement import SIZES, grid_text, judge_cases, low_rank, main, random_matrix  # noqa: E402
 
 TALLY = collections.Counter()
 LAST_INPUT = [""]
@@ -703,31 +702,8 @@ def one_case(cli, group, rng, kind, case):
 
 
 def run_group(cli, group, count, seed):
-    rng = random.Random(seed)
-    kinds = ["int", "frac", "gauss"]
-    failures = 0
-    for case in range(count):
-        kind = kinds[case % 3]
-        try:
-            problem = one_case(cli, group, rng, kind, case)
-        except Exception as error:  # a log that cannot be read is a disagreement too
-            problem = f"{type(error).__name__}: {error}"
-        if problem:
-            failures += 1
-            shown = LAST_INPUT[0].replace("\n", " / ")
-            print(f"case {case} ({group}, {kind}): {problem}\n  input: {shown}", flush=True)
-    print(f"{group}: {count - failures} of {count} cases agree with SymPy")
-    if TALLY:
-        print("  among them: " + ", ".join(f"{k} {v}" for k, v in sorted(TALLY.items())))
-    return failures
-
-
-def main():
-    cli, group = sys.argv[1], sys.argv[2]
-    count = int(sys.argv[3]) if len(sys.argv) > 3 else 300
-    seed = int(sys.argv[4]) if len(sys.argv) > 4 else 14
-    sys.exit(1 if run_group(cli, group, count, seed) else 0)
+    return judge_cases(group, count, seed, lambda rng, kind, case: one_case(cli, group, rng, kind, case), LAST_INPUT, TALLY)
 
 
 if __name__ == "__main__":
-    main()
+    main(run_group, 300)

@@ -7,15 +7,22 @@
 
 namespace korvane {
 
+WorkMatrix StartOnGrid(const CellGrid& grid, StepLog& log) {
+    log.ClearStepLog();
+    WorkMatrix matrix;
+    LoadWorkMatrix(matrix, grid);
+    PrintWorkMatrix(matrix, log);
+    return matrix;
+}
+
 bool StartOnSquare(const CellGrid& grid, StepLog& log, WorkMatrix& matrix,
                    std::string_view refusal) {
-    log.ClearStepLog();
     if (!grid.IsSquare()) {
+        log.ClearStepLog();
         log.AppendStepLog(refusal);
         return false;
     }
-    LoadWorkMatrix(matrix, grid);
-    PrintWorkMatrix(matrix, log);
+    matrix = StartOnGrid(grid, log);
     return true;
 }
 

@@ -13,6 +13,8 @@ namespace korvane {
 // The refusal of every determinant working for a non-square grid.
 inline constexpr std::string_view kNoDeterminant = "正方行列でないので、行列式はありません。";
 
+// A new log: clears it, loads the grid into the matrix returned and prints it.
+WorkMatrix StartOnGrid(const CellGrid& grid, StepLog& log);
 // Clears the log; then, for a square grid, loads it into matrix, prints it
 // and returns true; otherwise logs refusal alone and returns false.
 bool StartOnSquare(const CellGrid& grid, StepLog& log, WorkMatrix& matrix,

@@ -50,16 +50,14 @@ void LogCheck(const WorkMatrix& augmented, const ExactVector& x, StepLog& log) {
 }  // namespace
 
 bool CramersRule(const CellGrid& grid, StepLog& log) {
-    log.ClearStepLog();
     if (grid.Cols() != grid.Rows() + 1) {
+        log.ClearStepLog();
         log.AppendStepLog(
             "最後の列を右辺 b とすると係数行列 A が正方行列にならないので、"
             "クラメルの公式は使えません。");
         return false;
     }
-    WorkMatrix augmented;
-    LoadWorkMatrix(augmented, grid);
-    PrintWorkMatrix(augmented, log);
+    const WorkMatrix augmented = StartOnGrid(grid, log);
     log.AppendStepLog(
         "この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b "
         "をクラメルの公式で解きます。");

@@ -48,10 +48,7 @@ std::string Chain(int count) {
 }  // namespace
 
 bool ElementaryMatrices(const CellGrid& grid, StepLog& log, const LogStyle& style) {
-    log.ClearStepLog();
-    WorkMatrix a;
-    LoadWorkMatrix(a, grid);
-    PrintWorkMatrix(a, log);
+    const WorkMatrix a = StartOnGrid(grid, log);
     const int m = grid.Rows();
     const bool shown = m <= kLargestShown;
     log.AppendStepLog(

@@ -40,13 +40,21 @@ Integer Lcm(const Integer& a, const Integer& b) {
     return DivideExact(a * b, Gcd(a, b));
 }
 
+// The real and imaginary parts of the row's entries.
+std::vector<const Fraction*> RowParts(const WorkMatrix& matrix, int row) {
+    std::vector<const Fraction*> parts;
+    for (int c = 0; c <= matrix.LastCol(); ++c) {
+        parts.push_back(&matrix.At(c, row).re);
+        parts.push_back(&matrix.At(c, row).im);
+    }
+    return parts;
+}
+
 // What the row must be multiplied by for every entry to be a Gaussian integer.
 Integer RowDenominator(const WorkMatrix& matrix, int row) {
     Integer lcm = 1;
-    for (int c = 0; c <= matrix.LastCol(); ++c) {
-        lcm = Lcm(lcm, matrix.At(c, row).re.den);
-        lcm = Lcm(lcm, matrix.At(c, row).im.den);
-    }
+    for (const Fraction* part : RowParts(matrix, row))
+        lcm = Lcm(lcm, part->den);
     return lcm;
 }
 
@@ -54,10 +62,8 @@ Integer RowDenominator(const WorkMatrix& matrix, int row) {
 // integers; 0 for a zero row.
 Integer RowContent(const WorkMatrix& matrix, int row) {
     Integer gcd = 0;
-    for (int c = 0; c <= matrix.LastCol(); ++c) {
-        gcd = Gcd(gcd, matrix.At(c, row).re.num);
-        gcd = Gcd(gcd, matrix.At(c, row).im.num);
-    }
+    for (const Fraction* part : RowParts(matrix, row))
+        gcd = Gcd(gcd, part->num);
     return gcd;
 }
 

@@ -107,10 +107,7 @@ void LogCheck(const WorkMatrix& lu, const WorkMatrix& expected, bool exchanged, 
 }  // namespace
 
 bool LuDecomposition(const CellGrid& grid, StepLog& log, const LogStyle& style) {
-    log.ClearStepLog();
-    WorkMatrix a;
-    LoadWorkMatrix(a, grid);
-    PrintWorkMatrix(a, log);
+    const WorkMatrix a = StartOnGrid(grid, log);
     const bool square = grid.IsSquare();
     log.AppendStepLog(std::string("上の行列 A を、対角成分が1の下三角行列 L と、") +
                       (square ? "上三角行列" : "行階段形の行列") +

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "StoppingLog.h"
 #include "TestMatrices.h"
 #include "core/StopSignal.h"
 #include "core/engine/Engine.h"
@@ -12,6 +13,7 @@ namespace {
 
 using test::GridOf;
 using test::Lines;
+using test::StoppingLog;
 
 enum class Op {
     kRref,
@@ -365,21 +367,6 @@ TEST(Computations, FailureMidwayLeavesTheGridAsItWas) {
         }
     }
 }
-
-// A log that asks for a stop once it holds stopAt lines, as the window's
-// stop button might at any moment.
-class StoppingLog : public MemoryStepLog {
-  public:
-    StoppingLog(std::size_t stopAt, StopSignal& stop) : stopAt_(stopAt), stop_(stop) {}
-    void AppendStepLog(std::string_view line) override {
-        MemoryStepLog::AppendStepLog(line);
-        if (Lines().size() == stopAt_) stop_.Request();
-    }
-
-  private:
-    std::size_t stopAt_;
-    StopSignal& stop_;
-};
 
 // A stop during the reduction ends the command with the grid untouched and the
 // log a prefix of the whole; one after the last step may let it finish, but

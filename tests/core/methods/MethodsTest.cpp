@@ -6,6 +6,7 @@
 
 #include "Golden.h"
 #include "ScriptedDialogs.h"
+#include "StoppingLog.h"
 #include "TestMatrices.h"
 #include "core/StopSignal.h"
 #include "core/methods/Adjugate.h"
@@ -22,6 +23,7 @@ namespace {
 
 using test::GridOf;
 using test::Lines;
+using test::StoppingLog;
 
 using Method = std::function<bool(const CellGrid&, StepLog&)>;
 
@@ -103,20 +105,6 @@ TEST(Methods, Refusals) {
         EXPECT_EQ(log.Lines().back(), c.reason);
     }
 }
-
-// Requests a stop once the log has so many lines.
-class StoppingLog : public MemoryStepLog {
-  public:
-    StoppingLog(std::size_t stopAt, StopSignal& stop) : stopAt_(stopAt), stop_(stop) {}
-    void AppendStepLog(std::string_view line) override {
-        MemoryStepLog::AppendStepLog(line);
-        if (Lines().size() == stopAt_) stop_.Request();
-    }
-
-  private:
-    std::size_t stopAt_;
-    StopSignal& stop_;
-};
 
 TEST(Methods, StopSeenByTheNextMatrixPrinted) {
     const CellGrid square = GridOf({{"2", "0", "1", "3", "1"},

@@ -57,6 +57,10 @@ RowOperation RandomOperation(std::mt19937& rng, int rows) {
     return RowOperation::Add(a, b, c);
 }
 
+// The entries the random matrices take, in turn.
+const EntryKind kKinds[] = {EntryKind::kSmallInteger, EntryKind::kFraction,
+                            EntryKind::kGaussianRational};
+
 // Odd steps are chosen from the panel, even ones worked by hand and typed.
 PracticeResult TakeStep(PracticeSession& session, const RowOperation& op, const Matrix& now,
                         int step, StepLog& log) {
@@ -66,12 +70,10 @@ PracticeResult TakeStep(PracticeSession& session, const RowOperation& op, const 
 
 TEST(PracticeProperty, RandomRightStepsThenHintsReachTheReducedForm) {
     std::mt19937 rng(15);
-    const EntryKind kinds[] = {EntryKind::kSmallInteger, EntryKind::kFraction,
-                               EntryKind::kGaussianRational};
     for (int i = 0; i < 120; ++i) {
         const int rows = Uniform(rng, 1, 4);
         Matrix now = i % 5 == 0 ? RandomLowRank(rng, rows, Uniform(rng, 1, 5), 1)
-                                : RandomMatrix(rng, rows, Uniform(rng, 1, 5), kinds[i % 3]);
+                                : RandomMatrix(rng, rows, Uniform(rng, 1, 5), kKinds[i % 3]);
         CellGrid reduced = GridOfValues(now);
         MemoryStepLog log;
         Engine().ReducedRowEchelonForm(reduced, log);
@@ -111,12 +113,10 @@ TEST(PracticeProperty, RandomRightStepsThenHintsReachTheReducedForm) {
 // the cofactor expansion's.
 TEST(PracticeProperty, StepsWithTheirFactorsEndAtTheDeterminant) {
     std::mt19937 rng(21);
-    const EntryKind kinds[] = {EntryKind::kSmallInteger, EntryKind::kFraction,
-                               EntryKind::kGaussianRational};
     for (int i = 0; i < 100; ++i) {
         const int n = Uniform(rng, 1, 5);
         const Matrix start =
-            i % 6 == 0 ? RandomLowRank(rng, n, n, 1) : RandomMatrix(rng, n, n, kinds[i % 3]);
+            i % 6 == 0 ? RandomLowRank(rng, n, n, 1) : RandomMatrix(rng, n, n, kKinds[i % 3]);
         Matrix now = start;
         MemoryStepLog log;
         auto session = PracticeSession::Start(GridOfValues(now), PracticeGoal::kDeterminant, log);
