@@ -120,12 +120,6 @@ Integer DivideExact(const Integer& a, const Integer& b) {
     return result;
 }
 
-Integer FloorDivide(const Integer& a, const Integer& b) {
-    Integer result;
-    fmpz_fdiv_q(result.raw(), a.raw(), b.raw());
-    return result;
-}
-
 Integer Gcd(const Integer& a, const Integer& b) {
     Integer result;
     fmpz_gcd(result.raw(), a.raw(), b.raw());

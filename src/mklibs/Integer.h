@@ -50,8 +50,6 @@ class Integer {
     friend Integer operator*(const Integer& a, const Integer& b);
     // Division known to be exact (such as by a common divisor).
     friend Integer DivideExact(const Integer& a, const Integer& b);
-    // The greatest integer not above a/b; b is not zero.
-    friend Integer FloorDivide(const Integer& a, const Integer& b);
     friend Integer Gcd(const Integer& a, const Integer& b);
 
     friend bool operator==(const Integer& a, const Integer& b);

@@ -10,6 +10,7 @@
 #include "core/methods/CommandFrame.h"
 #include "core/methods/DeterminantRelation.h"
 #include "core/methods/FormulaText.h"
+#include "mklibs/FractionRounding.h"
 
 namespace korvane {
 
@@ -19,16 +20,11 @@ ComplexFraction Whole(Integer value) {
     return {Fraction{std::move(value), 1}, Fraction{}};
 }
 
-// The integer nearest to x, halves rounded up.
-Integer Nearest(const Fraction& x) {
-    return FloorDivide(x.num * 2 + x.den, x.den * 2);
-}
-
 // a/b with both parts rounded to the nearest integer: a - q·b is then
 // smaller than b, which is what each pass of the clearing relies on.
 ComplexFraction RoundedQuotient(const ComplexFraction& a, const ComplexFraction& b) {
     const ComplexFraction q = CpxMul(a, CpxInv(b));
-    return {Fraction{Nearest(q.re), 1}, Fraction{Nearest(q.im), 1}};
+    return {Fraction{NearestInteger(q.re), 1}, Fraction{NearestInteger(q.im), 1}};
 }
 
 // The square of the absolute value of a Gaussian integer.
