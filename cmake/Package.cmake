@@ -3,10 +3,13 @@
 # shared libraries for Depends; what they load only at run time is named here.
 
 # The package's changelog must speak of the version it is built at.
-file(STRINGS ${PROJECT_SOURCE_DIR}/resources/debian/changelog korvane_changelog_top LIMIT_COUNT 1)
-if(NOT korvane_changelog_top MATCHES "^korvane \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "resources/debian/changelog begins '${korvane_changelog_top}': "
-                      "add an entry for korvane (${PROJECT_VERSION}) at its top")
+file(STRINGS ${PROJECT_SOURCE_DIR}/resources/debian/changelog korvane_changelog_top LIMIT_COUNT 1
+     REGEX "^korvane \\(")
+string(REGEX REPLACE "^korvane \\(([^)]*)\\).*" "\\1" korvane_changelog_version
+       "${korvane_changelog_top}")
+if(NOT korvane_changelog_version STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "resources/debian/changelog's newest entry is for ${korvane_changelog_version}: "
+                      "add one for korvane (${PROJECT_VERSION}) at its top")
 endif()
 
 set(KORVANE_PACKAGE_MAINTAINER
