@@ -1,5 +1,7 @@
 #include "core/formats/MathForms.h"
 
+#include <algorithm>
+
 #include "core/formats/NumberForms.h"
 #include "core/formats/NumberParts.h"
 #include "core/formats/TextEscaping.h"
@@ -77,14 +79,32 @@ std::string MathmlMinus() {
     return "<mo>\u2212</mo>";
 }
 
-std::string ColumnFormat(const LogMatrix& matrix) {
+// The array's columns: c for each, | where the bar stands, also at the
+// block's edges.
+std::string ColumnFormat(const LogMatrix& matrix, ColumnBlock block) {
     std::string format;
-    const int cols = static_cast<int>(matrix.rows.front().size());
-    for (int c = 0; c < cols; ++c) {
-        if (c == matrix.barAfter && c > 0) format += '|';
+    const auto bar = static_cast<std::size_t>(std::max(matrix.barAfter, 0));
+    for (std::size_t c = block.first; c < block.first + block.count; ++c) {
+        if (c == bar && bar > 0) format += '|';
         format += 'c';
     }
+    if (bar > 0 && block.first + block.count == bar) format += '|';
     return format;
+}
+
+std::string LatexRows(const LogMatrix& matrix, ColumnBlock block) {
+    std::string text;
+    for (std::size_t r = 0; r < matrix.rows.size(); ++r) {
+        const std::vector<std::string>& row = matrix.rows[r];
+        for (std::size_t c = block.first; c < block.first + block.count; ++c)
+            text += (c > block.first ? " & " : "") + LatexEntry(row[c]);
+        text += r + 1 < matrix.rows.size() ? " \\\\\n" : "\n";
+    }
+    return text;
+}
+
+ColumnBlock Whole(const LogMatrix& matrix) {
+    return {0, matrix.rows.front().size()};
 }
 
 std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter) {
@@ -118,16 +138,16 @@ std::string MathmlColumnVector(const std::vector<std::string>& entries) {
 }
 
 std::string LatexMatrix(const LogMatrix& matrix) {
-    const bool bar = matrix.barAfter > 0;
-    std::string text = bar ? "\\left(\\begin{array}{" + ColumnFormat(matrix) + "}\n"
-                           : std::string("\\begin{pmatrix}\n");
-    for (std::size_t r = 0; r < matrix.rows.size(); ++r) {
-        const std::vector<std::string>& row = matrix.rows[r];
-        for (std::size_t c = 0; c < row.size(); ++c)
-            text += (c > 0 ? " & " : "") + LatexEntry(row[c]);
-        text += r + 1 < matrix.rows.size() ? " \\\\\n" : "\n";
-    }
-    return text + (bar ? "\\end{array}\\right)" : "\\end{pmatrix}");
+    if (matrix.barAfter > 0) return LatexMatrixBlock(matrix, Whole(matrix));
+    return "\\begin{pmatrix}\n" + LatexRows(matrix, Whole(matrix)) + "\\end{pmatrix}";
+}
+
+std::string LatexMatrixBlock(const LogMatrix& matrix, ColumnBlock block) {
+    const bool opens = block.first == 0;
+    const bool closes = block.first + block.count == matrix.rows.front().size();
+    return std::string(opens ? "\\left(" : "\\left.") + "\\begin{array}{" +
+           ColumnFormat(matrix, block) + "}\n" + LatexRows(matrix, block) + "\\end{array}" +
+           (closes ? "\\right)" : "\\right.");
 }
 
 std::string LatexNotation(const RowOperation& operation) {
