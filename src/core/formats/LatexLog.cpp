@@ -72,7 +72,7 @@ class Latex : public LogWriter {
         const bool arrow = notation_ && matrix.reachedBy;
         const std::string notation =
             arrow ? "\\xrightarrow{\\textstyle " + LatexNotation(*matrix.reachedBy) + "}\n" : "";
-        const std::vector<ColumnBlock> blocks = Blocks(matrix, arrow);
+        const std::vector<ColumnBlock> blocks = PaperBlocks(matrix, arrow);
         if (blocks.size() == 1) {
             Display(notation + LatexMatrix(matrix));
             return;
@@ -105,19 +105,6 @@ class Latex : public LogWriter {
     void EndParagraph() {
         if (paragraph_) out_ << '\n';
         paragraph_ = false;
-    }
-
-    // The column blocks at the entries' own size; the arrow takes its room
-    // from every line.
-    static std::vector<ColumnBlock> Blocks(const LogMatrix& matrix, bool arrow) {
-        std::vector<double> widths(matrix.rows.front().size(), 0.0);
-        for (const std::vector<std::string>& row : matrix.rows) {
-            for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
-                widths[c] = std::max(widths[c], LatexColumnWidth(row[c]));
-        }
-        const double room = kLatexLineWidth - kLatexBracketsWidth -
-                            (arrow ? LatexArrowWidth(*matrix.reachedBy) : 0);
-        return SplitColumns(widths, room, static_cast<std::size_t>(std::max(matrix.barAfter, 0)));
     }
 
     bool notation_;

@@ -63,4 +63,15 @@ double LatexArrowWidth(const RowOperation& operation) {
     return width;
 }
 
+std::vector<ColumnBlock> PaperBlocks(const LogMatrix& matrix, bool arrow) {
+    std::vector<double> widths(matrix.rows.front().size(), 0.0);
+    for (const std::vector<std::string>& row : matrix.rows) {
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], LatexColumnWidth(row[c]));
+    }
+    const double room = kLatexLineWidth - kLatexBracketsWidth -
+                        (arrow && matrix.reachedBy ? LatexArrowWidth(*matrix.reachedBy) : 0);
+    return SplitColumns(widths, room, static_cast<std::size_t>(std::max(matrix.barAfter, 0)));
+}
+
 }  // namespace korvane

@@ -5,9 +5,11 @@
 // Computer Modern's at 10 pt with scripts at 8 pt, rounded up: a block made
 // to fit by them fits.
 #include <string>
+#include <vector>
 
 #include "core/engine/RowOperation.h"
 #include "core/formats/LogReading.h"
+#include "core/formats/MatrixBlocks.h"
 
 namespace korvane {
 
@@ -20,5 +22,10 @@ double LatexColumnWidth(const std::string& entry);
 double LatexArrowWidth(const RowOperation& operation);
 // The brackets and the bar around a block of a matrix.
 constexpr double kLatexBracketsWidth = 24;
+
+// The column blocks a matrix is set in on the LaTeX document's lines (and
+// on a printed HTML page, about as wide at its size), the arrow of its row
+// operation before it when arrow.
+std::vector<ColumnBlock> PaperBlocks(const LogMatrix& matrix, bool arrow);
 
 }  // namespace korvane

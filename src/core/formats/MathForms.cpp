@@ -107,18 +107,39 @@ ColumnBlock Whole(const LogMatrix& matrix) {
     return {0, matrix.rows.front().size()};
 }
 
-std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter) {
-    std::string text = "<mrow><mo>(</mo><mtable>";
+bool HasFraction(const std::vector<std::vector<std::string>>& rows) {
+    for (const std::vector<std::string>& row : rows) {
+        for (const std::string& entry : row) {
+            if (entry.find('/') != std::string::npos) return true;
+        }
+    }
+    return false;
+}
+
+// The columns of block between brackets; a block that does not start or
+// end the matrix leaves that bracket out.
+std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter,
+                        ColumnBlock block) {
+    const auto bar = static_cast<std::size_t>(std::max(barAfter, 0));
+    const std::size_t end = block.first + block.count;
+    std::string text = block.first == 0 ? "<mrow><mo>(</mo>" : "<mrow>";
+    text += HasFraction(rows) ? "<mtable class=\"fractions\">" : "<mtable>";
     for (const std::vector<std::string>& row : rows) {
         text += "<mtr>";
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const bool bar = barAfter > 0 && static_cast<int>(c) == barAfter;
-            text += bar ? "<mtd class=\"bar\">" : "<mtd>";
+        for (std::size_t c = block.first; c < end && c < row.size(); ++c) {
+            if (bar > 0 && c == bar) {
+                text += "<mtd class=\"bar\">";
+            } else if (bar > 0 && c + 1 == bar && c + 1 == end) {
+                text += "<mtd class=\"barright\">";
+            } else {
+                text += "<mtd>";
+            }
             text += MathmlEntry(row[c]) + "</mtd>";
         }
         text += "</mtr>\n";
     }
-    return text + "</mtable><mo>)</mo></mrow>";
+    text += "</mtable>";
+    return text + (end == rows.front().size() ? "<mo>)</mo></mrow>" : "</mrow>");
 }
 
 }  // namespace
@@ -134,7 +155,7 @@ std::string MathmlColumnVector(const std::vector<std::string>& entries) {
     std::vector<std::vector<std::string>> column;
     for (const std::string& entry : entries)
         column.push_back({entry});
-    return MathmlTable(column, 0);
+    return MathmlTable(column, 0, {0, 1});
 }
 
 std::string LatexMatrix(const LogMatrix& matrix) {
@@ -177,7 +198,11 @@ std::string LatexSpan(const std::vector<std::vector<std::string>>& vectors) {
 }
 
 std::string MathmlMatrix(const LogMatrix& matrix) {
-    return MathmlTable(matrix.rows, matrix.barAfter);
+    return MathmlTable(matrix.rows, matrix.barAfter, Whole(matrix));
+}
+
+std::string MathmlMatrixBlock(const LogMatrix& matrix, ColumnBlock block) {
+    return MathmlTable(matrix.rows, matrix.barAfter, block);
 }
 
 std::string MathmlArrow(const RowOperation& operation) {
@@ -201,7 +226,9 @@ std::string MathmlArrow(const RowOperation& operation) {
             break;
         }
     }
-    return "<mover><mo stretchy=\"true\">\u27F6</mo><mrow>" + notation + "</mrow></mover>";
+    // U+2192, which the math fonts (Latin Modern, STIX Two, DejaVu) can
+    // stretch under a long notation; U+27F6 they cannot.
+    return "<mover><mo stretchy=\"true\">\u2192</mo><mrow>" + notation + "</mrow></mover>";
 }
 
 std::string MathmlSpan(const std::vector<std::vector<std::string>>& vectors) {

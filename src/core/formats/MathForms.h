@@ -28,8 +28,11 @@ std::string LatexSpan(const std::vector<std::vector<std::string>>& vectors);
 std::string LatexColumnVector(const std::vector<std::string>& entries);
 std::string MathmlColumnVector(const std::vector<std::string>& entries);
 
-// The same as MathML elements, to stand inside <math>.
+// The same as MathML elements, to stand inside <math>. A table with
+// fractions has the class "fractions", the cell after a bar "bar", a cell
+// before a bar at a block's right edge "barright".
 std::string MathmlMatrix(const LogMatrix& matrix);
+std::string MathmlMatrixBlock(const LogMatrix& matrix, ColumnBlock block);
 // An arrow with the notation over it.
 std::string MathmlArrow(const RowOperation& operation);
 std::string MathmlSpan(const std::vector<std::vector<std::string>>& vectors);
