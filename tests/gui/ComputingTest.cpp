@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
-#include <QPrinter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -232,8 +231,6 @@ void ComputingTest::paperStaysResponsiveAndStops_data() {
 void ComputingTest::paperStaysResponsiveAndStops() {
     QFETCH(bool, printed);
     QFETCH(QString, how);
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("log.pdf"));
     Window window;
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
@@ -241,23 +238,15 @@ void ComputingTest::paperStaysResponsiveAndStops() {
     window.Action("N13")->trigger();
     window.WaitIdle();
     const std::vector<std::string> log = StoreLines(*window.form);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("log.pdf"));
 
-    if (printed) {
-        window->SetPrinterSetup([pdf](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        });
-    } else {
-        window.dialogs->exportAnswers.push_back(
-            LogFileChoice{pdf.toStdString(), LogFileType::kPdf, true});
-    }
     QElapsedTimer clock;
     std::vector<qint64> ticks;
     QTimer timer;
     timer.setInterval(50);
     connect(&timer, &QTimer::timeout, [&] { ticks.push_back(clock.elapsed()); });
-    window.Action(printed ? "Print1" : "Export1")->trigger();
+    window.StartPdf(pdf, printed);
     QVERIFY(window.form->Computing());
     clock.start();
     timer.start();

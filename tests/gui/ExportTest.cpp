@@ -210,18 +210,8 @@ void ExportTest::pdfPagesRead() {
     Window window;
     window.Enter(RowsOf(kPaperLogs[log].matrix));
     window.Action(kPaperLogs[log].action)->trigger();
-    if (printed) {
-        window->SetPrinterSetup([pdf](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        });
-        window.Action("Print1")->trigger();
-    } else {
-        window.dialogs->exportAnswers.push_back(
-            LogFileChoice{pdf.toStdString(), LogFileType::kPdf, true});
-        window.Action("Export1")->trigger();
-    }
+    window.WaitIdle();
+    window.StartPdf(pdf, printed);
     window.WaitIdle();
     CHECK_PAGES(pdf, *window);
 }
