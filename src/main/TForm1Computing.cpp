@@ -89,7 +89,7 @@ void TForm1::TakeOutcome() {
     memoutput_->SetAugmented(logShape_);
     // A stopped computation's log says so; the log that was being put on
     // paper stays as it was.
-    if (outcome.stopped && newLog) logStore_.AppendStepLog("計算を中止しました。");
+    if (outcome.stopped && !paperProgress_) logStore_.AppendStepLog("計算を中止しました。");
     if (outcome.changed) {
         grid_ = std::move(outcome.grid);
         Record(true);
