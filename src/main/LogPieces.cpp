@@ -25,6 +25,7 @@ constexpr qreal kEntryPaddingY = 1.5;
 constexpr qreal kBracketWidth = 4;
 constexpr qreal kGap = 5;          // above and below a display
 constexpr qreal kRowSpacing = 1.35;  // of the body's line: room for a fraction's scripts
+constexpr qreal kMostArrow = 0.3;    // of the line; a longer notation wraps over its arrow
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -54,6 +55,9 @@ std::unique_ptr<QTextDocument> NewPiece(const PieceFrame& frame) {
     piece->setDefaultFont(frame.font);
     piece->setDocumentMargin(0);
     piece->setTextWidth(frame.width);
+    QTextOption wrapping = piece->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    piece->setDefaultTextOption(wrapping);
     return piece;
 }
 
@@ -63,12 +67,13 @@ QTextCharFormat BodyFormat() {
     return format;
 }
 
-// Centred, never broken, and at least as tall as a row with fractions, so
-// that every row of a matrix is as tall as the others.
+// Centred, and at least as tall as a row with fractions, so that every row
+// of a matrix is as tall as the others. The column blocks fit the line; only
+// an entry or a notation wider than the line itself wraps, at its signs or
+// between digits, rather than run off the paper.
 void Centre(QTextCursor& cursor, qreal minimumHeight = 0) {
     QTextBlockFormat format = cursor.blockFormat();
     format.setAlignment(Qt::AlignHCenter);
-    format.setNonBreakableLines(true);
     if (minimumHeight > 0) format.setLineHeight(minimumHeight, QTextBlockFormat::MinimumHeight);
     cursor.setBlockFormat(format);
 }
@@ -297,7 +302,9 @@ std::vector<std::unique_ptr<QTextDocument>> MatrixPieces(const PieceFrame& frame
     std::vector<std::unique_ptr<QTextDocument>> pieces;
     if (matrix.rows.empty() || matrix.rows.front().empty()) return pieces;
     const qreal scale = Scale(frame);
-    const qreal arrow = notation && matrix.reachedBy ? ArrowWidth(frame, *matrix.reachedBy) : 0;
+    const qreal arrow = notation && matrix.reachedBy
+                            ? std::min(ArrowWidth(frame, *matrix.reachedBy), kMostArrow * frame.width)
+                            : 0;
     const qreal room = frame.width - arrow - 2 * kBracketWidth * scale - 2;
     const std::vector<ColumnBlock> blocks = SplitColumns(
         ColumnWidths(frame, matrix), room, static_cast<std::size_t>(std::max(matrix.barAfter, 0)));
