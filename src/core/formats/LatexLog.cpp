@@ -41,8 +41,9 @@ constexpr std::string_view kFragmentOpening =
     "% lualatex と luatexja、amsmath、graphicx のパッケージが要ります。\n"
     "% 分数や添字を 8 pt にするには、プリアンブルに \\DeclareMathSizes{10}{10}{8}{6} を。\n";
 
-// Between the blocks of one matrix a page may break, though rather not.
-constexpr std::string_view kBlockBreak = " \\\\ \\displaybreak[1]\n";
+// Between the blocks of one matrix a page may break, though rather not
+// (amsmath takes \displaybreak before the \\ it applies to).
+constexpr std::string_view kBlockBreak = " \\displaybreak[1] \\\\\n";
 
 class Latex : public LogWriter {
   public:
