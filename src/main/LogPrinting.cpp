@@ -1,22 +1,20 @@
 #include "main/LogPrinting.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QIODevice>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QTextDocument>
-#include <QTextFrame>
 #include <ostream>
 
+#include "core/StopSignal.h"
+#include "main/LogDocument.h"
 #include "mklibs/Errors.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr qreal kMarginCm = 2;
 // Ample for text on paper; finer resolutions only make the layout slower.
 constexpr int kDotsPerInch = 300;
 
@@ -37,58 +35,46 @@ class StreamDevice : public QIODevice {
     std::ostream& out_;
 };
 
-// Lays the document out once, at the device's own resolution, in pages with
-// 2 cm margins, and paints page after page with "n / total" centred below.
-// (QTextDocument::print would lay a copy out a second time.)
-void PaintPages(QTextDocument& document, QPagedPaintDevice& device) {
+// Typesets the log for device and paints page after page onto it.
+void PaintPages(const LogStore& log, const ExportOptions& options, QPagedPaintDevice& device,
+                std::atomic<int>* progress) {
+    const LogPaper paper(log, options, device, progress);
     QPainter painter;
     if (!painter.begin(&device)) throw Error("印刷できませんでした。");
-    document.documentLayout()->setPaintDevice(&device);
-    // The layout scales the frame's lengths from 96 to the inch to the device.
-    const qreal margin = kMarginCm / 2.54 * device.logicalDpiY();
-    QTextFrameFormat frame = document.rootFrame()->frameFormat();
-    frame.setMargin(kMarginCm / 2.54 * 96);
-    document.rootFrame()->setFrameFormat(frame);
-    const QSizeF page(device.width(), device.height());
-    document.setPageSize(page);
-    const int pages = document.pageCount();
-    const QFont numberFont(document.defaultFont(), &device);
-    for (int k = 0; k < pages; ++k) {
-        if (k > 0) device.newPage();
-        painter.save();
-        painter.translate(0, -k * page.height());
-        // The page's body only: a table row that moved on to the next page
-        // is not painted into this one's margin as well.
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip =
-            QRectF(0, k * page.height() + margin, page.width(), page.height() - 2 * margin);
-        painter.setClipRect(context.clip);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-        painter.setFont(numberFont);
-        painter.drawText(QRectF(0, page.height() - margin, page.width(), margin / 2),
-                         Qt::AlignCenter, QStringLiteral("%1 / %2").arg(k + 1).arg(pages));
+    try {
+        for (int k = 0; k < paper.PageCount(); ++k) {
+            StopPoint();
+            if (k > 0) device.newPage();
+            paper.PaintPage(painter, k);
+            if (progress) progress->store(50 + 50 * (k + 1) / paper.PageCount());
+        }
+    } catch (const ComputationStopped&) {
+        // A printer given the pages so far would print them.
+        if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->abort();
+        throw;
     }
     if (!painter.end()) throw Error("印刷できませんでした。");
 }
 
 }  // namespace
 
-void WriteLogPdf(QTextDocument& document, const QString& title, std::ostream& out) {
+void WriteLogPdf(const LogStore& log, const ExportOptions& options, std::ostream& out,
+                 std::atomic<int>* progress) {
     StreamDevice device(out);
     QPdfWriter writer(&device);
-    writer.setTitle(title);
+    writer.setTitle(QString::fromStdString(options.title));
     writer.setCreator(QStringLiteral("Korvane"));
     writer.setResolution(kDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    PaintPages(document, writer);
+    PaintPages(log, options, writer, progress);
 }
 
-void PrintLog(QTextDocument& document, QPrinter& printer) {
-    printer.setFullPage(true);  // the document keeps its own margins
+void PrintLog(const LogStore& log, const ExportOptions& options, QPrinter& printer,
+              std::atomic<int>* progress) {
+    printer.setFullPage(true);  // the paper keeps its own margins
     if (printer.resolution() > kDotsPerInch) printer.setResolution(kDotsPerInch);
-    PaintPages(document, printer);
+    PaintPages(log, options, printer, progress);
     if (printer.printerState() == QPrinter::Error) throw Error("印刷できませんでした。");
 }
 

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -220,6 +221,10 @@ class TForm1 : public QMainWindow {
     void ShowComputing(bool computing);
     // TForm1Export.cpp
     ExportOptions LogExportOptions(bool notation) const;
+    // Puts the log on paper off the event-loop thread, as a computation that
+    // changes nothing: status shows paint's progress (%1, in percent) and
+    // Esc stops it.
+    void ComputeOnPaper(std::function<void(std::atomic<int>& progress)> paint, QString status);
     // Refuses with a message, true, when the log holds nothing.
     bool RefuseEmptyLog(const char* message);
 
@@ -299,6 +304,9 @@ class TForm1 : public QMainWindow {
     QElapsedTimer computingFor_;
     bool finishingLog_ = false;  // the work has ended; its log's end is being shown
     QString outcomeError_;
+    // While the log goes to paper: its progress and the status that shows it.
+    std::shared_ptr<std::atomic<int>> paperProgress_;
+    QString paperStatus_;
     std::unique_ptr<BackgroundComputation> computation_;
 };
 

@@ -71,8 +71,11 @@ void TForm1::PollComputation() {
     if (logStore_.Generation() != generationBefore_) memoutput_->SetAugmented(pendingShape_);
     log_->Flush();  // one update for a batch of the lines logged since
     if (computingFor_.elapsed() >= kShowRunningAfterMs) {
-        statusPanel2_->Show(QStringLiteral("計算中です（行基本変形 %1 回目）。Esc で中止できます。")
-                                .arg(computation_->Steps()));
+        statusPanel2_->Show(
+            paperProgress_
+                ? paperStatus_.arg(paperProgress_->load())
+                : QStringLiteral("計算中です（行基本変形 %1 回目）。Esc で中止できます。")
+                      .arg(computation_->Steps()));
         statusPanel2_->show();
         stopButton_->show();
     }
@@ -84,7 +87,9 @@ void TForm1::TakeOutcome() {
     const bool newLog = logStore_.Generation() != generationBefore_;
     if (newLog) logShape_ = pendingShape_;
     memoutput_->SetAugmented(logShape_);
-    if (outcome.stopped) logStore_.AppendStepLog("計算を中止しました。");
+    // A stopped computation's log says so; the log that was being put on
+    // paper stays as it was.
+    if (outcome.stopped && !paperProgress_) logStore_.AppendStepLog("計算を中止しました。");
     if (outcome.changed) {
         grid_ = std::move(outcome.grid);
         Record(true);
@@ -98,6 +103,7 @@ void TForm1::TakeOutcome() {
 void TForm1::EndComputation() {
     if (pollTimer_ != nullptr) pollTimer_->stop();
     finishingLog_ = false;
+    paperProgress_.reset();
     ShowComputing(false);
     if (!outcomeError_.isEmpty()) QtDialogs::ShowError(this, outcomeError_);
     outcomeError_.clear();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <memory>
 #include <ostream>
 
 #include "core/editing/FileAccess.h"
@@ -33,7 +34,7 @@ LogFormat MarkedUpFormat(LogFileType type) {
     return LogFormat::kText;
 }
 
-// The busy cursor while a long log is written or printed in place.
+// The busy cursor while a long log is written in place.
 class BusyCursor {
   public:
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -69,6 +70,17 @@ bool TForm1::RefuseEmptyLog(const char* message) {
     return true;
 }
 
+void TForm1::ComputeOnPaper(std::function<void(std::atomic<int>& progress)> paint,
+                            QString status) {
+    auto progress = std::make_shared<std::atomic<int>>(0);
+    paperProgress_ = progress;
+    paperStatus_ = std::move(status);
+    Compute([paint = std::move(paint), progress](CellGrid&, StepLog&) {
+        paint(*progress);
+        return false;
+    });
+}
+
 void TForm1::Export1Click() {
     Run([this] {
         if (RefuseEmptyLog("保存する途中の計算がありません。先に計算をしてください。")) return;
@@ -79,15 +91,20 @@ void TForm1::Export1Click() {
             !dialogs_->Confirm("ファイルが既に存在します。\r上書きして宜しいでしょうか？"))
             return;
         const ExportOptions options = LogExportOptions(choice->notation);
-        const BusyCursor busy;
         if (choice->type == LogFileType::kPdf) {
-            // Typeset first: a log too long for paper touches no file.
-            const std::unique_ptr<QTextDocument> document = TypesetLog(logStore_, options);
-            ReplaceFileAtomically(choice->path, [&](std::ostream& out) {
-                WriteLogPdf(*document, QString::fromStdString(options.title), out);
-            });
+            // A log too long for paper touches no file; a typeset one is
+            // written whole or not at all, also when stopped.
+            RequireTypesettable(logStore_);
+            ComputeOnPaper(
+                [this, options, path = choice->path](std::atomic<int>& progress) {
+                    ReplaceFileAtomically(path, [&](std::ostream& out) {
+                        WriteLogPdf(logStore_, options, out, &progress);
+                    });
+                },
+                QStringLiteral("PDF を作っています（%1 %）。Esc で中止できます。"));
             return;
         }
+        const BusyCursor busy;
         ReplaceFileAtomically(choice->path, [&](std::ostream& out) {
             LogExport exported(MarkedUpFormat(choice->type), options, out);
             logStore_.Replay([&exported](std::string_view line) { exported.Line(line); });
@@ -101,15 +118,16 @@ void TForm1::Print1Click() {
         if (RefuseEmptyLog("印刷する途中の計算がありません。先に計算をしてください。")) return;
         RequireTypesettable(logStore_);
         const ExportOptions options = LogExportOptions(true);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setDocName(QString::fromStdString(options.title));
-        const bool print = printerSetup_ ? printerSetup_(printer) : AskPrinter(printer, this);
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        printer->setDocName(QString::fromStdString(options.title));
+        const bool print = printerSetup_ ? printerSetup_(*printer) : AskPrinter(*printer, this);
         if (!print) return;
-        // Typesetting a long log takes seconds: after the dialog, under the
-        // busy cursor.
-        const BusyCursor busy;
-        PrintLog(*TypesetLog(logStore_, options), printer);
+        ComputeOnPaper(
+            [this, options, printer](std::atomic<int>& progress) {
+                PrintLog(logStore_, options, *printer, &progress);
+            },
+            QStringLiteral("印刷しています（%1 %）。Esc で中止できます。"));
     });
 }
 

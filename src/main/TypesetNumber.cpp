@@ -1,5 +1,6 @@
 #include "main/TypesetNumber.h"
 
+#include <QFontMetricsF>
 #include <vector>
 
 #include "core/formats/NumberParts.h"
@@ -8,8 +9,9 @@ namespace korvane {
 
 namespace {
 
-// Raised and lowered text is set smaller; this is its share of a width.
-constexpr double kScriptShare = 0.65;
+// How far a script is moved from the baseline, in percent of its height.
+constexpr qreal kRaise = 40;
+constexpr qreal kLower = -20;
 
 // A run of a number's text: plain, or a fraction when it has a denominator.
 struct Piece {
@@ -60,13 +62,26 @@ std::vector<Piece> PiecesOf(std::string_view text) {
     return pieces;
 }
 
+QTextCharFormat Script(const QTextCharFormat& format, qreal offset) {
+    QTextCharFormat script = format;
+    script.setFontPointSize(kScriptPoints);
+    script.setBaselineOffset(offset);
+    return script;
+}
+
 }  // namespace
 
+QTextCharFormat Raised(const QTextCharFormat& format) {
+    return Script(format, kRaise);
+}
+
+QTextCharFormat Lowered(const QTextCharFormat& format) {
+    return Script(format, kLower);
+}
+
 void TypesetNumber(QTextCursor& cursor, std::string_view text, const QTextCharFormat& format) {
-    QTextCharFormat raised = format;
-    raised.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    QTextCharFormat lowered = format;
-    lowered.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    const QTextCharFormat raised = Raised(format);
+    const QTextCharFormat lowered = Lowered(format);
     for (const Piece& piece : PiecesOf(text)) {
         if (piece.denominator.isEmpty()) {
             cursor.insertText(piece.text, format);
@@ -78,13 +93,18 @@ void TypesetNumber(QTextCursor& cursor, std::string_view text, const QTextCharFo
     }
 }
 
-double TypesetWidth(std::string_view text) {
-    double width = 0;
+qreal TypesetWidth(std::string_view text, const QFont& font, QPaintDevice* device) {
+    QFont small = font;
+    small.setPointSizeF(kScriptPoints);
+    const QFontMetricsF body(font, device);
+    const QFontMetricsF script(small, device);
+    qreal width = 0;
     for (const Piece& piece : PiecesOf(text)) {
-        width += static_cast<double>(piece.text.size());
-        if (!piece.denominator.isEmpty()) {
-            width = width - static_cast<double>(piece.text.size()) * (1 - kScriptShare) + 1 +
-                    static_cast<double>(piece.denominator.size()) * kScriptShare;
+        if (piece.denominator.isEmpty()) {
+            width += body.horizontalAdvance(piece.text);
+        } else {
+            width += script.horizontalAdvance(piece.text) + body.horizontalAdvance(u'/') +
+                     script.horizontalAdvance(piece.denominator);
         }
     }
     return width;

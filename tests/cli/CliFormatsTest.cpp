@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Golden.h"
+#include "PaperLogs.h"
 #include "ProseRuns.h"
 #include "cli/CliRunner.h"
 
@@ -225,6 +226,24 @@ TEST(CliFormats, FormulasAreMathInEveryForm) {
     EXPECT_EQ(logged.find("Overfull \\hbox"), std::string::npos);
     EXPECT_EQ(typeset.find_first_of("^-"), std::string::npos)
         << typeset.substr(typeset.find_first_of("^-") - std::min<std::size_t>(typeset.find_first_of("^-"), 40), 80);
+    fs::remove_all(dir);
+}
+
+// The pages of the PDF read: no text below 8 pt nor beyond the page, every
+// sentence in order, none left at a page's foot apart from its matrix, every
+// font embedded. The window's PDF is held to the same (tests/gui/ExportTest).
+TEST(CliFormats, PdfPagesRead) {
+    if (std::system("command -v lualatex >/dev/null") != 0) GTEST_SKIP() << "no lualatex";
+    const fs::path dir = fs::path(::testing::TempDir()) / "korvane-cli-pages";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const test::PaperLog& paper : test::kPaperLogs) {
+        const std::string pdf = (dir / "log.pdf").string();
+        const CliRun run = Cli({paper.command, "--pdf", pdf}, std::string(paper.matrix));
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::ofstream(dir / "log.txt", std::ios::binary) << run.out;
+        EXPECT_EQ(test::PageFaults(pdf, (dir / "log.txt").string()), "") << paper.command;
+    }
     fs::remove_all(dir);
 }
 

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
@@ -75,6 +76,19 @@ QString Window::LastLogLine() const {
 QString Window::Cell(int col, int row) const {
     const QAbstractItemModel* model = Grid()->model();
     return model->data(model->index(row, col)).toString();
+}
+
+void Window::StartPdf(const QString& pdf, bool printed) const {
+    if (printed) {
+        form->SetPrinterSetup([pdf](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+    } else {
+        dialogs->exportAnswers.push_back(LogFileChoice{pdf.toStdString(), LogFileType::kPdf, true});
+    }
+    Action(printed ? "Print1" : "Export1")->trigger();
 }
 
 void Window::Enter(const test::Rows& rows) const {

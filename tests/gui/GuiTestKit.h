@@ -55,6 +55,9 @@ struct Window {
     QString Cell(int col, int row) const;  // as the grid view shows it
     // Sets the counts and types every entry through the cell edit.
     void Enter(const test::Rows& rows) const;
+    // Starts putting the log on paper as the PDF file pdf: printed to a PDF
+    // printer, or exported. It runs off the event loop.
+    void StartPdf(const QString& pdf, bool printed) const;
     // The shown rows of the grid, row by row.
     test::Rows Shown() const;
 };

@@ -1,5 +1,7 @@
 #include "core/formats/MathForms.h"
 
+#include <algorithm>
+
 #include "core/formats/NumberForms.h"
 #include "core/formats/NumberParts.h"
 #include "core/formats/TextEscaping.h"
@@ -77,28 +79,67 @@ std::string MathmlMinus() {
     return "<mo>\u2212</mo>";
 }
 
-std::string ColumnFormat(const LogMatrix& matrix) {
+// The array's columns: c for each, | where the bar stands, also at the
+// block's edges.
+std::string ColumnFormat(const LogMatrix& matrix, ColumnBlock block) {
     std::string format;
-    const int cols = static_cast<int>(matrix.rows.front().size());
-    for (int c = 0; c < cols; ++c) {
-        if (c == matrix.barAfter && c > 0) format += '|';
+    const auto bar = static_cast<std::size_t>(std::max(matrix.barAfter, 0));
+    for (std::size_t c = block.first; c < block.first + block.count; ++c) {
+        if (c == bar && bar > 0) format += '|';
         format += 'c';
     }
+    if (bar > 0 && block.first + block.count == bar) format += '|';
     return format;
 }
 
-std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter) {
-    std::string text = "<mrow><mo>(</mo><mtable>";
+std::string LatexRows(const LogMatrix& matrix, ColumnBlock block) {
+    std::string text;
+    for (std::size_t r = 0; r < matrix.rows.size(); ++r) {
+        const std::vector<std::string>& row = matrix.rows[r];
+        for (std::size_t c = block.first; c < block.first + block.count; ++c)
+            text += (c > block.first ? " & " : "") + LatexEntry(row[c]);
+        text += r + 1 < matrix.rows.size() ? " \\\\\n" : "\n";
+    }
+    return text;
+}
+
+ColumnBlock Whole(const LogMatrix& matrix) {
+    return {0, matrix.rows.front().size()};
+}
+
+bool HasFraction(const std::vector<std::vector<std::string>>& rows) {
+    for (const std::vector<std::string>& row : rows) {
+        for (const std::string& entry : row) {
+            if (entry.find('/') != std::string::npos) return true;
+        }
+    }
+    return false;
+}
+
+// The columns of block between brackets; a block that does not start or
+// end the matrix leaves that bracket out.
+std::string MathmlTable(const std::vector<std::vector<std::string>>& rows, int barAfter,
+                        ColumnBlock block) {
+    const auto bar = static_cast<std::size_t>(std::max(barAfter, 0));
+    const std::size_t end = block.first + block.count;
+    std::string text = block.first == 0 ? "<mrow><mo>(</mo>" : "<mrow>";
+    text += HasFraction(rows) ? "<mtable class=\"fractions\">" : "<mtable>";
     for (const std::vector<std::string>& row : rows) {
         text += "<mtr>";
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const bool bar = barAfter > 0 && static_cast<int>(c) == barAfter;
-            text += bar ? "<mtd class=\"bar\">" : "<mtd>";
+        for (std::size_t c = block.first; c < end && c < row.size(); ++c) {
+            if (bar > 0 && c == bar) {
+                text += "<mtd class=\"bar\">";
+            } else if (bar > 0 && c + 1 == bar && c + 1 == end) {
+                text += "<mtd class=\"barright\">";
+            } else {
+                text += "<mtd>";
+            }
             text += MathmlEntry(row[c]) + "</mtd>";
         }
         text += "</mtr>\n";
     }
-    return text + "</mtable><mo>)</mo></mrow>";
+    text += "</mtable>";
+    return text + (end == rows.front().size() ? "<mo>)</mo></mrow>" : "</mrow>");
 }
 
 }  // namespace
@@ -114,20 +155,20 @@ std::string MathmlColumnVector(const std::vector<std::string>& entries) {
     std::vector<std::vector<std::string>> column;
     for (const std::string& entry : entries)
         column.push_back({entry});
-    return MathmlTable(column, 0);
+    return MathmlTable(column, 0, {0, 1});
 }
 
 std::string LatexMatrix(const LogMatrix& matrix) {
-    const bool bar = matrix.barAfter > 0;
-    std::string text = bar ? "\\left(\\begin{array}{" + ColumnFormat(matrix) + "}\n"
-                           : std::string("\\begin{pmatrix}\n");
-    for (std::size_t r = 0; r < matrix.rows.size(); ++r) {
-        const std::vector<std::string>& row = matrix.rows[r];
-        for (std::size_t c = 0; c < row.size(); ++c)
-            text += (c > 0 ? " & " : "") + LatexEntry(row[c]);
-        text += r + 1 < matrix.rows.size() ? " \\\\\n" : "\n";
-    }
-    return text + (bar ? "\\end{array}\\right)" : "\\end{pmatrix}");
+    if (matrix.barAfter > 0) return LatexMatrixBlock(matrix, Whole(matrix));
+    return "\\begin{pmatrix}\n" + LatexRows(matrix, Whole(matrix)) + "\\end{pmatrix}";
+}
+
+std::string LatexMatrixBlock(const LogMatrix& matrix, ColumnBlock block) {
+    const bool opens = block.first == 0;
+    const bool closes = block.first + block.count == matrix.rows.front().size();
+    return std::string(opens ? "\\left(" : "\\left.") + "\\begin{array}{" +
+           ColumnFormat(matrix, block) + "}\n" + LatexRows(matrix, block) + "\\end{array}" +
+           (closes ? "\\right)" : "\\right.");
 }
 
 std::string LatexNotation(const RowOperation& operation) {
@@ -157,7 +198,11 @@ std::string LatexSpan(const std::vector<std::vector<std::string>>& vectors) {
 }
 
 std::string MathmlMatrix(const LogMatrix& matrix) {
-    return MathmlTable(matrix.rows, matrix.barAfter);
+    return MathmlTable(matrix.rows, matrix.barAfter, Whole(matrix));
+}
+
+std::string MathmlMatrixBlock(const LogMatrix& matrix, ColumnBlock block) {
+    return MathmlTable(matrix.rows, matrix.barAfter, block);
 }
 
 std::string MathmlArrow(const RowOperation& operation) {
@@ -181,7 +226,9 @@ std::string MathmlArrow(const RowOperation& operation) {
             break;
         }
     }
-    return "<mover><mo stretchy=\"true\">\u27F6</mo><mrow>" + notation + "</mrow></mover>";
+    // U+2192, which the math fonts (Latin Modern, STIX Two, DejaVu) can
+    // stretch under a long notation; U+27F6 they cannot.
+    return "<mover><mo stretchy=\"true\">\u2192</mo><mrow>" + notation + "</mrow></mover>";
 }
 
 std::string MathmlSpan(const std::vector<std::vector<std::string>>& vectors) {

@@ -30,9 +30,10 @@ ComplexFraction Cofactor(const WorkMatrix& a, int row, int col, bool shown, Step
     }
     const ComplexFraction sign = OddPlace(row, col) ? CpxNeg(CpxOne()) : CpxOne();
     const ComplexFraction cofactor = CpxMul(sign, det);
-    log.AppendStepLog("C" + EntrySubscript(row, col) + " = " + SignPower(row, col) + "·det " +
-                      minorName + " = " + Factor(sign) + "·" + Factor(det) + " = " +
-                      CpxText(cofactor));
+    std::string line = MinorName("C", row, col);
+    line += " = " + SignPower(row, col) + "·det " + minorName + " = " + Factor(sign) + "·" +
+            Factor(det) + " = " + CpxText(cofactor);
+    log.AppendStepLog(line);
     return cofactor;
 }
 

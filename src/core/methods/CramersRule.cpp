@@ -7,7 +7,6 @@
 #include "core/engine/MatrixArithmetic.h"
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
-#include "core/engine/SubscriptText.h"
 #include "core/methods/CommandFrame.h"
 #include "core/methods/FormulaText.h"
 #include "core/methods/Sarrus.h"
@@ -77,13 +76,15 @@ bool CramersRule(const CellGrid& grid, StepLog& log) {
     ExactVector x;
     for (int k = 0; k < n; ++k) {
         StopPoint();
-        const std::string name = "A" + SubscriptNumber(k + 1);
+        const std::string name = Subscripted("A", k + 1);
         const WorkMatrix ak = WithColumn(augmented, k);
         PrintNamed(name, ak, log);
         const ComplexFraction detK = LoggedDeterminant(ak, name, log);
         x.push_back(CpxMul(detK, CpxInv(det)));
-        log.AppendStepLog("x" + SubscriptNumber(k + 1) + " = det " + name + " / det A = " +
-                          Factor(detK) + "/" + Factor(det) + " = " + CpxText(x.back()));
+        std::string line = Subscripted("x", k + 1);
+        line += " = det " + name + " / det A = " + Factor(detK) + "/" + Factor(det) + " = " +
+                CpxText(x.back());
+        log.AppendStepLog(line);
     }
     log.AppendStepLog("よって、解は、");
     log.AppendStepLog("x = " + VectorText(x));

@@ -6,8 +6,8 @@
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/RowReduction.h"
-#include "core/engine/SubscriptText.h"
 #include "core/methods/CommandFrame.h"
+#include "core/methods/FormulaText.h"
 
 namespace korvane {
 
@@ -34,7 +34,7 @@ WorkMatrix ElementaryMatrix(const RowOperation& op, int n) {
 }
 
 std::string Name(int k) {
-    return "E" + SubscriptNumber(k);
+    return Subscripted("E", k);
 }
 
 // "E₃E₂E₁" for three operations.

@@ -51,6 +51,12 @@ void AppendValue(std::string& sum, const ComplexFraction& value) {
     AppendSigned(sum, negative, text);
 }
 
+std::string Subscripted(std::string_view letter, int number) {
+    std::string name(letter);
+    name += SubscriptNumber(number);
+    return name;
+}
+
 std::string EntrySubscript(int row, int col) {
     std::string text = SubscriptNumber(row + 1);
     if (row >= 9 || col >= 9) text += ',';

@@ -3,6 +3,7 @@
 // Numbers and names as the methods' formulas write them: products with a
 // middle dot, terms joined by their signs, entries with subscripts.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mklibs/mklibs.h"
@@ -23,6 +24,8 @@ void AppendSigned(std::string& sum, bool negative, const std::string& term);
 // a value of two terms in parentheses ("+ (1+i)").
 void AppendValue(std::string& sum, const ComplexFraction& value);
 
+// A name with a number as its subscript: "A₁", "E₁₂".
+std::string Subscripted(std::string_view letter, int number);
 // The subscript of the entry in row, column (from 0): "₁₂", or "₁,₁₀" when
 // an index has two digits.
 std::string EntrySubscript(int row, int col);
