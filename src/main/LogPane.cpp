@@ -1,6 +1,8 @@
 #include "main/LogPane.h"
 
+#include <QMimeData>
 #include <QPainter>
+#include <QTextDocumentFragment>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -10,6 +12,14 @@ namespace korvane {
 namespace {
 
 constexpr QChar kNoBreakSpace(0x00A0);
+constexpr QChar kWordJoiner(0x2060);
+
+// Text as the log has it: no-break spaces as blanks, word joiners gone.
+QString AsLogged(QString text) {
+    text.remove(kWordJoiner);
+    text.replace(kNoBreakSpace, QLatin1Char(' '));
+    return text;
+}
 // Room added beside the rule, in pixels, so that it stands clear of the
 // entries on either side.
 constexpr qreal kRuleRoom = 8;
@@ -63,6 +73,16 @@ int LogPane::RulePosition(const QString& row) const {
         ++entries;
     }
     return entries - 1 == augmented_.totalCols ? rule : -1;
+}
+
+QString LogPane::PlainText() const {
+    return AsLogged(toPlainText());
+}
+
+QMimeData* LogPane::createMimeDataFromSelection() const {
+    auto* copied = new QMimeData;
+    copied->setText(AsLogged(textCursor().selection().toPlainText()));
+    return copied;
 }
 
 void LogPane::paintEvent(QPaintEvent* event) {

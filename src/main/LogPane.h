@@ -8,9 +8,10 @@ namespace korvane {
 
 // The log pane memoutput. Sentences wrap at the pane's width; a matrix row
 // stays one line and scrolls sideways, since the pane shows its blanks as
-// no-break spaces (PaneStepLog writes it so), which the pane's text and
-// what is copied from it give back as plain blanks. In the rows of an
-// augmented matrix a vertical rule stands between the halves.
+// no-break spaces and joins its signs and slashes to what follows with word
+// joiners (PaneStepLog writes it so); PlainText() and what is copied give
+// the log's own text back. In the rows of an augmented matrix a vertical
+// rule stands between the halves.
 class LogPane : public QPlainTextEdit {
     Q_OBJECT
 
@@ -24,9 +25,12 @@ class LogPane : public QPlainTextEdit {
     // Where in a shown row the rule stands: the position of the blank
     // before the right half's first entry; -1 for a row without one.
     int RulePosition(const QString& row) const;
+    // The pane's text as the log has it.
+    QString PlainText() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
   private:
     AugmentedShape augmented_;

@@ -11,8 +11,10 @@ namespace korvane {
 
 namespace {
 
-// Appends part of a line; the blanks of a matrix row "  ( 1 -2 1/2 )" as
-// no-break spaces (UTF-8), so that the pane never wraps it.
+// Appends part of a line. A matrix row "  ( 1 -2 i/2 )" never wraps: its
+// blanks are no-break spaces, and a word joiner follows each sign and slash,
+// after which line breaking would otherwise allow a break ("3i/" then the
+// denominator on the next line). LogPane gives the plain text back.
 void AppendShown(std::string& text, std::string_view part, bool matrixRow) {
     if (!matrixRow) {
         text += part;
@@ -23,6 +25,7 @@ void AppendShown(std::string& text, std::string_view part, bool matrixRow) {
             text += "\xC2\xA0";
         } else {
             text += c;
+            if (c == '/' || c == '+' || c == '-') text += "\xE2\x81\xA0";  // U+2060
         }
     }
 }

@@ -117,7 +117,7 @@ void ExportTest::exportsEveryForm() {
     QCOMPARE(window.dialogs->exportCalls, 1);
     QVERIFY(window.dialogs->confirmations.empty());  // a new file: nothing asked
     const QString written = Read(path);
-    if (type == LogFileType::kText) QCOMPARE(written, window.Log()->toPlainText() + '\n');
+    if (type == LogFileType::kText) QCOMPARE(written, window.Log()->PlainText() + '\n');
     if (type == LogFileType::kPdf) CHECK_PAGES(path, *window);
     for (const QString& held : holds) {
         if (held.startsWith('!')) {

@@ -53,9 +53,9 @@ QTableView* Window::Grid() const {
     return form->findChild<QTableView*>(QStringLiteral("sgmatrix"));
 }
 
-QPlainTextEdit* Window::Log() const {
+LogPane* Window::Log() const {
     WaitIdle();
-    return form->findChild<QPlainTextEdit*>(QStringLiteral("memoutput"));
+    return form->findChild<LogPane*>(QStringLiteral("memoutput"));
 }
 
 QLabel* Window::StatusPanel(int index) const {
@@ -64,7 +64,7 @@ QLabel* Window::StatusPanel(int index) const {
 }
 
 QStringList Window::LogLines() const {
-    const QString text = Log()->toPlainText();
+    const QString text = Log()->PlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
+#include "main/LogPane.h"
 #include "main/TForm1.h"
 
 class QAction;
@@ -47,7 +48,7 @@ struct Window {
     QSpinBox* Rows() const;
     QSpinBox* Cols() const;
     QTableView* Grid() const;
-    QPlainTextEdit* Log() const;
+    LogPane* Log() const;
     QLabel* StatusPanel(int index) const;
 
     QStringList LogLines() const;
