@@ -138,11 +138,16 @@ struct IniFile::Lines {
 
     void Parse(std::string_view text) {
         lines = SplitLines(text);
-        keys.clear();
-        sectionEnds.clear();
         const LineEnd firstEnd = lines.empty() ? LineEnd::kNone : lines.front().end;
         newLineEnd =
             (firstEnd == LineEnd::kCrLf || firstEnd == LineEnd::kCr) ? firstEnd : LineEnd::kLf;
+        Index();
+    }
+
+    // Finds the keys and the sections' ends in the lines.
+    void Index() {
+        keys.clear();
+        sectionEnds.clear();
         std::optional<std::string> section;  // none before the first header
         bool firstOccurrence = false;
         for (LineRef line = lines.begin(); line != lines.end(); ++line) {
@@ -156,6 +161,18 @@ struct IniFile::Lines {
             keys.try_emplace(KeyIndex(*section, Trim(line->text.substr(0, equals))), line);
             if (firstOccurrence) sectionEnds[*section] = line;
         }
+    }
+
+    // Drops every occurrence of the section: its header and each line up to
+    // the next header.
+    void RemoveSection(std::string_view section) {
+        const std::string name = Lower(section);
+        bool inside = false;
+        for (LineRef line = lines.begin(); line != lines.end();) {
+            if (const auto header = SectionName(line->text)) inside = Lower(*header) == name;
+            line = inside ? lines.erase(line) : std::next(line);
+        }
+        Index();
     }
 
     // A new line after where (or at the end); the line before it gets an
@@ -258,6 +275,10 @@ void IniFile::WriteText(std::string_view section, std::string_view key, std::str
         lines_->Insert(lines_->SectionEnd(section), std::string(key) + "=" + value);
     lines_->sectionEnds[Lower(section)] = added;
     lines_->keys.emplace(index, added);
+}
+
+void IniFile::RemoveSection(std::string_view section) {
+    lines_->RemoveSection(section);
 }
 
 std::string IniFile::Text() const {

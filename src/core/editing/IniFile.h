@@ -46,6 +46,10 @@ class IniFile {
     // the end of the file.
     void WriteText(std::string_view section, std::string_view key, std::string_view text);
 
+    // Drops the section, every occurrence of it, with all its lines
+    // (comments and lines without '=' among them); other lines stay.
+    void RemoveSection(std::string_view section);
+
     // The whole file, every line with its own line end (new lines take the
     // file's first line end, LF in a new file).
     std::string Text() const;
