@@ -10,7 +10,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<CliCommand, std::string_view>, 13> kTitles{{
+constexpr std::array<std::pair<CliCommand, std::string_view>, 14> kTitles{{
     {CliCommand::kRref, "行階段基本形の計算"},
     {CliCommand::kInverse, "逆行列の計算"},
     {CliCommand::kTranspose, "転置の計算"},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<CliCommand, std::string_view>, 13> kTitles{{
     {CliCommand::kEigenvalues, "固有値の計算"},
     {CliCommand::kEigenvectors, "固有ベクトルの計算"},
     {CliCommand::kDiagonalize, "対角化の計算"},
+    {CliCommand::kEval, "式の計算"},
 }};
 
 // The HTML page's title; the default one for a command without its own.
