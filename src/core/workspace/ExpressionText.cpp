@@ -70,9 +70,11 @@ std::string ProductText(const Expression& node) {
                                  ? Bracketed(node.Left(), true)
                                  : Operand(node.Left(), kProductLevel);
     const std::string right = Operand(node.Right(), kPowerLevel);
-    // 2·3 and A·tr(B): a digit or a word after the left part is set apart.
+    // 2·3 and A·tr(B): a digit, or a word after a letter, is set apart.
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     const char first = right.front();
-    const bool apart = (first >= '0' && first <= '9') || (first >= 'a' && first <= 'z');
+    const bool apart =
+        (first >= '0' && first <= '9') || (first >= 'a' && first <= 'z' && isLetter(left.back()));
     return left + (apart ? "·" : "") + right;
 }
 
