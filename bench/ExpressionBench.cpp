@@ -5,26 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <future>
 #include <random>
 #include <string>
-#include <thread>
 
-#include "core/StopSignal.h"
+#include "StopTiming.h"
 #include "core/workspace/Evaluation.h"
 
 namespace korvane {
 namespace {
-
-class CountingStepLog : public StepLog {
-  public:
-    void ClearStepLog() override { bytes_ = 0; }
-    void AppendStepLog(std::string_view line) override { bytes_ += line.size() + 1; }
-    std::size_t Bytes() const { return bytes_; }
-
-  private:
-    std::size_t bytes_ = 0;
-};
 
 int Uniform(std::mt19937& rng, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
@@ -71,8 +59,7 @@ BENCHMARK(PowerOfAHundred)->Unit(benchmark::kMillisecond);
 // numbers, i, a trace and a determinant; n × n matrices, worked entry by
 // entry up to 4 × 4.
 void TenTerms(benchmark::State& state) {
-    Evaluate(state,
-             "A B - 2C + D^2 - (1/2)E^T + iF - G^-1 + tr(A)H - det(B)J + K^H",
+    Evaluate(state, "A B - 2C + D^2 - (1/2)E^T + iF - G^-1 + tr(A)H - det(B)J + K^H",
              TenMatrices(static_cast<int>(state.range(0))));
 }
 BENCHMARK(TenTerms)->Arg(4)->Arg(10)->Unit(benchmark::kMillisecond);
@@ -81,24 +68,11 @@ BENCHMARK(TenTerms)->Arg(4)->Arg(10)->Unit(benchmark::kMillisecond);
 // asked for, state.range(0) ms into its work (the entries grow with every
 // square). Only that wait is timed.
 void StopLatency(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
     const Workspace workspace = TenMatrices(10);
     for (auto _ : state) {
-        StopSignal stop;
-        auto done = std::async(std::launch::async, [&] {
-            const WatchStopSignal watch(stop);
-            CountingStepLog log;
-            try {
-                EvaluateExpression("A^2000000000", workspace, log);
-            } catch (const ComputationStopped&) {
-            }
-            return Clock::now();
-        });
-        std::this_thread::sleep_for(std::chrono::milliseconds(state.range(0)));
-        const Clock::time_point requested = Clock::now();
-        stop.Request();
-        const Clock::time_point ended = done.get();
-        state.SetIterationTime(std::chrono::duration<double>(ended - requested).count());
+        state.SetIterationTime(SecondsToStop(
+            std::chrono::milliseconds(state.range(0)),
+            [&](StepLog& log) { EvaluateExpression("A^2000000000", workspace, log); }));
     }
 }
 BENCHMARK(StopLatency)

@@ -9,6 +9,7 @@
 
 #include "core/editing/FileAccess.h"
 #include "core/editing/TextEncoding.h"
+#include "mklibs/Errors.h"
 
 namespace korvane {
 
@@ -292,6 +293,21 @@ std::string IniFile::Text() const {
 
 void IniFile::Save(const std::string& path) const {
     ReplaceFileAtomically(path, Text());
+}
+
+std::string RewrittenIniBytes(std::string_view bytes, const std::function<void(IniFile&)>& put) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    put(file);
+    return file.Text();
+}
+
+void RewriteIniFile(const std::string& path, std::size_t maxBytes,
+                    const std::function<void(IniFile&)>& put) {
+    IniFile file;
+    if (PathExists(path) && !file.Load(path, maxBytes)) throw Error(path + " に書き込めません");
+    put(file);
+    file.Save(path);
 }
 
 }  // namespace korvane

@@ -71,32 +71,20 @@ void ReadMatrixFile(const std::string& path, CellGrid& grid) {
 }
 
 void WriteMatrixFile(const std::string& path, const CellGrid& grid) {
-    IniFile file;
-    // An existing file keeps its other sections and keys; when they cannot
-    // all be read, writing would lose them, so nothing is written.
-    if (PathExists(path) && !file.Load(path, kMaxMatrixFileBytes))
-        throw Error(path + " に書き込めません");
-    PutGrid(grid, file);
-    file.Save(path);
+    // An existing file keeps its other sections and keys.
+    RewriteIniFile(path, kMaxMatrixFileBytes, [&](IniFile& file) { PutGrid(grid, file); });
 }
 
 bool HoldsMatrixFile(std::string_view bytes) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    return HasMatrixSections(file);
+    return ReadIniBytes(bytes, HasMatrixSections);
 }
 
 CellGrid GridFromBytes(std::string_view bytes) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    return GridFrom(file);
+    return ReadIniBytes(bytes, GridFrom);
 }
 
 std::string BytesAfterSaving(std::string_view bytes, const CellGrid& grid) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    PutGrid(grid, file);
-    return file.Text();
+    return RewrittenIniBytes(bytes, [&](IniFile& file) { PutGrid(grid, file); });
 }
 
 bool O1Click(CellGrid& grid, Dialogs& dialogs) {

@@ -139,49 +139,35 @@ class Evaluator {
         return NumberValue(std::move(value));
     }
 
-    Value WorkUnprinted(const Expression& node) {
-        switch (node.kind) {
-            case Kind::kName:
-                return MatrixValue(Stored(node.name));
-            case Kind::kIdentity:
-                return MatrixValue(IdentityMatrix(shapes_.Of(node).rows));
-            case Kind::kZero:
-                return MatrixValue(ZeroMatrix(shapes_.Of(node).rows, shapes_.Of(node).cols));
-            case Kind::kNumber:
-                return NumberValue(node.number);
-            case Kind::kNegation:
-                return Negation(node);
-            case Kind::kSum:
-            case Kind::kDifference:
-                return Sum(node);
-            case Kind::kProduct:
-                return Product(node);
-            case Kind::kQuotient:
-                return Quotient(node);
-            case Kind::kPower:
-                return Power(node);
-            case Kind::kTranspose:
-            case Kind::kAdjoint:
-                return Transpose(node);
-            case Kind::kTrace: {
-                const Value a = Work(node.Operand(), false);
-                return NumberValue(
-                    working_.Trace(a.matrix, ExpressionText(node.Operand()), ExpressionText(node)));
-            }
-            case Kind::kDeterminant: {
-                const Value a = Work(node.Operand(), false);
-                return NumberValue(engine_.Determinant(a.matrix, ExpressionText(node)));
-            }
-            case Kind::kInverse:
-                return Inverse(node, Work(node.Operand(), false).matrix);
-            case Kind::kRref: {
-                const Value a = Work(node.Operand(), false);
-                shown_ = true;  // the reduction ends with it
-                return MatrixValue(
-                    engine_.Rref(a.matrix, ExpressionText(node.Operand()), ExpressionText(node)));
-            }
-        }
-        return {};
+    Value WorkUnprinted(const Expression& node) { return VisitExpression(node, *this); }
+
+  public:
+    // The working of each kind of node, for VisitExpression.
+    Value Name(const Expression& node) { return MatrixValue(Stored(node.name)); }
+    Value Identity(const Expression& node) {
+        return MatrixValue(IdentityMatrix(shapes_.Of(node).rows));
+    }
+    Value Zero(const Expression& node) {
+        return MatrixValue(ZeroMatrix(shapes_.Of(node).rows, shapes_.Of(node).cols));
+    }
+    Value Number(const Expression& node) { return NumberValue(node.number); }
+    Value Trace(const Expression& node) {
+        const Value a = Work(node.Operand(), false);
+        return NumberValue(
+            working_.Trace(a.matrix, ExpressionText(node.Operand()), ExpressionText(node)));
+    }
+    Value Determinant(const Expression& node) {
+        const Value a = Work(node.Operand(), false);
+        return NumberValue(engine_.Determinant(a.matrix, ExpressionText(node)));
+    }
+    Value Inverse(const Expression& node) {
+        return InverseOf(node, Work(node.Operand(), false).matrix);
+    }
+    Value Rref(const Expression& node) {
+        const Value a = Work(node.Operand(), false);
+        shown_ = true;  // the reduction ends with it
+        return MatrixValue(
+            engine_.Rref(a.matrix, ExpressionText(node.Operand()), ExpressionText(node)));
     }
 
     Value Negation(const Expression& node) {
@@ -259,7 +245,7 @@ class Evaluator {
         if (e > 0) return MatrixValue(powers_.Power(a.matrix, e, base, false));
         if (e < -1)
             log_.AppendStepLog(name + " = (" + base + "^-1)^" + std::to_string(-e) + " です。");
-        const Value inverse = Inverse(node, a.matrix, base + "^-1");
+        const Value inverse = InverseOf(node, a.matrix, base + "^-1");
         if (e == -1) return inverse;
         shown_ = false;  // the power's last product is not
         return MatrixValue(powers_.Power(inverse.matrix, -e, base, true));
@@ -267,7 +253,7 @@ class Evaluator {
 
     // The inverse of the operand's value a, named name (the node's own text
     // unless given).
-    Value Inverse(const Expression& node, const WorkMatrix& a, std::string name = {}) {
+    Value InverseOf(const Expression& node, const WorkMatrix& a, std::string name = {}) {
         if (name.empty()) name = ExpressionText(node);
         std::optional<WorkMatrix> inverse =
             engine_.Inverse(a, ExpressionText(node.Operand()), name);
@@ -288,6 +274,7 @@ class Evaluator {
                                               ExpressionText(node), adjoint));
     }
 
+  private:
     // A part made of numbers only, worked out without a step of its own.
     ComplexFraction Constant(const Expression& node) {
         StopPoint();
@@ -341,19 +328,8 @@ CellGrid GridOf(const WorkMatrix& m) {
     return grid;
 }
 
-Evaluation EvaluateEquation(const MatrixEquation& equation, const Workspace& workspace,
-                            StepLog& log, const LogStyle& style) {
-    Evaluation evaluation;
-    evaluation.name = EquationText(equation);
-    ExpressionShapes shapes;
-    const std::optional<std::string> refusal = shapes.Check(equation, workspace);
-    log.ClearStepLog();
-    if (refusal) {
-        log.AppendStepLog(*refusal);
-        return evaluation;
-    }
-    log.AppendStepLog("方程式 " + evaluation.name + " を解きます。");
-    Evaluator evaluator(workspace, shapes, log, style);
+// The equation's working: X found, printed and checked.
+void Solve(Evaluator& evaluator, const MatrixEquation& equation, Evaluation& evaluation) {
     evaluator.PrintNamed(equation.coefficient);
     evaluator.PrintNamed(equation.rightSide);
     const EquationNames names{ExpressionText(equation.coefficient),
@@ -362,14 +338,30 @@ Evaluation EvaluateEquation(const MatrixEquation& equation, const Workspace& wor
                               BaseText(equation.rightSide) + "^T",
                               evaluation.name,
                               equation.unknownOnLeft};
-    try {
-        if (std::optional<WorkMatrix> x = evaluator.Solve(equation, names)) {
-            evaluation.matrix = GridOf(*x);
-            evaluation.delivered = true;
-        }
-    } catch (const Refused&) {
+    if (std::optional<WorkMatrix> x = evaluator.Solve(equation, names)) {
+        evaluation.matrix = GridOf(*x);
+        evaluation.delivered = true;
     }
-    return evaluation;
+}
+
+// The expression's working, ending with its value.
+void Work(Evaluator& evaluator, const Expression& root, Evaluation& evaluation) {
+    if (root.kind != Kind::kName) evaluator.PrintNamed(root);
+    const Value value = evaluator.Work(root, true);
+    evaluator.Conclude(evaluation.name, value);
+    if (value.isNumber) {
+        evaluation.number = value.number;
+    } else {
+        evaluation.matrix = GridOf(value.matrix);
+    }
+    evaluation.delivered = true;
+}
+
+// The sizes of what was read, checked: the refusal, if any.
+std::optional<std::string> CheckShapes(const ReadExpression& read, const Workspace& workspace,
+                                       ExpressionShapes& shapes) {
+    return read.equation ? shapes.Check(*read.equation, workspace)
+                         : shapes.Check(*read.expression, workspace);
 }
 
 }  // namespace
@@ -377,42 +369,34 @@ Evaluation EvaluateEquation(const MatrixEquation& equation, const Workspace& wor
 Evaluation EvaluateExpression(std::string_view text, const Workspace& workspace, StepLog& log,
                               const LogStyle& style) {
     const ReadExpression read = ReadExpressionText(text);
-    if (read.equation) return EvaluateEquation(*read.equation, workspace, log, style);
-    const Expression& root = *read.expression;
     Evaluation evaluation;
-    evaluation.name = ExpressionText(root);
+    evaluation.name =
+        read.equation ? EquationText(*read.equation) : ExpressionText(*read.expression);
     ExpressionShapes shapes;
-    const std::optional<std::string> refusal = shapes.Check(root, workspace);
+    const std::optional<std::string> refusal = CheckShapes(read, workspace, shapes);
     log.ClearStepLog();
     if (refusal) {
         log.AppendStepLog(*refusal);
         return evaluation;
     }
-    log.AppendStepLog("式 " + evaluation.name + " の値を求めます。");
+    log.AppendStepLog(read.equation ? "方程式 " + evaluation.name + " を解きます。"
+                                    : "式 " + evaluation.name + " の値を求めます。");
     Evaluator evaluator(workspace, shapes, log, style);
-    if (root.kind != Kind::kName) evaluator.PrintNamed(root);
     try {
-        const Value value = evaluator.Work(root, true);
-        evaluator.Conclude(evaluation.name, value);
-        if (value.isNumber) {
-            evaluation.number = value.number;
+        if (read.equation) {
+            Solve(evaluator, *read.equation, evaluation);
         } else {
-            evaluation.matrix = GridOf(value.matrix);
+            Work(evaluator, *read.expression, evaluation);
         }
-        evaluation.delivered = true;
     } catch (const Refused&) {
+        // Its reason is the last line logged.
     }
     return evaluation;
 }
 
 void CheckExpression(std::string_view text, const Workspace& workspace) {
-    const ReadExpression read = ReadExpressionText(text);
     ExpressionShapes shapes;
-    if (read.equation) {
-        shapes.Check(*read.equation, workspace);
-    } else {
-        shapes.Check(*read.expression, workspace);
-    }
+    CheckShapes(ReadExpressionText(text), workspace, shapes);
 }
 
 }  // namespace korvane

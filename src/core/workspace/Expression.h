@@ -68,4 +68,45 @@ struct ReadExpression {
 // without a step of its own.
 bool IsConstant(const Expression& node);
 
+// Calls the member of visitor for the node's kind and returns what it
+// returns: Name, Identity, Zero, Number, Negation, Sum (+ and -), Product,
+// Quotient, Power, Transpose (^T and ^H), Trace, Determinant, Inverse, Rref.
+template <typename Visitor>
+decltype(auto) VisitExpression(const Expression& node, Visitor& visitor) {
+    using Kind = Expression::Kind;
+    switch (node.kind) {
+        case Kind::kName:
+            return visitor.Name(node);
+        case Kind::kIdentity:
+            return visitor.Identity(node);
+        case Kind::kZero:
+            return visitor.Zero(node);
+        case Kind::kNegation:
+            return visitor.Negation(node);
+        case Kind::kSum:
+        case Kind::kDifference:
+            return visitor.Sum(node);
+        case Kind::kProduct:
+            return visitor.Product(node);
+        case Kind::kQuotient:
+            return visitor.Quotient(node);
+        case Kind::kPower:
+            return visitor.Power(node);
+        case Kind::kTranspose:
+        case Kind::kAdjoint:
+            return visitor.Transpose(node);
+        case Kind::kTrace:
+            return visitor.Trace(node);
+        case Kind::kDeterminant:
+            return visitor.Determinant(node);
+        case Kind::kInverse:
+            return visitor.Inverse(node);
+        case Kind::kRref:
+            return visitor.Rref(node);
+        case Kind::kNumber:
+            break;
+    }
+    return visitor.Number(node);
+}
+
 }  // namespace korvane

@@ -91,59 +91,32 @@ class ShapeFinder {
         return std::nullopt;
     }
 
-  private:
-    std::string Count(int variable) {
-        const int value = sizes_.Value(variable);
-        return value < 0 ? "n" : std::to_string(value);
-    }
-
-    Pending FindUnrecorded(const Expression& node) {
-        switch (node.kind) {
-            case Kind::kName:
-                return Named(node);
-            case Kind::kIdentity: {
-                const int n = sizes_.Free();
-                return {false, n, n};
-            }
-            case Kind::kZero:
-                return {false, sizes_.Free(), sizes_.Free()};
-            case Kind::kNumber:
-                return {};
-            case Kind::kNegation:
-                return Find(node.Operand());
-            case Kind::kSum:
-            case Kind::kDifference:
-                return Sum(node);
-            case Kind::kProduct:
-                return Product(node);
-            case Kind::kQuotient:
-                return Quotient(node);
-            case Kind::kPower:
-                return Power(node);
-            case Kind::kTranspose:
-            case Kind::kAdjoint: {
-                const Pending a = Find(node.Operand());
-                return {a.number, a.cols, a.rows};
-            }
-            case Kind::kTrace:
-            case Kind::kDeterminant:
-                Square(node, "は定義されません。");
-                return {};
-            case Kind::kInverse:
-                return Square(node, "はありません。");
-            case Kind::kRref:
-                return MatrixOperand(node, "は定義されません。");
-        }
-        return {};
-    }
-
-    Pending Named(const Expression& node) {
+    // The shapes of each kind of node, for VisitExpression.
+    Pending Name(const Expression& node) {
         const CellGrid* stored = workspace_.Find(node.name);
         if (stored == nullptr)
             throw ExpressionError(PlaceText(node.place) + " " + std::string(1, node.name) +
                                   " という名前の行列はありません。");
         return Matrix(stored->Rows(), stored->Cols());
     }
+    Pending Identity(const Expression&) {
+        const int n = sizes_.Free();
+        return {false, n, n};
+    }
+    Pending Zero(const Expression&) { return {false, sizes_.Free(), sizes_.Free()}; }
+    Pending Number(const Expression&) { return {}; }
+    Pending Negation(const Expression& node) { return Find(node.Operand()); }
+    Pending Transpose(const Expression& node) {
+        const Pending a = Find(node.Operand());
+        return {a.number, a.cols, a.rows};
+    }
+    Pending Trace(const Expression& node) {
+        Square(node, "は定義されません。");
+        return {};
+    }
+    Pending Determinant(const Expression& node) { return Trace(node); }
+    Pending Inverse(const Expression& node) { return Square(node, "はありません。"); }
+    Pending Rref(const Expression& node) { return MatrixOperand(node, "は定義されません。"); }
 
     Pending Sum(const Expression& node) {
         const Pending a = Find(node.Left());
@@ -178,6 +151,14 @@ class ShapeFinder {
         if (!a.number) Square(node, a, "は定義されません。");
         return a;
     }
+
+  private:
+    std::string Count(int variable) {
+        const int value = sizes_.Value(variable);
+        return value < 0 ? "n" : std::to_string(value);
+    }
+
+    Pending FindUnrecorded(const Expression& node) { return VisitExpression(node, *this); }
 
     // The operand of a function that takes a matrix; refuses a number.
     Pending MatrixOperand(const Expression& node, std::string_view ending) {

@@ -72,30 +72,27 @@ char SuperscriptAscii(char32_t code) {
     return '\0';
 }
 
+// The one-character operators; *, ·, × and ∙ all multiply.
+constexpr std::array<std::pair<char32_t, Kind>, 11> kOperators{{
+    {U'+', Kind::kPlus},
+    {U'-', Kind::kMinus},
+    {U'*', Kind::kTimes},
+    {U'·', Kind::kTimes},
+    {U'×', Kind::kTimes},
+    {U'∙', Kind::kTimes},
+    {U'/', Kind::kSlash},
+    {U'^', Kind::kCaret},
+    {U'(', Kind::kOpen},
+    {U')', Kind::kClose},
+    {U'=', Kind::kEquals},
+}};
+
+// The operator's kind; kEnd for a character that is none.
 Kind OperatorKind(char32_t code) {
-    switch (code) {
-        case U'+':
-            return Kind::kPlus;
-        case U'-':
-            return Kind::kMinus;
-        case U'*':
-        case U'·':
-        case U'×':
-        case U'∙':
-            return Kind::kTimes;
-        case U'/':
-            return Kind::kSlash;
-        case U'^':
-            return Kind::kCaret;
-        case U'(':
-            return Kind::kOpen;
-        case U')':
-            return Kind::kClose;
-        case U'=':
-            return Kind::kEquals;
-        default:
-            return Kind::kEnd;
+    for (const auto& [character, kind] : kOperators) {
+        if (character == code) return kind;
     }
+    return Kind::kEnd;
 }
 
 bool IsLower(char32_t c) {

@@ -44,36 +44,30 @@ ComplexFraction Plus(const ComplexFraction& a, const ComplexFraction& b) {
 // 0 − (−a)·b with few gcds. A zero has none.
 using CommonEntries = std::vector<std::vector<std::optional<CpxOverCommon>>>;
 
-CommonEntries NegatedRows(const WorkMatrix& a) {
-    CommonEntries rows(static_cast<std::size_t>(Rows(a)));
-    for (int r = 0; r < Rows(a); ++r) {
-        for (int k = 0; k < Cols(a); ++k) {
+// The rows of m (its columns when byColumns), each entry negated when asked.
+CommonEntries OverCommonDenominators(const WorkMatrix& m, bool byColumns, bool negated) {
+    const int lines = byColumns ? Cols(m) : Rows(m);
+    const int length = byColumns ? Rows(m) : Cols(m);
+    CommonEntries common(static_cast<std::size_t>(lines));
+    for (int line = 0; line < lines; ++line) {
+        for (int k = 0; k < length; ++k) {
             StopPoint();
-            const ComplexFraction& v = a.At(k, r);
-            rows[r].push_back(CpxIsZero(v) ? std::nullopt
-                                           : std::optional(ToCommonDenominator(CpxNeg(v))));
+            const ComplexFraction& v = byColumns ? m.At(line, k) : m.At(k, line);
+            if (CpxIsZero(v)) {
+                common[line].emplace_back();
+            } else {
+                common[line].emplace_back(ToCommonDenominator(negated ? CpxNeg(v) : v));
+            }
         }
     }
-    return rows;
-}
-
-CommonEntries Columns(const WorkMatrix& b) {
-    CommonEntries cols(static_cast<std::size_t>(Cols(b)));
-    for (int c = 0; c < Cols(b); ++c) {
-        for (int k = 0; k < Rows(b); ++k) {
-            StopPoint();
-            const ComplexFraction& v = b.At(c, k);
-            cols[c].push_back(CpxIsZero(v) ? std::nullopt : std::optional(ToCommonDenominator(v)));
-        }
-    }
-    return cols;
+    return common;
 }
 
 }  // namespace
 
 WorkMatrix ProductOf(const WorkMatrix& a, const WorkMatrix& b) {
-    const CommonEntries rows = NegatedRows(a);
-    const CommonEntries cols = Columns(b);
+    const CommonEntries rows = OverCommonDenominators(a, false, true);
+    const CommonEntries cols = OverCommonDenominators(b, true, false);
     WorkMatrix product;
     product.Resize(Cols(b), Rows(a));
     for (int r = 0; r < Rows(a); ++r) {

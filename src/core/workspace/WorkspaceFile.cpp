@@ -1,8 +1,8 @@
 #include "core/workspace/WorkspaceFile.h"
 
-#include "core/editing/FileAccess.h"
 #include "core/editing/IniFile.h"
 #include "core/editing/MatrixFile.h"
+#include "mklibs/Errors.h"
 
 namespace korvane {
 
@@ -55,22 +55,15 @@ void PutWorkspace(const Workspace& workspace, IniFile& file) {
 }  // namespace
 
 bool HoldsWorkspaceFile(std::string_view bytes) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    return file.HasSection(kMarkSection);
+    return ReadIniBytes(bytes, [](const IniFile& file) { return file.HasSection(kMarkSection); });
 }
 
 Workspace WorkspaceFromBytes(std::string_view bytes) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    return WorkspaceFrom(file);
+    return ReadIniBytes(bytes, WorkspaceFrom);
 }
 
 std::string BytesAfterSavingWorkspace(std::string_view bytes, const Workspace& workspace) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    PutWorkspace(workspace, file);
-    return file.Text();
+    return RewrittenIniBytes(bytes, [&](IniFile& file) { PutWorkspace(workspace, file); });
 }
 
 Workspace ReadWorkspaceFile(const std::string& path) {
@@ -85,12 +78,9 @@ Workspace ReadWorkspaceFile(const std::string& path) {
 }
 
 void WriteWorkspaceFile(const std::string& path, const Workspace& workspace) {
-    IniFile file;
     // As with a matrix file: what cannot be read whole is not written over.
-    if (PathExists(path) && !file.Load(path, kMaxMatrixFileBytes))
-        throw Error(path + " に書き込めません");
-    PutWorkspace(workspace, file);
-    file.Save(path);
+    RewriteIniFile(path, kMaxMatrixFileBytes,
+                   [&](IniFile& file) { PutWorkspace(workspace, file); });
 }
 
 }  // namespace korvane
