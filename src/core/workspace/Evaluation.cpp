@@ -1,5 +1,6 @@
 #include "core/workspace/Evaluation.h"
 
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -22,18 +23,22 @@ using Kind = Expression::Kind;
 // A refusal already logged: it ends the working.
 struct Refused {};
 
+// A part's value: a number, or a matrix kept off the stack, as the working
+// recurses as deep as the expression nests.
 struct Value {
     bool isNumber = true;
     ComplexFraction number;
-    WorkMatrix matrix;
+    std::shared_ptr<const WorkMatrix> held;
+
+    const WorkMatrix& Matrix() const { return *held; }
 };
 
 Value NumberValue(ComplexFraction number) {
-    return {true, std::move(number), {}};
+    return {true, std::move(number), nullptr};
 }
 
 Value MatrixValue(WorkMatrix matrix) {
-    return {false, {}, std::move(matrix)};
+    return {false, {}, std::make_shared<const WorkMatrix>(std::move(matrix))};
 }
 
 ComplexFraction Plus(const ComplexFraction& a, const ComplexFraction& b) {
@@ -86,14 +91,14 @@ class Evaluator {
         if (IsConstant(node)) return NumberValue(Constant(node));
         Value value = WorkUnprinted(node);
         if (!whole && !value.isNumber && !shown_ && !IsLeaf(node))
-            PrintNamedMatrix(ExpressionText(node), value.matrix, log_);
+            PrintNamedMatrix(ExpressionText(node), value.Matrix(), log_);
         shown_ = false;
         return value;
     }
 
     std::optional<WorkMatrix> Solve(const MatrixEquation& equation, const EquationNames& names) {
-        const WorkMatrix a = Work(equation.coefficient, false).matrix;
-        const WorkMatrix b = Work(equation.rightSide, false).matrix;
+        const WorkMatrix a = Work(equation.coefficient, false).Matrix();
+        const WorkMatrix b = Work(equation.rightSide, false).Matrix();
         std::optional<WorkMatrix> x = equations_.Solve(a, b, names);
         if (x) {
             Conclude("X", MatrixValue(*x));
@@ -109,7 +114,7 @@ class Evaluator {
             return;
         }
         log_.AppendStepLog("よって、");
-        PrintNamedMatrix(name, value.matrix, log_);
+        PrintNamedMatrix(name, value.Matrix(), log_);
         log_.AppendStepLog("です。");
     }
 
@@ -154,27 +159,27 @@ class Evaluator {
     Value Trace(const Expression& node) {
         const Value a = Work(node.Operand(), false);
         return NumberValue(
-            working_.Trace(a.matrix, ExpressionText(node.Operand()), ExpressionText(node)));
+            working_.Trace(a.Matrix(), ExpressionText(node.Operand()), ExpressionText(node)));
     }
     Value Determinant(const Expression& node) {
         const Value a = Work(node.Operand(), false);
-        return NumberValue(engine_.Determinant(a.matrix, ExpressionText(node)));
+        return NumberValue(engine_.Determinant(a.Matrix(), ExpressionText(node)));
     }
     Value Inverse(const Expression& node) {
-        return InverseOf(node, Work(node.Operand(), false).matrix);
+        return InverseOf(node, Work(node.Operand(), false).Matrix());
     }
     Value Rref(const Expression& node) {
         const Value a = Work(node.Operand(), false);
         shown_ = true;  // the reduction ends with it
         return MatrixValue(
-            engine_.Rref(a.matrix, ExpressionText(node.Operand()), ExpressionText(node)));
+            engine_.Rref(a.Matrix(), ExpressionText(node.Operand()), ExpressionText(node)));
     }
 
     Value Negation(const Expression& node) {
         const Value a = Work(node.Operand(), false);
         if (a.isNumber)
             return NumberStep(node, "-" + BaseText(CpxText(a.number)), CpxNeg(a.number));
-        return MatrixValue(working_.Multiple(CpxNeg(CpxOne()), a.matrix,
+        return MatrixValue(working_.Multiple(CpxNeg(CpxOne()), a.Matrix(),
                                              ExpressionText(node.Operand()), ExpressionText(node)));
     }
 
@@ -188,7 +193,7 @@ class Evaluator {
                                   TermText(CpxText(b.number), true),
                               subtract ? CpxSub(a.number, b.number) : Plus(a.number, b.number));
         }
-        return MatrixValue(working_.Sum(a.matrix, b.matrix, ExpressionText(node.Left()),
+        return MatrixValue(working_.Sum(a.Matrix(), b.Matrix(), ExpressionText(node.Left()),
                                         ExpressionText(node.Right()), ExpressionText(node),
                                         subtract));
     }
@@ -203,11 +208,11 @@ class Evaluator {
         }
         if (a.isNumber)
             return MatrixValue(
-                working_.Multiple(a.number, b.matrix, ExpressionText(node.Right()), name));
+                working_.Multiple(a.number, b.Matrix(), ExpressionText(node.Right()), name));
         if (b.isNumber)
             return MatrixValue(
-                working_.Multiple(b.number, a.matrix, ExpressionText(node.Left()), name));
-        return MatrixValue(working_.Product(a.matrix, b.matrix, ExpressionText(node.Left()),
+                working_.Multiple(b.number, a.Matrix(), ExpressionText(node.Left()), name));
+        return MatrixValue(working_.Product(a.Matrix(), b.Matrix(), ExpressionText(node.Left()),
                                             ExpressionText(node.Right()), name));
     }
 
@@ -219,7 +224,7 @@ class Evaluator {
             return NumberStep(node, FactorText(a.number) + "/" + FactorText(b.number),
                               CpxMul(a.number, CpxInv(b.number)));
         }
-        return MatrixValue(working_.Multiple(CpxInv(b.number), a.matrix,
+        return MatrixValue(working_.Multiple(CpxInv(b.number), a.Matrix(),
                                              ExpressionText(node.Left()), ExpressionText(node)));
     }
 
@@ -236,19 +241,19 @@ class Evaluator {
         const std::string base = BaseText(node.Operand());
         if (e == 0) {
             log_.AppendStepLog(name + " は単位行列 I です。");
-            return MatrixValue(IdentityMatrix(a.matrix.LastRow() + 1));
+            return MatrixValue(IdentityMatrix(a.Matrix().LastRow() + 1));
         }
         if (e == 1) {
             log_.AppendStepLog(name + " = " + base + " です。");
             return a;
         }
-        if (e > 0) return MatrixValue(powers_.Power(a.matrix, e, base, false));
+        if (e > 0) return MatrixValue(powers_.Power(a.Matrix(), e, base, false));
         if (e < -1)
             log_.AppendStepLog(name + " = (" + base + "^-1)^" + std::to_string(-e) + " です。");
-        const Value inverse = InverseOf(node, a.matrix, base + "^-1");
+        const Value inverse = InverseOf(node, a.Matrix(), base + "^-1");
         if (e == -1) return inverse;
         shown_ = false;  // the power's last product is not
-        return MatrixValue(powers_.Power(inverse.matrix, -e, base, true));
+        return MatrixValue(powers_.Power(inverse.Matrix(), -e, base, true));
     }
 
     // The inverse of the operand's value a, named name (the node's own text
@@ -270,7 +275,7 @@ class Evaluator {
             return NumberStep(node, BaseText(CpxText(a.number)) + (adjoint ? "^H" : "^T"),
                               std::move(value));
         }
-        return MatrixValue(working_.Transpose(a.matrix, ExpressionText(node.Operand()),
+        return MatrixValue(working_.Transpose(a.Matrix(), ExpressionText(node.Operand()),
                                               ExpressionText(node), adjoint));
     }
 
@@ -352,7 +357,7 @@ void Work(Evaluator& evaluator, const Expression& root, Evaluation& evaluation) 
     if (value.isNumber) {
         evaluation.number = value.number;
     } else {
-        evaluation.matrix = GridOf(value.matrix);
+        evaluation.matrix = GridOf(value.Matrix());
     }
     evaluation.delivered = true;
 }

@@ -43,6 +43,13 @@ Expression Number(ComplexFraction value, int place) {
     return node;
 }
 
+// left right; the product of two numbers is one number, as 2i is.
+Expression ProductOf(Expression left, Expression right) {
+    if (left.kind == Kind::kNumber && right.kind == Kind::kNumber)
+        return Number(CpxMul(left.number, right.number), left.place);
+    return Binary(Kind::kProduct, std::move(left), std::move(right));
+}
+
 bool StartsOperand(TokenKind kind) {
     return kind == TokenKind::kName || kind == TokenKind::kUnit || kind == TokenKind::kNumber ||
            kind == TokenKind::kFunction || kind == TokenKind::kOpen;
@@ -117,16 +124,23 @@ class Reader {
             const TokenKind next = Peek().kind;
             if (next == TokenKind::kTimes) {
                 Take();
-                node = Binary(Kind::kProduct, std::move(node), Signed());
+                node = ProductOf(std::move(node), Signed());
             } else if (next == TokenKind::kSlash) {
                 Take();
-                node = Binary(Kind::kQuotient, std::move(node), Signed());
+                node = Quotient(std::move(node), Signed());
             } else if (StartsOperand(next)) {
-                node = Binary(Kind::kProduct, std::move(node), Power());
+                node = ProductOf(std::move(node), Power());
             } else {
                 return node;
             }
         }
+    }
+
+    // left / right; a fraction of two numbers is one number, as 1/2 is.
+    static Expression Quotient(Expression left, Expression right) {
+        if (left.kind == Kind::kNumber && right.kind == Kind::kNumber && !CpxIsZero(right.number))
+            return Number(CpxMul(left.number, CpxInv(right.number)), left.place);
+        return Binary(Kind::kQuotient, std::move(left), std::move(right));
     }
 
     Expression Signed() {
@@ -273,11 +287,12 @@ class Reader {
     int depth_ = 0;
 };
 
-// The factors of a product chain, left to right.
+// The factors of a product chain as read, left to right: a bracketed
+// product stays one factor.
 void Factors(const Expression& node, std::vector<const Expression*>& factors) {
     if (node.kind == Kind::kProduct) {
         Factors(node.Left(), factors);
-        Factors(node.Right(), factors);
+        factors.push_back(&node.Right());
     } else {
         factors.push_back(&node);
     }
@@ -292,10 +307,10 @@ bool MentionsUnknown(const Expression& node) {
 }
 
 // The product of the factors, left-associated.
-Expression ProductOf(const std::vector<const Expression*>& factors) {
+Expression ProductOfFactors(const std::vector<const Expression*>& factors) {
     Expression product = *factors.front();
     for (std::size_t k = 1; k < factors.size(); ++k)
-        product = Binary(Kind::kProduct, std::move(product), *factors[k]);
+        product = ProductOf(std::move(product), *factors[k]);
     return product;
 }
 
@@ -316,7 +331,7 @@ MatrixEquation Reader::Equation(Expression left, Expression right, int equals) {
     } else {
         factors.pop_back();
     }
-    equation.coefficient = ProductOf(factors);
+    equation.coefficient = ProductOfFactors(factors);
     equation.rightSide = std::move(right);
     if (MentionsUnknown(equation.coefficient) || MentionsUnknown(equation.rightSide))
         throw ExpressionError("X が2か所以上にあります。" + form);

@@ -69,7 +69,8 @@ std::string ProductText(const Expression& node) {
     const std::string left = node.Left().kind == Kind::kQuotient
                                  ? Bracketed(node.Left(), true)
                                  : Operand(node.Left(), kProductLevel);
-    const std::string right = Operand(node.Right(), kPowerLevel);
+    std::string right = Operand(node.Right(), kPowerLevel);
+    if (right.starts_with('-')) right = "(" + right + ")";  // 2(-3), not 2-3
     // 2·3 and A·tr(B): a digit, or a word after a letter, is set apart.
     const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     const char first = right.front();
@@ -82,6 +83,24 @@ std::string SumText(const Expression& node, std::string_view sign) {
     const std::string right = ExpressionText(node.Right());
     const bool bracket = LevelOf(node.Right()) < kProductLevel || right.starts_with('-');
     return ExpressionText(node.Left()) + std::string(sign) + (bracket ? "(" + right + ")" : right);
+}
+
+// Whether text starts with a number: a digit, or the unit i (not a word
+// such as inv).
+bool StartsWithNumber(const std::string& text) {
+    const auto isLower = [](char c) { return c >= 'a' && c <= 'z'; };
+    return (text.front() >= '0' && text.front() <= '9') ||
+           (text.front() == 'i' && (text.size() == 1 || !isLower(text[1])));
+}
+
+// -A, --A, -A^2; a sum, a product or a quotient bracketed, -(AB), as -AB
+// reads as (-A)B; and -(2), as -2 is a number.
+std::string NegationText(const Expression& node) {
+    const Expression& operand = node.Operand();
+    const std::string text = ExpressionText(operand);
+    const bool bracket = (LevelOf(operand) < kPowerLevel && operand.kind != Kind::kNegation) ||
+                         StartsWithNumber(text);
+    return "-" + (bracket ? "(" + text + ")" : text);
 }
 
 std::string FunctionText(std::string_view name, const Expression& node) {
@@ -124,8 +143,7 @@ std::string ExpressionText(const Expression& node) {
         case Kind::kNumber:
             return CpxText(node.number);
         case Kind::kNegation:
-            return "-" + Bracketed(node.Operand(), LevelOf(node.Operand()) < kProductLevel ||
-                                                       node.Operand().kind == Kind::kNegation);
+            return NegationText(node);
         case Kind::kSum:
             return SumText(node, " + ");
         case Kind::kDifference:
@@ -133,7 +151,10 @@ std::string ExpressionText(const Expression& node) {
         case Kind::kProduct:
             return ProductText(node);
         case Kind::kQuotient:
-            return Operand(node.Left(), kProductLevel) + "/" + Operand(node.Right(), kPowerLevel);
+            // A/(2i): A/2i would read as (A/2)i.
+            return Operand(node.Left(), kProductLevel) + "/" +
+                   (node.Right().kind == Kind::kNumber ? Base(node.Right())
+                                                       : Operand(node.Right(), kPowerLevel));
         case Kind::kPower:
             return Base(node.Operand()) + "^" + std::to_string(node.exponent);
         case Kind::kTranspose:
@@ -153,7 +174,9 @@ std::string ExpressionText(const Expression& node) {
 }
 
 std::string EquationText(const MatrixEquation& equation) {
-    const std::string a = Operand(equation.coefficient, kPowerLevel);
+    const Expression& coefficient = equation.coefficient;
+    const std::string a =
+        coefficient.kind == Kind::kNumber ? Base(coefficient) : Operand(coefficient, kPowerLevel);
     const std::string b = ExpressionText(equation.rightSide);
     return (equation.unknownOnLeft ? "X" + a : a + "X") + " = " + b;
 }

@@ -35,6 +35,11 @@ Character NextCharacter(std::string_view text) {
         if ((next & 0xC0) != 0x80) return {0xFFFD, text.substr(0, 1)};
         code = (code << 6) | (next & 0x3F);
     }
+    // An overlong form (C1 86 for F), a surrogate or beyond U+10FFFF is no
+    // character.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kLeast[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return {0xFFFD, text.substr(0, 1)};
     return {code, text.substr(0, length)};
 }
 
