@@ -18,3 +18,21 @@ install(FILES ${KORVANE_RESOURCES}/korvane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KORVANE_RESOURCES}/korvane-matrix.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+
+# The manual pages and, where Debian looks for them, the copyright and the
+# changelog; gzip -n keeps the compressed files free of time stamps.
+function(korvane_gzipped source destination)
+  get_filename_component(name ${source} NAME)
+  set(gzipped ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/gzipped)
+  execute_process(COMMAND gzip -9nc ${source} OUTPUT_FILE ${gzipped} COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  install(FILES ${gzipped} DESTINATION ${destination})
+endfunction()
+
+foreach(page korvane korvane-cli)
+  korvane_gzipped(${KORVANE_RESOURCES}/man/${page}.1 ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+set(KORVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/korvane)
+install(FILES ${KORVANE_RESOURCES}/debian/copyright DESTINATION ${KORVANE_DOC_DIR})
+korvane_gzipped(${KORVANE_RESOURCES}/debian/changelog ${KORVANE_DOC_DIR})

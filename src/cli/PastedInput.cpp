@@ -1,6 +1,7 @@
 #include "cli/PastedInput.h"
 
 #include "cli/CliArguments.h"
+#include "core/formats/Numerals.h"
 #include "core/formats/PasteReader.h"
 
 namespace korvane {
@@ -19,7 +20,7 @@ std::string Explanation(const PasteError::Details& d) {
         case Kind::kEmpty:
             return "no matrix rows on standard input";
         case Kind::kUnreadable:
-            return "standard input is no matrix in a form korvane-cli reads";
+            return "no matrix in a form korvane-cli reads";
         case Kind::kRagged:
             return "row " + std::to_string(d.row) + " has " + std::to_string(d.count) +
                    " cells, row 1 has " + std::to_string(d.expected);
@@ -32,10 +33,17 @@ std::string Explanation(const PasteError::Details& d) {
             return At(d) + ": '" + d.cell + "' divides by zero";
         case Kind::kControlCharacter:
             return At(d) + ": control character " + d.cell + " in the cell";
+        case Kind::kExponentTooLarge:
+            return At(d) + ": '" + d.cell + "' has an exponent beyond " +
+                   std::to_string(kMaxExponent);
+        case Kind::kSurroundingText:
+            return "'" + d.cell + "' beside the matrix would change it; give the matrix alone";
+        case Kind::kTwoMatrices:
+            return "two matrices in the input; give one";
         case Kind::kDoesNotFit:
             break;
     }
-    return "standard input is no matrix in a form korvane-cli reads";
+    return "no matrix in a form korvane-cli reads";
 }
 
 }  // namespace
@@ -47,14 +55,7 @@ CellGrid GridOfPastedText(std::string_view text) {
     } catch (const PasteError& e) {
         throw UsageError(Explanation(e.details()));
     }
-    CellGrid grid;
-    grid.SetRows(matrix.rows);
-    grid.SetCols(matrix.cols);
-    for (int r = 0; r < matrix.rows; ++r) {
-        for (int c = 0; c < matrix.cols; ++c)
-            grid.SetCell(c, r, matrix.Typed(c, r));
-    }
-    return grid;
+    return GridOfTypedCells(matrix);
 }
 
 }  // namespace korvane

@@ -6,6 +6,8 @@
 
 #include "cli/CliArguments.h"
 #include "cli/MatrixInput.h"
+#include "core/formats/Numerals.h"
+#include "core/formats/StrictNumber.h"
 
 namespace korvane {
 
@@ -27,6 +29,23 @@ int RowNumber(const std::string& word) {
     return row - 1;
 }
 
+// A factor C, which must be one well-formed number: the lenient reading of
+// a typed cell would take "x" as 1 and "1/0" as 1.
+ComplexFraction StrictFactor(const std::string& word) {
+    const NumberReading reading = ReadStrictNumber(word);
+    if (reading.value) return *reading.value;
+    switch (reading.fault) {
+        case NumberFault::kDivisionByZero:
+            throw UsageError("factor '" + word + "' divides by zero");
+        case NumberFault::kExponentTooLarge:
+            throw UsageError("factor '" + word + "' has an exponent beyond " +
+                             std::to_string(kMaxExponent));
+        case NumberFault::kNotANumber:
+            break;
+    }
+    throw UsageError("factor expected, got '" + word + "'");
+}
+
 void ExpectCount(const std::vector<std::string>& words, std::size_t count, const char* form) {
     if (words.size() != count) throw UsageError(std::string("expected '") + form + "'");
 }
@@ -39,11 +58,11 @@ RowOperation ReadOperation(const std::vector<std::string>& words) {
     }
     if (verb == "scale") {
         ExpectCount(words, 3, "scale I C");
-        return RowOperation::Scale(RowNumber(words[1]), ReadFactor(words[2]));
+        return RowOperation::Scale(RowNumber(words[1]), StrictFactor(words[2]));
     }
     if (verb == "add") {
         ExpectCount(words, 4, "add I J C");
-        return RowOperation::Add(RowNumber(words[1]), RowNumber(words[2]), ReadFactor(words[3]));
+        return RowOperation::Add(RowNumber(words[1]), RowNumber(words[2]), StrictFactor(words[3]));
     }
     throw UsageError("unknown command '" + verb + "'");
 }

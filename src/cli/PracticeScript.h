@@ -20,8 +20,8 @@ namespace korvane {
 //   check FILE [OP; OP; …]        the matrix worked by hand, with the
 //                                 operations it should follow by, if named
 //   hint | undo | redo
-// Rows count from 1; C is any cell text. Blank lines and lines starting
-// with # are skipped.
+// Rows count from 1; C is one number (1/2, -3i, 1e-2), else the line is
+// refused. Blank lines and lines starting with # are skipped.
 struct PracticeCommand {
     enum class Kind { kOperation, kCheck, kHint, kUndo, kRedo };
     Kind kind = Kind::kHint;

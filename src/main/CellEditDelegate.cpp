@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace korvane {
 
@@ -32,7 +33,9 @@ QWidget* CellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     auto* editor = new QLineEdit(parent);
     editor->setObjectName(QStringLiteral("CellEditor"));
     editor->setFrame(false);
-    editor->setMaxLength(kMaxTyped);
+    // The limit is for typing: a longer text (a computed cell) is edited
+    // whole, where the box would cut it to its limit when it is set.
+    editor->setMaxLength(std::max<int>(kMaxTyped, index.data(Qt::EditRole).toString().size()));
     // A screen reader names the cell being typed into.
     editor->setAccessibleName(
         QStringLiteral("%1行%2列の成分").arg(index.row() + 1).arg(index.column() + 1));

@@ -8,8 +8,9 @@ namespace korvane {
 enum class CellMove { kStay, kDown, kUp, kRight, kLeft };
 
 // The in-place editor of a grid cell: a one-line box that takes at most 255
-// characters, as the input box does. Enter commits and moves down, Shift+Enter
-// up, Tab right, Shift+Tab left; Esc cancels. Leaving the box commits.
+// typed characters, as the input box does, and a longer cell's text whole.
+// Enter commits and moves down, Shift+Enter up, Tab right, Shift+Tab left;
+// Esc cancels. Leaving the box commits.
 class CellEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

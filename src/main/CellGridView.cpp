@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 #include <utility>
 
@@ -12,6 +13,9 @@ namespace {
 
 constexpr QAbstractItemView::EditTriggers kEditKeys =
     QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed;
+
+// The rule between an augmented matrix's halves, in pixels.
+constexpr int kRuleWidth = 2;
 
 bool Unmodified(const QKeyEvent& key) {
     return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -59,6 +63,24 @@ void CellGridView::SelectBlock(int col, int row, int cols, int rows) {
     setCurrentIndex(topLeft);  // where Shift and the arrows extend from
     selectionModel()->select(QItemSelection(topLeft, bottomRight),
                              QItemSelectionModel::ClearAndSelect);
+}
+
+void CellGridView::SetRuleAfter(int columns) {
+    if (columns == ruleAfter_) return;
+    ruleAfter_ = columns;
+    viewport()->update();
+}
+
+void CellGridView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (ruleAfter_ <= 0 || ruleAfter_ >= model()->columnCount()) return;
+    const int rows = model()->rowCount();
+    const int x = columnViewportPosition(ruleAfter_) - 1;  // on the grid line there
+    const int top = rowViewportPosition(0);
+    const int bottom = rowViewportPosition(rows - 1) + rowHeight(rows - 1) - 1;
+    QPainter painter(viewport());
+    painter.fillRect(QRect(x - kRuleWidth / 2, top, kRuleWidth, bottom - top + 1),
+                     palette().color(QPalette::Text));
 }
 
 void CellGridView::keyPressEvent(QKeyEvent* event) {

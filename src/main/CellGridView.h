@@ -25,6 +25,9 @@ class CellGridView : public QTableView {
     // Makes (col, row) current and selects the cols × rows block there,
     // as far as it is shown.
     void SelectBlock(int col, int row, int cols, int rows);
+    // Draws a vertical rule after the first columns of the cells, where an
+    // augmented matrix's halves meet; none for 0.
+    void SetRuleAfter(int columns);
 
   signals:
     // Delete or Backspace on the selection, not while editing.
@@ -36,6 +39,7 @@ class CellGridView : public QTableView {
     void focusInEvent(QFocusEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void commitData(QWidget* editor) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Finishing(CellMove move);
@@ -45,6 +49,7 @@ class CellGridView : public QTableView {
     bool editingAllowed_ = true;
     bool committing_ = false;
     CellMove pendingMove_ = CellMove::kStay;
+    int ruleAfter_ = 0;
     // Where a run of Tabs began: Enter at its end goes down to the run's
     // first column, so that rows are typed one after the other.
     int tabRunColumn_ = -1;

@@ -11,21 +11,38 @@ namespace korvane {
 
 namespace {
 
+// Appends part of a line; the blanks of a matrix row "  ( 1 -2 1/2 )" as
+// no-break spaces (UTF-8), so that the pane never wraps it.
+void AppendShown(std::string& text, std::string_view part, bool matrixRow) {
+    if (!matrixRow) {
+        text += part;
+        return;
+    }
+    for (const char c : part) {
+        if (c == ' ') {
+            text += "\xC2\xA0";
+        } else {
+            text += c;
+        }
+    }
+}
+
 // A batch's text for the pane: lines joined by '\n', each cut at kLineBytes
 // (on a character boundary) with a note of how much was cut.
 QString PaneText(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
+        const bool matrixRow = line.starts_with("  ( ") && line.ends_with(')');
         if (i > 0) text += '\n';
         if (line.size() <= PaneStepLog::kLineBytes) {
-            text += line;
+            AppendShown(text, line, matrixRow);
             continue;
         }
         std::size_t cut = PaneStepLog::kLineBytes;
         while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
             --cut;
-        text.append(line, 0, cut);
+        AppendShown(text, line.substr(0, cut), matrixRow);
         text +=
             "……（この行の残り " + std::to_string(line.size() - cut) + " バイトは表示していません）";
     }

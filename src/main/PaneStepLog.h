@@ -9,11 +9,13 @@ class QPlainTextEdit;
 
 namespace korvane {
 
-// Shows the log store in the pane memoutput. New lines reach the pane in one
-// update per call, a batch of about kBatchBytes, so the event loop stays
-// free. However long the log, the pane holds at most its first kHeadBytes
-// and, once a command ends, its last kTailBytes, with a line in between that
-// says how many lines it leaves out; the store keeps them all.
+// Shows the log store in the pane memoutput, the blanks of matrix rows as
+// no-break spaces so that the pane wraps sentences only (LogPane). New lines
+// reach the pane in one update per call, a batch of about kBatchBytes, so
+// the event loop stays free. However long the log, the pane holds at most
+// its first kHeadBytes and, once a command ends, its last kTailBytes, with a
+// line in between that says how many lines it leaves out; the store keeps
+// them all.
 class PaneStepLog {
   public:
     static constexpr std::size_t kHeadBytes = std::size_t{32} << 20;

@@ -116,7 +116,11 @@ QLineEdit* PracticePanel::FactorBox(const char* name, const QString& meaning) {
     auto* box = new QLineEdit;
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(meaning);
-    box->setPlaceholderText(QStringLiteral("-1/2"));
+    // A hint that reads as no value, the example where it cannot be taken
+    // for one.
+    box->setPlaceholderText(QStringLiteral("数を入力"));
+    box->setToolTip(meaning + QStringLiteral("：数を入力します（例：-1/2、3、2+i）。"));
+    box->setAccessibleDescription(box->toolTip());
     box->setFixedWidth(kFactorWidth);
     return box;
 }

@@ -6,11 +6,14 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <algorithm>
+
+#include "main/JapaneseFileList.h"
 
 namespace korvane {
 
@@ -61,7 +64,17 @@ const ExportFilter kExportFilters[] = {
     {LogFileType::kPdf, "PDF (*.pdf)", "pdf"},
 };
 
+// A label shows its access key, and passes it on, only with a buddy; the
+// dialog gives one to the file name's label alone.
+void GiveBuddy(const QFileDialog& dialog, const char* label, const char* buddy) {
+    auto* shown = dialog.findChild<QLabel*>(QLatin1String(label));
+    auto* control = dialog.findChild<QWidget*>(QLatin1String(buddy));
+    if (shown != nullptr && control != nullptr) shown->setBuddy(control);
+}
+
 void LabelInJapanese(QFileDialog& dialog, const QString& accept) {
+    GiveBuddy(dialog, "lookInLabel", "lookInCombo");
+    GiveBuddy(dialog, "fileTypeLabel", "fileTypeCombo");
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所(&I):"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
@@ -154,6 +167,7 @@ std::optional<std::string> QtDialogs::AskFileName(bool save) {
     dialog.setNameFilter(kMatrixFilter);
     dialog.setDefaultSuffix(QStringLiteral("kvm"));
     LabelInJapanese(dialog, save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
+    ListFilesInJapanese(dialog);
     FitColumnsOnceRead(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -187,6 +201,7 @@ std::optional<LogFileChoice> QtDialogs::ExportFileName() {
     withoutNotation->setObjectName(QStringLiteral("WithoutNotation1"));
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(withoutNotation, grid->rowCount(), 0, 1, -1);
+    ListFilesInJapanese(dialog);
     FitColumnsOnceRead(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

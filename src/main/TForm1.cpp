@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QToolBar>
@@ -19,6 +18,7 @@
 #include "main/CentreOnScreen.h"
 #include "main/ControlBand.h"
 #include "main/HelpViewer.h"
+#include "main/LogPane.h"
 #include "main/LogShapes.h"
 #include "main/QtDialogs.h"
 #include "main/StatusPanel.h"
@@ -119,6 +119,7 @@ void TForm1::Run(const std::function<void()>& command) {
 
 void TForm1::Refresh() {
     model_->Sync(grid_);
+    sgmatrix_->SetRuleAfter(grid_.Cols() == gridShape_.totalCols ? gridShape_.leftCols : 0);
     {
         const QSignalBlocker rowsBlocker(seRows_);
         const QSignalBlocker colsBlocker(seCols_);
@@ -154,7 +155,10 @@ void TForm1::S1Click() {
 void TForm1::Undo1Click() {
     Run([this] {
         if (practice_ && !practice_->CanUndo()) {
-            dialogs_->ShowMessage("練習を始めたところより前には戻せません。");
+            // Past the History's reach the History's own end is what stops.
+            dialogs_->ShowMessage(practice_->StartDropped()
+                                      ? "これ以上は戻せません。"
+                                      : "練習を始めたところより前には戻せません。");
             return;
         }
         history_->Undo1Click(grid_, *dialogs_);

@@ -34,6 +34,7 @@ class CellGridView;
 class ControlBand;
 class HelpViewer;
 class History;
+class LogPane;
 class NotePanel;
 class PracticePanel;
 class StatusPanel;
@@ -177,6 +178,8 @@ class TForm1 : public QMainWindow {
     void BuildEditing();
     // The selected cells' rectangle; the current cell when none is selected.
     CellRect SelectedCells() const;
+    // Every shown cell is selected.
+    bool WholeGridSelected() const;
     // What the copy command copies: the selection, or the whole shown
     // matrix when nothing or everything is selected.
     CellRect CopiedCells() const;
@@ -223,7 +226,7 @@ class TForm1 : public QMainWindow {
     // The panel, the status panel, the menu check and the locks as the
     // practice stands.
     void ShowPracticeMode();
-    void PracticeApply(const RowOperation& op);
+    void PracticeApply(const std::function<RowOperation()>& operation);
     void PracticeCheck();
     void PracticeHint();
     // The accepted step's grid becomes one History state; a wrong step's
@@ -254,7 +257,7 @@ class TForm1 : public QMainWindow {
     StepSpinBox* seCols_ = nullptr;
     CellGridView* sgmatrix_ = nullptr;
     CellGridModel* model_ = nullptr;
-    QPlainTextEdit* memoutput_ = nullptr;
+    LogPane* memoutput_ = nullptr;
     StatusPanel* statusPanel0_ = nullptr;
     StatusPanel* statusPanel1_ = nullptr;
     StatusPanel* statusPanel2_ = nullptr;  // shown while a computation runs
@@ -267,13 +270,13 @@ class TForm1 : public QMainWindow {
     std::shared_ptr<std::optional<PracticeSession>> startingPractice_;
     QDockWidget* practiceDock_ = nullptr;
     PracticePanel* practicePanel_ = nullptr;
-    StatusPanel* practiceStatus_ = nullptr;
 
     bool shownBefore_ = false;
     RightHandSides rightHandSides_ = RightHandSides::kOne;
     LogStyle logStyle_;
     PrinterSetup printerSetup_;
     AugmentedShape logShape_;             // of the log in the store
+    AugmentedShape gridShape_;            // of the grid, when the log works on it as it stands
     AugmentedShape pendingShape_;         // of the running work's log, if it makes one
     std::uint64_t generationBefore_ = 0;  // the store's before the running work
 

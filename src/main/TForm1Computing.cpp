@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "main/CellGridView.h"
+#include "main/LogPane.h"
 #include "main/QtDialogs.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
@@ -66,6 +67,8 @@ void TForm1::PollComputation() {
         if (log_->FinishStep()) EndComputation();
         return;
     }
+    // The work's new log shows with its own augmented shape.
+    if (logStore_.Generation() != generationBefore_) memoutput_->SetAugmented(pendingShape_);
     log_->Flush();  // one update for a batch of the lines logged since
     if (computingFor_.elapsed() >= kShowRunningAfterMs) {
         statusPanel2_->Show(QStringLiteral("計算中です（行基本変形 %1 回目）。Esc で中止できます。")
@@ -78,12 +81,17 @@ void TForm1::PollComputation() {
 void TForm1::TakeOutcome() {
     BackgroundComputation::Outcome outcome = computation_->Take();
     computation_.reset();
-    if (logStore_.Generation() != generationBefore_) logShape_ = pendingShape_;
+    const bool newLog = logStore_.Generation() != generationBefore_;
+    if (newLog) logShape_ = pendingShape_;
+    memoutput_->SetAugmented(logShape_);
     if (outcome.stopped) logStore_.AppendStepLog("計算を中止しました。");
     if (outcome.changed) {
         grid_ = std::move(outcome.grid);
         Record(true);
     }
+    // The grid shows the bar while it is the augmented matrix the new log
+    // works on (solve, the practice towards the inverse), not its result.
+    if (newLog) gridShape_ = grid_.Cols() == logShape_.totalCols ? logShape_ : AugmentedShape{};
     outcomeError_ = QString::fromStdString(outcome.error);
 }
 

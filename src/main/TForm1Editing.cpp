@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -15,6 +14,7 @@
 #include "core/formats/GridPaste.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
+#include "main/LogPane.h"
 #include "main/MatrixFileDrop.h"
 #include "main/NotePanel.h"
 #include "main/TForm1.h"
@@ -31,10 +31,6 @@ std::string ClipboardText() {
     if (data != nullptr && data->hasImage())
         throw Error("クリップボードにあるのは画像です。行列は文字として貼り付けてください。");
     throw Error("クリップボードに貼り付けられる文字がありません。");
-}
-
-QString Size(int rows, int cols) {
-    return QStringLiteral("%1行%2列").arg(rows).arg(cols);
 }
 
 }  // namespace
@@ -145,23 +141,29 @@ void TForm1::Paste1Click() {
     if (Computing()) return;
     sgmatrix_->CommitEdit();
     const CellRect at = SelectedCells();
-    PastedMatrix block;
-    bool done = false;
+    const PasteTarget target{at.col, at.row, WholeGridSelected(), practice_.has_value()};
+    QString note;
+    PasteLanding landing;
     Run([&] {
-        block = ReadPastedMatrix(ClipboardText());
-        CellGrid pasted = PasteIntoGrid(grid_, at.col, at.row, block);
-        RefuseResizeInPractice(pasted);
-        const bool changed = pasted != grid_;
-        grid_ = std::move(pasted);
+        const PastedMatrix block = ReadPastedMatrix(ClipboardText());
+        landing = LandPaste(grid_, target, block);
+        RefuseResizeInPractice(landing.grid);
+        const bool changed = landing.grid != grid_;
+        grid_ = landing.grid;
         Record(changed);
         FollowPractice(GridChange::kEdited);
-        done = true;
+        note = QString::fromStdString(PasteNote(landing, block));
     });
-    if (!done) return;  // refused: the box said why, and nothing changed
-    sgmatrix_->SelectBlock(at.col, at.row, block.cols, block.rows);
-    readingNote_->Say(QStringLiteral("%1（%2）を貼り付けました")
-                          .arg(QString::fromStdString(PasteFormatName(block.format)),
-                               Size(block.rows, block.cols)));
+    if (note.isEmpty()) return;  // refused: the box said why, and nothing changed
+    sgmatrix_->SelectBlock(landing.block.col, landing.block.row, landing.block.cols,
+                           landing.block.rows);
+    readingNote_->Say(note);
+}
+
+bool TForm1::WholeGridSelected() const {
+    const CellRect selected = SelectedCells();
+    return sgmatrix_->selectionModel()->hasSelection() && selected.col == 0 && selected.row == 0 &&
+           selected.cols == grid_.Cols() && selected.rows == grid_.Rows();
 }
 
 // --- matrix files from the desktop -------------------------------------------------

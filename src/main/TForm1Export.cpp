@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "core/editing/FileAccess.h"
+#include "core/editing/LogFileNames.h"
 #include "main/LogDocument.h"
 #include "main/LogPrinting.h"
 #include "main/TForm1.h"
@@ -71,8 +72,9 @@ bool TForm1::RefuseEmptyLog(const char* message) {
 void TForm1::Export1Click() {
     Run([this] {
         if (RefuseEmptyLog("保存する途中の計算がありません。先に計算をしてください。")) return;
-        const std::optional<LogFileChoice> choice = dialogs_->ExportFileName();
+        std::optional<LogFileChoice> choice = dialogs_->ExportFileName();
         if (!choice) return;
+        choice->type = LogFileTypeFor(choice->path, choice->type);
         if (PathExists(choice->path) &&
             !dialogs_->Confirm("ファイルが既に存在します。\r上書きして宜しいでしょうか？"))
             return;

@@ -2,7 +2,6 @@
 // per inch, scaled by Qt on denser screens.
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -14,6 +13,7 @@
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
 #include "main/ControlBand.h"
+#include "main/LogPane.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
@@ -121,10 +121,9 @@ AnchoredPanel* TForm1::BuildLogPanel() {
     QLabel* logLabel = NamedLabel("Label3", QStringLiteral("途中の計算"));
     panel->Place(logLabel, 8, 8);
 
-    memoutput_ = new QPlainTextEdit;
+    memoutput_ = new LogPane;
     memoutput_->setObjectName(QStringLiteral("memoutput"));
     memoutput_->setFont(LogFont());
-    memoutput_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memoutput_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoutput_->setUndoRedoEnabled(false);  // Ctrl+Z is bound to nothing
@@ -146,9 +145,12 @@ void TForm1::BuildStatusBar() {
     bar->setSizeGripEnabled(true);
     statusPanel0_ = new StatusPanel("StatusPanel0", QStringLiteral("マウスの下のマス（行,列）"));
     statusPanel0_->setFixedWidth(kPositionPanelWidth);
+    // The counts and the progress say what they are in their own words.
     statusPanel1_ =
-        new StatusPanel("StatusPanel1", QStringLiteral("元に戻せる回数とやり直せる回数"));
-    statusPanel2_ = new StatusPanel("StatusPanel2", QStringLiteral("計算の進み具合"));
+        new StatusPanel("StatusPanel1", QStringLiteral("元に戻せる回数とやり直せる回数"),
+                        StatusPanel::Naming::kTextAlone);
+    statusPanel2_ = new StatusPanel("StatusPanel2", QStringLiteral("計算の進み具合"),
+                                    StatusPanel::Naming::kTextAlone);
     statusPanel2_->hide();
     bar->addWidget(statusPanel0_);
     bar->addWidget(statusPanel1_, 1);

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QToolButton>
 #include <array>
 #include <memory>
@@ -14,8 +13,8 @@
 #include "core/practice/RowOperation.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
+#include "main/LogShapes.h"
 #include "main/PracticePanel.h"
-#include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
 #include "mklibs/Errors.h"
@@ -46,9 +45,6 @@ void TForm1::BuildPractice() {
     practiceDock_->setWidget(practicePanel_);
     addDockWidget(Qt::BottomDockWidgetArea, practiceDock_);
     practiceDock_->hide();
-    practiceStatus_ = new StatusPanel("StatusPanel3", QStringLiteral("練習の進み具合"));
-    statusBar()->addWidget(practiceStatus_);
-    practiceStatus_->hide();
 
     // The window's shortcuts win over the boxes' editing keys, as in the
     // other boxes of the window.
@@ -58,14 +54,18 @@ void TForm1::BuildPractice() {
         box->installEventFilter(this);
 
     connect(practicePanel_, &PracticePanel::swapRequested, this,
-            [this](int a, int b) { PracticeApply(RowOperation::Swap(a, b)); });
+            [this](int a, int b) { PracticeApply([a, b] { return RowOperation::Swap(a, b); }); });
     connect(practicePanel_, &PracticePanel::scaleRequested, this,
             [this](int row, const QString& factor) {
-                PracticeApply(RowOperation::Scale(row, ReadFactor(factor.toStdString())));
+                PracticeApply([row, typed = factor.toStdString()] {
+                    return RowOperation::Scale(row, ReadFactor(typed));
+                });
             });
     connect(practicePanel_, &PracticePanel::addRequested, this,
             [this](int target, int source, const QString& factor) {
-                PracticeApply(RowOperation::Add(target, source, ReadFactor(factor.toStdString())));
+                PracticeApply([target, source, typed = factor.toStdString()] {
+                    return RowOperation::Add(target, source, ReadFactor(typed));
+                });
             });
     connect(practicePanel_, &PracticePanel::checkRequested, this, &TForm1::PracticeCheck);
     connect(practicePanel_, &PracticePanel::hintRequested, this, &TForm1::PracticeHint);
@@ -98,13 +98,16 @@ void TForm1::StartPractice() {
     }
     auto started = std::make_shared<std::optional<PracticeSession>>();
     startingPractice_ = started;
-    Compute([started, goal = kGoals[*chosen]](CellGrid& grid, StepLog& log) {
-        *started = PracticeSession::Start(grid, goal, log);
-        if (!*started) return false;  // the reason is in the log
-        const bool changed = !((*started)->Shown() == grid);
-        grid = (*started)->Shown();
-        return changed;
-    });
+    const PracticeGoal goal = kGoals[*chosen];
+    Compute(
+        [started, goal](CellGrid& grid, StepLog& log) {
+            *started = PracticeSession::Start(grid, goal, log);
+            if (!*started) return false;  // the reason is in the log
+            const bool changed = !((*started)->Shown() == grid);
+            grid = (*started)->Shown();
+            return changed;
+        },
+        goal == PracticeGoal::kInverse ? InverseShape(grid_) : AugmentedShape{});
 }
 
 void TForm1::TakeStartedPractice() {
@@ -125,16 +128,17 @@ void TForm1::ShowPracticeMode() {
     const bool practising = practice_.has_value();
     findChild<QAction*>(QStringLiteral("Practice1"))->setChecked(practising);
     practiceDock_->setVisible(practising);
-    practiceStatus_->setVisible(practising);
     LockForPractice();
     RefreshPractice();
     if (practising) practicePanel_->FirstControl()->setFocus();
 }
 
-void TForm1::PracticeApply(const RowOperation& op) {
+// The operation is made inside the window's one error wrapper, so that a
+// factor that is no number is refused in the error box.
+void TForm1::PracticeApply(const std::function<RowOperation()>& operation) {
     if (!practice_ || Computing()) return;
     sgmatrix_->CommitEdit();  // a cell being typed into counts, as everywhere
-    Run([this, &op] { TakePracticeResult(practice_->Apply(op, logStore_)); });
+    Run([this, &operation] { TakePracticeResult(practice_->Apply(operation(), logStore_)); });
 }
 
 void TForm1::PracticeCheck() {
@@ -200,7 +204,6 @@ void TForm1::LockForPractice() {
 void TForm1::RefreshPractice() {
     if (!practice_) return;
     const QString progress = QString::fromStdString(practice_->ProgressText());
-    practiceStatus_->Show(progress);
     practicePanel_->ShowProgress(progress + QStringLiteral("　操作 %1回・ヒント %2回・間違い %3回")
                                                 .arg(practice_->Operations())
                                                 .arg(practice_->HintsUsed())

@@ -180,6 +180,11 @@ TEST_F(CliProgram, LogOnStandardOutput) {
          "  ( 1 2 )\n  ( 1 2 )\n2行目から1行目の1倍を引きます。\n  ( 1 2 )\n  ( 0 0 )\n"
          "これで、行階段基本形になりました。\nよってこのベクトルの像は、\nspan{(2/4,1)}\nです。\n"},
         {{"transpose"}, "i/2 2\n", "  ( i/2 2 )\nこの行列を転置します。\n  ( i/2 )\n  ( 2   )\n"},
+        // Scientific notation and j, as Python writes them, each as its value.
+        {{"transpose"}, "1e2 2j\n", "  ( 100 2i )\nこの行列を転置します。\n  ( 100 )\n  ( 2i  )\n"},
+        {{"transpose"},
+         "ans =\n\n   1 + 2i   3\n\n",
+         "  ( 1+2i 3 )\nこの行列を転置します。\n  ( 1+2i )\n  ( 3    )\n"},
         // eval: each NAME=FILE in any form FILE takes, standard input once, or
         // a workspace file; the same worked expression from each.
         {{"eval", "A B - 2C",
@@ -281,6 +286,7 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         // Files that hold no matrix are no 3 × 3 zero matrix.
         {{"rref", file("notes.txt", "rows=2 a\nhello\n")}, "", "notes.txt"},
         {{"rref", file("blank.txt", "\n \t\r\n")}, "", "blank.txt' holds no matrix"},
+        {{"rref", file("open.txt", "[[1,2]")}, "", "open.txt': no matrix in a form"},
         // A text file is refused with its name and the place of the bad cell.
         {{"rref", file("cell.txt", "1 2\n3 4\x01\n")}, "", "cell.txt': row 2, column 2"},
         {{"rref", file("binary",
@@ -299,6 +305,14 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         {{"rref", "-o", never}, "1\x01 2\n", "row 1, column 1"},
         {{"rref", "-o", never}, "1 2\x7F\n", "row 1, column 2"},
         {{"rref", "-o", never}, "1\v2\n", "row 1, column 1"},
+        // Text that is no number is refused, never read as another matrix.
+        {{"det"}, "\\left"},
+        {{"det"}, "$\\left$"},
+        {{"rref", "-o", never}, "[[1 2], [3 4]]\n", "row 1, column 1: '1 2'"},
+        {{"rref", "-o", never}, "1 2\nx 4\n", "row 2, column 1: 'x'"},
+        {{"rref", "-o", never}, "1 1e10001\n", "row 1, column 2"},
+        {{"rref", "-o", never}, "2\\begin{pmatrix}1\\end{pmatrix}\n", "'2'"},
+        {{"rref", "-o", never}, "[[1]]\n[[2]]\n", "two matrices"},
         // eval: an expression that cannot be read, a name not given, a
         // matrix file given as the workspace.
         {{"eval", "A +", "A=-", "-o", never}, "1\n", "式の終わりに、行列か数が要ります。"},
@@ -508,11 +522,11 @@ TEST_F(CliProgram, SignalsEndItCleanly) {
     fs::create_directories(folder);
     const std::string out = (folder / "m.kvm").string();
     const std::string before = "[size]\nrows=1\n";
-    // Cells of 30 kB each, kept as they are by the determinant: OUT takes a
-    // while to write.
+    // Cells of 30 kB each (1 after many zeros), kept as they are by the
+    // determinant: OUT takes a while to write.
     std::string wide;
     for (int cell = 0; cell < 100; ++cell)
-        wide += std::string(30000, 'x') + (cell % 10 == 9 ? "\n" : " ");
+        wide += std::string(29999, '0') + "1" + (cell % 10 == 9 ? "\n" : " ");
     const std::pair<int, bool> cases[] = {{SIGINT, false}, {SIGTERM, true}, {SIGHUP, true}};
     for (const auto& [signal, whileWriting] : cases) {
         {

@@ -2,6 +2,7 @@
 // shortcuts, grid events and count boxes, with the scripted dialogs.
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -15,7 +16,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QToolButton>
+#include <QtMath>
 
 #include "Golden.h"
 #include "GuiTestKit.h"
@@ -86,6 +91,9 @@ class CommandsTest : public QObject {
     void saveThenOpen();
     void logArrivesInOneUpdate();
     void logShowsItsEnd();
+    void logPaneWrapsSentencesOnly();
+    void augmentedMatricesHaveARule_data();
+    void augmentedMatricesHaveARule();
 };
 
 void CommandsTest::startState() {
@@ -194,7 +202,7 @@ void CommandsTest::severalRightHandSidesOption() {
     window.Action("SeveralRhs1")->trigger();  // off again
     window.Action("Solve1")->trigger();
     QVERIFY(!window.LogLines().contains("よって、AX = B の解は、"));
-    QCOMPARE(window.StatusPanel(1)->text(), Counts(8, 0));  // the entered cells only
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(6, 0));  // the entered cells that changed
 }
 
 void CommandsTest::inverseExample() {
@@ -457,6 +465,107 @@ void CommandsTest::logShowsItsEnd() {
         QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(window.Log()->horizontalScrollBar()->value(), 0);
     }
+}
+
+// Sentences wrap at the pane's edge; a matrix row stays one line, and the
+// pane scrolls sideways to it. What the pane gives back is the log's text.
+void CommandsTest::logPaneWrapsSentencesOnly() {
+    Window window;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    const std::string wide(45, '7');
+    window.Enter({{"1", "2", wide}, {"3", "4", "5"}});
+    window.Action("Solve1")->trigger();
+    QPlainTextEdit* pane = window.Log();
+    const int width = pane->viewport()->width();
+    const QString first =
+        QStringLiteral("この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b を解きます。");
+    int sentenceLines = 0;
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (block.text().startsWith(QStringLiteral("\u00A0\u00A0("))) {
+            QCOMPARE(layout->lineCount(), 1);
+        } else if (block.text() == first) {
+            sentenceLines = layout->lineCount();
+            for (int line = 0; line < layout->lineCount(); ++line)
+                QVERIFY(layout->lineAt(line).naturalTextWidth() <= width);
+        }
+    }
+    QVERIFY(sentenceLines >= 2);
+    QVERIFY(pane->horizontalScrollBar()->maximum() > 0);
+    QString logText;
+    window->StepLogStore().Replay([&logText](std::string_view line) {
+        logText += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) + '\n';
+    });
+    QCOMPARE(pane->toPlainText() + '\n', logText);
+    pane->selectAll();
+    pane->copy();
+    QCOMPARE(QApplication::clipboard()->text() + '\n', logText);
+}
+
+void CommandsTest::augmentedMatricesHaveARule_data() {
+    QTest::addColumn<Rows>("matrix");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("severalRhs");
+    QTest::addColumn<int>("ruled");       // the log's rows that show a rule
+    QTest::addColumn<bool>("gridRuled");  // the grid, which holds the result of an inverse
+    const Rows wide = {{"2", "4", "1", "0"}, {"1", "3", "0", "1"}};
+    QTest::newRow("inverse: A | I") << kInvertible << "N13" << false << 8 << false;
+    QTest::newRow("solve: A | b") << Rows{{"1", "2", "3"}, {"4", "5", "6"}} << "Solve1" << false
+                                  << 8 << true;
+    QTest::newRow("solve with several: A | B") << wide << "Solve1" << true << 8 << true;
+    QTest::newRow("row echelon form: none") << wide << "N14" << false << 0 << false;
+    QTest::newRow("practice towards the inverse")
+        << kInvertible << "Practice1" << false << 2 << true;
+}
+
+// Whether a dark column of pixels runs from top to bottom of the band;
+// the glyphs of numbers never do.
+bool RuleIn(const QImage& image, int top, int bottom) {
+    for (int x = 0; x < image.width(); ++x) {
+        int y = top;
+        while (y <= bottom && qGray(image.pixel(x, y)) < 128)
+            ++y;
+        if (y > bottom) return true;
+    }
+    return false;
+}
+
+// The log pane's matrix rows and the grid's cells show the rule as a dark
+// column of pixels through their whole height.
+void CommandsTest::augmentedMatricesHaveARule() {
+    QFETCH(Rows, matrix);
+    QFETCH(QString, command);
+    QFETCH(bool, severalRhs);
+    QFETCH(int, ruled);
+    QFETCH(bool, gridRuled);
+    Window window;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
+    window.Enter(matrix);
+    if (severalRhs) window.Action("SeveralRhs1")->trigger();
+    window.dialogs->choiceAnswers.push_back(2);  // the practice's goal: the inverse
+    window.Action(qPrintable(command))->trigger();
+    QPlainTextEdit* pane = window.Log();
+    pane->verticalScrollBar()->setValue(0);
+    const QImage shown = pane->viewport()->grab().toImage();
+    const qreal scale = shown.devicePixelRatio();
+    int found = 0;
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().startsWith(QStringLiteral("\u00A0\u00A0("))) continue;  // a matrix row
+        const QRect line = pane->cursorRect(QTextCursor(block));
+        const int bottom = qFloor(line.bottom() * scale) - 1;
+        if (bottom >= shown.height()) break;
+        if (RuleIn(shown, qCeil(line.top() * scale) + 1, bottom)) ++found;
+    }
+    QCOMPARE(found, ruled);
+    QTableView* grid = window.Grid();
+    grid->clearSelection();
+    const QImage cells = grid->viewport()->grab().toImage();
+    const int rows = grid->model()->rowCount();
+    const int top = grid->rowViewportPosition(0) + 1;
+    const int bottom = grid->rowViewportPosition(rows - 1) + grid->rowHeight(rows - 1) - 2;
+    QCOMPARE(RuleIn(cells, qCeil(top * scale), qFloor(bottom * scale)), gridRuled);
 }
 
 }  // namespace korvane::test

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "GuiTestKit.h"
 
 Q_DECLARE_METATYPE(korvane::test::Rows)
@@ -105,6 +107,8 @@ class EditingTest : public QObject {
   private slots:
     void typing_data();
     void typing();
+    void untouchedEditChangesNothing_data();
+    void untouchedEditChangesNothing();
     void inputMethodTextStartsAnEdit();
     void focusedCellIsAnnounced();
     void paste_data();
@@ -162,6 +166,53 @@ void EditingTest::typing() {
     QCOMPARE(reading->isVisible() ? reading->text() : QString(), note);
 }
 
+void EditingTest::untouchedEditChangesNothing_data() {
+    QTest::addColumn<QString>("before");  // cell (0, 0), as a matrix file holds it
+    QTest::addColumn<QString>("script");  // typed on it; "box": the input box's OK
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("recorded");
+    const QString longCell(300, QLatin1Char('7'));
+    QTest::newRow("F2 and Enter keep a long cell whole") << longCell << "#|" << longCell << 0;
+    QTest::newRow("F2 and Esc") << longCell << "#~" << longCell << 0;
+    QTest::newRow("the box's OK, untouched") << longCell << "box" << longCell << 0;
+    QTest::newRow("a file's text stays as it stands") << "3/6"
+                                                      << "#|"
+                                                      << "3/6" << 0;
+    QTest::newRow("the box keeps a file's text") << "3/6"
+                                                 << "box"
+                                                 << "3/6" << 0;
+    QTest::newRow("the same text typed again") << "3/6"
+                                               << "3/6|"
+                                               << "3/6" << 0;
+    QTest::newRow("the same value typed otherwise") << "3/6"
+                                                    << "2/4|"
+                                                    << "1/2" << 1;
+}
+
+void EditingTest::untouchedEditChangesNothing() {
+    QFETCH(QString, before);
+    QFETCH(QString, script);
+    QFETCH(QString, after);
+    QFETCH(int, recorded);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("m.kvm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[size]\nrows=2\ncols=2\n[matrix]\nr0c0=" + before.toUtf8() + "\n");
+    file.close();
+    Window window;
+    window->OpenMatrixFile(path);
+    Focus(window, 0, 0);
+    if (script == QStringLiteral("box")) {
+        window.dialogs->inputAnswers.push_back(before.toStdString());
+        window->sgmatrixDblClick();
+    } else {
+        Type(window.Grid(), script);
+    }
+    QCOMPARE(window.Cell(0, 0), after);
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(1 + recorded, 0));
+}
+
 void EditingTest::inputMethodTextStartsAnEdit() {
     Window window;
     Focus(window, 1, 0);
@@ -199,36 +250,60 @@ void EditingTest::focusedCellIsAnnounced() {
 }
 
 void EditingTest::paste_data() {
+    QTest::addColumn<Rows>("before");  // entered first; none: a fresh 3 × 3
     QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QPoint>("at");  // the current cell; (-1, -1): the whole grid selected
     QTest::addColumn<Rows>("shown");
     QTest::addColumn<QString>("note");
+    const Rows typedBelow = {{"0", "0", "0"}, {"0", "0", "0"}, {"7", "8", "9"}};
     QTest::newRow("spreadsheet block with an empty cell grows the grid")
-        << "1\t\t-1/2\n2+3i\t0.5\t4\n5\t6\t7\n8\t9\t10\n"
+        << Rows{} << "1\t\t-1/2\n2+3i\t0.5\t4\n5\t6\t7\n8\t9\t10\n"
         << QPoint(0, 0)
         << Rows{{"1", "0", "-1/2"}, {"2+3i", "1/2", "4"}, {"5", "6", "7"}, {"8", "9", "10"}}
         << "表計算の表（4行3列）を貼り付けました";
     QTest::newRow("LaTeX bmatrix at the current cell")
-        << "\\begin{bmatrix} \\frac{1}{2} & -i \\\\ 3 & \\dfrac{2}{3}+i \\end{bmatrix}"
+        << Rows{} << "\\begin{bmatrix} \\frac{1}{2} & -i \\\\ 3 & \\dfrac{2}{3}+i \\end{bmatrix}"
         << QPoint(2, 1)
         << Rows{{"0", "0", "0", "0"}, {"0", "0", "1/2", "-i"}, {"0", "0", "3", "2/3+i"}}
-        << "LaTeX の行列（2行2列）を貼り付けました";
+        << "LaTeX の行列（2行2列）を2行3列目から貼り付けました。行列は3行4列で、"
+           "貼り付けた範囲の外のマスは元のままです";
+    QTest::newRow("a fresh grid takes the block's size")
+        << Rows{} << "1\t2\t3\n4\t5\t6\n"
+        << QPoint(0, 0) << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+        << "表計算の表（2行3列）を貼り付けました";
+    QTest::newRow("a typed row keeps the size and is named")
+        << typedBelow << "1\t2\t3\n4\t5\t6\n"
+        << QPoint(0, 0) << Rows{{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}
+        << "表計算の表（2行3列）を1行1列目から貼り付けました。行列は3行3列で、3行目は元のままです";
+    QTest::newRow("the whole grid selected takes the block's size")
+        << typedBelow << "1\t2\t3\n4\t5\t6\n"
+        << QPoint(-1, -1) << Rows{{"1", "2", "3"}, {"4", "5", "6"}}
+        << "表計算の表（2行3列）を貼り付けました";
 }
 
 void EditingTest::paste() {
+    QFETCH(Rows, before);
     QFETCH(QString, clipboard);
     QFETCH(QPoint, at);
     QFETCH(Rows, shown);
     QFETCH(QString, note);
     Window window;
-    Focus(window, at.x(), at.y());
+    int entered = 0;
+    if (!before.empty()) {
+        window.Enter(before);
+        for (const auto& row : before)
+            entered += static_cast<int>(std::count_if(
+                row.begin(), row.end(), [](const auto& cell) { return cell != "0"; }));
+    }
+    Focus(window, std::max(at.x(), 0), std::max(at.y(), 0));
+    if (at.x() < 0) window.Grid()->selectAll();
     QApplication::clipboard()->setText(clipboard);
     QTest::keyClick(window.Grid(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(window.Shown(), shown);
-    QCOMPARE(window.StatusPanel(1)->text(), Counts(1, 0));
+    QCOMPARE(window.StatusPanel(1)->text(), Counts(entered + 1, 0));
     QCOMPARE(window->findChild<QLabel*>(QStringLiteral("ReadingNote"))->text(), note);
     window.Action("Undo1")->trigger();
-    QCOMPARE(window.Shown(), kZero3);
+    QCOMPARE(window.Shown(), before.empty() ? kZero3 : before);
 }
 
 void EditingTest::refusedPasteChangesNothing_data() {

@@ -67,32 +67,43 @@ class ExportTest : public QObject {
 };
 
 void ExportTest::exportsEveryForm_data() {
-    QTest::addColumn<LogFileType>("type");
+    QTest::addColumn<LogFileType>("chosen");  // by the dialog's filter
+    QTest::addColumn<QString>("name");        // as typed
+    QTest::addColumn<LogFileType>("type");    // the form written
     QTest::addColumn<bool>("notation");
     QTest::addColumn<QStringList>("holds");  // what the file holds; "!" before what it must not
-    QTest::newRow("text") << LogFileType::kText << true << QStringList{};
-    QTest::newRow("markdown") << LogFileType::kMarkdown << true
+    using T = LogFileType;
+    QTest::newRow("text") << T::kText << "log" << T::kText << true << QStringList{};
+    QTest::newRow("markdown") << T::kMarkdown << "log" << T::kMarkdown << true
                               << QStringList{"$$", "\\begin{array}{cc|cc}", "\\frac{1}{2}"};
-    QTest::newRow("latex") << LogFileType::kLatex << true
+    QTest::newRow("latex") << T::kLatex << "log" << T::kLatex << true
                            << QStringList{"\\documentclass",
                                           "\\xrightarrow{R_1 \\to \\frac{1}{2}R_1}"};
     QTest::newRow("latex fragment, no notation")
-        << LogFileType::kLatexFragment << false
+        << T::kLatexFragment << "log" << T::kLatexFragment << false
         << QStringList{"\\begin{array}{cc|cc}", "!\\documentclass", "!\\xrightarrow"};
-    QTest::newRow("html") << LogFileType::kHtml << true << QStringList{"<math", "<mfrac>"};
-    QTest::newRow("pdf") << LogFileType::kPdf << true << QStringList{};
+    QTest::newRow("html") << T::kHtml << "log" << T::kHtml << true
+                          << QStringList{"<math", "<mfrac>"};
+    QTest::newRow("pdf") << T::kPdf << "log" << T::kPdf << true << QStringList{};
+    // A typed extension that names a form chooses it over the filter.
+    QTest::newRow(".pdf typed with the text filter")
+        << T::kText << "typed.pdf" << T::kPdf << true << QStringList{};
+    QTest::newRow(".MD typed with the HTML filter")
+        << T::kHtml << "typed.MD" << T::kMarkdown << true << QStringList{"$$", "!<math"};
 }
 
 void ExportTest::exportsEveryForm() {
+    QFETCH(LogFileType, chosen);
+    QFETCH(QString, name);
     QFETCH(LogFileType, type);
     QFETCH(bool, notation);
     QFETCH(QStringList, holds);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("log"));
+    const QString path = folder.filePath(name);
     Window window;
     window.Enter(kInvertible);
     window.Action("N13")->trigger();
-    window.dialogs->exportAnswers.push_back(LogFileChoice{path.toStdString(), type, notation});
+    window.dialogs->exportAnswers.push_back(LogFileChoice{path.toStdString(), chosen, notation});
     window.Action("Export1")->trigger();
     QCOMPARE(window.dialogs->exportCalls, 1);
     QVERIFY(window.dialogs->confirmations.empty());  // a new file: nothing asked

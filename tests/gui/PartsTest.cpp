@@ -1,9 +1,12 @@
 // The window's parts on their own: the Qt dialogs, the log pane's StepLog
 // and the grid model.
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -59,6 +62,8 @@ class PartsTest : public QObject {
     void fileDialogs_data();
     void fileDialogs();
     void fileDialogColumnsFit();
+    void fileDialogsSpeakJapanese_data();
+    void fileDialogsSpeakJapanese();
     void paneLogUpdates();
     void modelFollowsGrid();
 
@@ -260,6 +265,58 @@ void PartsTest::fileDialogColumnsFit() {
     });
     dialogs_.OpenFileName();
     QVERIFY(fits);
+}
+
+void PartsTest::fileDialogsSpeakJapanese_data() {
+    QTest::addColumn<int>("dialog");  // 0 open, 1 save, 2 the log's export
+    QTest::newRow("open") << 0;
+    QTest::newRow("save") << 1;
+    QTest::newRow("export") << 2;
+}
+
+// Every access key shown works (a label gives it to its buddy), and the file
+// list says what each entry is and when it changed in Japanese, whatever
+// the system's locale.
+void PartsTest::fileDialogsSpeakJapanese() {
+    QFETCH(int, dialog);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    QStringList unlinked, types, dates;
+    QString focusedByAltI;
+    WhenModalShows([&](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        files->setDirectory(folder.path());
+        for (QLabel* label : files->findChildren<QLabel*>()) {
+            if (label->text().contains('&') && label->buddy() == nullptr) unlinked << label->text();
+        }
+        files->activateWindow();
+        if (QTest::qWaitForWindowActive(files)) {
+            QTest::keyClick(files, Qt::Key_I, Qt::AltModifier);
+            if (const QWidget* focused = QApplication::focusWidget())
+                focusedByAltI = focused->objectName();
+        }
+        auto* tree = files->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QAbstractItemModel* list = tree->model();
+        if (!QTest::qWaitFor([&] { return list->rowCount(tree->rootIndex()) > 0; }, 5000)) {
+            files->reject();
+            return;
+        }
+        const QModelIndex sub = list->index(0, 0, tree->rootIndex());
+        types << sub.siblingAtColumn(2).data().toString();
+        dates << sub.siblingAtColumn(3).data().toString();
+        files->reject();
+    });
+    if (dialog == 0) dialogs_.OpenFileName();
+    if (dialog == 1) dialogs_.SaveFileName();
+    if (dialog == 2) dialogs_.ExportFileName();
+    QCOMPARE(unlinked, QStringList());
+    QCOMPARE(focusedByAltI, QStringLiteral("lookInCombo"));
+    QCOMPARE(types, QStringList{QStringLiteral("フォルダー")});
+    QCOMPARE(
+        dates,
+        QStringList{QLocale(QLocale::Japanese)
+                        .toString(QFileInfo(folder.filePath(QStringLiteral("sub"))).lastModified(),
+                                  QLocale::ShortFormat)});
 }
 
 void PartsTest::paneLogUpdates() {

@@ -2,8 +2,9 @@
 // "screenshots"): at start, after a 2 × 2 inverse, after a 10 × 10 inverse
 // of Gaussian integers, during a long inverse and after stopping it, while
 // typing into a cell and after pasting a spreadsheet's cells and a LaTeX
-// matrix, and in the practice mode (a wrong step explained, a finished
-// exercise), for a look without a desktop.
+// matrix, in the practice mode (a wrong step explained, a finished
+// exercise) and with long sentences wrapped in the log pane, for a look
+// without a desktop.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -69,6 +70,17 @@ bool PracticeShots(const QDir& dir) {
     }
     window.Log()->verticalScrollBar()->setValue(window.Log()->verticalScrollBar()->maximum());
     return Save(*window, dir, QStringLiteral("15-practice-finished.png")) && ok;
+}
+
+// At the start size: a system with a long entry solved, its sentences
+// wrapped in the pane and its rows behind the rule scrolling sideways.
+bool WrappedLogShot(const QDir& dir) {
+    korvane::test::Window window;
+    window->ShowAndRaise();
+    window.Enter({{"1", "2", "123456789012345678901234567890/7"}, {"3", "4", "5"}});
+    window->Solve1Click();
+    window.Log()->verticalScrollBar()->setValue(0);
+    return Save(*window, dir, QStringLiteral("16-wrapped-log.png"));
 }
 
 }  // namespace
@@ -156,6 +168,7 @@ int main(int argc, char* argv[]) {
     ok = Save(*typing, dir, QStringLiteral("12-pasted-latex.png")) && ok;
 
     ok = PracticeShots(dir) && ok;
+    ok = WrappedLogShot(dir) && ok;
 
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {

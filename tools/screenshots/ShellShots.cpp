@@ -1,10 +1,12 @@
 // Saves PNGs of the title window, the version window, the toolbar-settings
-// dialog, a floating toolbar, every menu opened, sheets of the pictures and
-// a matrix file opened from the command line into $KORVANE_SCREENSHOT_DIR (default "screenshots"),
-// so that they can be looked at without a desktop.
+// dialog, a floating toolbar, every menu opened, sheets of the pictures, the
+// file dialogs and a matrix file opened from the command line into
+// $KORVANE_SCREENSHOT_DIR (default "screenshots"), so that they can be looked
+// at without a desktop.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -20,6 +22,7 @@
 #include "PictureNames.h"
 #include "StartUp.h"
 #include "ToolbarDrag.h"
+#include "main/QtDialogs.h"
 #include "main/WindowFonts.h"
 
 namespace {
@@ -101,11 +104,37 @@ void OpenMenus(korvane::TForm1& form, Shots& shots) {
     }
 }
 
+// The open and export dialogs over a folder holding a folder and a matrix
+// file, each shot once it has read the folder.
+void FileDialogs(QWidget& parent, Shots& shots) {
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir(QStringLiteral("演習"));
+    QFile file(folder.filePath(QStringLiteral("m.kvm")));
+    if (file.open(QIODevice::WriteOnly)) file.write("[size]\nrows=1\ncols=1\n[matrix]\nr0c0=1\n");
+    file.close();
+    korvane::QtDialogs dialogs(&parent);
+    const auto shoot = [&](const QString& name) {
+        QTimer::singleShot(100, [&, name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            dialog->setDirectory(folder.path());
+            QTest::qWait(500);
+            shots.Widget(*dialog, name);
+            dialog->reject();
+        });
+    };
+    shoot(QStringLiteral("shell-7-open-dialog.png"));
+    dialogs.OpenFileName();
+    shoot(QStringLiteral("shell-8-export-dialog.png"));
+    dialogs.ExportFileName();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
+    korvane::UseJapaneseQtTexts(app);
     QApplication::setFont(korvane::ControlsFont());
     const QString dirName =
         qEnvironmentVariable("KORVANE_SCREENSHOT_DIR", QStringLiteral("screenshots"));
@@ -144,6 +173,7 @@ int main(int argc, char* argv[]) {
     windows.Form3.binitializeClick();
 
     OpenMenus(windows.Form1, shots);
+    FileDialogs(windows.Form1, shots);
 
     shots.Save(PictureSheet(16, 1), QStringLiteral("pictures-16.png"));
     shots.Save(PictureSheet(16, 2), QStringLiteral("pictures-16-at-2x.png"));

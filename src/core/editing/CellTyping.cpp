@@ -43,7 +43,7 @@ bool ReadAsItLooks(std::string_view typed, const ComplexFraction& value) {
 }  // namespace
 
 TypedCell TypeIntoCell(CellGrid& grid, int col, int row, std::string_view typed) {
-    if (!InTable(col, row)) return {};
+    if (!InTable(col, row) || typed == grid.Cell(col, row)) return {};
     const ComplexFraction value = CellValue(typed);
     std::string canonical = CpxText(value);
     TypedCell outcome;

@@ -19,8 +19,9 @@ struct TypedCell {
 };
 
 // Writes the canonical text of typed's value into cell (col, row), as the
-// input box "成分の入力" does with OK; an emptied text is 0. A cell outside
-// the 10 × 10 table is left alone.
+// input box "成分の入力" does with OK; an emptied text is 0. The cell's own
+// text, committed untouched, and a cell outside the 10 × 10 table are left
+// alone.
 TypedCell TypeIntoCell(CellGrid& grid, int col, int row, std::string_view typed);
 
 // Sets the cells of the rectangle that lie in the table to "0"; returns

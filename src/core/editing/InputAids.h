@@ -13,7 +13,9 @@ namespace korvane {
 // so the caller records a History state; a refusal (a non-square grid)
 // writes its sentence to the log and returns false.
 
-// Edits cell (col, row) through the input box "成分の入力".
+// Edits cell (col, row) through the input box "成分の入力": a text other
+// than the cell's own is stored in its canonical form; the cell's own text,
+// confirmed or cancelled, leaves it as it stands.
 bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs);
 bool N3Click(CellGrid& grid, StepLog& log);      // identity
 bool N4Click(CellGrid& grid, StepLog& log);      // zero

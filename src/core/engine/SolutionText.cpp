@@ -70,7 +70,11 @@ void CheckKernel(const ReducedSystem& s, const std::vector<ExactVector>& basis, 
     for (const ExactVector& v : basis) {
         const ExactVector av = Apply(s.original, v);
         allZero = allZero && IsZeroVector(av);
-        log.AppendStepLog("A" + VectorText(v) + " = " + VectorText(av));
+        std::string line = "A";
+        line += VectorText(v);
+        line += " = ";
+        line += VectorText(av);
+        log.AppendStepLog(line);
     }
     log.AppendStepLog(allZero ? "となり、どれも 0 なので、" + span +
                                     " の各ベクトル v は Av = 0 を満たします。"

@@ -5,11 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "core/formats/Numerals.h"
+#include "mklibs/NumberTextFolding.h"
+
 namespace korvane {
 
 namespace {
 
-struct Unreadable {};
+struct Refused {
+    NumberFault fault = NumberFault::kNotANumber;
+};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -17,9 +22,10 @@ bool IsDigit(char c) {
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
-bool IsNumeralByte(char c) {
-    return IsDigit(c) || c == '.' || static_cast<unsigned char>(c) >= 0x80;
-}
+
+// SymPy's pretty print writes the unit as ⅈ and products with ⋅.
+constexpr std::string_view kDoubleStruckI = "\u2148";
+constexpr std::string_view kDotOperator = "\u22C5";
 
 ComplexFraction ImaginaryUnit() {
     return {{0, 1}, {1, 1}};
@@ -53,16 +59,28 @@ bool OneOf(const std::array<std::string_view, N>& names, std::string_view name) 
     return false;
 }
 
+// A value with what it was written as, for the rule on factors side by side.
+struct Factor {
+    enum class Kind {
+        kUnit,               // the unit alone: i, I, \mathrm{i}, (i)
+        kImaginaryLiteral,   // a numeral with the unit straight after: 2i
+        kOther,
+    };
+    ComplexFraction value;
+    Kind kind = Kind::kOther;
+};
+
 // Recursive descent over one cell: sum := product {± product};
-// product := unary {(* | / | juxtaposition) unary}; unary := {±} atom.
+// product := unary {(* | / | unit side by side) unary}; unary := {±} atom.
 class CellParser {
   public:
-    explicit CellParser(std::string_view text) : text_(text) {}
+    CellParser(std::string_view text, ExpressionSyntax syntax)
+        : folded_(FoldNumberText(text)), text_(folded_), syntax_(syntax) {}
 
     ComplexFraction ReadAll() {
-        const ComplexFraction value = Sum();
+        const ComplexFraction value = Sum().value;
         Skip();
-        if (pos_ != text_.size()) throw Unreadable{};
+        if (pos_ != text_.size()) throw Refused{};
         return value;
     }
 
@@ -72,7 +90,7 @@ class CellParser {
     // Counts nesting so that hostile input cannot exhaust the stack.
     struct Nested {
         explicit Nested(int& depth) : depth_(depth) {
-            if (++depth_ > kMaxDepth) throw Unreadable{};
+            if (++depth_ > kMaxDepth) throw Refused{};
         }
         ~Nested() { --depth_; }
         Nested(const Nested&) = delete;
@@ -83,6 +101,7 @@ class CellParser {
     char Peek(std::size_t ahead = 0) const {
         return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
     }
+    bool At(std::string_view sequence) const { return text_.substr(pos_).starts_with(sequence); }
 
     // The name of the TeX command at pos_ (after its backslash), not taken.
     std::string_view CommandName() const {
@@ -115,36 +134,68 @@ class CellParser {
         }
     }
 
-    ComplexFraction Sum() {
+    Factor Sum() {
         Nested nested(depth_);
-        ComplexFraction value = Product();
+        Factor first = Product();
+        ComplexFraction value = first.value;
+        bool single = true;
         while (true) {
             Skip();
             const char c = Peek();
-            if (c != '+' && c != '-') return value;
+            if (c != '+' && c != '-') return single ? first : Factor{value};
             ++pos_;
-            const ComplexFraction term = Product();
+            const ComplexFraction term = Product().value;
             value = c == '+' ? Plus(value, term) : CpxSub(value, term);
+            single = false;
         }
     }
 
-    ComplexFraction Product() {
-        ComplexFraction value = Unary();
+    Factor Product() {
+        const Factor first = Unary();
+        ComplexFraction value = first.value;
+        Factor::Kind last = first.kind;
+        bool single = true;
         while (true) {
             Skip();
-            const char c = Peek();
-            if ((c == '*' && Peek(1) != '*') || TakeCommandIf({"cdot", "times"})) {
-                if (c == '*') ++pos_;
-                value = CpxMul(value, Unary());
-            } else if (c == '/' || TakeCommandIf({"div"})) {
-                if (c == '/') ++pos_;
-                value = Quotient(value, Unary());
+            if (TakeTimes()) {
+                const Factor right = Unary();
+                value = CpxMul(value, right.value);
+                last = right.kind;
+            } else if (TakeDivide()) {
+                value = Quotient(value, Unary().value);
+                last = Factor::Kind::kOther;
             } else if (StartsAtom()) {
-                value = CpxMul(value, Unary());
+                // Side by side only a unit multiplies: 2 I, \frac{3}{4}i.
+                const Factor unit = Atom();
+                if (unit.kind != Factor::Kind::kUnit || last != Factor::Kind::kOther)
+                    throw Refused{};
+                value = CpxMul(value, unit.value);
+                last = Factor::Kind::kUnit;
             } else {
-                return value;
+                return single ? first : Factor{value};
             }
+            single = false;
         }
+    }
+
+    bool TakeTimes() {
+        if (Peek() == '*' && Peek(1) != '*') {
+            ++pos_;
+            return true;
+        }
+        if (At(kDotOperator)) {
+            pos_ += kDotOperator.size();
+            return true;
+        }
+        return TakeCommandIf({"cdot", "times"});
+    }
+
+    bool TakeDivide() {
+        if (Peek() == '/') {
+            ++pos_;
+            return true;
+        }
+        return TakeCommandIf({"div"});
     }
 
     bool TakeCommandIf(std::initializer_list<std::string_view> names) {
@@ -165,92 +216,87 @@ class CellParser {
             const std::string_view name = CommandName();
             return name != "cdot" && name != "times" && name != "div";
         }
-        return IsNumeralByte(c) || IsLetter(c) || c == '(' || c == '{' || c == '[';
+        return StartsNumeral(text_.substr(pos_)) || At(kDoubleStruckI) || IsLetter(c) ||
+               c == '(' || c == '{' || c == '[';
     }
 
-    ComplexFraction Unary() {
+    Factor Unary() {
         Nested nested(depth_);
         Skip();
         if (Peek() == '+') {
             ++pos_;
-            return Unary();
+            return {Unary().value};
         }
         if (Peek() == '-') {
             ++pos_;
-            return CpxNeg(Unary());
+            return {CpxNeg(Unary().value)};
         }
         return Atom();
     }
 
-    ComplexFraction Atom() {
+    Factor Atom() {
         Skip();
         const char c = Peek();
-        if (IsNumeralByte(c)) return Numeral();
+        if (StartsNumeral(text_.substr(pos_))) return Numeral();
         if (c == '(' || c == '{' || c == '[') return Group();
         if (c == '\\') return Command();
+        if (At(kDoubleStruckI)) {
+            pos_ += kDoubleStruckI.size();
+            return {ImaginaryUnit(), Factor::Kind::kUnit};
+        }
         if (IsLetter(c)) return Name();
-        throw Unreadable{};
+        throw Refused{};
     }
 
-    ComplexFraction Group() {
+    Factor Group() {
         const char open = text_[pos_++];
         const char close = open == '(' ? ')' : open == '{' ? '}' : ']';
-        const ComplexFraction value = Sum();
+        const Factor inner = Sum();
         Skip();
-        if (Peek() != close) throw Unreadable{};
+        if (Peek() != close) throw Refused{};
         ++pos_;
-        return value;
+        return inner;
     }
 
-    // Digits, points and non-ASCII characters, read by CpxParse; then an
-    // exponent, and an i or j written straight after.
-    ComplexFraction Numeral() {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && IsNumeralByte(text_[pos_]))
+    // The unit's letters after a numeral (2i, 3j; 2I, 3J as MATLAB and
+    // Python also take them) and alone (i, j; I as SymPy and Mathematica).
+    bool IsUnitSuffix(char c) const {
+        return c == 'i' || c == 'j' ||
+               (syntax_ == ExpressionSyntax::kProgram && (c == 'I' || c == 'J'));
+    }
+    bool IsUnitName(std::string_view name) const {
+        return name == "i" || name == "j" || (syntax_ == ExpressionSyntax::kProgram && name == "I");
+    }
+
+    // A numeral, and an i or j written straight after it.
+    Factor Numeral() {
+        const korvane::Numeral numeral = ScanNumeral(text_.substr(pos_));
+        exponents_ += numeral.exponent;
+        if (numeral.exponentTooLarge || exponents_ > kMaxExponent)
+            throw Refused{NumberFault::kExponentTooLarge};
+        pos_ += numeral.length;
+        const ComplexFraction value{numeral.value, {}};
+        if (IsUnitSuffix(Peek()) && !IsLetter(Peek(1)) && !IsDigit(Peek(1))) {
             ++pos_;
-        ComplexFraction value = CpxParse(text_.substr(start, pos_ - start));
-        if ((Peek() == 'e' || Peek() == 'E') &&
-            (IsDigit(Peek(1)) || ((Peek(1) == '-' || Peek(1) == '+') && IsDigit(Peek(2)))))
-            value = CpxMul(value, PowerOfTen());
-        if ((Peek() == 'i' || Peek() == 'j') && !IsLetter(Peek(1)) && !IsDigit(Peek(1))) {
-            ++pos_;
-            value = CpxMul(value, ImaginaryUnit());
+            return {CpxMul(value, ImaginaryUnit()), Factor::Kind::kImaginaryLiteral};
         }
-        return value;
+        return {value};
     }
 
-    ComplexFraction PowerOfTen() {
-        ++pos_;  // the e
-        const bool negative = Peek() == '-';
-        if (Peek() == '-' || Peek() == '+') ++pos_;
-        int exponent = 0;
-        while (IsDigit(Peek())) {
-            exponent = exponent * 10 + (Peek() - '0');
-            if (exponent > kMaxExponent) throw Unreadable{};
-            ++pos_;
-        }
-        Integer power = 1;
-        for (int k = 0; k < exponent; ++k)
-            power = power * Integer(10);
-        const ComplexFraction scale{{power, 1}, {0, 1}};
-        return negative ? CpxInv(scale) : scale;
-    }
-    static constexpr int kMaxExponent = 400;
-
-    ComplexFraction Command() {
+    Factor Command() {
         const std::string_view name = CommandName();
         TakeCommand(name);
-        if (name == "imath" || name == "jmath") return ImaginaryUnit();
+        if (name == "imath" || name == "jmath") return {ImaginaryUnit(), Factor::Kind::kUnit};
         if (OneOf(kFractions, name)) {
-            const ComplexFraction numerator = Argument();
-            return Quotient(numerator, Argument());
+            const ComplexFraction numerator = Argument().value;
+            return {Quotient(numerator, Argument().value)};
         }
         if (OneOf(kDressing, name)) return Argument();
-        throw Unreadable{};
+        throw Refused{};
     }
 
     // A braced group, or the one character or command after a \frac.
-    ComplexFraction Argument() {
+    Factor Argument() {
         Nested nested(depth_);
         Skip();
         const char c = Peek();
@@ -258,67 +304,71 @@ class CellParser {
         if (c == '\\') return Command();
         if (IsDigit(c)) {
             ++pos_;
-            return CpxParse(text_.substr(pos_ - 1, 1));
+            return {ComplexFraction{{c - '0', 1}, {}}};
         }
         if (c == 'i' || c == 'j') {
             ++pos_;
-            return ImaginaryUnit();
+            return {ImaginaryUnit(), Factor::Kind::kUnit};
         }
-        throw Unreadable{};
+        throw Refused{};
     }
 
-    ComplexFraction Name() {
+    Factor Name() {
         const std::size_t start = pos_;
         while (pos_ < text_.size() &&
                (IsLetter(text_[pos_]) || IsDigit(text_[pos_]) || text_[pos_] == '.'))
             ++pos_;
         const std::string_view name = text_.substr(start, pos_ - start);
-        if (name == "i" || name == "j" || name == "I") return ImaginaryUnit();
+        if (IsUnitName(name))
+            return {ImaginaryUnit(), Factor::Kind::kUnit};
         if (OneOf(kQuotients, name)) {
             const std::vector<ComplexFraction> args = Arguments();
-            if (args.size() == 1) return args[0];
-            if (args.size() == 2) return Quotient(args[0], args[1]);
+            if (args.size() == 1) return {args[0]};
+            if (args.size() == 2) return {Quotient(args[0], args[1])};
         } else if (OneOf(kComplexes, name)) {
             const std::vector<ComplexFraction> args = Arguments();
-            if (args.size() == 2) return Plus(args[0], CpxMul(args[1], ImaginaryUnit()));
+            if (args.size() == 2) return {Plus(args[0], CpxMul(args[1], ImaginaryUnit()))};
         }
-        throw Unreadable{};
+        throw Refused{};
     }
 
     // "(a, b)" or "[a, b]" after a name.
     std::vector<ComplexFraction> Arguments() {
         Skip();
         const char open = Peek();
-        if (open != '(' && open != '[') throw Unreadable{};
+        if (open != '(' && open != '[') throw Refused{};
         const char close = open == '(' ? ')' : ']';
         ++pos_;
-        std::vector<ComplexFraction> args{Sum()};
+        std::vector<ComplexFraction> args{Sum().value};
         while (true) {
             Skip();
             if (Peek() == close) {
                 ++pos_;
                 return args;
             }
-            if (Peek() != ',' || args.size() == 2) throw Unreadable{};
+            if (Peek() != ',' || args.size() == 2) throw Refused{};
             ++pos_;
-            args.push_back(Sum());
+            args.push_back(Sum().value);
         }
     }
 
+    std::string folded_;
     std::string_view text_;
+    ExpressionSyntax syntax_;
     std::size_t pos_ = 0;
     int depth_ = 0;
+    int exponents_ = 0;  // the magnitudes of the exponents read so far
 };
 
 }  // namespace
 
-CellReading ReadCellExpression(std::string_view text) {
+NumberReading ReadCellExpression(std::string_view text, ExpressionSyntax syntax) {
     try {
-        return {CellParser(text).ReadAll(), false};
-    } catch (const Unreadable&) {
-        return {};
+        return {CellParser(text, syntax).ReadAll(), {}};
+    } catch (const Refused& refused) {
+        return {std::nullopt, refused.fault};
     } catch (const DivisionByZero&) {
-        return {std::nullopt, true};
+        return {std::nullopt, NumberFault::kDivisionByZero};
     }
 }
 

@@ -1,28 +1,34 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
-#include "mklibs/mklibs.h"
+#include "core/formats/StrictNumber.h"
 
 namespace korvane {
 
-// What reading a cell written in a program's or TeX's syntax gave.
-struct CellReading {
-    std::optional<ComplexFraction> value;  // nothing when unreadable
-    bool divisionByZero = false;           // unreadable because it divides by 0
+// Whose syntax a cell is written in, which settles the imaginary unit's
+// names: i and j everywhere, I (and 2I) only where a program spells it so.
+enum class ExpressionSyntax {
+    kTex,      // LaTeX and Markdown cells, where I is rather the identity
+    kProgram,  // MATLAB/Octave, Python/SymPy, Mathematica and their printouts
 };
 
 // Reads one matrix entry as LaTeX, MATLAB/Octave, Python/SymPy or
-// Mathematica write it: sums, products and quotients of numerals and of the
-// imaginary unit (i, j, I, \mathrm{i}), parentheses and braces,
-// \frac{a}{b} (\dfrac, \tfrac, \frac12), Rational(a, b), Fraction(a, b),
-// complex(a, b), Complex[a, b], \cdot and \times. Numerals (digits, a
-// decimal point, any non-ASCII characters, such as full-width digits) are
-// read by CpxParse, so they read as a typed cell does; an exponent
-// (1.5e-3) scales them. A numeral straight before i or j is one literal, as
-// in MATLAB and Python: 1/2i is 1/(2i). Anything else, such as a letter,
-// \sqrt or a power, makes the cell unreadable rather than a guess.
-CellReading ReadCellExpression(std::string_view text);
+// Mathematica write it: sums, products and quotients of numerals (strict,
+// as in Numerals.h) and of the imaginary unit (i, j, \mathrm{i}, \imath,
+// ⅈ, and I in a program's syntax), parentheses and braces, \frac{a}{b}
+// (\dfrac, \tfrac, \frac12), Rational(a, b), Fraction(a, b), complex(a, b),
+// Complex[a, b], *, ⋅, \cdot and \times. A numeral straight before i or j
+// is one literal, as in MATLAB and Python: 1/2i is 1/(2i). Two factors side
+// by side multiply only when the second is the unit (2 I, \frac{3}{4}i):
+// "1 2" and "1\,000" are refused, not read as 2 or 1000. Full-width
+// digits and look-alike minus signs read as ASCII ones. Anything else,
+// such as a letter, \sqrt, a power or an exponent beyond kMaxExponent in
+// all, gives no value and the fault.
+NumberReading ReadCellExpression(std::string_view text,
+                                 ExpressionSyntax syntax = ExpressionSyntax::kProgram);
+
+// What reading a cell gave.
+using CellReading = NumberReading;
 
 }  // namespace korvane

@@ -41,7 +41,7 @@ RawTable SplitBlanks(std::string_view text) {
             const std::size_t start = pos;
             while (pos < line.size() && BlankAt(line, pos) == 0)
                 ++pos;
-            table.Cell(std::string(line.substr(start, pos - start)), true);
+            table.Cell(std::string(line.substr(start, pos - start)), CellSyntax::kTyped);
         }
         table.EndRow();
     });
@@ -70,7 +70,7 @@ RawTable SplitFields(std::string_view text, char separator, PasteFormat format) 
     const auto endField = [&] {
         std::string cell = quoted ? field : std::string(TrimSpaces(field));
         if (separator == ';') cell = DecimalCommas(std::move(cell));
-        table.Cell(std::move(cell), true);
+        table.Cell(std::move(cell), CellSyntax::kTyped);
         field.clear();
         quoted = false;
     };

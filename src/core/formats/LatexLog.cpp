@@ -49,8 +49,13 @@ class Latex : public LogWriter {
             out_ << "\\[\n\\KorvaneFit{" << LatexFormula(pieces.front().text) << "}\n\\]\n\n";
             return;
         }
-        for (const SentencePiece& piece : pieces)
-            out_ << (piece.formula ? "$" + LatexFormula(piece.text) + "$" : LatexText(piece.text));
+        for (const SentencePiece& piece : pieces) {
+            if (piece.formula) {
+                out_ << '$' << LatexFormula(piece.text) << '$';
+            } else {
+                out_ << LatexText(piece.text);
+            }
+        }
         out_ << "\n\n";
     }
     void Matrix(const LogMatrix& matrix) override {

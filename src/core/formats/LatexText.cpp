@@ -5,23 +5,12 @@
 #include <string>
 #include <utility>
 
+#include "core/formats/LatexSurroundings.h"
 #include "core/formats/PasteTable.h"
 
 namespace korvane {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> kMatrixEnvironments{
-    "matrix",      "pmatrix",      "bmatrix",      "Bmatrix", "vmatrix", "Vmatrix",
-    "smallmatrix", "psmallmatrix", "bsmallmatrix", "array",   "tabular", "NiceMatrix"};
-
-bool IsMatrixEnvironment(std::string_view name) {
-    if (name.ends_with('*')) name.remove_suffix(1);  // mathtools' pmatrix* and the like
-    for (const std::string_view n : kMatrixEnvironments) {
-        if (n == name) return true;
-    }
-    return false;
-}
 
 // The text without TeX comments (from an unescaped % to the line's end).
 std::string WithoutComments(std::string_view text) {
@@ -64,7 +53,8 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
 }
 
 // The inside of the first matrix environment, without its options and
-// column format; nothing when there is none.
+// column format, once the text around it is found to leave it unchanged;
+// nothing when there is none.
 std::optional<std::string_view> EnvironmentBody(std::string_view text) {
     for (std::size_t begin = text.find("\\begin{"); begin != std::string_view::npos;
          begin = text.find("\\begin{", begin + 1)) {
@@ -81,9 +71,12 @@ std::optional<std::string_view> EnvironmentBody(std::string_view text) {
             pos = AfterGroup(text, pos, '{', '}');
         }
         if (pos == std::string_view::npos) ThrowUnreadable();
-        const std::size_t end = text.find("\\end{" + std::string(name) + "}", pos);
-        if (end == std::string_view::npos) ThrowUnreadable();
-        return text.substr(pos, end - pos);
+        const std::string end = "\\end{" + std::string(name) + "}";
+        const std::size_t endPos = text.find(end, pos);
+        if (endPos == std::string_view::npos) ThrowUnreadable();
+        CheckTextBeforeMatrix(text.substr(0, begin));
+        CheckTextAfterMatrix(text.substr(endPos + end.size()));
+        return text.substr(pos, endPos - pos);
     }
     return std::nullopt;
 }
@@ -113,11 +106,12 @@ std::string_view BareBody(std::string_view text) {
             break;
         }
     }
-    if (StripPrefix(text, "\\left")) {
-        if (!StripPrefix(text, "\\{") && !StripPrefix(text, "\\lbrack")) text.remove_prefix(1);
-        text = TrimBlanks(text);
+    if (TakeSizedDelimiter(text, "\\left")) {
         const std::size_t right = text.rfind("\\right");
         if (right == std::string_view::npos) ThrowUnreadable();
+        std::string_view after = text.substr(right);
+        TakeSizedDelimiter(after, "\\right");
+        CheckTextAfterMatrix(after);
         text = TrimBlanks(text.substr(0, right));
     }
     return text;
@@ -173,7 +167,7 @@ void SplitRow(std::string_view row, TableBuilder& table) {
             if (c == '}') --depth;
             if (c != '&' || depth != 0) continue;
         }
-        table.Cell(std::string(TrimBlanks(text.substr(start, pos - start))), false);
+        table.Cell(std::string(TrimBlanks(text.substr(start, pos - start))), CellSyntax::kTex);
         start = pos + 1;
     }
     table.EndRow();

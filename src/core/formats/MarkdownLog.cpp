@@ -24,8 +24,13 @@ class Markdown : public LogWriter {
             out_ << "$$\n" << LatexFormula(pieces.front().text) << "\n$$\n\n";
             return;
         }
-        for (const SentencePiece& piece : pieces)
-            out_ << (piece.formula ? "$" + LatexFormula(piece.text) + "$" : MarkdownText(piece.text));
+        for (const SentencePiece& piece : pieces) {
+            if (piece.formula) {
+                out_ << '$' << LatexFormula(piece.text) << '$';
+            } else {
+                out_ << MarkdownText(piece.text);
+            }
+        }
         out_ << "\n\n";
     }
     void Matrix(const LogMatrix& matrix) override {

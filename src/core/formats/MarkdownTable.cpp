@@ -50,18 +50,18 @@ bool IsDelimiterRow(const std::vector<std::string>& cells) {
     return !cells.empty();
 }
 
-// A header of numbers is the matrix's first row; a header of labels or of
-// nothing is no row of it.
+// A header that holds a number is the matrix's first row (then every cell
+// of it must be one); a header of column names or of nothing is no row.
 bool HeaderIsRow(const std::vector<std::string>& header) {
     for (const std::string& cell : header) {
-        if (cell.empty() || !ReadCellExpression(cell).value) return false;
+        if (!cell.empty() && ReadCellExpression(cell, ExpressionSyntax::kTex).value) return true;
     }
-    return true;
+    return false;
 }
 
 void AddRow(const std::vector<std::string>& cells, TableBuilder& table) {
     for (const std::string& cell : cells)
-        table.Cell(cell, false);
+        table.Cell(cell, CellSyntax::kTex);
     table.EndRow();
 }
 
@@ -81,6 +81,8 @@ RawTable SplitMarkdownTable(std::string_view text) {
         } else if (line == 2 && IsDelimiterRow(cells)) {
             if (HeaderIsRow(header)) AddRow(header, table);
             header.clear();
+        } else if (IsDelimiterRow(cells)) {
+            throw PasteError::Of(PasteError::Kind::kTwoMatrices);  // a second table's
         } else {
             if (line == 2) AddRow(header, table);
             AddRow(cells, table);

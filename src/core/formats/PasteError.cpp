@@ -1,5 +1,8 @@
 #include "core/formats/PasteError.h"
 
+#include "core/formats/Numerals.h"
+#include "core/formats/TextEscaping.h"
+
 namespace korvane {
 
 namespace {
@@ -37,11 +40,32 @@ std::string Message(const PasteError::Details& d) {
         case Kind::kDoesNotFit:
             return Size(d.rows, d.cols) + "の行列は、" + At(d) +
                    "から貼り付けると10行10列に収まりません。";
+        case Kind::kExponentTooLarge:
+            return At(d) + "の「" + d.cell + "」は指数が大きすぎます。指数は" + N(kMaxExponent) +
+                   "までです。";
+        case Kind::kSurroundingText:
+            return "行列の外にある「" + d.cell + "」は読めません。行列だけを貼り付けてください。";
+        case Kind::kTwoMatrices:
+            return "2つの行列が含まれています。1つだけ貼り付けてください。";
     }
     return "行列として読めない文字です。";
 }
 
 }  // namespace
+
+std::string ShortenedText(std::string_view text) {
+    constexpr std::size_t kMax = 40;
+    std::string blanked(text);
+    for (char& c : blanked) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) c = ' ';
+    }
+    const std::string clean = CleanText(blanked);
+    for (std::size_t pos = kMax; pos < clean.size(); ++pos) {
+        if ((static_cast<unsigned char>(clean[pos]) & 0xC0) != 0x80) return clean.substr(0, pos) + "…";
+    }
+    return clean;
+}
 
 PasteError::PasteError(Details details) : Error(Message(details)), details_(std::move(details)) {}
 
@@ -74,6 +98,13 @@ PasteError PasteError::AtCell(Kind kind, int row, int col, std::string cell) {
     details.row = row;
     details.col = col;
     details.cell = std::move(cell);
+    return PasteError(details);
+}
+
+PasteError PasteError::Beside(std::string_view text) {
+    Details details;
+    details.kind = Kind::kSurroundingText;
+    details.cell = ShortenedText(text);
     return PasteError(details);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "mklibs/Errors.h"
 
@@ -17,6 +18,8 @@ enum class PasteFormat {
     kMathematica,         // {{1, 2}, {3, 4}}
     kLatex,               // pmatrix, bmatrix, matrix, array bodies
     kMarkdownTable,       // | 1 | 2 |
+    kJulia,               // under Julia's "2×2 Matrix{Int64}:"
+    kSympyPretty,         // SymPy's pretty print between ⎡ ⎤ ⎢ ⎥ ⎣ ⎦
 };
 
 // Why a text could not be pasted. what() is the Japanese message the window
@@ -32,6 +35,9 @@ class PasteError : public Error {
         kDivisionByZero,    // the cell at (row, col) divides by zero
         kControlCharacter,  // the cell at (row, col) holds a control character
         kDoesNotFit,        // rows × cols pasted at (row, col) reaches past 10 × 10
+        kExponentTooLarge,  // the cell at (row, col) has an exponent beyond kMaxExponent
+        kSurroundingText,   // text beside the matrix would change it, such as 2 or ^T
+        kTwoMatrices,       // the text holds a second matrix
     };
     // Rows and columns counted from 1.
     struct Details {
@@ -42,15 +48,19 @@ class PasteError : public Error {
         int expected = 0;
         int rows = 0;
         int cols = 0;
-        std::string cell;  // the cell's text, shortened; the character's code, such as 0x01
+        // The cell's text, shortened; the character's code, such as 0x01; the
+        // text beside the matrix.
+        std::string cell;
     };
 
     explicit PasteError(Details details);
-    static PasteError Of(Kind kind);  // kEmpty, kUnreadable
+    static PasteError Of(Kind kind);  // kEmpty, kUnreadable, kTwoMatrices
     static PasteError Ragged(int row, int count, int expected);
     static PasteError TooLarge(int rows, int cols);
     // A cell at (row, col): kBadCell, kDivisionByZero, kControlCharacter.
     static PasteError AtCell(Kind kind, int row, int col, std::string cell = {});
+    // kSurroundingText: the text beside the matrix, shortened.
+    static PasteError Beside(std::string_view text);
     // A block of rows × cols pasted at (row, col).
     static PasteError DoesNotFit(int rows, int cols, int row, int col);
 
@@ -59,5 +69,10 @@ class PasteError : public Error {
   private:
     Details details_;
 };
+
+// A text for a message: at most about 40 bytes, cut between characters,
+// with "…" where it was cut; control characters and blanks shown as spaces,
+// bytes that are no UTF-8 as U+FFFD.
+std::string ShortenedText(std::string_view text);
 
 }  // namespace korvane

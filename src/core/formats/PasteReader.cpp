@@ -5,6 +5,8 @@
 #include "core/CellGrid.h"
 #include "core/formats/CellExpression.h"
 #include "core/formats/PasteTable.h"
+#include "core/formats/StrictNumber.h"
+#include "mklibs/NumberTextFolding.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -13,15 +15,13 @@ namespace {
 
 // Which family the text belongs to, judged from its shape.
 RawTable Split(std::string_view text) {
+    if (std::optional<RawTable> labelled = SplitUnderLabel(text)) return std::move(*labelled);
+    if (std::optional<RawTable> pretty = SplitSympyPretty(text)) return std::move(*pretty);
     if (text.starts_with('|')) return SplitMarkdownTable(text);
     if (text.find('\\') != std::string_view::npos || text.find('&') != std::string_view::npos ||
         text.starts_with('$'))
         return SplitLatex(text);
-    const std::size_t bracket = text.find_first_of("[{");
-    if (bracket != std::string_view::npos &&
-        text.find_first_not_of(" \t\r\n=:(_.abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                               "0123456789") == bracket)
-        return SplitBrackets(text);
+    if (text.find_first_of("[{") != std::string_view::npos) return SplitBrackets(text);
     return SplitDelimited(text);
 }
 
@@ -31,39 +31,74 @@ bool IsControl(unsigned char c, bool lineBreaksAllowed) {
     return c < 0x20 || c == 0x7F;
 }
 
-// A cell's text for a message: at most about 40 bytes, cut between
-// characters, blanks and control characters shown as spaces.
-std::string Shortened(std::string_view text) {
-    constexpr std::size_t kMax = 40;
-    std::string shown;
-    for (std::size_t pos = 0; pos < text.size(); ++pos) {
-        const unsigned char c = text[pos];
-        if (shown.size() >= kMax && (c & 0xC0) != 0x80) return shown + "…";
-        shown += (c < 0x20 || c == 0x7F) ? ' ' : static_cast<char>(c);
+PasteError::Kind KindOf(NumberFault fault) {
+    switch (fault) {
+        case NumberFault::kDivisionByZero:
+            return PasteError::Kind::kDivisionByZero;
+        case NumberFault::kExponentTooLarge:
+            return PasteError::Kind::kExponentTooLarge;
+        case NumberFault::kNotANumber:
+            break;
     }
-    return shown;
+    return PasteError::Kind::kBadCell;
+}
+
+NumberReading ReadNumber(std::string_view text, CellSyntax syntax) {
+    switch (syntax) {
+        case CellSyntax::kTyped:
+            return ReadStrictNumber(text);
+        case CellSyntax::kTex:
+            return ReadCellExpression(text, ExpressionSyntax::kTex);
+        case CellSyntax::kProgram:
+            return ReadCellExpression(text, ExpressionSyntax::kProgram);
+        case CellSyntax::kRefused:
+            break;
+    }
+    return {};
 }
 
 // The value of one cell; throws PasteError naming it (row, col from 0).
 ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
     for (const char c : cell.text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (!IsControl(byte, !cell.typed)) continue;
+        if (!IsControl(byte, cell.syntax != CellSyntax::kTyped)) continue;
         char code[8];
         std::snprintf(code, sizeof code, "0x%02X", byte);
         throw PasteError::AtCell(PasteError::Kind::kControlCharacter, row + 1, col + 1, code);
     }
     const std::string_view text = TrimBlanks(cell.text);
-    if (text.empty()) return CpxParse("0");
-    if (cell.typed) return CpxParse(text);
-    const CellReading reading = ReadCellExpression(text);
+    const bool blankIsZero = cell.syntax == CellSyntax::kTyped || cell.syntax == CellSyntax::kTex;
+    if (text.empty() && blankIsZero) return CpxZero();
+    const NumberReading reading = ReadNumber(text, cell.syntax);
     if (reading.value) return *reading.value;
-    throw PasteError::AtCell(
-        reading.divisionByZero ? PasteError::Kind::kDivisionByZero : PasteError::Kind::kBadCell,
-        row + 1, col + 1, Shortened(text));
+    throw PasteError::AtCell(KindOf(reading.fault), row + 1, col + 1, ShortenedText(text));
+}
+
+// The field as typed where the grid reads it as the same value and it has
+// no blank inside; otherwise the canonical text (1e5 is shown as 100000,
+// which the grid's own reading takes as it stands).
+std::string TypedText(const RawCell& cell, const std::string& canonical,
+                      const ComplexFraction& value) {
+    const std::string_view field = TrimBlanks(cell.text);
+    if (cell.syntax != CellSyntax::kTyped || field.empty() ||
+        FoldNumberText(field).find_first_of(" \t") != std::string::npos ||
+        !(CpxParse(field) == value))
+        return canonical;
+    return std::string(field);
 }
 
 }  // namespace
+
+CellGrid GridOfTypedCells(const PastedMatrix& matrix) {
+    CellGrid grid;
+    grid.SetRows(matrix.rows);
+    grid.SetCols(matrix.cols);
+    for (int r = 0; r < matrix.rows; ++r) {
+        for (int c = 0; c < matrix.cols; ++c)
+            grid.SetCell(c, r, matrix.Typed(c, r));
+    }
+    return grid;
+}
 
 std::string PasteFormatName(PasteFormat format) {
     switch (format) {
@@ -84,6 +119,10 @@ std::string PasteFormatName(PasteFormat format) {
             return "LaTeX の行列";
         case PasteFormat::kMarkdownTable:
             return "Markdown の表";
+        case PasteFormat::kJulia:
+            return "Julia の行列";
+        case PasteFormat::kSympyPretty:
+            return "SymPy の行列";
     }
     return "行列";
 }
@@ -97,19 +136,18 @@ PastedMatrix ReadPastedMatrix(std::string_view text) {
         throw PasteError::TooLarge(table.rows, table.cols);
 
     PastedMatrix matrix{table.format, table.rows, table.cols, {}, {}};
-    const bool typedFields = table.format == PasteFormat::kTabSeparated ||
-                             table.format == PasteFormat::kCommaSeparated ||
-                             table.format == PasteFormat::kSemicolonSeparated ||
-                             table.format == PasteFormat::kBlankSeparated;
+    bool written = false;  // some cell holds more than blanks
     for (int r = 0; r < table.rows; ++r) {
         for (int c = 0; c < table.cols; ++c) {
             const RawCell& cell = table.cells[r][c];
-            matrix.texts.push_back(CpxText(ReadCell(cell, r, c)));
-            const std::string_view field = TrimBlanks(cell.text);
-            matrix.typed.push_back(typedFields && !field.empty() ? std::string(field)
-                                                                 : matrix.texts.back());
+            const ComplexFraction value = ReadCell(cell, r, c);
+            matrix.texts.push_back(CpxText(value));
+            matrix.typed.push_back(TypedText(cell, matrix.texts.back(), value));
+            written = written || !TrimBlanks(cell.text).empty();
         }
     }
+    // "| |" or a lone "&" holds cells, but no number to read as 0.
+    if (!written) throw PasteError::Of(PasteError::Kind::kUnreadable);
     return matrix;
 }
 

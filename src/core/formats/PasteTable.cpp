@@ -20,8 +20,8 @@ void ThrowUnreadable() {
     throw PasteError::Of(PasteError::Kind::kUnreadable);
 }
 
-void TableBuilder::Cell(std::string text, bool typed) {
-    if (rowCount_++ < CellGrid::kMaxSize) row_.push_back({std::move(text), typed});
+void TableBuilder::Cell(std::string text, CellSyntax syntax) {
+    if (rowCount_++ < CellGrid::kMaxSize) row_.push_back({std::move(text), syntax});
 }
 
 void TableBuilder::EndRow() {
@@ -34,7 +34,7 @@ void TableBuilder::EndRow() {
     }
     if (pendingBlanks_ > 0 && table_.cols == 1 && count == 1) {
         for (; pendingBlanks_ > 0; --pendingBlanks_)
-            AddRow({RawCell{"", true}}, 1);
+            AddRow({RawCell{"", CellSyntax::kTyped}}, 1);
     }
     pendingBlanks_ = 0;
     AddRow(std::move(row_), count);

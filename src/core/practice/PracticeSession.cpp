@@ -230,7 +230,10 @@ void PracticeSession::Follow(const CellGrid& shown, GridChange change, StepLog& 
 void PracticeSession::Record(Moment moment) {
     moments_.resize(at_ + 1);
     moments_.push_back(std::move(moment));
-    if (moments_.size() > kMomentsKept) moments_.pop_front();
+    if (moments_.size() > kMomentsKept) {
+        moments_.pop_front();
+        startDropped_ = true;
+    }
     at_ = moments_.size() - 1;
 }
 

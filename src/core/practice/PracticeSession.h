@@ -108,6 +108,8 @@ class PracticeSession {
     // inside what the History keeps of it.
     bool CanUndo() const { return at_ > 0; }
     bool CanRedo() const { return at_ + 1 < moments_.size(); }
+    // Whether the practice's start has fallen out of the History's reach.
+    bool StartDropped() const { return startDropped_; }
 
   private:
     struct Accepted {
@@ -142,6 +144,7 @@ class PracticeSession {
     int programSteps_ = 0;  // operations the program's own reduction needs
     std::deque<Moment> moments_;
     std::size_t at_ = 0;
+    bool startDropped_ = false;
     int hints_ = 0;
     int wrongAttempts_ = 0;
 };

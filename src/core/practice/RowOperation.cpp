@@ -2,12 +2,26 @@
 
 #include <utility>
 
-#include "core/CellValue.h"
+#include "core/formats/Numerals.h"
+#include "core/formats/StrictNumber.h"
 
 namespace korvane {
 
 ComplexFraction ReadFactor(std::string_view text) {
-    return CellValue(text);
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return CpxZero();
+    const NumberReading reading = ReadStrictNumber(text);
+    if (reading.value) return *reading.value;
+    const std::string quoted = "「" + std::string(text) + "」";
+    switch (reading.fault) {
+        case NumberFault::kDivisionByZero:
+            throw Error(quoted + "は0で割っています。");
+        case NumberFault::kExponentTooLarge:
+            throw Error(quoted + "は指数が大きすぎます。指数は" + std::to_string(kMaxExponent) +
+                        "までです。");
+        case NumberFault::kNotANumber:
+            break;
+    }
+    throw Error(quoted + "を数として読めません。");
 }
 
 std::optional<std::string> RefusalOf(const RowOperation& op, int rows) {

@@ -9,7 +9,10 @@
 
 namespace korvane {
 
-// A factor typed by the student, read as a cell is read: empty means 0.
+// A factor typed by the student into the practice panel: one number, read
+// strictly, never as another number ("x" is no 1); an empty box is 0, which
+// the operation then refuses. Throws Error with the reason, such as
+// "「x」を数として読めません。".
 ComplexFraction ReadFactor(std::string_view text);
 
 // Why op cannot be done on a matrix with rows rows, as the sentence the log

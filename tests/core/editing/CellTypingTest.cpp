@@ -19,7 +19,9 @@ TEST(CellTyping, CanonicalTextChangeAndNote) {
         {"0", "1/2", "1/2", true, ""},
         {"1/2", "2/4", "1/2", false, ""},  // the same value, nothing to record
         {"7", "7", "7", false, ""},
-        {"3/6", "1/2", "1/2", true, ""},  // a hand-made text made canonical
+        {"3/6", "1/2", "1/2", true, ""},   // a hand-made text made canonical
+        {"3/6", "3/6", "3/6", false, ""},  // committed untouched: it stays as it stands
+        {"2x", "2x", "2x", false, ""},
         {"0", "4i-3", "-3+4i", true, ""},
         {"0", " 0.25 ", "1/4", true, ""},
         {"0", "１／２", "1/2", true, ""},  // full-width, as it looks

@@ -203,9 +203,13 @@ TEST(InputAids, CellEditStoresTheCanonicalText) {
         const char* before;
         std::optional<std::string> answer;
         const char* after;
+        bool changed = true;
     };
     const Case cases[] = {
-        {"3/6", std::nullopt, "1/2"},  // cancelled, still canonical
+        {"3/6", std::nullopt, "3/6", false},  // cancelled: a file's text stays as it stands
+        {"3/6", "3/6", "3/6", false},         // confirmed untouched
+        {"3/6", "2/4", "1/2"},
+        {"1/2", "2/4", "1/2", false},  // the same value: nothing to record
         {"0", "2+3i", "2+3i"},
         {"0", "4i-3", "-3+4i"},
         {"5", "", "0"},  // emptied
@@ -218,7 +222,7 @@ TEST(InputAids, CellEditStoresTheCanonicalText) {
         grid.SetCell(2, 1, c.before);
         ScriptedDialogs dialogs;
         dialogs.inputAnswers.push_back(c.answer);
-        EXPECT_TRUE(sgmatrixDblClick(grid, 2, 1, dialogs));
+        EXPECT_EQ(sgmatrixDblClick(grid, 2, 1, dialogs), c.changed);
         EXPECT_EQ(grid.Cell(2, 1), c.after);
         ASSERT_EQ(dialogs.inputs.size(), 1u);
         EXPECT_EQ(dialogs.inputs[0].caption, "成分の入力");

@@ -81,11 +81,49 @@ TEST(PasteReader, EachKindOfText) {
          {{"1/2", "i"}}},
         // A header of numbers is the first row.
         {"| 1 | 2 |\n|---|---|\n| 3 | 4 |", PasteFormat::kMarkdownTable, {{"1", "2"}, {"3", "4"}}},
+        {"| a | b |\n|---|---|\n| 3 | 4 |", PasteFormat::kMarkdownTable, {{"3", "4"}}},
+        {"\\begin{matrix}1 & 2 \\cr 3 & 4\\end{matrix}", PasteFormat::kLatex, {{"1", "2"}, {"3", "4"}}},
+        // Scientific notation as numpy.savetxt and others write it; j as the unit.
+        {"1e5 2.500000000000000000e+01\n1E-3 -4.2e-2",
+         PasteFormat::kBlankSeparated,
+         {{"100000", "25"}, {"1/1000", "-21/500"}}},
+        {"1+2j\t3j\n(1-2j)\t½", PasteFormat::kTabSeparated, {{"1+2i", "3i"}, {"1-2i", "1/2"}}},
+        {"[[1e-2, 2J], [-.5, 3.]]", PasteFormat::kNestedLists, {{"1/100", "2i"}, {"-1/2", "3"}}},
+        // Look-alike minus signs and full-width digits, blanks around them.
+        {"[[2 − 3i, 1], [−１, ¾]]", PasteFormat::kNestedLists, {{"2-3i", "1"}, {"-1", "3/4"}}},
+        {"{{2 − 3 I, −1/2}}", PasteFormat::kMathematica, {{"2-3i", "-1/2"}}},
+        {"2 − 3i & −\\frac{１}{2}", PasteFormat::kLatex, {{"2-3i", "-1/2"}}},
+        {"| 2 − 3i | − ４ |", PasteFormat::kMarkdownTable, {{"2-3i", "-4"}}},
+        {"[1 −2]", PasteFormat::kMatlab, {{"1", "-2"}}},
+        // What other programs print around a matrix.
+        {"A =\n\n   1   2\n   3   4\n\n", PasteFormat::kMatlab, {{"1", "2"}, {"3", "4"}}},
+        {"ans =\n\n   1 + 2i   3 - 4i\n  -1 - 0i   0 + 1i\n",
+         PasteFormat::kMatlab,
+         {{"1+2i", "3-4i"}, {"-1", "i"}}},
+        {"2×2 Matrix{Int64}:\n 1  -2\n 3   4", PasteFormat::kJulia, {{"1", "-2"}, {"3", "4"}}},
+        {"3-element Vector{Float64}:\n 1.5\n 0.0\n -2.0", PasteFormat::kJulia, {{"3/2"}, {"0"}, {"-2"}}},
+        {"A = Matrix([\n[1, 2],\n[3, 4]])", PasteFormat::kNestedLists, {{"1", "2"}, {"3", "4"}}},
+        {"array([[1., 2.],\n       [3., 4.]])", PasteFormat::kNestedLists, {{"1", "2"}, {"3", "4"}}},
+        {"⎡1    2⋅ⅈ ⎤\n⎢         ⎥\n⎣-1  1 + ⅈ⎦", PasteFormat::kSympyPretty, {{"1", "2i"}, {"-1", "1+i"}}},
+        {"[1  2]\n[    ]\n[3  4]\n", PasteFormat::kSympyPretty, {{"1", "2"}, {"3", "4"}}},
+        {"Out[3]= {{1, 2}, {3, 4}}", PasteFormat::kMathematica, {{"1", "2"}, {"3", "4"}}},
+        {"Out[2]: array([[1, 2],\n       [3, 4]], dtype=int8)",
+         PasteFormat::kNestedLists,
+         {{"1", "2"}, {"3", "4"}}},
+        {"A =\n[1 2; 3 4];", PasteFormat::kMatlab, {{"1", "2"}, {"3", "4"}}},
+        // NumPy's print(), without commas.
+        {"[[ 1. -2.]\n [ 3.5 4.e+00]]", PasteFormat::kNestedLists, {{"1", "-2"}, {"7/2", "4"}}},
+        {"{{1, 2}} // MatrixForm", PasteFormat::kMathematica, {{"1", "2"}}},
+        {"\\[ A^{-1} = \\begin{pmatrix} 1 & 2 \\end{pmatrix}. \\]", PasteFormat::kLatex, {{"1", "2"}}},
     };
     for (const auto& c : cases) {
-        const PastedMatrix m = ReadPastedMatrix(c.text);
-        EXPECT_EQ(m.format, c.format) << c.text;
-        EXPECT_EQ(TextsOf(m), c.texts) << c.text;
+        try {
+            const PastedMatrix m = ReadPastedMatrix(c.text);
+            EXPECT_EQ(m.format, c.format) << c.text;
+            EXPECT_EQ(TextsOf(m), c.texts) << c.text;
+        } catch (const PasteError& e) {
+            ADD_FAILURE() << c.text << ": " << e.what();
+        }
     }
 }
 
@@ -93,6 +131,9 @@ TEST(PasteReader, FieldsKeepTheirTextAsTyped) {
     const PastedMatrix m = ReadPastedMatrix("2/4\t\n-0\t i ");
     EXPECT_EQ(m.typed, (std::vector<std::string>{"2/4", "0", "-0", "i"}));
     EXPECT_EQ(ReadPastedMatrix("[2/4]").typed, std::vector<std::string>{"1/2"});
+    // Where the grid would read the field otherwise, it gets the value's text.
+    EXPECT_EQ(ReadPastedMatrix("1e2\t2j\t½\t− 1\t-4").typed,
+              (std::vector<std::string>{"100", "2i", "1/2", "-1", "-4"}));
 }
 
 // What a refusal names, in the order of PasteError::Details.
@@ -136,7 +177,64 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {std::string("1\0 2", 4), {Kind::kControlCharacter, 1, 1}, ""},
         {"[1 2", {Kind::kUnreadable}, "行列として読めない文字です。"},
         {"\\begin{pmatrix}1&2", {Kind::kUnreadable}, ""},
-        {"Matrix([[1, 2]]) + 1", {Kind::kUnreadable}, ""},
+        {"Matrix([[1, 2]]) + 1", {Kind::kSurroundingText}, ""},
+        // The crash on \\left without a delimiter.
+        {"\\left", {Kind::kUnreadable}, ""},
+        {"$\\left$", {Kind::kUnreadable}, ""},
+        {"\\[\\left\\]", {Kind::kUnreadable}, ""},
+        {" \\left ", {Kind::kUnreadable}, ""},
+        // Every cell a number, or the first bad one named.
+        {"1 2\n1e5x 3", {Kind::kBadCell, 2, 1}, "2行1列の「1e5x」を数として読めません。"},
+        {"x y\n1 2\n3 4", {Kind::kBadCell, 1, 1}, ""},
+        {"1\tabc", {Kind::kBadCell, 1, 2}, ""},
+        {"1,inf", {Kind::kBadCell, 1, 2}, ""},
+        {"NaN\t1", {Kind::kBadCell, 1, 1}, ""},
+        {"1 1/0", {Kind::kDivisionByZero, 1, 2}, "1行2列の「1/0」は0で割っています。"},
+        {"1 0/0", {Kind::kDivisionByZero, 1, 2}, ""},
+        {"2i3", {Kind::kBadCell, 1, 1}, ""},
+        {"[[i i, 1]]", {Kind::kBadCell, 1, 1}, ""},
+        {"1 1.2.3", {Kind::kBadCell, 1, 2}, ""},
+        {"{{2e1.5}}", {Kind::kBadCell, 1, 1}, ""},
+        {"1 2I", {Kind::kBadCell, 1, 2}, ""},
+        {"\\begin{pmatrix}I\\end{pmatrix}", {Kind::kBadCell, 1, 1}, ""},
+        {"[[1 2], [3 4]]", {Kind::kBadCell, 1, 1}, "1行1列の「1 2」を数として読めません。"},
+        {"1 & 1\\,000", {Kind::kBadCell, 1, 2}, ""},
+        {"1 000 & 2", {Kind::kBadCell, 1, 1}, ""},
+        {"1\t1,5", {Kind::kBadCell, 1, 2}, ""},
+        {"1\xff" "2\t3", {Kind::kBadCell, 1, 1}, "1行1列の「1\uFFFD2」を数として読めません。"},
+        {"[1 − 2]", {Kind::kBadCell, 1, 1}, ""},
+        {"1 2½", {Kind::kBadCell, 1, 2}, ""},
+        {"\"1\"\"2\",3", {Kind::kBadCell, 1, 1}, "1行1列の「1\"2」を数として読めません。"},
+        {"[[1, ], [2, 3]]", {Kind::kUnreadable}, ""},
+        // Exponents that would take minutes are refused at once.
+        {"1 1e10001", {Kind::kExponentTooLarge, 1, 2}, ""},
+        {"[1e6000*1e6000]", {Kind::kExponentTooLarge, 1, 1}, ""},
+        // Text beside the matrix that would change it.
+        {"2\\begin{pmatrix}1&2\\end{pmatrix}",
+         {Kind::kSurroundingText},
+         "行列の外にある「2」は読めません。行列だけを貼り付けてください。"},
+        {"-\\begin{pmatrix}1\\end{pmatrix}", {Kind::kSurroundingText}, ""},
+        {"A = \\frac{1}{2}\\begin{pmatrix}1\\end{pmatrix}", {Kind::kSurroundingText}, ""},
+        {"\\begin{pmatrix}1\\end{pmatrix}^T", {Kind::kSurroundingText}, ""},
+        {"\\left(1 & 2\\right)^{-1}", {Kind::kSurroundingText}, ""},
+        {"Transpose[{{1, 2}}]", {Kind::kSurroundingText}, ""},
+        {"Inverse[{{1, 2}, {3, 4}}]", {Kind::kSurroundingText}, ""},
+        {"np.linalg.inv(np.array([[1, 2], [3, 4]]))", {Kind::kSurroundingText}, ""},
+        {"[1 2; 3 4]'", {Kind::kSurroundingText}, ""},
+        {"Matrix([[1, 2]]).T", {Kind::kSurroundingText}, ""},
+        // Two matrices in one paste.
+        {"\\begin{pmatrix}1\\end{pmatrix} \\begin{pmatrix}2\\end{pmatrix}",
+         {Kind::kTwoMatrices},
+         "2つの行列が含まれています。1つだけ貼り付けてください。"},
+        {"[[1]]\n[[2]]", {Kind::kTwoMatrices}, ""},
+        {"A =\n 1 2\n\nB =\n 3 4", {Kind::kTwoMatrices}, ""},
+        {"| 1 |\n|---|\n| 2 |\n\n| 3 |\n|---|\n| 4 |", {Kind::kTwoMatrices}, ""},
+        {"⎡1⎤\n⎣2⎦\n⎡3⎤\n⎣4⎦", {Kind::kTwoMatrices}, ""},
+        // Markdown without a number, and a header row that holds one.
+        {"|", {Kind::kUnreadable}, ""},
+        {"||", {Kind::kUnreadable}, ""},
+        {"| |", {Kind::kUnreadable}, ""},
+        {"| 1 | x |\n|---|---|\n| 2 | 3 |", {Kind::kBadCell, 1, 2}, ""},
         // Nesting deeper than the reader goes.
         {"[" + std::string(100, '(') + "1" + std::string(100, ')') + "]",
          {Kind::kBadCell, 1, 1},

@@ -194,6 +194,27 @@ TEST(PracticeSession, RefusalsChangeNothing) {
     EXPECT_EQ(session->WrongAttempts(), 0);
     EXPECT_EQ(session->Shown(), square);
 
+    // A factor typed into the panel is one number or refused, never read as
+    // another number.
+    const struct {
+        const char* typed;
+        const char* refusal;
+    } factors[] = {
+        {"x", "「x」を数として読めません。"},
+        {"2x", "「2x」を数として読めません。"},
+        {"1/0", "「1/0」は0で割っています。"},
+        {"1e20000", "「1e20000」は指数が大きすぎます。指数は10000までです。"},
+    };
+    for (const auto& f : factors) {
+        try {
+            ReadFactor(f.typed);
+            ADD_FAILURE() << f.typed << " was read";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), f.refusal);
+        }
+    }
+    EXPECT_EQ(CpxText(ReadFactor(" -1/2 ")), "-1/2");
+
     const struct {
         CellGrid grid;
         std::string sentence;
@@ -264,6 +285,7 @@ TEST(PracticeSession, GoesBackAsFarAsTheHistoryCan) {
     CellGrid grid = session->Shown();
     History history;
     history.RecordSnapshot(grid);
+    EXPECT_FALSE(session->StartDropped());
     const int steps = 250;
     for (int i = 0; i < steps; ++i) {
         grid = session->Apply(RowOperation::Scale(0, CpxParse("2")), log).grid;
@@ -280,6 +302,7 @@ TEST(PracticeSession, GoesBackAsFarAsTheHistoryCan) {
     history.Undo1Click(grid, dialogs);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"これ以上は戻せません。"});
     EXPECT_EQ(session->Shown(), grid);
+    EXPECT_TRUE(session->StartDropped());  // the window says the History's end
     for (int redone = 1; redone <= undone; ++redone) {
         ASSERT_TRUE(session->CanRedo());
         history.Repeat1Click(grid, dialogs);

@@ -1,0 +1,1 @@
+MatrixForm[{{1, Rational[2, 4]}}]

@@ -1,0 +1,1 @@
+np.array([[1, 2j], [-1j, "3/9"]], dtype=object)
