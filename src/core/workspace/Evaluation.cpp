@@ -177,8 +177,11 @@ class Evaluator {
 
     Value Negation(const Expression& node) {
         const Value a = Work(node.Operand(), false);
-        if (a.isNumber)
-            return NumberStep(node, "-" + BaseText(CpxText(a.number)), CpxNeg(a.number));
+        if (a.isNumber) {
+            std::string worked(1, '-');
+            worked += BaseText(CpxText(a.number));
+            return NumberStep(node, worked, CpxNeg(a.number));
+        }
         return MatrixValue(working_.Multiple(CpxNeg(CpxOne()), a.Matrix(),
                                              ExpressionText(node.Operand()), ExpressionText(node)));
     }

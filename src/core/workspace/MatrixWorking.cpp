@@ -25,7 +25,10 @@ bool WrittenEntryByEntry(int rows, int cols) {
 
 // "c₁₂": the entry in row r, column c (from 0) of the result being worked.
 std::string EntryName(int row, int col) {
-    return "c" + SubscriptNumber(row + 1) + SubscriptNumber(col + 1);
+    std::string name(1, 'c');
+    name += SubscriptNumber(row + 1);
+    name += SubscriptNumber(col + 1);
+    return name;
 }
 
 // The sentence that names the entries: "AB の (i, j) 成分を cᵢⱼ とすると、cᵢⱼ は" when

@@ -16,7 +16,11 @@ std::string SectionOf(char name) {
 }
 
 std::string CellKey(int row, int col) {
-    return "r" + std::to_string(row) + "c" + std::to_string(col);
+    std::string key(1, 'r');
+    key += std::to_string(row);
+    key += 'c';
+    key += std::to_string(col);
+    return key;
 }
 
 Workspace WorkspaceFrom(const IniFile& file) {
