@@ -208,8 +208,14 @@ class TForm1 : public QMainWindow {
     QWidget* BuildMatricesPanel();
     QWidget* BuildExpressionBar();
     void RefreshWorkspace();
-    // next as the named matrices of a new History state, the grid as it is.
+    // next as the named matrices of a new History state, the grid as it is;
+    // then chosen is the name chosen in the panel.
     void RecordNamedMatrices(Workspace next);
+    void RecordNamedMatrices(Workspace next, char chosen);
+    // A name from the choice of the free names first, then (offerStored)
+    // the stored ones to replace; nothing when cancelled.
+    std::optional<char> AskName(const std::string& caption, const std::string& prompt,
+                                bool offerStored);
     // The name chosen in the panel; '\0', saying so, for none.
     char ChosenMatrix() const;
     // Whether the named matrices may be left: they are as last saved or

@@ -97,30 +97,40 @@ char TForm1::ChosenMatrix() const {
 
 // --- storing, recalling, renaming, deleting ---------------------------------
 
+std::optional<char> TForm1::AskName(const std::string& caption, const std::string& prompt,
+                                    bool offerStored) {
+    const Workspace& names = NamedMatrices();
+    std::vector<char> order;
+    std::vector<std::string> options;
+    for (const char name : Workspace::kNames) {
+        if (names.Find(name) != nullptr) continue;
+        order.push_back(name);
+        options.push_back(NameText(name));
+    }
+    for (const char name : offerStored ? names.Names() : std::vector<char>()) {
+        order.push_back(name);
+        options.push_back(NameText(name) + "（いまの " + NameText(name) + " を置き換えます）");
+    }
+    const std::optional<std::size_t> chosen = dialogs_->ChooseOne(caption, prompt, options);
+    if (!chosen || *chosen >= order.size()) return std::nullopt;
+    return order[*chosen];
+}
+
+void TForm1::RecordNamedMatrices(Workspace next, char chosen) {
+    RecordNamedMatrices(std::move(next));
+    matricesPanel_->Show(NamedMatrices());
+    matricesPanel_->Choose(chosen);
+}
+
 void TForm1::StoreMatrix1Click() {
     sgmatrix_->CommitEdit();  // a cell being typed into counts, as in a spreadsheet
     Run([this] {
-        const Workspace& names = NamedMatrices();
-        // Free names first, the first of them chosen; a stored one is replaced.
-        std::vector<char> order;
-        std::vector<std::string> options;
-        for (const char name : Workspace::kNames) {
-            if (names.Find(name) != nullptr) continue;
-            order.push_back(name);
-            options.push_back(NameText(name));
-        }
-        for (const char name : names.Names()) {
-            order.push_back(name);
-            options.push_back(NameText(name) + "（いまの " + NameText(name) + " を置き換えます）");
-        }
-        const std::optional<std::size_t> chosen = dialogs_->ChooseOne(
-            "名前を付けて記憶", "グリッドの行列に付ける名前を選んでください。", options);
-        if (!chosen || *chosen >= order.size()) return;
-        Workspace next = names;
-        next.Store(order[*chosen], grid_);
-        RecordNamedMatrices(std::move(next));
-        matricesPanel_->Show(NamedMatrices());
-        matricesPanel_->Choose(order[*chosen]);
+        const std::optional<char> name =
+            AskName("名前を付けて記憶", "グリッドの行列に付ける名前を選んでください。", true);
+        if (!name) return;
+        Workspace next = NamedMatrices();
+        next.Store(*name, grid_);
+        RecordNamedMatrices(std::move(next), *name);
     });
 }
 
@@ -140,22 +150,12 @@ void TForm1::RenameMatrix1Click() {
     Run([this] {
         const char name = ChosenMatrix();
         if (name == '\0') return;
-        const Workspace& names = NamedMatrices();
-        std::vector<char> free;
-        std::vector<std::string> options;
-        for (const char other : Workspace::kNames) {
-            if (names.Find(other) != nullptr) continue;
-            free.push_back(other);
-            options.push_back(NameText(other));
-        }
-        const std::optional<std::size_t> chosen = dialogs_->ChooseOne(
-            "名前を変更", NameText(name) + " の新しい名前を選んでください。", options);
-        if (!chosen || *chosen >= free.size()) return;
-        Workspace next = names;
-        next.Rename(name, free[*chosen]);
-        RecordNamedMatrices(std::move(next));
-        matricesPanel_->Show(NamedMatrices());
-        matricesPanel_->Choose(free[*chosen]);
+        const std::optional<char> to =
+            AskName("名前を変更", NameText(name) + " の新しい名前を選んでください。", false);
+        if (!to) return;
+        Workspace next = NamedMatrices();
+        next.Rename(name, *to);
+        RecordNamedMatrices(std::move(next), *to);
     });
 }
 

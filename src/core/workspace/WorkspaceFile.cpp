@@ -15,14 +15,6 @@ std::string SectionOf(char name) {
     return std::string("matrix ") + name;
 }
 
-std::string CellKey(int row, int col) {
-    std::string key(1, 'r');
-    key += std::to_string(row);
-    key += 'c';
-    key += std::to_string(col);
-    return key;
-}
-
 Workspace WorkspaceFrom(const IniFile& file) {
     Workspace workspace;
     for (const char name : Workspace::kNames) {
@@ -33,7 +25,7 @@ Workspace WorkspaceFrom(const IniFile& file) {
         grid.SetCols(file.ReadInteger(section, "cols", kDefaultCount));
         for (int r = 0; r < grid.Rows(); ++r) {
             for (int c = 0; c < grid.Cols(); ++c)
-                grid.SetCell(c, r, file.ReadText(section, CellKey(r, c), "0"));
+                grid.SetCell(c, r, file.ReadText(section, MatrixCellKey(r, c), "0"));
         }
         workspace.Store(name, grid);
     }
@@ -51,7 +43,7 @@ void PutWorkspace(const Workspace& workspace, IniFile& file) {
         file.WriteInteger(section, "cols", grid.Cols());
         for (int r = 0; r < grid.Rows(); ++r) {
             for (int c = 0; c < grid.Cols(); ++c)
-                file.WriteText(section, CellKey(r, c), grid.Cell(c, r));
+                file.WriteText(section, MatrixCellKey(r, c), grid.Cell(c, r));
         }
     }
 }
