@@ -12,7 +12,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CliCommand>, 19> kCommands{{
+constexpr std::array<std::pair<std::string_view, CliCommand>, 20> kCommands{{
     {"rref", CliCommand::kRref},
     {"inverse", CliCommand::kInverse},
     {"transpose", CliCommand::kTranspose},
@@ -32,6 +32,7 @@ constexpr std::array<std::pair<std::string_view, CliCommand>, 19> kCommands{{
     {"cramer", CliCommand::kCramer},
     {"lu", CliCommand::kLu},
     {"elementary", CliCommand::kElementary},
+    {"eval", CliCommand::kEval},
 }};
 
 CliCommand CommandNamed(std::string_view name) {
@@ -154,28 +155,65 @@ void CheckCombination(const CliOptions& options, bool expanded) {
     if (options.expansion && !expanded) throw UsageError("--minors goes with det --expand");
     if (options.expansion && options.command != CliCommand::kDeterminant)
         throw UsageError("--expand is an option of det");
-    // The PDF would overwrite the matrix file written, or the one read.
+    // The PDF would overwrite the matrix file written, or one read.
     if (options.pdf && options.output && SameWriteTarget(*options.pdf, *options.output))
         throw UsageError("--pdf and -o name the same file '" + *options.output + "'");
     if (options.pdf && options.file && SameWriteTarget(*options.pdf, *options.file))
         throw UsageError("--pdf names the matrix file read, '" + *options.file + "'");
+    for (const NamedInput& input : options.inputs) {
+        if (options.pdf && input.file != "-" && SameWriteTarget(*options.pdf, input.file))
+            throw UsageError("--pdf names the matrix file read, '" + input.file + "'");
+        if (input.file == "-" && options.file == "-")
+            throw UsageError("standard input can be read only once");
+    }
     if (!options.matrixFormat) return;
     if (options.logFormat != LogFormat::kText)
         throw UsageError("--format writes the result matrix instead of the log; no --log-format");
     if (options.command != CliCommand::kRref && options.command != CliCommand::kInverse &&
-        options.command != CliCommand::kTranspose)
-        throw UsageError("--format writes a result matrix: rref, inverse or transpose");
+        options.command != CliCommand::kTranspose && options.command != CliCommand::kEval)
+        throw UsageError("--format writes a result matrix: rref, inverse, transpose or eval");
+}
+
+// NAME=FILE: a letter and '=' first.
+bool IsNamedInput(std::string_view arg) {
+    const char c = arg.size() >= 2 ? arg[0] : '\0';
+    return arg.size() >= 2 && arg[1] == '=' && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'));
+}
+
+void TakeNamedInput(CliOptions& options, std::string_view arg) {
+    const char name = arg[0];
+    if (name < 'A' || name > 'Z' || name == 'I' || name == 'O')
+        throw UsageError("'" + std::string(arg) +
+                         "': a matrix is named by one capital letter other than I and O");
+    NamedInput input{name, std::string(arg.substr(2))};
+    for (const NamedInput& other : options.inputs) {
+        if (other.name == name) throw UsageError(std::string(1, name) + " given more than once");
+        if (other.file == "-" && input.file == "-")
+            throw UsageError("standard input can be read only once");
+    }
+    options.inputs.push_back(std::move(input));
 }
 
 void TakePositional(CliOptions& options, std::string_view arg, int& positionals) {
+    const bool eval = positionals > 0 && options.command == CliCommand::kEval;
     if (positionals == 0) {
         options.command = CommandNamed(arg);
-    } else if (positionals == 1) {
+    } else if (eval && positionals == 1) {
+        options.expression = std::string(arg);
+    } else if (eval && IsNamedInput(arg)) {
+        TakeNamedInput(options, arg);
+    } else if (!options.file) {
         options.file = std::string(arg);
     } else {
         throw UsageError("unexpected argument '" + std::string(arg) + "'");
     }
     ++positionals;
+}
+
+// An expression of eval may start with a sign: -A + B.
+bool TakesExpression(const CliOptions& options, std::string_view arg, int positionals) {
+    return positionals == 1 && options.command == CliCommand::kEval && !arg.starts_with("--") &&
+           arg != "-o";
 }
 
 }  // namespace
@@ -203,7 +241,8 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
     bool expanded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
+        if (optionsEnded || arg == "-" || !arg.starts_with('-') ||
+            TakesExpression(options, arg, positionals)) {
             TakePositional(options, arg, positionals);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -219,6 +258,8 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
         }
     }
     if (positionals == 0) throw UsageError("no command given");
+    if (options.command == CliCommand::kEval && positionals == 1)
+        throw UsageError("eval needs an expression");
     CheckCombination(options, expanded);
     return options;
 }

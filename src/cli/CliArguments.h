@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/formats/CopyFormats.h"
 #include "core/formats/LogExport.h"
@@ -44,13 +45,23 @@ enum class CliCommand {
     kCramer,
     kLu,
     kElementary,
+    kEval,
+};
+
+// NAME=FILE of eval: the matrix in FILE ("-": standard input) under NAME.
+struct NamedInput {
+    char name = 'A';
+    std::string file;
 };
 
 struct CliOptions {
     enum class Action { kRun, kHelp, kVersion };
     Action action = Action::kRun;
     CliCommand command = CliCommand::kRref;
-    std::optional<std::string> file;    // matrix file to read instead of stdin
+    std::optional<std::string> file;    // matrix file to read instead of stdin;
+                                        // for eval, the workspace file
+    std::string expression;             // eval: the expression or equation
+    std::vector<NamedInput> inputs;     // eval: NAME=FILE, in order
     std::optional<std::string> output;  // matrix file to write afterwards
     // --format: the result matrix in this form on standard output, instead
     // of the log (rref, inverse and transpose only).
@@ -69,8 +80,11 @@ struct CliOptions {
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] [--expand E [--minors M]]
 // (options may stand anywhere, "--" ends them, a value may also follow "="),
-// or --help / --version. Throws UsageError, also when --pdf names the file of
-// -o or FILE, and for --expand with a command other than det.
+// or --help / --version; for eval, EXPRESSION then NAME=FILE ... and at most
+// one workspace FILE, the expression taken as such even when it starts with
+// a sign. Throws UsageError, also when --pdf names the file of -o or a file
+// read, a name is bound twice or standard input more than once, and for
+// --expand with a command other than det.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

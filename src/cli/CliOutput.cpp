@@ -10,7 +10,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<CliCommand, std::string_view>, 19> kTitles{{
+constexpr std::array<std::pair<CliCommand, std::string_view>, 20> kTitles{{
     {CliCommand::kRref, "行階段基本形の計算"},
     {CliCommand::kInverse, "逆行列の計算"},
     {CliCommand::kTranspose, "転置の計算"},
@@ -30,6 +30,7 @@ constexpr std::array<std::pair<CliCommand, std::string_view>, 19> kTitles{{
     {CliCommand::kCramer, "クラメルの公式による解"},
     {CliCommand::kLu, "LU 分解"},
     {CliCommand::kElementary, "基本行列"},
+    {CliCommand::kEval, "式の計算"},
 }};
 
 // The HTML page's title; the default one for a command without its own.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/EvalInput.h"
 #include "cli/MatrixInput.h"
 #include "cli/StreamStepLog.h"
 #include "core/editing/FileAccess.h"
@@ -15,6 +16,7 @@
 #include "core/methods/IntegerDeterminant.h"
 #include "core/methods/LuDecomposition.h"
 #include "core/methods/Sarrus.h"
+#include "core/workspace/Evaluation.h"
 
 #ifndef KORVANE_VERSION
 #error "KORVANE_VERSION must be defined by the build"
@@ -26,6 +28,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: korvane-cli COMMAND [FILE] [-o OUT]\n"
+    "       korvane-cli eval EXPRESSION [NAME=FILE ...] [WORKSPACE] [-o OUT]\n"
     "       korvane-cli practice FILE [SCRIPT]   (see korvane-cli practice --help)\n"
     "Runs one matrix computation and prints its step log.\n"
     "\n"
@@ -48,7 +51,8 @@ constexpr std::string_view kUsage =
     "            tab-separated cells, CSV, MATLAB [1 2; 3 4], Python [[1, 2], [3, 4]],\n"
     "            Mathematica {{1, 2}, {3, 4}}, a LaTeX matrix or a Markdown table;\n"
     "            16 MiB at most\n"
-    "  -o OUT    after the command, write the grid to OUT as a matrix file\n"
+    "  -o OUT    after the command, write the grid (eval: the result) to OUT as a\n"
+    "            matrix file\n"
     "  --expand auto|row:N|col:N\n"
     "            det by cofactor expansion along the row or column with the most\n"
     "            zeros, or along row or column N\n"
@@ -59,7 +63,7 @@ constexpr std::string_view kUsage =
     "            the log in that form (default: text, as the window's log pane)\n"
     "  --format tsv|latex|matlab|python|mathematica|markdown\n"
     "            print the result matrix in that form instead of the log\n"
-    "            (rref, inverse, transpose)\n"
+    "            (rref, inverse, transpose, eval)\n"
     "  --pdf FILE  also typeset the log as PDF into FILE (needs lualatex), a file\n"
     "            other than OUT and the matrix FILE\n"
     "  --notation  write each row operation's notation (R2 -> R2 - 3R1) in the\n"
@@ -74,8 +78,11 @@ constexpr std::string_view kUsage =
     "det, sarrus, integer-det, adjugate and the eigen commands, a size other\n"
     "than 2 or 3 for sarrus, a row or column --expand names that the matrix\n"
     "lacks, a grid solve, solve-many or cramer cannot split, a singular A for\n"
-    "cramer; the reason on standard error, OUT left alone) or an output could\n"
-    "not be written, 2 bad usage or unreadable input.\n";
+    "cramer, sizes that do not fit or a singular matrix to invert in eval's\n"
+    "expression, an equation without exactly one solution; the reason on\n"
+    "standard error, OUT left alone) or an output could not be written, 2 bad\n"
+    "usage, unreadable input or an expression that cannot be read or names a\n"
+    "matrix not given.\n";
 
 // One line on standard error in korvane-cli's voice.
 void Report(std::ostream& err, std::string_view message) {
@@ -148,6 +155,8 @@ bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepL
             return LuDecomposition(grid, log, style);
         case CliCommand::kElementary:
             return ElementaryMatrices(grid, log, style);
+        case CliCommand::kEval:
+            break;  // RunEvalAndReport
     }
     return true;
 }
@@ -156,6 +165,7 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
            std::ostream& err) {
     CliOptions options;
     CellGrid grid;
+    Workspace workspace;
     try {
         options = ParseArguments(args);
         if (options.action != CliOptions::Action::kRun) {
@@ -166,7 +176,11 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
             text.Flush();
             return kExitRan;
         }
-        grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+        if (options.command == CliCommand::kEval) {
+            workspace = ReadEvalWorkspace(options, in);
+        } else {
+            grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+        }
     } catch (const UsageError& e) {
         Report(err, e.what());
         return kExitBadUsage;
@@ -182,6 +196,8 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
     }
     try {
         CliLog log(options, grid, out);
+        if (options.command == CliCommand::kEval)
+            return RunEvalAndReport(options, workspace, log, err);
         return RunAndReport(options, grid, log, err);
     } catch (const UsageError& e) {
         Report(err, e.what());
@@ -191,9 +207,34 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
 
 int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err) {
     Engine engine(LogStyleFor(options));
+    return RunWorkAndReport(
+        options, [&](CellGrid& g, StepLog& l) { return RunCommand(options, engine, g, l); },
+        grid, log, err);
+}
+
+int RunEvalAndReport(const CliOptions& options, const Workspace& workspace, CliLog& log,
+                     std::ostream& err) {
+    CellGrid result;
+    return RunWorkAndReport(
+        options,
+        [&](CellGrid& grid, StepLog& l) {
+            const Evaluation evaluation =
+                EvaluateExpression(options.expression, workspace, l, LogStyleFor(options));
+            if (evaluation.matrix) grid = *evaluation.matrix;
+            if (evaluation.number && (options.output || options.matrixFormat))
+                throw Error(evaluation.name +
+                            " is a number, not a matrix: -o and --format write "
+                            "nothing");
+            return evaluation.delivered;
+        },
+        result, log, err);
+}
+
+int RunWorkAndReport(const CliOptions& options, const Work& work, CellGrid& grid, CliLog& log,
+                     std::ostream& err) {
     bool delivered = false;
     try {
-        delivered = RunCommand(options, engine, grid, log);
+        delivered = work(grid, log);
         log.Finish();
     } catch (const OutputError& e) {
         return ReportFailure(err, e);

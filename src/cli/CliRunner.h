@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/Engine.h"
+#include "core/workspace/Workspace.h"
 
 namespace korvane {
 
@@ -31,6 +33,20 @@ bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepL
 // the lines logged so far; then nothing is written but the PDF of the log.
 // Returns the exit status.
 int RunAndReport(const CliOptions& options, CellGrid& grid, CliLog& log, std::ostream& err);
+
+// korvane-cli eval: the expression of options over the workspace's
+// matrices, reported as RunAndReport does; its result matrix is what
+// --format prints and -o writes, and a number result with either is an
+// error.
+int RunEvalAndReport(const CliOptions& options, const Workspace& workspace, CliLog& log,
+                     std::ostream& err);
+
+// What RunAndReport and RunEvalAndReport run: changes the grid, logs, and
+// says whether it delivered its result.
+using Work = std::function<bool(CellGrid& grid, StepLog& log)>;
+// Runs work and reports as RunAndReport describes, grid its result.
+int RunWorkAndReport(const CliOptions& options, const Work& work, CellGrid& grid, CliLog& log,
+                     std::ostream& err);
 
 // The whole program: arguments (without the program name), the matrix from
 // in (or a file), the log to out, explanations and errors to err. Returns the

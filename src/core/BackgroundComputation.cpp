@@ -8,6 +8,8 @@
 #include <exception>
 #include <new>
 
+#include "mklibs/Integer.h"
+
 namespace korvane {
 
 void BackgroundComputation::CountingLog::ClearStepLog() {
@@ -61,6 +63,8 @@ BackgroundComputation::Outcome BackgroundComputation::Run(CellGrid grid, const W
     } catch (const std::exception& e) {
         outcome.error = e.what();
     }
+    // The thread ends with the work: what FLINT kept for it would be lost.
+    ReleaseThreadNumbers();
     return outcome;
 }
 

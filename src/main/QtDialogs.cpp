@@ -21,6 +21,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Korvane");
 const QString kMatrixFilter = QStringLiteral("Korvaneの行列データ[*.kvm] (*.kvm)");
+const QString kWorkspaceFilter = QStringLiteral("Korvaneのワークスペース[*.kvw] (*.kvw)");
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -127,11 +128,19 @@ bool QtDialogs::Confirm(std::string_view message) {
 }
 
 std::optional<std::string> QtDialogs::OpenFileName() {
-    return AskFileName(false);
+    return AskFileName(false, kMatrixFilter, QStringLiteral("kvm"));
 }
 
 std::optional<std::string> QtDialogs::SaveFileName() {
-    return AskFileName(true);
+    return AskFileName(true, kMatrixFilter, QStringLiteral("kvm"));
+}
+
+std::optional<std::string> QtDialogs::OpenWorkspaceName() {
+    return AskFileName(false, kWorkspaceFilter, QStringLiteral("kvw"));
+}
+
+std::optional<std::string> QtDialogs::SaveWorkspaceName() {
+    return AskFileName(true, kWorkspaceFilter, QStringLiteral("kvw"));
 }
 
 std::optional<std::size_t> QtDialogs::ChooseOne(std::string_view caption, std::string_view prompt,
@@ -153,7 +162,8 @@ std::optional<std::size_t> QtDialogs::ChooseOne(std::string_view caption, std::s
     return static_cast<std::size_t>(chosen);
 }
 
-std::optional<std::string> QtDialogs::AskFileName(bool save) {
+std::optional<std::string> QtDialogs::AskFileName(bool save, const QString& filter,
+                                                  const QString& suffix) {
     QFileDialog dialog(parent_);
     dialog.setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     dialog.setWindowTitle(save ? QStringLiteral("名前を付けて保存") : QStringLiteral("開く"));
@@ -164,8 +174,8 @@ std::optional<std::string> QtDialogs::AskFileName(bool save) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(kMatrixFilter);
-    dialog.setDefaultSuffix(QStringLiteral("kvm"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     LabelInJapanese(dialog, save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
     ListFilesInJapanese(dialog);
     FitColumnsOnceRead(dialog);

@@ -21,6 +21,8 @@ class QtDialogs : public Dialogs {
     bool Confirm(std::string_view message) override;
     std::optional<std::string> OpenFileName() override;
     std::optional<std::string> SaveFileName() override;
+    std::optional<std::string> OpenWorkspaceName() override;
+    std::optional<std::string> SaveWorkspaceName() override;
     std::optional<std::size_t> ChooseOne(std::string_view caption, std::string_view prompt,
                                          const std::vector<std::string>& options) override;
     std::optional<LogFileChoice> ExportFileName() override;
@@ -30,7 +32,9 @@ class QtDialogs : public Dialogs {
     static void ShowError(QWidget* parent, const QString& message);
 
   private:
-    std::optional<std::string> AskFileName(bool save);
+    // filter names the files; suffix is given to a name typed without one.
+    std::optional<std::string> AskFileName(bool save, const QString& filter,
+                                           const QString& suffix);
 
     QWidget* parent_;
 };

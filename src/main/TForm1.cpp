@@ -71,6 +71,10 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Exit1Click() {
+    if (MayLeaveNamedMatrices("保存せずに終了して宜しいでしょうか？")) EndProgram();
+}
+
+void TForm1::EndProgram() {
     // A running computation is told to stop now; the window's end waits the
     // moment it takes to notice.
     if (computation_) computation_->RequestStop();
@@ -78,8 +82,12 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!MayLeaveNamedMatrices("保存せずに終了して宜しいでしょうか？")) {
+        event->ignore();
+        return;
+    }
     event->accept();  // the window is hidden
-    Exit1Click();
+    EndProgram();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -130,6 +138,7 @@ void TForm1::Refresh() {
     if (!Computing()) log_->Finish();
     statusPanel1_->Show(QString::fromStdString(history_->CountsText()));
     RefreshPractice();
+    if (matricesPanel_ != nullptr) RefreshWorkspace();
 }
 
 void TForm1::Record(bool gridChanged) {

@@ -16,6 +16,7 @@
 #include "core/formats/CopyFormats.h"
 #include "core/formats/LogExport.h"
 #include "core/practice/PracticeSession.h"
+#include "core/workspace/Workspace.h"
 #include "main/PaneStepLog.h"
 
 class QDockWidget;
@@ -33,6 +34,8 @@ class AnchoredPanel;
 class CellGridModel;
 class CellGridView;
 class ControlBand;
+class ExpressionLine;
+class MatricesPanel;
 class HelpViewer;
 class History;
 class LogPane;
@@ -78,6 +81,8 @@ class TForm1 : public QMainWindow {
     bool Computing() const { return computation_ != nullptr || finishingLog_; }
     // The practice under way, or null outside the practice mode.
     const PracticeSession* Practice() const { return practice_ ? &*practice_ : nullptr; }
+    // The named matrices of the History's current state.
+    const Workspace& NamedMatrices() const;
 
   signals:
     // About1Click: the version window is wanted.
@@ -153,6 +158,21 @@ class TForm1 : public QMainWindow {
     // Stops the running computation (Esc, menu item and button shown while
     // one runs); the grid and the History stay as they were.
     void Stop1Click();
+    // The named matrices: the grid stored under a name chosen from the free
+    // ones (or replacing one), the chosen one brought into the grid,
+    // renamed, deleted; each a History state.
+    void StoreMatrix1Click();
+    void RecallMatrix1Click();
+    void RenameMatrix1Click();
+    void DeleteMatrix1Click();
+    // Works out the expression line's expression (or equation) in the
+    // worker, its matrix into the grid; an empty line takes the focus.
+    void Evaluate1Click();
+    // The workspace file: no names, a file's names, the names into a file.
+    // Leaving names not saved asks first.
+    void NewWorkspace1Click();
+    void OpenWorkspace1Click();
+    void SaveWorkspace1Click();
     // Help
     void H2Click();
     void About1Click();
@@ -194,6 +214,25 @@ class TForm1 : public QMainWindow {
     // matrix when nothing or everything is selected.
     CellRect CopiedCells() const;
     void CopyMatrixAs(CopyFormat form);
+    // TForm1Workspace.cpp
+    QWidget* BuildMatricesPanel();
+    QWidget* BuildExpressionBar();
+    void RefreshWorkspace();
+    // next as the named matrices of a new History state, the grid as it is;
+    // then chosen is the name chosen in the panel.
+    void RecordNamedMatrices(Workspace next);
+    void RecordNamedMatrices(Workspace next, char chosen);
+    // A name from the choice of the free names first, then (offerStored)
+    // the stored ones to replace; nothing when cancelled.
+    std::optional<char> AskName(const std::string& caption, const std::string& prompt,
+                                bool offerStored);
+    // The name chosen in the panel; '\0', saying so, for none.
+    char ChosenMatrix() const;
+    // Whether the named matrices may be left: they are as last saved or
+    // opened, or the user says yes to the question after saying they are not.
+    bool MayLeaveNamedMatrices(const char* question);
+    // Ends the program; a running computation is told to stop.
+    void EndProgram();
     // TForm1Commands.cpp
     void BuildActions();
     void BuildMenus();
@@ -288,6 +327,9 @@ class TForm1 : public QMainWindow {
     // Filled by the start's work off the event-loop thread.
     std::shared_ptr<std::optional<PracticeSession>> startingPractice_;
     QDockWidget* practiceDock_ = nullptr;
+    MatricesPanel* matricesPanel_ = nullptr;
+    ExpressionLine* expressionLine_ = nullptr;
+    Workspace savedNames_;  // as last saved or opened
     PracticePanel* practicePanel_ = nullptr;
 
     bool shownBefore_ = false;

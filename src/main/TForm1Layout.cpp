@@ -2,18 +2,22 @@
 // per inch, scaled by Qt on denser screens.
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "main/AnchoredPanel.h"
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
 #include "main/ControlBand.h"
+#include "main/ExpressionLine.h"
 #include "main/LogPane.h"
+#include "main/MatricesPanel.h"
 #include "main/StatusPanel.h"
 #include "main/StepSpinBox.h"
 #include "main/TForm1.h"
@@ -64,12 +68,19 @@ void TForm1::BuildWorkArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(controlBar1_);
-    layout->addWidget(splitter1_, 1);
+    layout->addWidget(BuildExpressionBar());
+    auto* besideGrid = new QHBoxLayout;  // the named matrices, then grid and log
+    besideGrid->setSpacing(0);
+    besideGrid->addWidget(BuildMatricesPanel());
+    besideGrid->addWidget(splitter1_, 1);
+    layout->addLayout(besideGrid, 1);
     setCentralWidget(work);
 
     setTabOrder(seRows_, seCols_);
     setTabOrder(seCols_, sgmatrix_);
     setTabOrder(sgmatrix_, memoutput_);
+    setTabOrder(memoutput_, expressionLine_);
+    setTabOrder(expressionLine_, matricesPanel_->List());
 }
 
 AnchoredPanel* TForm1::BuildGridPanel() {

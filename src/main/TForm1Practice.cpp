@@ -29,8 +29,9 @@ constexpr std::array kGoals = {PracticeGoal::kReducedRowEchelon, PracticeGoal::k
                                PracticeGoal::kInverse, PracticeGoal::kDeterminant};
 
 // The commands that would write the grid other than by a checked step.
-const char* const kChangesGrid[] = {"O1", "N3",  "N4",  "L1",  "N6", "N7",
-                                    "N9", "N10", "N12", "N13", "N14"};
+const char* const kChangesGrid[] = {"O1", "N3",  "N4",  "L1",  "N6",  "N7",
+                                    "N9", "N10", "N12", "N13", "N14",
+                                    "RecallMatrix1", "Evaluate1"};
 
 const QString kLockedNote = QStringLiteral("（練習モードの間は使えません。）");
 const QString kSizeLocked = QStringLiteral("練習モードの間は、行列の大きさは変えられません。");

@@ -17,9 +17,11 @@ struct Scratch {
         for (fmpz* x : {p1, p2, t, pd, g, a, b, num, den})
             fmpz_init(x);
     }
+    // The thread ends: its spare storage goes too, the scratch's own last.
     ~Scratch() {
         for (fmpz* x : {p1, p2, t, pd, g, a, b, num, den})
             fmpz_clear(x);
+        ReleaseThreadNumbers();
     }
     Scratch(const Scratch&) = delete;
     Scratch& operator=(const Scratch&) = delete;

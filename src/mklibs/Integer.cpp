@@ -154,4 +154,8 @@ std::int32_t IntDelta(std::int32_t a, std::int32_t b) {
     return a == b ? 1 : 0;
 }
 
+void ReleaseThreadNumbers() {
+    flint_cleanup();
+}
+
 }  // namespace korvane

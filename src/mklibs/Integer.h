@@ -76,4 +76,9 @@ std::int32_t IntMin(std::int32_t a, std::int32_t b);
 // Kronecker delta: 1 when a == b, else 0.
 std::int32_t IntDelta(std::int32_t a, std::int32_t b);
 
+// Frees the spare storage FLINT keeps for the calling thread's large
+// integers; a thread that worked on large numbers calls it as it ends, or
+// that storage is lost with the thread. Integers still alive stay valid.
+void ReleaseThreadNumbers();
+
 }  // namespace korvane

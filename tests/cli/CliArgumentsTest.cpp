@@ -63,6 +63,39 @@ TEST(CliArguments, AcceptedForms) {
     }
 }
 
+TEST(CliArguments, EvalTakesAnExpressionThenNamedFiles) {
+    const struct {
+        std::vector<std::string_view> args;
+        const char* expression;
+        std::vector<std::pair<char, const char*>> inputs;
+        const char* workspace;
+    } cases[] = {
+        {{"eval", "A B - 2C", "A=a.kvm", "B=-", "C=c d.txt"},
+         "A B - 2C",
+         {{'A', "a.kvm"}, {'B', "-"}, {'C', "c d.txt"}},
+         nullptr},
+        {{"eval", "-A + B", "w.kvw", "-o", "r.kvm"}, "-A + B", {}, "w.kvw"},
+        {{"eval", "--format", "latex", "-2A", "Z=z=1.txt", "w.kvw"},
+         "-2A",
+         {{'Z', "z=1.txt"}},
+         "w.kvw"},
+        {{"eval", "--", "-o", "A=a"}, "-o", {{'A', "a"}}, nullptr},
+        {{"eval", "AX = B", "-"}, "AX = B", {}, "-"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        const CliOptions options = Parse(c.args);
+        EXPECT_EQ(options.command, CliCommand::kEval);
+        EXPECT_EQ(options.expression, c.expression);
+        ASSERT_EQ(options.inputs.size(), c.inputs.size());
+        for (std::size_t k = 0; k < c.inputs.size(); ++k) {
+            EXPECT_EQ(options.inputs[k].name, c.inputs[k].first);
+            EXPECT_EQ(options.inputs[k].file, c.inputs[k].second);
+        }
+        EXPECT_EQ(options.file.value_or("(none)"), c.workspace ? c.workspace : "(none)");
+    }
+}
+
 TEST(CliArguments, BadUsage) {
     const std::vector<std::vector<std::string_view>> cases{
         {},
@@ -94,6 +127,17 @@ TEST(CliArguments, BadUsage) {
         {"det", "--expand", "diagonal:1"},
         {"det", "--minors", "sarrus"},
         {"det", "--expand", "auto", "--minors", "laplace"},
+        // eval: an expression, then NAME=FILE and at most one workspace file.
+        {"eval"},
+        {"eval", "-o", "out.kvm"},
+        {"eval", "A", "a=x.kvm"},
+        {"eval", "A", "I=x.kvm"},
+        {"eval", "A", "A=x.kvm", "A=y.kvm"},
+        {"eval", "A + B", "A=-", "B=-"},
+        {"eval", "A", "-", "A=-"},
+        {"eval", "A", "w.kvw", "v.kvw"},
+        {"eval", "A", "A=x.kvm", "--pdf", "x.kvm"},
+        {"eval", "A", "--format", "csv"},
     };
     for (const auto& args : cases) {
         EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());

@@ -172,19 +172,21 @@ TEST(CliFormats, FormulasAreMathInEveryForm) {
                     "command -v pdftotext >/dev/null") != 0)
         GTEST_SKIP() << "no pandoc or lualatex";
     const struct {
-        std::string_view command;
+        std::vector<std::string_view> command;
         std::string input;
     } cases[] = {
-        {"charpoly", "2 1 0\n1 2 i\n0 1/2 3\n"},
-        {"eigenvalues", "1 0 0\n0 0 2\n0 1 0\n"},
-        {"eigenvectors", "2 1\n1 2\n"},
-        {"diagonalize", "0 -2\n1 0\n"},
-        {"diagonalize", "2 1\n1 2\n"},
-        {"solve", "1 2 3 4\n0 1 2 5\n"},
-        {"solve", "3 1 2\n1 2i 1/2\n"},
-        {"solve-many", "1 1 2 3\n1 1 2 3\n"},
-        {"det", "0 2i\n1+i 3\n"},
-        {"inverse", "1/2 i\n3 -4\n"},
+        {{"charpoly"}, "2 1 0\n1 2 i\n0 1/2 3\n"},
+        {{"eigenvalues"}, "1 0 0\n0 0 2\n0 1 0\n"},
+        {{"eigenvectors"}, "2 1\n1 2\n"},
+        {{"diagonalize"}, "0 -2\n1 0\n"},
+        {{"diagonalize"}, "2 1\n1 2\n"},
+        {{"solve"}, "1 2 3 4\n0 1 2 5\n"},
+        {{"solve"}, "3 1 2\n1 2i 1/2\n"},
+        {{"solve-many"}, "1 1 2 3\n1 1 2 3\n"},
+        {{"det"}, "0 2i\n1+i 3\n"},
+        {{"inverse"}, "1/2 i\n3 -4\n"},
+        {{"eval", "A^-2A^T - 2A^H + tr(A)I - det(A)(1/2)A", "A=-"}, "1/2 i\n3 -4\n"},
+        {{"eval", "XA = A^2", "A=-"}, "1/2 i\n3 -4\n"},
     };
     const fs::path dir = fs::path(::testing::TempDir()) / "korvane-cli-formulas";
     fs::remove_all(dir);
@@ -199,10 +201,13 @@ TEST(CliFormats, FormulasAreMathInEveryForm) {
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         const auto& c = cases[k];
         const std::string n = std::to_string(k);
-        const CliRun html = Cli({c.command, "--log-format", "html"}, c.input);
-        const CliRun markdown = Cli({c.command, "--log-format", "markdown"}, c.input);
-        const CliRun latex = Cli({c.command, "--log-format", "latex-body"}, c.input);
-        ASSERT_EQ(html.status + markdown.status + latex.status, 0) << c.command;
+        const auto in = [&](std::string_view form) {
+            std::vector<std::string_view> args = c.command;
+            args.insert(args.end(), {"--log-format", form});
+            return Cli(args, c.input);
+        };
+        const CliRun html = in("html"), markdown = in("markdown"), latex = in("latex-body");
+        ASSERT_EQ(html.status + markdown.status + latex.status, 0) << c.command.front();
         write(n + ".html", html.out);
         write(n + ".md", markdown.out);
         ASSERT_EQ(run("pandoc -f markdown -t html5 --mathml " + n + ".md -o " + n +

@@ -120,6 +120,7 @@ class CliProgram : public ::testing::Test {
 };
 
 const std::string kInverseOf2413 = test::GoldenText("inverse-2x2.log");
+const std::string kExpressionAB2C = test::GoldenText("expression-ab-2c.log");
 
 TEST_F(CliProgram, LogOnStandardOutput) {
     const char* const nonSquare = "正方行列でないので、逆行列はありません。\n";
@@ -184,6 +185,28 @@ TEST_F(CliProgram, LogOnStandardOutput) {
         {{"transpose"},
          "ans =\n\n   1 + 2i   3\n\n",
          "  ( 1+2i 3 )\nこの行列を転置します。\n  ( 1+2i )\n  ( 3    )\n"},
+        // eval: each NAME=FILE in any form FILE takes, standard input once, or
+        // a workspace file; the same worked expression from each.
+        {{"eval", "A B - 2C",
+          "A=" + file("a.kvm",
+                      "[size]\nrows=2\ncols=2\n[matrix]\nr0c0=1\n"
+                      "r0c1=2\nr1c0=3\nr1c1=4\n"),
+          "B=-", "C=" + file("c.csv", "1,0\n2,1\n")},
+         "[[5, 6], [7, 8]]",
+         kExpressionAB2C},
+        {{"eval", "A B - 2C",
+          file("w.kvw",
+               "[workspace]\n[matrix A]\nrows=2\ncols=2\nr0c0=1\nr0c1=2\nr1c0=3\n"
+               "r1c1=4\n[matrix B]\nrows=2\ncols=2\nr0c0=5\nr0c1=6\nr1c0=7\n"
+               "r1c1=8\n[matrix C]\nrows=2\ncols=2\nr1c0=2\nr1c1=1\nr0c0=1\n")},
+         "",
+         kExpressionAB2C},
+        {{"eval", "A B", "A=" + file("a23.txt", "1 2 3\n4 5 6\n"),
+          "B=" + file("b.txt", "1 2\n3 4\n")},
+         "",
+         "A は 2×3 行列、B は 2×2 行列なので、積 AB は定義されません。\n",
+         1,
+         "korvane-cli: A は 2×3 行列、B は 2×2 行列なので、積 AB は定義されません。\n"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = Cli(c.args, c.input);
@@ -290,6 +313,16 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
         {{"rref", "-o", never}, "1 1e10001\n", "row 1, column 2"},
         {{"rref", "-o", never}, "2\\begin{pmatrix}1\\end{pmatrix}\n", "'2'"},
         {{"rref", "-o", never}, "[[1]]\n[[2]]\n", "two matrices"},
+        // eval: an expression that cannot be read, a name not given, a
+        // matrix file given as the workspace.
+        {{"eval", "A +", "A=-", "-o", never}, "1\n", "式の終わりに、行列か数が要ります。"},
+        {{"eval", "A + Q", "A=-"}, "1\n", "5文字目の Q という名前の行列はありません。"},
+        {{"eval", "A", "A=" + never}, "", "never.kvm' (No such file or directory)"},
+        {{"eval", "A", "A=-"}, "1 2\n3\n", "row 2"},
+        {{"eval", "A", file("plain.kvm", "[size]\nrows=1\n")},
+         "",
+         "plain.kvm' is not a workspace file"},
+        {{"eval", "A", "a=x.kvm"}, "", "one capital letter other than I and O"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = Cli(c.args, c.input);
@@ -388,6 +421,10 @@ TEST_F(CliProgram, OutputFileOnlyForAResult) {
         {"singular", {"inverse"}, "1 2\n2 4\n", matrixFile, 1, false},
         {"over a text file", {"transpose"}, "1 2\n", "my notes\n", 1, false},
         {"over a binary file", {"rref"}, "1\n", std::string("\0\x01\x02", 3), 1, false},
+        {"an expression's matrix", {"eval", "A^T", "A=-"}, "1 2\n", matrixFile, 0, true},
+        {"an expression's number", {"eval", "det(A)", "A=-"}, "1 2\n3 4\n", std::nullopt, 1, false},
+        {"sizes that do not fit", {"eval", "A^2", "A=-"}, "1 2\n", matrixFile, 1, false},
+        {"no single solution", {"eval", "AX = A", "A=-"}, "1 2\n2 4\n", std::nullopt, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

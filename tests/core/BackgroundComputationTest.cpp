@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "core/BackgroundComputation.h"
+#include "mklibs/mklibs.h"
 
 namespace korvane {
 namespace {
@@ -50,6 +51,19 @@ TEST(BackgroundComputation, OutcomesOfTheWork) {
         EXPECT_TRUE(outcome.stopped);
         EXPECT_TRUE(outcome.error.empty());
         EXPECT_EQ(outcome.grid, start);
+    }
+    {
+        // Work on large numbers leaves nothing of them behind with its
+        // thread (the sanitizer's leak check watches this).
+        BackgroundComputation large(start, log, [](CellGrid& grid, StepLog&) {
+            ComplexFraction x = CpxParse("123456789012345678901234567890/7+i");
+            for (int k = 0; k < 12; ++k)
+                x = CpxMul(x, x);
+            grid.SetCell(0, 0, std::to_string(CpxText(x).size()));
+            return true;
+        });
+        ASSERT_TRUE(large.WaitFor(60s));
+        EXPECT_EQ(large.Take().grid.Cell(0, 0).size(), 6u);
     }
     // Left running, it is stopped when it goes away.
     { BackgroundComputation abandoned(start, log, Endless); }

@@ -38,6 +38,9 @@ struct MenuRow {
 const MenuRow kMenuRows[] = {
     {"O1", "File1", "行列を開く(&O)", "Ctrl+O"},
     {"S1", "File1", "行列を保存(&S)", "Ctrl+S"},
+    {"NewWorkspace1", "File1", "新しいワークスペース(&N)", ""},
+    {"OpenWorkspace1", "File1", "ワークスペースを開く(&W)...", ""},
+    {"SaveWorkspace1", "File1", "ワークスペースを保存(&K)...", ""},
     {"Export1", "File1", "途中の計算を保存(&E)...", "Ctrl+Shift+S"},
     {"Print1", "File1", "印刷(&P)...", "Ctrl+P"},
     {"Exit1", "File1", "終了(&Q)", ""},
@@ -78,6 +81,11 @@ const MenuRow kMenuRows[] = {
     {"Cramer1", "Methods1", "クラメルの公式で解く(&C)", ""},
     {"Lu1", "Methods1", "LU 分解(&L)", ""},
     {"Elementary1", "Methods1", "基本行列で表す(&M)", ""},
+    {"Evaluate1", "N11", "式を計算(&X)", "Ctrl+E"},
+    {"StoreMatrix1", "Named1", "名前を付けて記憶(&S)...", "Ctrl+M"},
+    {"RecallMatrix1", "Named1", "グリッドに呼び出す(&R)", ""},
+    {"RenameMatrix1", "Named1", "名前を変更(&N)...", ""},
+    {"DeleteMatrix1", "Named1", "削除(&D)", ""},
     {"Practice1", "N11", "練習モード(&L)", ""},
     {"Stop1", "N11", "計算を中止(&A)", "Esc"},
     {"Notation1", "N11", "行基本変形を記号でも書く(&N)", ""},
@@ -164,8 +172,9 @@ void WindowTest::menusInOrder() {
     const auto menu = [&](const char* name) {
         return ActionNames(window->findChild<QMenu*>(name));
     };
-    QCOMPARE(menu("File1"),
-             QStringList({"O1", "S1", "ExportSeparator1", "Export1", "Print1", "N1", "Exit1"}));
+    QCOMPARE(menu("File1"), QStringList({"O1", "S1", "WorkspaceSeparator1", "NewWorkspace1",
+                                         "OpenWorkspace1", "SaveWorkspace1", "ExportSeparator1",
+                                         "Export1", "Print1", "N1", "Exit1"}));
     QCOMPARE(menu("Edit1"), QStringList({"Undo1", "Repeat1", "N20", "Copy1", "Paste1", "CopyAs1",
                                          "N2", "N3", "N4", "L1", "N5", "N8", "N17", "C2"}));
     QCOMPARE(menu("N5"), QStringList({"N6", "N7"}));
@@ -188,6 +197,9 @@ void WindowTest::menusInOrder() {
                                        "Diagonalize1",
                                        "MethodsSeparator1",
                                        "Methods1",
+                                       "NamedSeparator1",
+                                       "Evaluate1",
+                                       "Named1",
                                        "N20",
                                        "Practice1",
                                        "Stop1",
@@ -202,6 +214,9 @@ void WindowTest::menusInOrder() {
     QCOMPARE(menu("Methods1"), QStringList({"Expansion1", "Sarrus1", "IntegerDet1", "Adjugate1",
                                             "Cramer1", "Lu1", "Elementary1"}));
     QCOMPARE(window.Action("Methods1")->text(), QStringLiteral("ほかの方法(&O)"));
+    QCOMPARE(menu("Named1"),
+             QStringList({"StoreMatrix1", "RecallMatrix1", "RenameMatrix1", "DeleteMatrix1"}));
+    QCOMPARE(window.Action("Named1")->text(), QStringLiteral("名前付きの行列(&Y)"));
     QCOMPARE(menu("H1"), QStringList({"H2", "About1"}));
     QCOMPARE(window.Action("N5")->text(), QStringLiteral("対称行列(&S)"));
     QCOMPARE(window.Action("N8")->text(), QStringLiteral("三角行列(&T)"));
@@ -225,7 +240,9 @@ void WindowTest::onlyTheListedShortcuts() {
                                           QKeySequence(Qt::ALT | Qt::Key_Backspace),
                                           QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace),
                                           QKeySequence(Qt::Key_F1),
-                                          QKeySequence(Qt::Key_Escape)};
+                                          QKeySequence(Qt::Key_Escape),
+                                          QKeySequence(Qt::CTRL | Qt::Key_M),
+                                          QKeySequence(Qt::CTRL | Qt::Key_E)};
     QCOMPARE(bound.size(), expected.size());
     for (const QKeySequence& key : expected) {
         QVERIFY2(bound.contains(key), qPrintable(key.toString()));
@@ -494,7 +511,8 @@ void WindowTest::fonts() {
 
 void WindowTest::focusOrder() {
     Window window;
-    const QStringList expected = {"se_rows", "se_cols", "sgmatrix", "memoutput"};
+    const QStringList expected = {"se_rows",   "se_cols",        "sgmatrix",
+                                  "memoutput", "ExpressionLine", "MatrixList"};
     QWidget* widget = window.Rows();
     for (int i = 1; i < expected.size(); ++i) {
         do {
@@ -520,6 +538,9 @@ void WindowTest::accessibleNames() {
     QCOMPARE(AccessibleName(window.Cols()), QStringLiteral("列数"));
     QCOMPARE(AccessibleName(window.Grid()), QStringLiteral("行列"));
     QCOMPARE(AccessibleName(window.Log()), QStringLiteral("途中の計算"));
+    QCOMPARE(AccessibleName(window->findChild<QWidget*>("ExpressionLine")), QStringLiteral("式"));
+    QCOMPARE(AccessibleName(window->findChild<QWidget*>("MatrixList")),
+             QStringLiteral("名前付きの行列"));
     // The status panels are heard with what they show, each word once.
     QVERIFY(AccessibleName(window.StatusPanel(0)).startsWith(QStringLiteral("マウスの下のマス")));
     window.Action("N4")->trigger();

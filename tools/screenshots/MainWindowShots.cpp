@@ -3,18 +3,20 @@
 // of Gaussian integers, during a long inverse and after stopping it, while
 // typing into a cell and after pasting a spreadsheet's cells and a LaTeX
 // matrix, in the practice mode (a wrong step explained, a finished
-// exercise) and with long sentences wrapped in the log pane, for a look
-// without a desktop.
+// exercise), with long sentences wrapped in the log pane, and with named
+// matrices and an expression's working, for a look without a desktop.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <cstdio>
 
 #include "GuiTestKit.h"
@@ -84,6 +86,49 @@ bool WrappedLogShot(const QDir& dir) {
 }
 
 }  // namespace
+
+// Three named matrices beside the grid, one's cells shown on hover, and an
+// expression's working in the log: at the start size and wider.
+bool WorkspaceShots(const QDir& dir) {
+    korvane::test::Window window;
+    window->ShowAndRaise();
+    const auto store = [&](const korvane::test::Rows& rows, std::size_t name) {
+        window.Enter(rows);
+        window.dialogs->choiceAnswers.push_back(name);  // the name's place among the free ones
+        window.Action("StoreMatrix1")->trigger();
+    };
+    store({{"1", "2", "0"}, {"3", "4", "1/2"}}, 0);  // A
+    store({{"5", "6"}, {"7", "8"}, {"i", "-1"}}, 0);  // B
+    store({{"1", "0"}, {"2", "1"}}, 0);  // C
+    auto* line = window->findChild<QLineEdit*>(QStringLiteral("ExpressionLine"));
+    line->setFocus();
+    QTest::keyClicks(line, QStringLiteral("A B - 2C"));
+    QTest::keyClick(line, Qt::Key_Return);
+    window.WaitIdle();
+    bool ok = Save(*window, dir, QStringLiteral("17-named-matrices.png"));
+
+    auto* list = window->findChild<QListWidget*>(QStringLiteral("MatrixList"));
+    list->setCurrentRow(1);
+    const QRect item = list->visualItemRect(list->item(1));
+    QToolTip::showText(list->viewport()->mapToGlobal(item.center()), list->item(1)->toolTip(),
+                       list);
+    QTest::qWait(300);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QTipLabel") && top->isVisible())
+            ok = Save(*top, dir, QStringLiteral("18-named-matrix-preview.png")) && ok;
+    }
+    QToolTip::hideText();
+
+    window->resize(1100, 760);
+    window->findChild<QSplitter*>(QStringLiteral("Splitter1"))->setSizes({360, 560});
+    window.Log()->verticalScrollBar()->setValue(0);
+    ok = Save(*window, dir, QStringLiteral("19-expression-working.png")) && ok;
+    line->setText(QStringLiteral("A^T X = B"));
+    QTest::keyClick(line, Qt::Key_Return);
+    window.WaitIdle();
+    window.Log()->verticalScrollBar()->setValue(window.Log()->verticalScrollBar()->maximum());
+    return Save(*window, dir, QStringLiteral("20-matrix-equation.png")) && ok;
+}
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -169,6 +214,7 @@ int main(int argc, char* argv[]) {
 
     ok = PracticeShots(dir) && ok;
     ok = WrappedLogShot(dir) && ok;
+    ok = WorkspaceShots(dir) && ok;
 
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {

@@ -34,6 +34,11 @@ class Dialogs {
     // extension kvm; nothing when cancelled.
     virtual std::optional<std::string> OpenFileName() = 0;
     virtual std::optional<std::string> SaveFileName() = 0;
+    // The same for workspace files: the filter "Korvaneのワークスペース[*.kvw]"
+    // and the default extension kvw. Without dialogs of their own (a test's
+    // scripted ones), the matrix file's dialogs answer.
+    virtual std::optional<std::string> OpenWorkspaceName() { return OpenFileName(); }
+    virtual std::optional<std::string> SaveWorkspaceName() { return SaveFileName(); }
     // A choice among a few named options (OK / キャンセル), the first one
     // preselected: the index chosen, nothing when cancelled.
     virtual std::optional<std::size_t> ChooseOne(std::string_view caption, std::string_view prompt,

@@ -19,10 +19,14 @@ void History::FormCreate(CellGrid& grid) {
             grid.SetCell(col, row, "0");
     historyPos_ = 1;
     redoCount_ = 0;
-    RecordSnapshot(grid);
+    RecordSnapshot(grid, nullptr);
 }
 
 void History::RecordSnapshot(const CellGrid& grid) {
+    RecordSnapshot(grid, Slot(historyPos_).workspace);
+}
+
+void History::RecordSnapshot(const CellGrid& grid, std::shared_ptr<const Workspace> workspace) {
     redoCount_ = 0;
     if (historyPos_ == kSlots)
         DropOldestSnapshot();
@@ -34,6 +38,11 @@ void History::RecordSnapshot(const CellGrid& grid) {
     for (int col = 0; col < CellGrid::kMaxSize; ++col)
         for (int row = 0; row < CellGrid::kMaxSize; ++row)
             slot.texts[TextIndex(col, row)] = grid.Cell(col, row);
+    slot.workspace = std::move(workspace);
+}
+
+const std::shared_ptr<const Workspace>& History::CurrentWorkspace() const {
+    return Slot(historyPos_).workspace;
 }
 
 void History::Undo1Click(CellGrid& grid, Dialogs& dialogs) {

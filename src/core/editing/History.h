@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "core/CellGrid.h"
@@ -8,11 +9,16 @@
 
 namespace korvane {
 
-// One stored grid state: the column count, the row count and all 100 texts.
+class Workspace;
+
+// One stored state: the column count, the row count and all 100 texts of
+// the grid, and the named matrices beside it (shared between the states
+// that have the same; null for none).
 struct Tlamtx {
     int cols = 0;
     int rows = 0;
     std::array<std::string, CellGrid::kMaxSize * CellGrid::kMaxSize> texts;  // column-major
+    std::shared_ptr<const Workspace> workspace;
 };
 
 // Undo and redo over up to 99 reachable grid states in 100 slots.
@@ -26,8 +32,15 @@ class History {
     // The start state (the window's FormCreate): fills all 100 cells of grid
     // with "0", resets both counters and records the first state.
     void FormCreate(CellGrid& grid);
-    // Stores grid as the newest state and discards what could be redone.
+    // Stores grid as the newest state, with the named matrices of the state
+    // now current, and discards what could be redone.
     void RecordSnapshot(const CellGrid& grid);
+    // The same with other named matrices: storing, deleting or renaming one
+    // is a state of its own.
+    void RecordSnapshot(const CellGrid& grid, std::shared_ptr<const Workspace> workspace);
+    // The named matrices of the current state (after an undo or redo, those
+    // of the state it reached); null for none.
+    const std::shared_ptr<const Workspace>& CurrentWorkspace() const;
     // One step back / forward; at either end shows its message and changes nothing.
     void Undo1Click(CellGrid& grid, Dialogs& dialogs);
     void Repeat1Click(CellGrid& grid, Dialogs& dialogs);

@@ -9,6 +9,7 @@
 
 #include "core/editing/FileAccess.h"
 #include "core/editing/TextEncoding.h"
+#include "mklibs/Errors.h"
 
 namespace korvane {
 
@@ -138,11 +139,16 @@ struct IniFile::Lines {
 
     void Parse(std::string_view text) {
         lines = SplitLines(text);
-        keys.clear();
-        sectionEnds.clear();
         const LineEnd firstEnd = lines.empty() ? LineEnd::kNone : lines.front().end;
         newLineEnd =
             (firstEnd == LineEnd::kCrLf || firstEnd == LineEnd::kCr) ? firstEnd : LineEnd::kLf;
+        Index();
+    }
+
+    // Finds the keys and the sections' ends in the lines.
+    void Index() {
+        keys.clear();
+        sectionEnds.clear();
         std::optional<std::string> section;  // none before the first header
         bool firstOccurrence = false;
         for (LineRef line = lines.begin(); line != lines.end(); ++line) {
@@ -156,6 +162,18 @@ struct IniFile::Lines {
             keys.try_emplace(KeyIndex(*section, Trim(line->text.substr(0, equals))), line);
             if (firstOccurrence) sectionEnds[*section] = line;
         }
+    }
+
+    // Drops every occurrence of the section: its header and each line up to
+    // the next header.
+    void RemoveSection(std::string_view section) {
+        const std::string name = Lower(section);
+        bool inside = false;
+        for (LineRef line = lines.begin(); line != lines.end();) {
+            if (const auto header = SectionName(line->text)) inside = Lower(*header) == name;
+            line = inside ? lines.erase(line) : std::next(line);
+        }
+        Index();
     }
 
     // A new line after where (or at the end); the line before it gets an
@@ -260,6 +278,10 @@ void IniFile::WriteText(std::string_view section, std::string_view key, std::str
     lines_->keys.emplace(index, added);
 }
 
+void IniFile::RemoveSection(std::string_view section) {
+    lines_->RemoveSection(section);
+}
+
 std::string IniFile::Text() const {
     std::string text = lines_->byteOrderMark;
     for (const Line& line : lines_->lines) {
@@ -271,6 +293,21 @@ std::string IniFile::Text() const {
 
 void IniFile::Save(const std::string& path) const {
     ReplaceFileAtomically(path, Text());
+}
+
+std::string RewrittenIniBytes(std::string_view bytes, const std::function<void(IniFile&)>& put) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    put(file);
+    return file.Text();
+}
+
+void RewriteIniFile(const std::string& path, std::size_t maxBytes,
+                    const std::function<void(IniFile&)>& put) {
+    IniFile file;
+    if (PathExists(path) && !file.Load(path, maxBytes)) throw Error(path + " に書き込めません");
+    put(file);
+    file.Save(path);
 }
 
 }  // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +47,10 @@ class IniFile {
     // the end of the file.
     void WriteText(std::string_view section, std::string_view key, std::string_view text);
 
+    // Drops the section, every occurrence of it, with all its lines
+    // (comments and lines without '=' among them); other lines stay.
+    void RemoveSection(std::string_view section);
+
     // The whole file, every line with its own line end (new lines take the
     // file's first line end, LF in a new file).
     std::string Text() const;
@@ -58,5 +63,22 @@ class IniFile {
     std::unique_ptr<Lines> lines_;
     bool tooLarge_ = false;
 };
+
+// What read finds in an IniFile holding bytes.
+template <typename Read>
+auto ReadIniBytes(std::string_view bytes, Read read) {
+    IniFile file;
+    file.LoadBytes(bytes);
+    return read(static_cast<const IniFile&>(file));
+}
+// What a file holding bytes holds once put has written its keys.
+std::string RewrittenIniBytes(std::string_view bytes, const std::function<void(IniFile&)>& put);
+// Has put write its keys into the file at path, keeping every other line of
+// a file already there, and saves it atomically. Throws Error("<path> に書き
+// 込めません") and leaves the file as it was when it cannot be read whole (a
+// file larger than maxBytes, no regular file), for writing would lose what
+// was not read, or when it cannot be written.
+void RewriteIniFile(const std::string& path, std::size_t maxBytes,
+                    const std::function<void(IniFile&)>& put);
 
 }  // namespace korvane

@@ -15,22 +15,13 @@ constexpr const char* kMatrixSection = "matrix";
 constexpr int kDefaultCount = 3;
 constexpr const char* kDefaultCell = "0";
 
-// The key of the entry in row r, column c: r0c0 … r9c9.
-std::string CellKey(int row, int col) {
-    std::string key = "r";
-    key += std::to_string(row);
-    key += 'c';
-    key += std::to_string(col);
-    return key;
-}
-
 CellGrid GridFrom(const IniFile& file) {
     CellGrid grid;
     grid.SetRows(file.ReadInteger(kSizeSection, "rows", kDefaultCount));
     grid.SetCols(file.ReadInteger(kSizeSection, "cols", kDefaultCount));
     for (int row = 0; row < CellGrid::kMaxSize; ++row)
         for (int col = 0; col < CellGrid::kMaxSize; ++col)
-            grid.SetCell(col, row, file.ReadText(kMatrixSection, CellKey(row, col), kDefaultCell));
+            grid.SetCell(col, row, file.ReadText(kMatrixSection, MatrixCellKey(row, col), kDefaultCell));
     return grid;
 }
 
@@ -43,10 +34,18 @@ void PutGrid(const CellGrid& grid, IniFile& file) {
     file.WriteInteger(kSizeSection, "cols", grid.Cols());
     for (int row = 0; row < CellGrid::kMaxSize; ++row)
         for (int col = 0; col < CellGrid::kMaxSize; ++col)
-            file.WriteText(kMatrixSection, CellKey(row, col), grid.Cell(col, row));
+            file.WriteText(kMatrixSection, MatrixCellKey(row, col), grid.Cell(col, row));
 }
 
 }  // namespace
+
+std::string MatrixCellKey(int row, int col) {
+    std::string key = "r";
+    key += std::to_string(row);
+    key += 'c';
+    key += std::to_string(col);
+    return key;
+}
 
 MatrixFileStatus LoadMatrixFile(const std::string& path, CellGrid& grid) {
     try {
@@ -71,32 +70,20 @@ void ReadMatrixFile(const std::string& path, CellGrid& grid) {
 }
 
 void WriteMatrixFile(const std::string& path, const CellGrid& grid) {
-    IniFile file;
-    // An existing file keeps its other sections and keys; when they cannot
-    // all be read, writing would lose them, so nothing is written.
-    if (PathExists(path) && !file.Load(path, kMaxMatrixFileBytes))
-        throw Error(path + " に書き込めません");
-    PutGrid(grid, file);
-    file.Save(path);
+    // An existing file keeps its other sections and keys.
+    RewriteIniFile(path, kMaxMatrixFileBytes, [&](IniFile& file) { PutGrid(grid, file); });
 }
 
 bool HoldsMatrixFile(std::string_view bytes) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    return HasMatrixSections(file);
+    return ReadIniBytes(bytes, HasMatrixSections);
 }
 
 CellGrid GridFromBytes(std::string_view bytes) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    return GridFrom(file);
+    return ReadIniBytes(bytes, GridFrom);
 }
 
 std::string BytesAfterSaving(std::string_view bytes, const CellGrid& grid) {
-    IniFile file;
-    file.LoadBytes(bytes);
-    PutGrid(grid, file);
-    return file.Text();
+    return RewrittenIniBytes(bytes, [&](IniFile& file) { PutGrid(grid, file); });
 }
 
 bool O1Click(CellGrid& grid, Dialogs& dialogs) {

@@ -16,6 +16,9 @@ namespace korvane {
 // file is no matrix file, and reading part of it would lose the keys beyond.
 inline constexpr std::size_t kMaxMatrixFileBytes = 16 * 1024 * 1024;
 
+// The key of the entry in row r, column c (from 0): r0c0 … r9c9.
+std::string MatrixCellKey(int row, int col);
+
 // What LoadMatrixFile found at a path.
 enum class MatrixFileStatus {
     kRead,            // a matrix file: a [size] or a [matrix] section

@@ -91,6 +91,11 @@ bool Engine::Image(const CellGrid& grid, StepLog& log) {
 }
 
 bool Engine::Determinant(const CellGrid& grid, StepLog& log) {
+    ComplexFraction value;
+    return Determinant(grid, log, value);
+}
+
+bool Engine::Determinant(const CellGrid& grid, StepLog& log, ComplexFraction& value) {
     if (!grid.IsSquare()) {
         // Added below whatever the log already shows.
         log.AppendStepLog("正方行列でないので、行列式はありません。");
@@ -103,6 +108,7 @@ bool Engine::Determinant(const CellGrid& grid, StepLog& log) {
     Reduce(log);
     if (!IsIdentity(workMatrix_)) {
         log.AppendStepLog("これは可逆行列でなかったため、行列式は0です。");
+        value = CpxZero();
         return true;
     }
     log.AppendStepLog("以上の操作の中で、行を" + std::to_string(tally_.swapCount) +
@@ -111,6 +117,7 @@ bool Engine::Determinant(const CellGrid& grid, StepLog& log) {
         log.AppendStepLog("行列式は、この合計の逆数に、行を入れ換えた回数だけ-1を掛けたものです。");
     const ComplexFraction det = CpxMul(CpxInv(tally_.detFactor), ParitySign(tally_.swapCount));
     log.AppendStepLog("よって、行列式は、" + CpxText(det) + "です。");
+    value = det;
     return true;
 }
 

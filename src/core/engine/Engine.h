@@ -30,6 +30,8 @@ class Engine {
     bool Kernel(const CellGrid& grid, StepLog& log);           // always delivers
     bool Image(const CellGrid& grid, StepLog& log);            // always delivers
     bool Determinant(const CellGrid& grid, StepLog& log);      // when square
+    // The same, handing the determinant found to value as well.
+    bool Determinant(const CellGrid& grid, StepLog& log, ComplexFraction& value);
 
     // Solves Ax = b (or AX = B) with the reduction, the case, the solutions
     // and their check; refuses a grid that cannot be split so.

@@ -27,8 +27,11 @@ constexpr std::array<std::string_view, 3> kWords{"det", "span", "tr"};
 constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kOperators{
     {{"−", "-"}, {"≈", "≈"}, {"≠", "≠"}, {"…", "…"}, {"→", "→"}, {"↔", "↔"}, {"·", "·"}}};
 
-// Subscript characters and what they stand for: ₀–₉, ₋ and ₖ.
+// Subscript characters and what they stand for: ₀–₉, ₋, ₖ, and ᵢ and ⱼ of
+// an entry cᵢⱼ.
 std::string_view SubscriptAt(std::string_view text) {
+    if (text.starts_with("ᵢ")) return "i";
+    if (text.starts_with("ⱼ")) return "j";
     if (text.size() < 3 || text[0] != '\xE2' || text[1] != '\x82') return {};
     const unsigned char c = text[2];
     if (c >= 0x80 && c <= 0x89) return std::string_view("0123456789").substr(c - 0x80, 1);

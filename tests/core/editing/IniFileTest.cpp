@@ -66,18 +66,35 @@ TEST(IniFile, WritingKeepsEveryOtherLine) {
          "",
          {{"matrix", "r0c0", "1\r\n2\0"s}},
          "[matrix]\nr0c0=1  2 \n"},
+        // A write without a key removes the section: every occurrence.
+        {"a section removed with its comments; the rest stays",
+         "; top\n[a]\nx=1\n; about a\n[b]\ny=2\n[A]\nz=3\n",
+         {{"a", "", ""}},
+         "; top\n[b]\ny=2\n"},
+        {"a removed section written again goes to the end",
+         "[a]\r\nx=1\r\n[b]\r\ny=2",
+         {{"a", "", ""}, {"a", "x", "5"}},
+         "[b]\r\ny=2\r\n[a]\r\nx=5\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         IniFile file;
         file.LoadBytes(c.before);
-        for (const auto& [section, key, value] : c.writes)
-            file.WriteText(section, key, value);
+        for (const auto& [section, key, value] : c.writes) {
+            if (key.empty()) {
+                file.RemoveSection(section);
+            } else {
+                file.WriteText(section, key, value);
+            }
+        }
         EXPECT_EQ(file.Text(), c.after);
         IniFile reread;
         reread.LoadBytes(file.Text());
-        for (const auto& [section, key, value] : c.writes)
-            EXPECT_EQ(reread.ReadText(section, key, "?"), file.ReadText(section, key, "!"));
+        for (const auto& [section, key, value] : c.writes) {
+            if (!key.empty()) {
+                EXPECT_EQ(reread.ReadText(section, key, "?"), file.ReadText(section, key, "!"));
+            }
+        }
     }
 }
 
