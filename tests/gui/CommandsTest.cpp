@@ -594,6 +594,7 @@ void CommandsTest::augmentedMatricesHaveARule() {
     QFETCH(int, ruled);
     QFETCH(bool, gridRuled);
     Window window;
+    window->resize(window->width(), 900);  // every matrix row of the log in view
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
     window.Enter(matrix);

@@ -86,14 +86,6 @@ WorkMatrix ProductOf(const WorkMatrix& a, const WorkMatrix& b) {
     return product;
 }
 
-WorkMatrix IdentityMatrix(int n) {
-    WorkMatrix identity;
-    identity.Resize(n, n);
-    for (int i = 0; i < n; ++i)
-        identity.Set(i, i, CpxOne());
-    return identity;
-}
-
 WorkMatrix ZeroMatrix(int rows, int cols) {
     WorkMatrix zero;
     zero.Resize(cols, rows);

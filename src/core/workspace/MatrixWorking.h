@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/StepLog.h"
+#include "core/engine/MatrixArithmetic.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/WorkMatrix.h"
 
@@ -48,8 +49,7 @@ class MatrixWorking {
 
 // a · b with a stopping point between entries; no log.
 WorkMatrix ProductOf(const WorkMatrix& a, const WorkMatrix& b);
-// The identity of size n × n, and the zero matrix of rows × cols.
-WorkMatrix IdentityMatrix(int n);
+// The zero matrix of rows × cols (the identity is the engine's IdentityMatrix).
 WorkMatrix ZeroMatrix(int rows, int cols);
 // "2×3 行列".
 std::string SizeText(const WorkMatrix& m);
