@@ -401,6 +401,17 @@ TEST_F(CliProgram, OutputThroughALinkKeepsIt) {
 }
 
 // OUT is written only with a result, and only over a matrix file or nothing.
+// 2I of size n, as rows of text.
+std::string TwiceTheIdentity(int n) {
+    std::string rows;
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c)
+            rows.append(c == r ? "2 " : "0 ");
+        rows.push_back('\n');
+    }
+    return rows;
+}
+
 TEST_F(CliProgram, OutputFileOnlyForAResult) {
     const std::string out = (dir_ / "out.kvm").string();
     const std::string matrixFile = "[size]\nrows=1\ncols=1\n[matrix]\nr0c0=7\n";
@@ -425,6 +436,8 @@ TEST_F(CliProgram, OutputFileOnlyForAResult) {
         {"an expression's number", {"eval", "det(A)", "A=-"}, "1 2\n3 4\n", std::nullopt, 1, false},
         {"sizes that do not fit", {"eval", "A^2", "A=-"}, "1 2\n", matrixFile, 1, false},
         {"no single solution", {"eval", "AX = A", "A=-"}, "1 2\n2 4\n", std::nullopt, 1, false},
+        {"ten unknowns, past the grid's solve", {"eval", "AX = A", "A=-"}, TwiceTheIdentity(10),
+         std::nullopt, 0, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
