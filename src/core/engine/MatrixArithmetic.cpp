@@ -23,6 +23,16 @@ WorkMatrix IdentityMatrix(int n) {
     return identity;
 }
 
+WorkMatrix Transposed(const WorkMatrix& m) {
+    WorkMatrix t;
+    t.Resize(m.LastRow() + 1, m.LastCol() + 1);
+    for (int c = 0; c <= m.LastCol(); ++c) {
+        for (int r = 0; r <= m.LastRow(); ++r)
+            t.Set(r, c, m.At(c, r));
+    }
+    return t;
+}
+
 WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b) {
     WorkMatrix product;
     product.Resize(b.LastCol() + 1, a.LastRow() + 1);

@@ -16,6 +16,8 @@ using ExactVector = std::vector<ComplexFraction>;
 
 // The n × n identity.
 WorkMatrix IdentityMatrix(int n);
+// The transpose of m.
+WorkMatrix Transposed(const WorkMatrix& m);
 // a · b; a has as many columns as b has rows.
 WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b);
 // The matrix's columns, each as a vector.

@@ -61,16 +61,6 @@ WorkMatrix Cofactors(const WorkMatrix& a, StepLog& log) {
     return cofactors;
 }
 
-WorkMatrix Transposed(const WorkMatrix& m) {
-    WorkMatrix t;
-    t.Resize(m.LastRow() + 1, m.LastCol() + 1);
-    for (int c = 0; c <= m.LastCol(); ++c) {
-        for (int r = 0; r <= m.LastRow(); ++r)
-            t.Set(r, c, m.At(c, r));
-    }
-    return t;
-}
-
 void LogResult(std::string_view lead, const WorkMatrix& matrix, StepLog& log) {
     log.AppendStepLog(lead);
     PrintWorkMatrix(matrix, log);

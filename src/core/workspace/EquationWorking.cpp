@@ -13,16 +13,6 @@ namespace korvane {
 
 namespace {
 
-WorkMatrix Transposed(const WorkMatrix& m) {
-    WorkMatrix t;
-    t.Resize(m.LastRow() + 1, m.LastCol() + 1);
-    for (int c = 0; c <= m.LastCol(); ++c) {
-        for (int r = 0; r <= m.LastRow(); ++r)
-            t.Set(r, c, m.At(c, r));
-    }
-    return t;
-}
-
 // (A | B): the columns of a, then those of b.
 WorkMatrix SideBySide(const WorkMatrix& a, const WorkMatrix& b) {
     const int n = a.LastCol() + 1;
