@@ -16,7 +16,7 @@ install(FILES ${KORVANE_RESOURCES}/korvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${KORVANE_RESOURCES}/korvane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${KORVANE_RESOURCES}/korvane-matrix.xml
+install(FILES ${KORVANE_RESOURCES}/korvane.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 # The manual pages and, where Debian looks for them, the copyright and the

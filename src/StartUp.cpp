@@ -35,7 +35,7 @@ void ProgramWindows::Start() {
 
 void ProgramWindows::OpenOnceShown(const QString& path) {
     QObject::connect(
-        &Form2, &TForm2::gaveWay, &Form1, [this, path] { Form1.OpenMatrixFile(path); },
+        &Form2, &TForm2::gaveWay, &Form1, [this, path] { Form1.OpenDesktopFile(path); },
         Qt::SingleShotConnection);
 }
 

@@ -185,9 +185,15 @@ class TForm1 : public QMainWindow {
     void sgmatrixCellTyped(int col, int row, const QString& text);
     // Delete or Backspace on the grid's selection.
     void sgmatrixClear();
+    // A file from the desktop (the command line, a drop): a workspace file
+    // (.kvw) as OpenWorkspaceFile, any other as OpenMatrixFile.
+    void OpenDesktopFile(const QString& path);
     // Opens the matrix file at path into the grid, as 開く does once a file
-    // is chosen: from the command line and by dropping a .kvm file.
+    // is chosen.
     void OpenMatrixFile(const QString& path);
+    // Opens the workspace file at path into the panel, as ワークスペースを開く
+    // does once a file is chosen, after the question about unsaved names.
+    void OpenWorkspaceFile(const QString& path);
     // Window
     void FormActivate();
 
@@ -231,6 +237,8 @@ class TForm1 : public QMainWindow {
     // Whether the named matrices may be left: they are as last saved or
     // opened, or the user says yes to the question after saying they are not.
     bool MayLeaveNamedMatrices(const char* question);
+    // Reads the workspace file at path into the panel, as one History state.
+    void ReadIntoPanel(const std::string& path);
     // Ends the program; a running computation is told to stop.
     void EndProgram();
     // TForm1Commands.cpp

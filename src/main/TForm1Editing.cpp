@@ -15,7 +15,7 @@
 #include "main/CellGridModel.h"
 #include "main/CellGridView.h"
 #include "main/LogPane.h"
-#include "main/MatrixFileDrop.h"
+#include "main/KorvaneFileDrop.h"
 #include "main/NotePanel.h"
 #include "main/TForm1.h"
 #include "mklibs/Errors.h"
@@ -40,10 +40,10 @@ void TForm1::BuildEditing() {
     connect(sgmatrix_, &CellGridView::clearRequested, this, &TForm1::sgmatrixClear);
     readingNote_ = new NotePanel("ReadingNote", QStringLiteral("読み取りの知らせ"));
     statusBar()->addWidget(readingNote_);
-    auto* drop = new MatrixFileDrop(this);
+    auto* drop = new KorvaneFileDrop(this);
     drop->Watch(this);
     drop->Watch(memoutput_->viewport());  // the log pane would take a file's name as text
-    connect(drop, &MatrixFileDrop::dropped, this, &TForm1::OpenMatrixFile);
+    connect(drop, &KorvaneFileDrop::dropped, this, &TForm1::OpenDesktopFile);
     drop->SetRefusing([this] { return Computing() || practice_.has_value(); });
 }
 
@@ -167,6 +167,14 @@ bool TForm1::WholeGridSelected() const {
 }
 
 // --- matrix files from the desktop -------------------------------------------------
+
+void TForm1::OpenDesktopFile(const QString& path) {
+    if (IsWorkspaceFile(path)) {
+        OpenWorkspaceFile(path);
+    } else {
+        OpenMatrixFile(path);
+    }
+}
 
 void TForm1::OpenMatrixFile(const QString& path) {
     if (Computing() || practice_) return;  // as 開く, which the practice mode disables

@@ -213,11 +213,22 @@ void TForm1::OpenWorkspace1Click() {
         if (!MayLeaveNamedMatrices("保存せずに別のワークスペースを開いて宜しいでしょうか？"))
             return;
         const std::optional<std::string> path = dialogs_->OpenWorkspaceName();
-        if (!path) return;
-        Workspace opened = ReadWorkspaceFile(*path);
-        savedNames_ = opened;
-        RecordNamedMatrices(std::move(opened));
+        if (path) ReadIntoPanel(*path);
     });
+}
+
+void TForm1::OpenWorkspaceFile(const QString& path) {
+    if (Computing() || practice_) return;  // as ワークスペースを開く, which they disable
+    Run([&] {
+        if (MayLeaveNamedMatrices("保存せずに別のワークスペースを開いて宜しいでしょうか？"))
+            ReadIntoPanel(path.toStdString());
+    });
+}
+
+void TForm1::ReadIntoPanel(const std::string& path) {
+    Workspace opened = ReadWorkspaceFile(path);
+    savedNames_ = opened;
+    RecordNamedMatrices(std::move(opened));
 }
 
 void TForm1::SaveWorkspace1Click() {

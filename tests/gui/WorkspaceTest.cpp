@@ -4,14 +4,17 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "Golden.h"
 #include "GuiTestKit.h"
@@ -279,6 +282,19 @@ void WorkspaceTest::workspaceFileAndTheQuestion() {
     window.dialogs->confirmAnswers.push_back(true);
     window.Action("NewWorkspace1")->trigger();
     QCOMPARE(window.dialogs->confirmations.size(), std::size_t{1});
+
+    // Dropped on the window, the file opens as ワークスペースを開く does.
+    const Rows grid = window.Shown();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    const QPoint at = window.Grid()->mapTo(window.form.get(), QPoint(10, 10));
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window.form.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window.form.get(), &drop);
+    QCOMPARE(Listed(window), stored);
+    QCOMPARE(window.Shown(), grid);
 }
 
 void WorkspaceTest::practiceKeepsTheGrid() {

@@ -76,6 +76,7 @@ class StartUpTest : public QObject {
     void floatingToolbarHasATitledWindowWithACloseBox();
     void qtsOwnTextsAreJapanese();
     void fileFromTheCommandLineOpensAsTheMainWindowShows();
+    void workspaceFromTheCommandLineOpensIntoThePanel();
 };
 
 void StartUpTest::onlyTheTitleWindowShowsAtStartUp() {
@@ -251,6 +252,23 @@ void StartUpTest::fileFromTheCommandLineOpensAsTheMainWindowShows() {
     windows.Form1.findChild<QAction*>(QStringLiteral("About1"))->trigger();
     QTest::mouseClick(&windows.Form2, Qt::LeftButton);
     QCOMPARE(grid.Cell(1, 0), std::string("0"));
+}
+
+void StartUpTest::workspaceFromTheCommandLineOpensIntoThePanel() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("w.kvw"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[workspace]\n[matrix B]\nrows=1\ncols=2\nr0c0=1/2\nr0c1=i\n");
+    file.close();
+    ProgramWindows windows;
+    windows.OpenOnceShown(path);
+    windows.Start();
+    QVERIFY(QMetaObject::invokeMethod(TitleTimer(windows), "timeout"));
+    auto* list = windows.Form1.findChild<QListWidget*>(QStringLiteral("MatrixList"));
+    QCOMPARE(list->count(), 1);
+    QVERIFY(list->item(0)->text().startsWith(QLatin1Char('B')));
+    QCOMPARE(windows.Form1.Grid().Cell(0, 0), std::string("0"));  // the grid is left as it was
 }
 
 void StartUpTest::qtsOwnTextsAreJapanese() {

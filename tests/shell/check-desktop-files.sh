@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and validates the desktop entry
-# and the AppStream metadata found there, and that the matrix files' type
-# names *.kvm. Exit 77 (skipped) without the tools.
+# and the AppStream metadata found there, and that the matrix and workspace
+# files' types name *.kvm and *.kvw. Exit 77 (skipped) without the tools.
 set -euo pipefail
 build_dir=$1
 
@@ -18,7 +18,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
 share=$prefix/share
 for file in applications/korvane.desktop icons/hicolor/scalable/apps/korvane.svg \
-            metainfo/korvane.metainfo.xml mime/packages/korvane-matrix.xml; do
+            metainfo/korvane.metainfo.xml mime/packages/korvane.xml; do
   [ -f "$share/$file" ] || { echo "not installed: share/$file"; exit 1; }
 done
 for program in korvane korvane-cli; do
@@ -33,6 +33,9 @@ appstreamcli validate --no-net "$share/metainfo/korvane.metainfo.xml"
 update-mime-database "$share/mime"
 grep -qx 'application/x-korvane-matrix:\*\.kvm' "$share/mime/globs" ||
   { echo "the matrix file type does not name *.kvm"; exit 1; }
-grep -q '^MimeType=application/x-korvane-matrix;$' "$share/applications/korvane.desktop" ||
-  { echo "the desktop entry does not open matrix files"; exit 1; }
-echo "desktop entry, metainfo and matrix file type are valid"
+grep -qx 'application/x-korvane-workspace:\*\.kvw' "$share/mime/globs" ||
+  { echo "the workspace file type does not name *.kvw"; exit 1; }
+grep -q '^MimeType=application/x-korvane-matrix;application/x-korvane-workspace;$' \
+  "$share/applications/korvane.desktop" ||
+  { echo "the desktop entry does not open matrix and workspace files"; exit 1; }
+echo "desktop entry, metainfo and the file types are valid"

@@ -22,7 +22,7 @@ case $(field Suggests) in *texlive-luatex*) ;; *) fail "Suggests lacks texlive-l
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 for file in usr/bin/korvane usr/bin/korvane-cli usr/share/applications/korvane.desktop \
             usr/share/icons/hicolor/scalable/apps/korvane.svg \
-            usr/share/metainfo/korvane.metainfo.xml usr/share/mime/packages/korvane-matrix.xml \
+            usr/share/metainfo/korvane.metainfo.xml usr/share/mime/packages/korvane.xml \
             usr/share/man/man1/korvane.1.gz usr/share/man/man1/korvane-cli.1.gz \
             usr/share/doc/korvane/copyright usr/share/doc/korvane/changelog.gz; do
   grep -qx "\./$file" <<<"$contents" || fail "not in the package: /$file"

@@ -9,21 +9,25 @@ class QWidget;
 
 namespace korvane {
 
-// Takes a matrix file (.kvm) dropped from a file manager on the widgets it
-// watches, and tells its path. Other drops are left to the widgets.
-class MatrixFileDrop : public QObject {
+// Takes a matrix file (.kvm) or a workspace file (.kvw) dropped from a file
+// manager on the widgets it watches, and tells its path. Other drops are left
+// to the widgets.
+// Whether path names a workspace file (.kvw) rather than a matrix file.
+bool IsWorkspaceFile(const QString& path);
+
+class KorvaneFileDrop : public QObject {
     Q_OBJECT
 
   public:
-    explicit MatrixFileDrop(QObject* parent = nullptr);
+    explicit KorvaneFileDrop(QObject* parent = nullptr);
 
     // Accepts drops on widget (and those that reach it from its children).
     void Watch(QWidget* widget);
     // While refusing() is true, a dragged file is not taken.
     void SetRefusing(std::function<bool()> refusing) { refusing_ = std::move(refusing); }
 
-    // The local path of the .kvm file the drag carries, or empty.
-    static QString MatrixFilePath(const QMimeData* data);
+    // The local path of the .kvm or .kvw file the drag carries, or empty.
+    static QString KorvaneFilePath(const QMimeData* data);
 
   signals:
     void dropped(const QString& path);
