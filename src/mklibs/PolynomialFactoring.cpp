@@ -161,6 +161,20 @@ std::vector<PolynomialFactor> SquarefreeDecomposition(const Polynomial& p) {
     return parts;
 }
 
+std::vector<PolynomialFactor> FactorOverRationals(const Polynomial& p) {
+    IntegerPolynomial integer;
+    ToIntegerPolynomial(p, integer.get());
+    fmpz_poly_factor_t found;
+    fmpz_poly_factor_init(found);
+    fmpz_poly_factor(found, integer.get());
+    std::vector<PolynomialFactor> factors;
+    for (slong k = 0; k < found->num; ++k)
+        factors.push_back({FromIntegerPolynomial(found->p + k), static_cast<int>(found->exp[k])});
+    fmpz_poly_factor_clear(found);
+    std::stable_sort(factors.begin(), factors.end(), FactorOrder);
+    return factors;
+}
+
 std::vector<PolynomialFactor> FactorOverGaussianRationals(const Polynomial& p) {
     std::vector<PolynomialFactor> factors;
     for (const PolynomialFactor& part : SquarefreeDecomposition(p)) {

@@ -20,6 +20,11 @@ struct PolynomialFactor {
 // part; the others follow by degree.
 std::vector<PolynomialFactor> FactorOverGaussianRationals(const Polynomial& p);
 
+// p (not constant, with real coefficients) as a product of monic factors
+// that are irreducible over the rationals Q, times p's leading coefficient,
+// in the same order. Cheaper than over Q(i) when Q is what the reader needs.
+std::vector<PolynomialFactor> FactorOverRationals(const Polynomial& p);
+
 // p = product of a_k^k with every a_k squarefree and coprime to the others;
 // the factors a_k that are not constant, monic, with k as multiplicity.
 std::vector<PolynomialFactor> SquarefreeDecomposition(const Polynomial& p);
