@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "mklibs/NumberTextFolding.h"
+#include "mklibs/PolynomialGcd.h"
 #include "mklibs/RawInteger.h"
 
 namespace korvane {
@@ -18,9 +19,10 @@ constexpr int kMaxDepth = 64;
 // The magnitudes of the exponents of a text's numerals together (1e5 has
 // 5), as the strict number reading allows.
 constexpr int kMaxDecimalExponent = 10000;
-// The largest exponent after ^, and the bits a power may reach.
+// The largest exponent after ^, and the bits any part of a coefficient may
+// have (about 39000 digits), so that no value read grows beyond reason.
 constexpr int kMaxPower = 10000;
-constexpr long kMaxPowerBits = 1L << 16;
+constexpr long kMaxBits = 1L << 17;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -47,23 +49,26 @@ std::string PlaceText(int place) {
 }
 
 Integer PowerOfTen(int exponent) {
-    Integer result = 1;
-    for (int k = 0; k < exponent; ++k)
-        result = result * 10;
-    return result;
+    std::string digits = "1";
+    digits.append(static_cast<std::size_t>(exponent), '0');
+    return Integer::FromDecimal(digits);
 }
 
 RationalFunction Number(const Fraction& value) {
     return RationalFunction::Constant({value, {}});
 }
 
-long CoefficientBits(const Polynomial& p) {
+long Bits(const Polynomial& p) {
     long bits = 0;
     for (const ComplexFraction& c : p.Coefficients()) {
         for (const Integer* n : {&c.re.num, &c.re.den, &c.im.num, &c.im.den})
             bits = std::max(bits, static_cast<long>(fmpz_bits(RawInteger::Of(*n))));
     }
     return bits;
+}
+
+long Bits(const RationalFunction& x) {
+    return std::max(Bits(x.Numerator()), Bits(x.Denominator()));
 }
 
 struct Refused {
@@ -88,7 +93,7 @@ class Reader {
                 Refuse(pos_, "「)」に対応する「(」がありません。");
             RefuseCharacter(pos_);
         }
-        return {value, letter_};
+        return {value, letter_, undefinedAt_};
     }
 
   private:
@@ -158,7 +163,7 @@ class Reader {
             const std::size_t at = pos_++;
             const RationalFunction term = Term();
             value = c == '+' ? RfAdd(value, term) : RfSub(value, term);
-            CheckDegree(value, at);
+            CheckSize(value, at);
         }
     }
 
@@ -177,14 +182,26 @@ class Reader {
             } else {
                 return value;
             }
-            CheckDegree(value, at);
+            CheckSize(value, at);
         }
     }
 
     RationalFunction Divided(const RationalFunction& x, const RationalFunction& y,
-                             std::size_t at) const {
+                             std::size_t at) {
         if (RfIsZero(y)) Refuse(at, "「/」で0で割っています。");
+        NoteDivisor(y, at);
         return RfDiv(x, y);
+    }
+
+    // The text is undefined where a divisor vanishes, even where the value
+    // cancels that zero later.
+    void NoteDivisor(const RationalFunction& divisor, std::size_t at) {
+        const Polynomial& zeros = divisor.Numerator();
+        if (zeros.Degree() <= 0) return;
+        const Polynomial squarefree = ExactQuotient(zeros, FastGcd(zeros, Derivative(zeros)));
+        const Polynomial added = ExactQuotient(squarefree, FastGcd(undefinedAt_, squarefree));
+        undefinedAt_ = Monic(undefinedAt_ * added);
+        if (undefinedAt_.Degree() > kMaxParameterDegree) RefuseDegree(at);
     }
 
     RationalFunction Unary() {
@@ -209,7 +226,7 @@ class Reader {
             if (!IsAsciiLetter(c) && c != '(') return value;
             const std::size_t at = pos_;
             value = RfMul(value, Power());
-            CheckDegree(value, at);
+            CheckSize(value, at);
         }
     }
 
@@ -256,14 +273,14 @@ class Reader {
         return negative ? -exponent : exponent;
     }
 
-    RationalFunction Raised(const RationalFunction& base, int exponent, std::size_t caret) const {
+    RationalFunction Raised(const RationalFunction& base, int exponent, std::size_t caret) {
         if (exponent < 0 && RfIsZero(base)) Refuse(caret, Shown(caret) + "で0で割っています。");
+        if (exponent < 0) NoteDivisor(base, caret);
         const long n = std::abs(exponent);
         const int degree = std::max(base.Numerator().Degree(), base.Denominator().Degree());
         if (static_cast<long>(degree) * n > kMaxParameterDegree) RefuseDegree(caret);
-        const long bits =
-            std::max(CoefficientBits(base.Numerator()), CoefficientBits(base.Denominator()));
-        if ((bits + degree) * n > kMaxPowerBits)
+        const long bits = Bits(base);
+        if ((bits + degree) * n > kMaxBits)
             Refuse(caret, Shown(caret) + "の累乗は大きすぎて計算できません。");
         RationalFunction result = RationalFunction::Constant(CpxOne());
         RationalFunction square = exponent < 0 ? RfInv(base) : base;
@@ -300,13 +317,13 @@ class Reader {
     // .5, 5., 1e-3.
     RationalFunction Numeral() {
         const std::size_t start = pos_;
-        Integer digits = 0;
+        std::string digits;
         int decimals = 0;
         bool point = false;
         for (;; ++pos_) {
             const char c = Peek();
             if (IsDigit(c)) {
-                digits = digits * 10 + (c - '0');
+                digits += c;
                 if (point) ++decimals;
             } else if (c == '.' && !point) {
                 point = true;
@@ -314,11 +331,13 @@ class Reader {
                 break;
             }
         }
-        Fraction value = FracReduce({digits, PowerOfTen(decimals)});
+        Fraction value = FracReduce({Integer::FromDecimal(digits), PowerOfTen(decimals)});
         const int exponent = DecimalExponent(start);
         if (exponent > 0) value = FracMul(value, {PowerOfTen(exponent), 1});
         if (exponent < 0) value = FracMul(value, {1, PowerOfTen(-exponent)});
-        return Number(value);
+        const RationalFunction number = Number(value);
+        if (Bits(number) > kMaxBits) Refuse(start, "数が大きすぎます。");
+        return number;
     }
 
     // e or E with an optional sign and digits after a numeral; 0 without.
@@ -334,9 +353,8 @@ class Reader {
         }
         exponents_ += magnitude;
         if (exponents_ > kMaxDecimalExponent)
-            Refuse(numeral, Quoted(text_.substr(numeral, pos_ - numeral)) +
-                                "は指数が大きすぎます。指数は" +
-                                std::to_string(kMaxDecimalExponent) + "までです。");
+            Refuse(numeral, "数は指数が大きすぎます。指数は" + std::to_string(kMaxDecimalExponent) +
+                                "までです。");
         return static_cast<int>(negative ? -magnitude : magnitude);
     }
 
@@ -386,10 +404,11 @@ class Reader {
         return "";
     }
 
-    void CheckDegree(const RationalFunction& value, std::size_t at) const {
+    void CheckSize(const RationalFunction& value, std::size_t at) const {
         if (value.Numerator().Degree() > kMaxParameterDegree ||
             value.Denominator().Degree() > kMaxParameterDegree)
             RefuseDegree(at);
+        if (Bits(value) > kMaxBits) Refuse(at, Shown(at) + "で数が大きくなりすぎます。");
     }
 
     [[noreturn]] void RefuseDegree(std::size_t at) const {
@@ -403,6 +422,7 @@ class Reader {
     int depth_ = 0;
     long exponents_ = 0;
     char letter_ = '\0';
+    Polynomial undefinedAt_ = Polynomial::Constant(CpxOne());
 };
 
 std::string Message(int place, const std::string& reason) {

@@ -18,6 +18,11 @@ struct ParameterReading {
     RationalFunction value;
     // The letter written, also when it cancels (a - a); '\0' when none is.
     char letter = '\0';
+    // Monic and squarefree, vanishing exactly where the text divides by
+    // zero, also where the value cancels that zero: (a^2-1)/(a-1) is a+1
+    // but means nothing at a = 1. 1 when the text never divides by the
+    // letter.
+    Polynomial undefinedAt = Polynomial::Constant(CpxOne());
 };
 
 // Why a text is not an expression in one letter. what() is the whole

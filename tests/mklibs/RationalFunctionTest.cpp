@@ -112,6 +112,25 @@ TEST(RationalFunctionReader, NamesTheLetterItTook) {
     EXPECT_EQ(ReadParameterExpression("2+3i").letter, '\0');
 }
 
+TEST(RationalFunctionReader, KeepsWhereTheTextDividesByZero) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"(a^2-1)/(a-1)", "a - 1"},
+        {"1/(a(a+1))", "a^2 + a"},
+        {"1/(a-1)^2+1/(1-a)", "a - 1"},
+        {"a^-2", "a"},
+        {"1/(1/(a-1))", "a - 1"},
+        {"a/(a^2+1)", "a^2 + 1"},
+        {"2a/3", "1"},
+        {"(a-2)/(a-2)*a", "a - 2"},
+    };
+    for (const auto& [input, zeros] : cases)
+        EXPECT_EQ(PolynomialText(ReadParameterExpression(input).undefinedAt, "a"), zeros) << input;
+    std::string many = "1";
+    for (int k = 0; k <= kMaxParameterDegree; ++k)
+        many += "/(a-" + std::to_string(k) + ")*(a-" + std::to_string(k) + ")";
+    EXPECT_EQ(RefusalOf(many), "878文字目の「/」で次数が64を超えます。次数は64までです。");
+}
+
 TEST(RationalFunctionReader, RefusesWithThePlace) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "式がありません。"},
@@ -139,7 +158,8 @@ TEST(RationalFunctionReader, RefusesWithThePlace) {
         {"(a+1)^65", "6文字目の「^」で次数が64を超えます。次数は64までです。"},
         {"a^40*a^40", "5文字目の「*」で次数が64を超えます。次数は64までです。"},
         {"((9^64)^64)^64", "12文字目の「^」の累乗は大きすぎて計算できません。"},
-        {"1e10001", "1文字目の「1e10001」は指数が大きすぎます。指数は10000までです。"},
+        {"1e10001", "1文字目の数は指数が大きすぎます。指数は10000までです。"},
+        {"1e5000*1e5001", "8文字目の数は指数が大きすぎます。指数は10000までです。"},
         {"a=1", "2文字目の「=」は読めません。"},
         {"α+1", "1文字目の「α」は読めません。"},
         {"a\x01", "2文字目の文字は読めません。"},
