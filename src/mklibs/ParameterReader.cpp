@@ -198,8 +198,8 @@ class Reader {
     void NoteDivisor(const RationalFunction& divisor, std::size_t at) {
         const Polynomial& zeros = divisor.Numerator();
         if (zeros.Degree() <= 0) return;
-        const Polynomial squarefree = ExactQuotient(zeros, FastGcd(zeros, Derivative(zeros)));
-        const Polynomial added = ExactQuotient(squarefree, FastGcd(undefinedAt_, squarefree));
+        const Polynomial squarefree = ExactQuotient(zeros, Gcd(zeros, Derivative(zeros)));
+        const Polynomial added = ExactQuotient(squarefree, Gcd(undefinedAt_, squarefree));
         undefinedAt_ = Monic(undefinedAt_ * added);
         if (undefinedAt_.Degree() > kMaxParameterDegree) RefuseDegree(at);
     }

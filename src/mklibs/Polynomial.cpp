@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "mklibs/Errors.h"
+#include "mklibs/PolynomialGcd.h"
 
 namespace korvane {
 
@@ -113,15 +114,40 @@ Polynomial Monic(const Polynomial& p) {
     return Scaled(p, CpxInv(p.Leading()));
 }
 
-Polynomial Gcd(Polynomial a, Polynomial b) {
-    // Euclid's algorithm; each remainder is made monic so that its
-    // coefficients stay as small as the field allows.
+namespace {
+
+// Euclid's algorithm; each remainder is made monic so that its
+// coefficients stay as small as the field allows.
+Polynomial EuclidGcd(Polynomial a, Polynomial b) {
     while (!b.IsZero()) {
         Polynomial remainder = Monic(Divide(a, b).remainder);
         a = std::move(b);
         b = std::move(remainder);
     }
     return Monic(a);
+}
+
+// A multiple of p with rational coefficients: p itself, or p times its
+// conjugate. Every factor of p divides it.
+Polynomial RationalMultiple(const Polynomial& p) {
+    return p.IsReal() ? p : p * Conjugate(p);
+}
+
+}  // namespace
+
+Polynomial Gcd(Polynomial a, Polynomial b) {
+    if (a.IsZero() || b.IsZero()) return Monic(a.IsZero() ? b : a);
+    if (a.Degree() == 0 || b.Degree() == 0) return Polynomial::Constant(CpxOfInteger(1));
+    // Monic, a complex multiple of a rational polynomial (i·p) is rational.
+    a = Monic(a);
+    b = Monic(b);
+    if (a.IsReal() && b.IsReal()) return GcdOverRationals(a, b);
+    // Euclid over Q(i) swells the coefficients quickly. The gcd divides the
+    // rational gcd of the two rational multiples, which FLINT finds fast and
+    // which is mostly 1 or of low degree; Euclid then starts from it.
+    const Polynomial bound = GcdOverRationals(RationalMultiple(a), RationalMultiple(b));
+    if (bound.Degree() == 0) return Polynomial::Constant(CpxOfInteger(1));
+    return EuclidGcd(EuclidGcd(bound, a), b);
 }
 
 Polynomial Derivative(const Polynomial& p) {

@@ -52,9 +52,7 @@ class RationalPolynomial {
 
 }  // namespace
 
-Polynomial FastGcd(const Polynomial& a, const Polynomial& b) {
-    if (a.Degree() == 0 || b.Degree() == 0) return Polynomial::Constant(CpxOne());
-    if (!a.IsReal() || !b.IsReal()) return Gcd(a, b);
+Polynomial GcdOverRationals(const Polynomial& a, const Polynomial& b) {
     RationalPolynomial x(a), y(b), gcd;
     fmpq_poly_gcd(gcd.get(), x.get(), y.get());  // monic, as Gcd's
     return gcd.ToPolynomial();

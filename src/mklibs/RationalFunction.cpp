@@ -66,7 +66,7 @@ RationalFunction RationalFunction::Quotient(const Polynomial& numerator,
                                             const Polynomial& denominator, char letter) {
     if (denominator.IsZero()) throw DivisionByZero();
     if (numerator.IsZero()) return {};
-    const Polynomial common = FastGcd(numerator, denominator);
+    const Polynomial common = Gcd(numerator, denominator);
     return FromCoprime(ExactQuotient(numerator, common), ExactQuotient(denominator, common),
                        letter);
 }
@@ -116,13 +116,13 @@ RationalFunction RfAdd(const RationalFunction& x, const RationalFunction& y) {
     if (RfIsZero(y)) return x;
     // Over the least common denominator x.d·(y.d/g); a common factor of the
     // sum with it can only lie in g (Henrici).
-    const Polynomial g = FastGcd(x.Denominator(), y.Denominator());
+    const Polynomial g = Gcd(x.Denominator(), y.Denominator());
     const Polynomial xOther = ExactQuotient(x.Denominator(), g);
     const Polynomial yOther = ExactQuotient(y.Denominator(), g);
     const Polynomial numerator = x.Numerator() * yOther + y.Numerator() * xOther;
     const Polynomial denominator = x.Denominator() * yOther;
     if (numerator.IsZero()) return {};
-    const Polynomial common = FastGcd(numerator, g);
+    const Polynomial common = Gcd(numerator, g);
     return RationalFunction::FromCoprime(ExactQuotient(numerator, common),
                                          ExactQuotient(denominator, common), letter);
 }
@@ -135,8 +135,8 @@ RationalFunction RfMul(const RationalFunction& x, const RationalFunction& y) {
     const char letter = CommonLetter(x, y);
     if (RfIsZero(x) || RfIsZero(y)) return {};
     // Cancel crosswise first, so that the products are already reduced.
-    const Polynomial g1 = FastGcd(x.Numerator(), y.Denominator());
-    const Polynomial g2 = FastGcd(y.Numerator(), x.Denominator());
+    const Polynomial g1 = Gcd(x.Numerator(), y.Denominator());
+    const Polynomial g2 = Gcd(y.Numerator(), x.Denominator());
     return RationalFunction::FromCoprime(
         ExactQuotient(x.Numerator(), g1) * ExactQuotient(y.Numerator(), g2),
         ExactQuotient(x.Denominator(), g2) * ExactQuotient(y.Denominator(), g1), letter);
