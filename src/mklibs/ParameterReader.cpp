@@ -89,8 +89,7 @@ class Reader {
         const RationalFunction value = Sum();
         SkipBlanks();
         if (pos_ < text_.size()) {
-            if (Peek() == ')')
-                Refuse(pos_, "「)」に対応する「(」がありません。");
+            if (Peek() == ')') Refuse(pos_, "「)」に対応する「(」がありません。");
             RefuseCharacter(pos_);
         }
         return {value, letter_, undefinedAt_};
@@ -186,8 +185,7 @@ class Reader {
         }
     }
 
-    RationalFunction Divided(const RationalFunction& x, const RationalFunction& y,
-                             std::size_t at) {
+    RationalFunction Divided(const RationalFunction& x, const RationalFunction& y, std::size_t at) {
         if (RfIsZero(y)) Refuse(at, "「/」で0で割っています。");
         NoteDivisor(y, at);
         return RfDiv(x, y);
@@ -262,12 +260,13 @@ class Reader {
         const std::string_view digits = text_.substr(start, pos_ - start);
         const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
         if (digits.size() - first > 5 || std::atoi(std::string(digits).c_str()) > kMaxPower)
-            Refuse(caret, Shown(caret) + "の指数が大きすぎます。指数は" + std::to_string(kMaxPower) +
-                              "までです。");
+            Refuse(caret, Shown(caret) + "の指数が大きすぎます。指数は" +
+                              std::to_string(kMaxPower) + "までです。");
         const int exponent = std::atoi(std::string(digits).c_str());
         if (bracketed) {
             SkipBlanks();
-            if (Peek() != ')') Refuse(caret, Shown(caret) + "の指数の「(」に対応する「)」がありません。");
+            if (Peek() != ')')
+                Refuse(caret, Shown(caret) + "の指数の「(」に対応する「)」がありません。");
             ++pos_;
         }
         return negative ? -exponent : exponent;
@@ -297,7 +296,8 @@ class Reader {
         if (IsDigit(c) || (c == '.' && IsDigit(Peek(1)))) return Numeral();
         if (IsAsciiLetter(c)) return Letter();
         if (c == '(') return Bracketed();
-        if (pos_ == text_.size()) throw Refused{0, "式が途中で終わっています。最後に数か文字が要ります。"};
+        if (pos_ == text_.size())
+            throw Refused{0, "式が途中で終わっています。最後に数か文字が要ります。"};
         if (c == ')' || c == '+' || c == '-' || c == '*' || c == '/' || c == '^')
             Refuse(pos_, Shown(pos_) + "の前に数か文字が要ります。");
         RefuseCharacter(pos_);
@@ -349,7 +349,8 @@ class Reader {
         pos_ += 1 + sign;
         long magnitude = 0;
         while (IsDigit(Peek())) {
-            magnitude = std::min<long>(magnitude * 10 + (text_[pos_++] - '0'), kMaxDecimalExponent + 1);
+            magnitude =
+                std::min<long>(magnitude * 10 + (text_[pos_++] - '0'), kMaxDecimalExponent + 1);
         }
         exponents_ += magnitude;
         if (exponents_ > kMaxDecimalExponent)

@@ -106,8 +106,8 @@ ComplexFraction RfConstantValue(const RationalFunction& x) {
 }
 
 RationalFunction RfNeg(const RationalFunction& x) {
-    return RationalFunction::FromCoprime(Scaled(x.Numerator(), CpxNeg(CpxOne())),
-                                         x.Denominator(), x.Letter());
+    return RationalFunction::FromCoprime(Scaled(x.Numerator(), CpxNeg(CpxOne())), x.Denominator(),
+                                         x.Letter());
 }
 
 RationalFunction RfAdd(const RationalFunction& x, const RationalFunction& y) {

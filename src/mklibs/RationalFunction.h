@@ -27,8 +27,8 @@ class RationalFunction {
                                      char letter);
     // The same for a numerator and a denominator known to be coprime: only
     // made monic.
-    static RationalFunction FromCoprime(const Polynomial& numerator,
-                                        const Polynomial& denominator, char letter);
+    static RationalFunction FromCoprime(const Polynomial& numerator, const Polynomial& denominator,
+                                        char letter);
 
     const Polynomial& Numerator() const { return numerator_; }
     const Polynomial& Denominator() const { return denominator_; }

@@ -170,8 +170,7 @@ void AppendRfText(std::string& text, const RationalFunction& x) {
     const FactoredPolynomial numerator = Factored(x.Numerator());
     const FactoredPolynomial denominator = Factored(x.Denominator());
     // constant = z/m with z a Gaussian integer and m a positive integer.
-    const ComplexFraction constant =
-        CpxMul(numerator.constant, CpxInv(denominator.constant));
+    const ComplexFraction constant = CpxMul(numerator.constant, CpxInv(denominator.constant));
     const Integer m = DenominatorOf(constant);
     const Side top = ProductText(CpxMul(constant, OfInteger(m)), numerator.factors, x.Letter());
     if (m.IsOne() && denominator.factors.empty()) {

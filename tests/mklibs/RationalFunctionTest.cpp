@@ -83,7 +83,7 @@ TEST(RationalFunctionReader, ReadsTheUsualWaysOfWriting) {
     const std::pair<const char*, const char*> cases[] = {
         {" 2 a / 3 ", "2a/3"},
         {"2*a/3", "2a/3"},
-        {"1/2a", "1/(2a)"},     // side by side binds tighter, as 1/2i is 1/(2i)
+        {"1/2a", "1/(2a)"},  // side by side binds tighter, as 1/2i is 1/(2i)
         {"1/2*a", "a/2"},
         {"a**2", "a^2"},
         {"a^-1", "1/a"},
@@ -164,7 +164,9 @@ TEST(RationalFunctionReader, RefusesWithThePlace) {
         {"α+1", "1文字目の「α」は読めません。"},
         {"a\x01", "2文字目の文字は読めません。"},
         {"a\xFF", "2文字目の文字は読めません。"},
-        {"\xE3\x80\x80" "a,", "3文字目の「,」は読めません。"},  // the ideographic space counts as one
+        {"\xE3\x80\x80"
+         "a,",
+         "3文字目の「,」は読めません。"},  // the ideographic space counts as one
     };
     for (const auto& [input, message] : cases)
         EXPECT_EQ(RefusalOf(input), message) << input;
@@ -178,7 +180,8 @@ TEST(RationalFunctionReader, ErrorKeepsPlaceAndReasonApart) {
         FAIL();
     } catch (const ParameterTextError& e) {
         EXPECT_EQ(e.place(), 3);
-        EXPECT_EQ(e.reason(), "「b」で文字が a と b の2種類になります。文字は1種類だけにしてください。");
+        EXPECT_EQ(e.reason(),
+                  "「b」で文字が a と b の2種類になります。文字は1種類だけにしてください。");
     }
 }
 
@@ -210,10 +213,18 @@ TEST(RationalFunctionArithmetic, AgainstHandWorkedResults) {
         const RationalFunction x = Rf(c.x), y = Rf(c.y);
         RationalFunction result;
         switch (c.op) {
-            case kAdd: result = RfAdd(x, y); break;
-            case kSub: result = RfSub(x, y); break;
-            case kMul: result = RfMul(x, y); break;
-            case kDiv: result = RfDiv(x, y); break;
+            case kAdd:
+                result = RfAdd(x, y);
+                break;
+            case kSub:
+                result = RfSub(x, y);
+                break;
+            case kMul:
+                result = RfMul(x, y);
+                break;
+            case kDiv:
+                result = RfDiv(x, y);
+                break;
         }
         EXPECT_EQ(RfText(result), c.result) << c.x << " op " << c.y;
         EXPECT_EQ(result, Rf(c.result)) << "canonical: " << c.result;
@@ -246,10 +257,7 @@ TEST(RationalFunctionArithmetic, FieldRulesAndItsFaults) {
 TEST(RationalFunctionValue, AtAValueAndAtAPole) {
     const std::pair<const char*, const char*> cases[] = {
         {"(a-1)^2(a+2)", "2"},  // at a = 0
-        {"1/(a-1)", "-1"},
-        {"(a+i)/(a-i)", "-1"},
-        {"a^2/(2a+3)", "0"},
-        {"7/2", "7/2"},
+        {"1/(a-1)", "-1"},     {"(a+i)/(a-i)", "-1"}, {"a^2/(2a+3)", "0"}, {"7/2", "7/2"},
     };
     for (const auto& [function, value] : cases)
         EXPECT_EQ(CpxText(RfAt(Rf(function), CpxZero())), value) << function;
@@ -286,8 +294,7 @@ TEST(ParameterValues, ConditionTexts) {
     EXPECT_EQ(UnequalConditionText('a', excluded), "a ≠ 1, -2");
     excluded.others.push_back(Rf("a^2-2").Numerator());
     EXPECT_EQ(UnequalConditionText('a', excluded), "a ≠ 1, -2 かつ a^2 - 2 ≠ 0");
-    EXPECT_EQ(UnequalConditionText('k', SplitRoots(Rf("k^2+k+1").Numerator())),
-              "k^2 + k + 1 ≠ 0");
+    EXPECT_EQ(UnequalConditionText('k', SplitRoots(Rf("k^2+k+1").Numerator())), "k^2 + k + 1 ≠ 0");
     EXPECT_EQ(EqualConditionText('t', CpxParse("-1/2")), "t = -1/2");
     EXPECT_EQ(RootConditionText('a', Rf("a^3-a-1").Numerator()), "a が a^3 - a - 1 = 0 の解");
 }
