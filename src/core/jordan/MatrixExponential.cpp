@@ -41,7 +41,7 @@ void CheckExponential(const WorkMatrix& a, const ModeMatrix& exponential, StepLo
     const bool derivative = ShiftedModes(exponential) == NumbersTimesModes(a, exponential);
     log.AppendStepLog("検算として、t = 0 とおくと" +
                       std::string(start ? "単位行列 I になり、" : "単位行列 I になりません。") +
-                      "各成分を t で微分した行列は" +
+                      "各成分を t で微分した行列は " +
                       (derivative ? "Ae^(tA) に一致します。" : "Ae^(tA) に一致しません。"));
     if (!start || !derivative) throw Error("e^(tA) の式の検算が合いませんでした。");
 }

@@ -41,7 +41,18 @@ void ModeSum::Add(const ComplexFraction& eigenvalue, int order,
         return SameMode(t, eigenvalue, order);
     });
     if (same == terms_.end()) {
-        terms_.push_back({eigenvalue, order, coefficient});
+        // Kept grouped by eigenvalue, in the order the eigenvalues came,
+        // and by order within a group: λ^n before n·λ^(n-1).
+        auto place = terms_.end();
+        for (auto t = terms_.begin(); t != terms_.end(); ++t) {
+            if (!CpxIsZero(CpxSub(t->eigenvalue, eigenvalue))) continue;
+            place = t + 1;
+            if (t->order > order) {
+                place = t;
+                break;
+            }
+        }
+        terms_.insert(place, {eigenvalue, order, coefficient});
         return;
     }
     same->coefficient = CpxSum(same->coefficient, coefficient);

@@ -35,7 +35,8 @@ void AppendTerm(std::string& sum, const ComplexFraction& coefficient,
         const std::string number = CoefficientText(magnitude);
         const char first = term.front();
         const bool letter = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
-        term = number + (letter ? "" : "·") + term;
+        // "4i·n", not "4in"; "3n", "(1/2)n" and "3·2^n" as a textbook writes them.
+        term = number + (letter && !number.ends_with('i') ? "" : "·") + term;
     }
     if (negative) {
         sum += '-';

@@ -1,5 +1,6 @@
 #include "core/jordan/RecurrenceReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -203,7 +204,7 @@ class Reader {
         const Term left = Index(cursor);
         if (!cursor.Take('=')) cursor.Fail("のところに「=」が要ります。");
         std::vector<std::pair<Term, ComplexFraction>> terms;
-        int lowest = left.offset;
+        int lowest = left.offset;  // the lowest index written
         for (bool first = true; !cursor.AtEnd(); first = false) {
             const std::size_t place = cursor.Pos();
             const auto term = SignedTerm(cursor, first);
@@ -214,13 +215,17 @@ class Reader {
             terms.push_back(term);
         }
         if (terms.empty()) cursor.Fail("のところに右辺が要ります。");
-        const int order = left.offset - lowest;
+        // Indices below n are shifted up (a(n) = a(n-1) + a(n-2) is
+        // a(n+2) = a(n+1) + a(n)); otherwise they stay, so that
+        // a(n+3) = a(n+1) still needs a(0), a(1) and a(2).
+        const int shift = std::min(lowest, 0);
+        const int order = left.offset - shift;
         if (order > kMaxRecurrenceOrder)
             throw RecurrenceError("漸化式の階数が" + std::to_string(order) + "で、" +
                                   std::to_string(kMaxRecurrenceOrder) + "を超えます。");
         recurrence_.coefficients.assign(static_cast<std::size_t>(order), CpxZero());
         for (const auto& [term, coefficient] : terms) {
-            ComplexFraction& c = recurrence_.coefficients[static_cast<std::size_t>(term.offset - lowest)];
+            ComplexFraction& c = recurrence_.coefficients[static_cast<std::size_t>(term.offset - shift)];
             c = CpxSum(c, coefficient);
         }
     }
@@ -245,7 +250,8 @@ class Reader {
             const std::string_view rest = cursor.Rest();
             std::size_t k = 0;
             while (k < rest.size() && rest[k] != '*' && rest[k] != ' ' && !rest.substr(k).starts_with("·") &&
-                   !(k + 1 < rest.size() && rest[k] == recurrence_.name && rest[k + 1] == '('))
+                   !(k + 1 < rest.size() && IsLetter(rest[k]) && rest[k] != 'i' && rest[k] != 'j' &&
+                     rest[k + 1] == '('))
                 ++k;
             end = begin + k;
         }
