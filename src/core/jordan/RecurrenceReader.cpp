@@ -68,8 +68,9 @@ class Cursor {
 
     [[noreturn]] void Fail(std::string_view reason) const { FailAt(pos_, reason); }
     [[noreturn]] void FailAt(std::size_t place, std::string_view reason) const {
+        if (place >= whole_.size()) throw RecurrenceError("最後" + std::string(reason));
         std::string message = PlaceText(whole_, place);
-        if (place < end_) {
+        {
             std::size_t length = 1;
             while (place + length < whole_.size() &&
                    (static_cast<unsigned char>(whole_[place + length]) & 0xC0) == 0x80)
@@ -145,7 +146,11 @@ class Reader {
         std::optional<std::size_t> rule;
         for (std::size_t k = 0; k < parts.size(); ++k) {
             if (IsRule(parts[k])) {
-                if (rule) Cursor(text_, parts[k].begin, parts[k].end).Fail("で始まる漸化式が2つ目です。");
+                if (rule) {
+                    Cursor second(text_, parts[k].begin, parts[k].end);
+                    second.SkipBlanks();
+                    second.Fail("で始まる漸化式が2つ目です。");
+                }
                 rule = k;
             }
         }
@@ -257,7 +262,13 @@ class Reader {
         }
         ComplexFraction coefficient = Number(cursor, begin, end, text_);
         cursor.Advance(end - begin);
-        if (cursor.TakeDot() && begin == end) cursor.Fail("の前に係数がありません。");
+        cursor.SkipBlanks();
+        const std::size_t dotPlace = cursor.Pos();
+        const bool dot = cursor.TakeDot();
+        if (dot && begin == end) cursor.FailAt(dotPlace, "の前に係数がありません。");
+        // A number alone is a constant term.
+        if (!dot && begin != end && !IsLetter(cursor.Peek()))
+            cursor.FailAt(begin, "で始まる項は n を含みません。定数の項のない漸化式だけを扱います。");
         Name(cursor);
         const Term term = Index(cursor);
         return {term, negative ? CpxNeg(coefficient) : coefficient};
@@ -268,7 +279,6 @@ class Reader {
         Name(cursor);
         const std::size_t place = cursor.Pos();
         const Term index = Index(cursor);
-        if (index.symbolic) cursor.FailAt(place, "からの番号に n があります。初期値は a(0) = 1 の形で書きます。");
         if (index.offset >= static_cast<int>(values_.size()))
             cursor.FailAt(place, "からの番号が初期値の範囲 0〜" + std::to_string(values_.size() - 1) +
                                      " にありません。");
@@ -315,7 +325,17 @@ std::string RecurrenceText(const Recurrence& recurrence) {
         text += CoefficientText(magnitude) + TermName(recurrence.name, j);
         first = false;
     }
-    if (first) text += " 0";
+    if (first) text += " 0" + TermName(recurrence.name, 0);
+    return text;
+}
+
+std::string InitialValuesText(const Recurrence& recurrence) {
+    std::string text;
+    for (std::size_t j = 0; j < recurrence.initial.size(); ++j) {
+        if (j > 0) text += ", ";
+        text += std::string(1, recurrence.name) + "(" + std::to_string(j) + ") = " +
+                CpxText(recurrence.initial[j]);
+    }
     return text;
 }
 

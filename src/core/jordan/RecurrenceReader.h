@@ -34,7 +34,10 @@ inline constexpr int kMaxRecurrenceOrder = 10;
 
 Recurrence ReadRecurrence(std::string_view text);
 
-// "a(n+2) = a(n+1) + a(n)", the recurrence as the log writes it.
+// "a(n+2) = a(n+1) + a(n)", the recurrence as the log writes it; read back,
+// it gives the same coefficients.
 std::string RecurrenceText(const Recurrence& recurrence);
+// "a(0) = 0, a(1) = 1"
+std::string InitialValuesText(const Recurrence& recurrence);
 
 }  // namespace korvane

@@ -87,13 +87,8 @@ void CheckTerms(const Recurrence& recurrence, const ModeSum& general, StepLog& l
 bool LinearRecurrence(const Recurrence& recurrence, StepLog& log) {
     log.ClearStepLog();
     const int k = static_cast<int>(recurrence.coefficients.size());
-    std::string initial;
-    for (int j = 0; j < k; ++j) {
-        if (j > 0) initial += ", ";
-        initial += Term(recurrence.name, std::to_string(j)) + " = " +
-                   CpxText(recurrence.initial[static_cast<std::size_t>(j)]);
-    }
-    log.AppendStepLog("漸化式 " + RecurrenceText(recurrence) + "（" + initial + "）の一般項を求めます。");
+    log.AppendStepLog("漸化式 " + RecurrenceText(recurrence) + "（" + InitialValuesText(recurrence) +
+                      "）の一般項を求めます。");
     const WorkMatrix a = CompanionMatrix(recurrence);
     log.AppendStepLog("x(n) = " + StateText(recurrence) + " とおくと x(n+1) = Ax(n) で、A は次の行列です。");
     PrintNamed("A", a, log);
