@@ -172,6 +172,12 @@ void CommandsTest::everyItemReachesItsCommand_data() {
         {"Lu1", "ToolButton37", kInvertible, "", kInvertible, "となり、A に一致します。", 0},
         {"Elementary1", "ToolButton38", kInvertible, "", kInvertible,
          "以上をまとめると、E₃E₂E₁A = R です。", 0},
+        {"Jordan1", "ToolButton48", kSingular, "", kSingular, "となり、J に一致します。", 0},
+        {"Power1", "ToolButton49", kSingular, "", kSingular, "A^n = PJ^nP^-1 =", 0},
+        {"Exponential1", "ToolButton50", kSingular, "", kSingular, "e^(tA) = Pe^(tJ)P^-1 =", 0},
+        {"Recurrence1", "ToolButton51", kInvertible, "a(n+2)=4a(n+1)-4a(n); a(0)=1; a(1)=3",
+         kInvertible, "a(n) = 2^n+n·2^(n-1)", 0},
+        {"MinPoly1", "ToolButton52", kInvertible, "", kInvertible, "m(λ) = λ^2 - 5λ + 2", 0},
     };
     for (const Row& row : rows) {
         for (const char* item : {row.menuItem, row.button}) {
