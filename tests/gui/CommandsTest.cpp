@@ -469,6 +469,17 @@ void CommandsTest::errorShowsBoxAndKeepsGrid() {
     QCOMPARE(seen.text, path + QStringLiteral(" に書き込めません"));
     QCOMPARE(window.StatusPanel(1)->text(), counts);
 
+    // A typed recurrence that cannot be read: the box names the place, the
+    // log and the grid stay as they were.
+    const QString log = window.Log()->toPlainText();
+    window.dialogs->inputAnswers.push_back("a(n+2)=a(n+1)+b(n); a(0)=0; a(1)=1");
+    CloseNextBox(seen);
+    window.Action("Recurrence1")->trigger();
+    QCOMPARE(seen.text, QStringLiteral("15文字目の「b」は数列の名前 a と違います。"));
+    QCOMPARE(window.Log()->toPlainText(), log);
+    QCOMPARE(window.Shown(), kPlain);
+    QCOMPARE(window.StatusPanel(1)->text(), counts);
+
     window.Action("N4")->trigger();  // and the program goes on
     QCOMPARE(window.Shown(), (Rows{{"0", "0"}, {"0", "0"}}));
 }

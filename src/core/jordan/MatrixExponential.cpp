@@ -29,8 +29,8 @@ bool HasNonrealEigenvalue(const JordanForm& form) {
 
 void ExplainBlockExponentials(StepLog& log) {
     log.AppendStepLog(
-        "ジョルダン細胞 J(λ, k) について、e^(tJ(λ,k)) は対角線から j 本上の成分がすべて "
-        "t^j/j!·e^(λt) の上三角行列です。");
+        "ジョルダン細胞 J(λ, k) について、e^(tJ(λ,k)) は、対角線から j 本上の成分がすべて "
+        "t^j·e^(λt) を j! で割ったものである上三角行列です。");
 }
 
 // e^{0A} = I and d/dt e^{tA} = A·e^{tA}, both exactly on the closed forms.

@@ -12,8 +12,8 @@ namespace korvane {
 // The power's modes in n: C(n,j)·λ^(n-j), written n for j = 1 and left out
 // for λ = 1; modes of λ = 0 are left out (they vanish from n = j + 1 on).
 std::string PowerText(const ModeSum& sum);
-// The exponential's modes in t: t^j/j!·e^(λt), the factorial taken into
-// the coefficient.
+// The exponential's modes in t: t^j·e^(λt) over j!, the factorial taken
+// into the coefficient.
 std::string ExponentialText(const ModeSum& sum);
 // The same for a real matrix, each pair of conjugate modes joined into
 // t^j·e^(at)·(α·cos(bt)+β·sin(bt)) with real α, β.

@@ -40,7 +40,8 @@ void ExplainBlockPowers(const JordanForm& form, StepLog& log) {
     }
     log.AppendStepLog(
         "ジョルダン細胞 J(λ, k) の n 乗は、対角線から j 本上の成分がすべて C(n,j)λ^(n-j) の"
-        "上三角行列です。ここで C(n,j) = n(n-1)…(n-j+1)/j! は二項係数で、C(n,1) = n です。");
+        "上三角行列です。ここで二項係数 C(n,j) は n(n-1)…(n-j+1) を j! で割ったもので、"
+        "C(n,1) = n です。");
 }
 
 void CheckPowers(const WorkMatrix& a, const ModeMatrix& power, int nilpotent, StepLog& log) {
