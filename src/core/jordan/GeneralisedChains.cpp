@@ -12,7 +12,9 @@ namespace korvane {
 namespace {
 
 std::string ColumnName(int column) {
-    return "p" + SubscriptNumber(column + 1);
+    std::string name = "p";
+    name += SubscriptNumber(column + 1);
+    return name;
 }
 
 ExactVector Times(const WorkMatrix& m, const ExactVector& x) {

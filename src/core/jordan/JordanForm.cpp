@@ -33,8 +33,11 @@ void LogBlocks(const JordanForm& form, StepLog& log) {
     std::string line = "ジョルダン細胞は、";
     for (std::size_t k = 0; k < form.blocks.size(); ++k) {
         if (k > 0) line += ", ";
-        line += "J" + std::string("(") + CpxText(form.blocks[k].eigenvalue) + ", " +
-                std::to_string(form.blocks[k].size) + ")";
+        line += "J(";
+        line += CpxText(form.blocks[k].eigenvalue);
+        line += ", ";
+        line += std::to_string(form.blocks[k].size);
+        line += ')';
     }
     log.AppendStepLog(line + "（J(λ, k) は固有値 λ の大きさ k の細胞）です。");
 }

@@ -48,12 +48,13 @@ void CheckExponential(const WorkMatrix& a, const ModeMatrix& exponential, StepLo
 
 void SolveInitialValue(const ModeMatrix& exponential, const ExactVector& x0, bool real,
                        StepLog& log) {
-    log.AppendStepLog("x' = Ax, x(0) = " + [&] {
-        std::string text = "(";
-        for (std::size_t k = 0; k < x0.size(); ++k)
-            text += (k > 0 ? "," : "") + CpxText(x0[k]);
-        return text + ")";
-    }() + " の解は x(t) = e^(tA)x(0) なので、");
+    std::string line = "x' = Ax, x(0) = (";
+    for (std::size_t k = 0; k < x0.size(); ++k) {
+        if (k > 0) line += ',';
+        line += CpxText(x0[k]);
+    }
+    line += ") の解は x(t) = e^(tA)x(0) なので、";
+    log.AppendStepLog(line);
     const std::vector<ModeSum> x = ModesTimes(exponential, x0);
     ModeMatrix column;
     for (const ModeSum& entry : x)

@@ -86,7 +86,9 @@ std::vector<std::string> NonEmpty(std::initializer_list<std::string> parts) {
 // α·cos(bt)+β·sin(bt) in brackets when both are there.
 std::string Oscillation(const ComplexFraction& alpha, const ComplexFraction& beta,
                         const ComplexFraction& b, bool alone) {
-    const std::string angle = "(" + TimesT(b) + ")";
+    std::string angle = "(";
+    angle += TimesT(b);
+    angle += ')';
     std::string text;
     if (!CpxIsZero(alpha)) AppendTerm(text, alpha, {"cos" + angle});
     if (!CpxIsZero(beta)) AppendTerm(text, beta, {"sin" + angle});

@@ -57,12 +57,20 @@ void LogBlockCount(const PowerRanks& found, int k, StepLog& log) {
 std::string ShiftedPowerName(const ComplexFraction& eigenvalue, int k) {
     const std::string base = MinusEigenvalueName(eigenvalue);
     if (k == 1) return base;
-    const std::string power = "^" + Number(k);
-    return (base == "A" ? base : "(" + base + ")") + power;
+    std::string name = base == "A" ? base : "(";
+    if (base != "A") {
+        name += base;
+        name += ')';
+    }
+    name += '^';
+    name += Number(k);
+    return name;
 }
 
 std::string RankName(int k) {
-    return "r" + SubscriptNumber(k);
+    std::string name = "r";
+    name += SubscriptNumber(k);
+    return name;
 }
 
 int RankOf(WorkMatrix matrix) {
