@@ -12,7 +12,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CliCommand>, 20> kCommands{{
+constexpr std::array<std::pair<std::string_view, CliCommand>, 25> kCommands{{
     {"rref", CliCommand::kRref},
     {"inverse", CliCommand::kInverse},
     {"transpose", CliCommand::kTranspose},
@@ -33,6 +33,11 @@ constexpr std::array<std::pair<std::string_view, CliCommand>, 20> kCommands{{
     {"lu", CliCommand::kLu},
     {"elementary", CliCommand::kElementary},
     {"eval", CliCommand::kEval},
+    {"jordan", CliCommand::kJordan},
+    {"power", CliCommand::kPower},
+    {"exp", CliCommand::kExponential},
+    {"recurrence", CliCommand::kRecurrence},
+    {"minpoly", CliCommand::kMinimalPolynomial},
 }};
 
 CliCommand CommandNamed(std::string_view name) {
@@ -105,6 +110,16 @@ void TakeExpansionOption(CliOptions& options, std::string_view name, std::string
     options.expansion = choice;
 }
 
+// --n's integer, written in decimal without blanks.
+std::int64_t ExponentNamed(std::string_view value) {
+    std::int64_t n = 0;
+    const char* begin = value.data() + (value.starts_with('+') ? 1 : 0);
+    const auto [end, error] = std::from_chars(begin, value.data() + value.size(), n);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        throw UsageError("--n takes an integer, not '" + std::string(value) + "'");
+    return n;
+}
+
 // The options that take a value, as "--name value" or "--name=value".
 bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args, std::size_t& i,
                      bool& expanded) {
@@ -112,7 +127,7 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
     if (name != "--format" && name != "--log-format" && name != "--pdf" && name != "--expand" &&
-        name != "--minors")
+        name != "--minors" && name != "--n" && name != "--x0")
         return false;
     std::string_view value;
     if (equals != std::string_view::npos) {
@@ -125,6 +140,11 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     if (name == "--expand" || name == "--minors") {
         TakeExpansionOption(options, name, value);
         expanded = expanded || name == "--expand";
+    } else if (name == "--n") {
+        options.power = ExponentNamed(value);
+    } else if (name == "--x0") {
+        if (value.empty()) throw UsageError("--x0 needs a file name");
+        options.initialValue = std::string(value);
     } else if (name == "--format") {
         options.matrixFormat = Named(kMatrixFormats, name, value);
     } else if (name == "--log-format") {
@@ -155,6 +175,12 @@ void CheckCombination(const CliOptions& options, bool expanded) {
     if (options.expansion && !expanded) throw UsageError("--minors goes with det --expand");
     if (options.expansion && options.command != CliCommand::kDeterminant)
         throw UsageError("--expand is an option of det");
+    if (options.power && options.command != CliCommand::kPower)
+        throw UsageError("--n is an option of power");
+    if (options.initialValue && options.command != CliCommand::kExponential)
+        throw UsageError("--x0 is an option of exp");
+    if (options.initialValue && options.file && *options.initialValue == "-" && *options.file == "-")
+        throw UsageError("standard input can be read only once");
     // The PDF would overwrite the matrix file written, or one read.
     if (options.pdf && options.output && SameWriteTarget(*options.pdf, *options.output))
         throw UsageError("--pdf and -o name the same file '" + *options.output + "'");
@@ -198,6 +224,8 @@ void TakePositional(CliOptions& options, std::string_view arg, int& positionals)
     const bool eval = positionals > 0 && options.command == CliCommand::kEval;
     if (positionals == 0) {
         options.command = CommandNamed(arg);
+    } else if (positionals == 1 && options.command == CliCommand::kRecurrence) {
+        options.recurrence = std::string(arg);
     } else if (eval && positionals == 1) {
         options.expression = std::string(arg);
     } else if (eval && IsNamedInput(arg)) {
@@ -210,10 +238,12 @@ void TakePositional(CliOptions& options, std::string_view arg, int& positionals)
     ++positionals;
 }
 
-// An expression of eval may start with a sign: -A + B.
+// An expression of eval may start with a sign: -A + B; so may a
+// recurrence's text.
 bool TakesExpression(const CliOptions& options, std::string_view arg, int positionals) {
-    return positionals == 1 && options.command == CliCommand::kEval && !arg.starts_with("--") &&
-           arg != "-o";
+    return positionals == 1 &&
+           (options.command == CliCommand::kEval || options.command == CliCommand::kRecurrence) &&
+           !arg.starts_with("--") && arg != "-o";
 }
 
 }  // namespace
@@ -260,6 +290,12 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
     if (positionals == 0) throw UsageError("no command given");
     if (options.command == CliCommand::kEval && positionals == 1)
         throw UsageError("eval needs an expression");
+    if (options.command == CliCommand::kRecurrence && positionals == 1)
+        throw UsageError("recurrence needs its text, such as 'a(n+2)=a(n+1)+a(n); a(0)=0; a(1)=1'");
+    if (options.command == CliCommand::kRecurrence && options.output)
+        throw UsageError("recurrence has no result matrix for -o");
+    if (options.command == CliCommand::kRecurrence && options.file)
+        throw UsageError("unexpected argument '" + *options.file + "'");
     CheckCombination(options, expanded);
     return options;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,6 +47,11 @@ enum class CliCommand {
     kLu,
     kElementary,
     kEval,
+    kJordan,
+    kPower,
+    kExponential,
+    kRecurrence,
+    kMinimalPolynomial,
 };
 
 // NAME=FILE of eval: the matrix in FILE ("-": standard input) under NAME.
@@ -75,16 +81,23 @@ struct CliOptions {
     // det --expand auto|row:N|col:N, with --minors sarrus|expand: the
     // determinant by cofactor expansion instead of the reduction.
     std::optional<ExpansionChoice> expansion;
+    // power --n N: Aⁿ for that integer instead of the closed form in n.
+    std::optional<std::int64_t> power;
+    // exp --x0 FILE: the initial value of x' = Ax, a row or a column.
+    std::optional<std::string> initialValue;
+    std::string recurrence;  // recurrence: the text typed
 };
 
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] [--expand E [--minors M]]
 // (options may stand anywhere, "--" ends them, a value may also follow "="),
-// or --help / --version; for eval, EXPRESSION then NAME=FILE ... and at most
+// [--n N] [--x0 FILE] or --help / --version; for recurrence, its text
+// in place of FILE; for eval, EXPRESSION then NAME=FILE ... and at most
 // one workspace FILE, the expression taken as such even when it starts with
 // a sign. Throws UsageError, also when --pdf names the file of -o or a file
 // read, a name is bound twice or standard input more than once, and for
-// --expand with a command other than det.
+// --expand with a command other than det, --n with one other than power
+// and --x0 with one other than exp.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

@@ -10,7 +10,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<CliCommand, std::string_view>, 20> kTitles{{
+constexpr std::array<std::pair<CliCommand, std::string_view>, 25> kTitles{{
     {CliCommand::kRref, "行階段基本形の計算"},
     {CliCommand::kInverse, "逆行列の計算"},
     {CliCommand::kTranspose, "転置の計算"},
@@ -31,6 +31,11 @@ constexpr std::array<std::pair<CliCommand, std::string_view>, 20> kTitles{{
     {CliCommand::kLu, "LU 分解"},
     {CliCommand::kElementary, "基本行列"},
     {CliCommand::kEval, "式の計算"},
+    {CliCommand::kJordan, "ジョルダン標準形"},
+    {CliCommand::kPower, "行列の累乗"},
+    {CliCommand::kExponential, "行列の指数関数"},
+    {CliCommand::kRecurrence, "線形漸化式の一般項"},
+    {CliCommand::kMinimalPolynomial, "最小多項式"},
 }};
 
 // The HTML page's title; the default one for a command without its own.

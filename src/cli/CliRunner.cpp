@@ -6,10 +6,13 @@
 #include <ostream>
 
 #include "cli/EvalInput.h"
+#include "cli/JordanInput.h"
 #include "cli/MatrixInput.h"
 #include "cli/StreamStepLog.h"
 #include "core/editing/FileAccess.h"
 #include "core/editing/MatrixFile.h"
+#include "core/jordan/JordanCommands.h"
+#include "core/jordan/RecurrenceWorking.h"
 #include "core/methods/Adjugate.h"
 #include "core/methods/CramersRule.h"
 #include "core/methods/ElementaryMatrices.h"
@@ -29,13 +32,15 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage: korvane-cli COMMAND [FILE] [-o OUT]\n"
     "       korvane-cli eval EXPRESSION [NAME=FILE ...] [WORKSPACE] [-o OUT]\n"
+    "       korvane-cli recurrence 'a(n+2)=a(n+1)+a(n); a(0)=0; a(1)=1'\n"
     "       korvane-cli practice FILE [SCRIPT]   (see korvane-cli practice --help)\n"
     "Runs one matrix computation and prints its step log.\n"
     "\n"
     "  COMMAND   rref | inverse | transpose | kernel | image | det |\n"
     "            solve | solve-many | rank |\n"
     "            charpoly | eigenvalues | eigenvectors | diagonalize |\n"
-    "            sarrus | integer-det | adjugate | cramer | lu | elementary\n"
+    "            sarrus | integer-det | adjugate | cramer | lu | elementary |\n"
+    "            jordan | power | exp | minpoly\n"
     "            solve takes the last column as the right-hand side b of Ax = b\n"
     "            (so at most 9 unknowns in the 10 columns; for 10, store A and b\n"
     "            apart in a workspace and use eval 'AX = B');\n"
@@ -45,7 +50,12 @@ constexpr std::string_view kUsage =
     "            adjugate: the cofactors, adj A and the inverse as adj A / det A;\n"
     "            cramer: Ax = b by Cramer's rule, b the last column, A invertible;\n"
     "            lu: A = LU, or PA = LU when rows must be exchanged, any shape;\n"
-    "            elementary: the reduction as elementary matrices, PA = R\n"
+    "            elementary: the reduction as elementary matrices, PA = R;\n"
+    "            jordan: the Jordan normal form, P and J with P^-1AP = J;\n"
+    "            power: A^n in closed form in n (--n N: for that integer);\n"
+    "            exp: e^(tA) in closed form in t (--x0 FILE: also x' = Ax);\n"
+    "            minpoly: the minimal polynomial and the Cayley-Hamilton check;\n"
+    "            recurrence: the general term of a linear recurrence\n"
     "  FILE      a matrix file (.kvm) or a text file holding a matrix in any form\n"
     "            standard input takes; without it the matrix is read from standard\n"
     "            input: rows of cells separated by spaces or tabs, a spreadsheet's\n"
@@ -60,6 +70,8 @@ constexpr std::string_view kUsage =
     "  --minors sarrus|expand\n"
     "            with --expand: 3 x 3 minors by Sarrus's rule (the default) or\n"
     "            expanded again\n"
+    "  --n N     power: A^N for the integer N by repeated squaring\n"
+    "  --x0 FILE exp: x(0), one row or column (\"-\": standard input)\n"
     "  --log-format text|markdown|latex|latex-body|html\n"
     "            the log in that form (default: text, as the window's log pane)\n"
     "  --format tsv|latex|matlab|python|mathematica|markdown\n"
@@ -156,8 +168,17 @@ bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepL
             return LuDecomposition(grid, log, style);
         case CliCommand::kElementary:
             return ElementaryMatrices(grid, log, style);
+        case CliCommand::kJordan:
+            return JordanNormalForm(grid, log);
+        case CliCommand::kPower:
+            return options.power ? PowerOfMatrix(grid, *options.power, log) : PowerClosedForm(grid, log);
+        case CliCommand::kExponential:
+            return MatrixExponential(grid, std::nullopt, log);
+        case CliCommand::kMinimalPolynomial:
+            return MinimalPolynomial(grid, log);
         case CliCommand::kEval:
-            break;  // RunEvalAndReport
+        case CliCommand::kRecurrence:
+            break;  // RunEvalAndReport, and their own inputs in RunCli
     }
     return true;
 }
@@ -167,6 +188,8 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
     CliOptions options;
     CellGrid grid;
     Workspace workspace;
+    std::optional<ExactVector> initialValue;
+    std::optional<Recurrence> recurrence;
     try {
         options = ParseArguments(args);
         if (options.action != CliOptions::Action::kRun) {
@@ -179,8 +202,11 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         }
         if (options.command == CliCommand::kEval) {
             workspace = ReadEvalWorkspace(options, in);
+        } else if (options.command == CliCommand::kRecurrence) {
+            recurrence = ReadRecurrenceArgument(options);
         } else {
             grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+            if (options.initialValue) initialValue = ReadInitialValue(*options.initialValue, in);
         }
     } catch (const UsageError& e) {
         Report(err, e.what());
@@ -199,6 +225,17 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         CliLog log(options, grid, out);
         if (options.command == CliCommand::kEval)
             return RunEvalAndReport(options, workspace, log, err);
+        if (recurrence) {
+            return RunWorkAndReport(
+                options, [&](CellGrid&, StepLog& l) { return LinearRecurrence(*recurrence, l); },
+                grid, log, err);
+        }
+        if (initialValue) {
+            return RunWorkAndReport(
+                options,
+                [&](CellGrid& g, StepLog& l) { return MatrixExponential(g, initialValue, l); },
+                grid, log, err);
+        }
         return RunAndReport(options, grid, log, err);
     } catch (const UsageError& e) {
         Report(err, e.what());

@@ -148,6 +148,12 @@ class TForm1 : public QMainWindow {
     void Cramer1Click();
     void Lu1Click();
     void Elementary1Click();
+    // The Jordan normal form and what it is for (TForm1Jordan.cpp).
+    void Jordan1Click();
+    void Power1Click();
+    void Exponential1Click();
+    void Recurrence1Click();
+    void MinPoly1Click();
     // The practice mode on (the goal is asked, the practice starts on the
     // grid) or off (the grid and the log stay as they are).
     void Practice1Click();

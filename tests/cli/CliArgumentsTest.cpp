@@ -44,6 +44,12 @@ TEST(CliArguments, AcceptedForms) {
         {{"cramer"}, Action::kRun, CliCommand::kCramer, nullptr, nullptr},
         {{"lu"}, Action::kRun, CliCommand::kLu, nullptr, nullptr},
         {{"elementary"}, Action::kRun, CliCommand::kElementary, nullptr, nullptr},
+        {{"jordan", "m.kvm"}, Action::kRun, CliCommand::kJordan, "m.kvm", nullptr},
+        {{"power", "--n", "5"}, Action::kRun, CliCommand::kPower, nullptr, nullptr},
+        {{"exp", "--x0=x.txt", "m.kvm"}, Action::kRun, CliCommand::kExponential, "m.kvm", nullptr},
+        {{"minpoly"}, Action::kRun, CliCommand::kMinimalPolynomial, nullptr, nullptr},
+        {{"recurrence", "a(n+1)=2a(n); a(0)=1"}, Action::kRun, CliCommand::kRecurrence, nullptr,
+         nullptr},
         {{"det", "--expand", "row:2", "m.kvm"},
          Action::kRun,
          CliCommand::kDeterminant,
@@ -138,9 +144,46 @@ TEST(CliArguments, BadUsage) {
         {"eval", "A", "w.kvw", "v.kvw"},
         {"eval", "A", "A=x.kvm", "--pdf", "x.kvm"},
         {"eval", "A", "--format", "csv"},
+        // --n takes one integer, for power; --x0 a file, for exp.
+        {"power", "--n"},
+        {"power", "--n", "five"},
+        {"power", "--n", "2.5"},
+        {"power", "--n", "5 "},
+        {"power", "--n", "99999999999999999999"},
+        {"det", "--n", "5"},
+        {"exp", "--x0="},
+        {"jordan", "--x0", "x.txt"},
+        {"exp", "-", "--x0", "-"},
+        // recurrence: its text and nothing else, no matrix to write.
+        {"recurrence"},
+        {"recurrence", "a(n+1)=a(n); a(0)=1", "m.kvm"},
+        {"recurrence", "a(n+1)=a(n); a(0)=1", "-o", "out.kvm"},
+        {"recurrence", "a(n+1)=a(n); a(0)=1", "--format", "tsv"},
     };
     for (const auto& args : cases) {
         EXPECT_THROW(Parse(args), UsageError) << (args.empty() ? "(none)" : args.back());
+    }
+}
+
+TEST(CliArguments, PowerExponentsAndTexts) {
+    const struct {
+        std::vector<std::string_view> args;
+        std::optional<std::int64_t> power;
+        const char* initial;
+        const char* recurrence;
+    } cases[] = {
+        {{"power"}, std::nullopt, nullptr, ""},
+        {{"power", "--n", "-3"}, -3, nullptr, ""},
+        {{"power", "--n=+12"}, 12, nullptr, ""},
+        {{"exp", "--x0", "x0.txt"}, std::nullopt, "x0.txt", ""},
+        // A recurrence may start with a sign or a dash as an expression may.
+        {{"recurrence", "-a(n)=a(n-1); a(0)=1"}, std::nullopt, nullptr, "-a(n)=a(n-1); a(0)=1"},
+    };
+    for (const auto& c : cases) {
+        const CliOptions options = Parse(c.args);
+        EXPECT_EQ(options.power, c.power) << c.args.back();
+        EXPECT_EQ(options.initialValue.value_or("(none)"), c.initial ? c.initial : "(none)");
+        EXPECT_EQ(options.recurrence, c.recurrence);
     }
 }
 

@@ -172,6 +172,12 @@ void CommandsTest::everyItemReachesItsCommand_data() {
         {"Lu1", "ToolButton37", kInvertible, "", kInvertible, "となり、A に一致します。", 0},
         {"Elementary1", "ToolButton38", kInvertible, "", kInvertible,
          "以上をまとめると、E₃E₂E₁A = R です。", 0},
+        {"Jordan1", "ToolButton48", kSingular, "", kSingular, "となり、J に一致します。", 0},
+        {"Power1", "ToolButton49", kSingular, "", kSingular, "A^n = PJ^nP^-1 =", 0},
+        {"Exponential1", "ToolButton50", kSingular, "", kSingular, "e^(tA) = Pe^(tJ)P^-1 =", 0},
+        {"Recurrence1", "ToolButton51", kInvertible, "a(n+2)=4a(n+1)-4a(n); a(0)=1; a(1)=3",
+         kInvertible, "a(n) = 2^n+n·2^(n-1)", 0},
+        {"MinPoly1", "ToolButton52", kInvertible, "", kInvertible, "m(λ) = λ^2 - 5λ + 2", 0},
     };
     for (const Row& row : rows) {
         for (const char* item : {row.menuItem, row.button}) {
@@ -461,6 +467,17 @@ void CommandsTest::errorShowsBoxAndKeepsGrid() {
     CloseNextBox(seen);
     window.Action("S1")->trigger();
     QCOMPARE(seen.text, path + QStringLiteral(" に書き込めません"));
+    QCOMPARE(window.StatusPanel(1)->text(), counts);
+
+    // A typed recurrence that cannot be read: the box names the place, the
+    // log and the grid stay as they were.
+    const QString log = window.Log()->toPlainText();
+    window.dialogs->inputAnswers.push_back("a(n+2)=a(n+1)+b(n); a(0)=0; a(1)=1");
+    CloseNextBox(seen);
+    window.Action("Recurrence1")->trigger();
+    QCOMPARE(seen.text, QStringLiteral("15文字目の「b」は数列の名前 a と違います。"));
+    QCOMPARE(window.Log()->toPlainText(), log);
+    QCOMPARE(window.Shown(), kPlain);
     QCOMPARE(window.StatusPanel(1)->text(), counts);
 
     window.Action("N4")->trigger();  // and the program goes on

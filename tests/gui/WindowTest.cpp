@@ -81,6 +81,11 @@ const MenuRow kMenuRows[] = {
     {"Cramer1", "Methods1", "クラメルの公式で解く(&C)", ""},
     {"Lu1", "Methods1", "LU 分解(&L)", ""},
     {"Elementary1", "Methods1", "基本行列で表す(&M)", ""},
+    {"Jordan1", "JordanMenu1", "ジョルダン標準形(&J)", ""},
+    {"Power1", "JordanMenu1", "行列の n 乗(&N)", ""},
+    {"Exponential1", "JordanMenu1", "行列の指数関数(&X)", ""},
+    {"Recurrence1", "JordanMenu1", "線形漸化式の一般項(&R)...", ""},
+    {"MinPoly1", "JordanMenu1", "最小多項式(&M)", ""},
     {"Evaluate1", "N11", "式を計算(&X)", "Ctrl+E"},
     {"StoreMatrix1", "Named1", "名前を付けて記憶(&S)...", "Ctrl+M"},
     {"RecallMatrix1", "Named1", "グリッドに呼び出す(&R)", ""},
@@ -197,6 +202,7 @@ void WindowTest::menusInOrder() {
                                        "Diagonalize1",
                                        "MethodsSeparator1",
                                        "Methods1",
+                                       "JordanMenu1",
                                        "NamedSeparator1",
                                        "Evaluate1",
                                        "Named1",
@@ -214,6 +220,9 @@ void WindowTest::menusInOrder() {
     QCOMPARE(menu("Methods1"), QStringList({"Expansion1", "Sarrus1", "IntegerDet1", "Adjugate1",
                                             "Cramer1", "Lu1", "Elementary1"}));
     QCOMPARE(window.Action("Methods1")->text(), QStringLiteral("ほかの方法(&O)"));
+    QCOMPARE(menu("JordanMenu1"),
+             QStringList({"Jordan1", "Power1", "Exponential1", "Recurrence1", "MinPoly1"}));
+    QCOMPARE(window.Action("JordanMenu1")->text(), QStringLiteral("ジョルダン標準形とその応用(&J)"));
     QCOMPARE(menu("Named1"),
              QStringList({"StoreMatrix1", "RecallMatrix1", "RenameMatrix1", "DeleteMatrix1"}));
     QCOMPARE(window.Action("Named1")->text(), QStringLiteral("名前付きの行列(&Y)"));
@@ -282,7 +291,9 @@ void WindowTest::toolbars_data() {
                                              "ToolButton27", "ToolButton28", "ToolButton29",
                                              "ToolButton30", "ToolButton31", "ToolButton32",
                                              "ToolButton33", "ToolButton34", "ToolButton35",
-                                             "ToolButton36", "ToolButton37", "ToolButton38"}
+                                             "ToolButton36", "ToolButton37", "ToolButton38",
+                                             "ToolButton48", "ToolButton49", "ToolButton50",
+                                             "ToolButton51", "ToolButton52"}
                               << QStringList{"転置行列：行列の行と列を入れ換えます。",
                                              "逆行列：逆行列を計算します。",
                                              "行階段基本形：行列を行階段基本形にします。",
@@ -315,7 +326,17 @@ void WindowTest::toolbars_data() {
                                              "LU 分解：行列を、下三角行列と上三角行列の積に"
                                              "分解します。",
                                              "基本行列：行基本変形の一つ一つを基本行列で表し、"
-                                             "その積を求めます。"};
+                                             "その積を求めます。",
+                                             "ジョルダン標準形：一般固有ベクトルの鎖を並べて、"
+                                             "行列をジョルダン標準形にします。",
+                                             "行列の n 乗：ジョルダン標準形から、A^n を n の式で"
+                                             "表します。",
+                                             "行列の指数関数：ジョルダン標準形から、e^(tA) を t "
+                                             "の式で表します。",
+                                             "線形漸化式：入力した漸化式の一般項を、行列の n 乗"
+                                             "から求めます。",
+                                             "最小多項式：最小多項式を求め、ケーリー・ハミルトンの"
+                                             "定理を確かめます。"};
 }
 
 void WindowTest::toolbars() {

@@ -37,6 +37,11 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "adjugate",
                                              "cramer",
                                              "lu",
-                                             "elementary"};
+                                             "elementary",
+                                             "jordan",
+                                             "power",
+                                             "exponential",
+                                             "recurrence",
+                                             "minpoly"};
 
 }  // namespace korvane::test

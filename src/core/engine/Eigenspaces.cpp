@@ -32,18 +32,6 @@ std::vector<PolynomialFactor> DistinctFactors(const EigenvalueFindings& findings
     return factors;
 }
 
-// p(A) by Horner's rule.
-WorkMatrix PolynomialAt(const Polynomial& p, const WorkMatrix& a) {
-    WorkMatrix value;
-    value.Resize(a.LastCol() + 1, a.LastRow() + 1);
-    for (int k = p.Degree(); k >= 0; --k) {
-        value = Product(value, a);
-        for (int d = 0; d <= a.LastRow(); ++d)
-            value.Set(d, d, CpxSum(value.At(d, d), p.Coefficient(k)));
-    }
-    return value;
-}
-
 // "(2,1)成分", the first entry that is not 0, row by row; empty for O.
 std::string FirstNonzeroEntry(const WorkMatrix& m) {
     for (int r = 0; r <= m.LastRow(); ++r) {

@@ -160,4 +160,15 @@ bool SameMatrix(const WorkMatrix& a, const WorkMatrix& b) {
     return true;
 }
 
+WorkMatrix PolynomialAt(const Polynomial& p, const WorkMatrix& a) {
+    WorkMatrix value;
+    value.Resize(a.LastCol() + 1, a.LastRow() + 1);
+    for (int k = p.Degree(); k >= 0; --k) {
+        value = Product(value, a);
+        for (int d = 0; d <= a.LastRow(); ++d)
+            value.Set(d, d, CpxSum(value.At(d, d), p.Coefficient(k)));
+    }
+    return value;
+}
+
 }  // namespace korvane

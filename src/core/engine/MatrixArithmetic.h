@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/engine/WorkMatrix.h"
+#include "mklibs/Polynomial.h"
 
 namespace korvane {
 
@@ -32,6 +33,8 @@ WorkMatrix MinusScalarIdentity(const WorkMatrix& square, const ComplexFraction& 
 std::optional<WorkMatrix> InverseOf(const WorkMatrix& square);
 // The determinant of a square matrix by elimination.
 ComplexFraction DeterminantOf(const WorkMatrix& square);
+// p(A) of a square matrix by Horner's rule.
+WorkMatrix PolynomialAt(const Polynomial& p, const WorkMatrix& a);
 bool IsZeroVector(const ExactVector& x);
 // The same shape and the same entries.
 bool SameMatrix(const WorkMatrix& a, const WorkMatrix& b);

@@ -27,8 +27,13 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kLatexOp
     {"#", "\\#"},
 }};
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kLatexWords{{
-    {"det", "\\det"}, {"span", "\\operatorname{span}"}, {"tr", "\\operatorname{tr}"}}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kLatexWords{{
+    {"det", "\\det"},
+    {"span", "\\operatorname{span}"},
+    {"tr", "\\operatorname{tr}"},
+    {"rank", "\\operatorname{rank}"},
+    {"cos", "\\cos"},
+    {"sin", "\\sin"}}};
 
 template <std::size_t N>
 std::string_view Looked(const std::array<std::pair<std::string_view, std::string_view>, N>& table,

@@ -21,7 +21,7 @@ struct Token {
 };
 using Type = Token::Type;
 
-constexpr std::array<std::string_view, 3> kWords{"det", "span", "tr"};
+constexpr std::array<std::string_view, 6> kWords{"det", "span", "tr", "rank", "cos", "sin"};
 
 // Characters beyond ASCII that the log's formulas use, as the token each is.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kOperators{

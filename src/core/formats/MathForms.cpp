@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/formats/Formula.h"
 #include "core/formats/NumberForms.h"
 #include "core/formats/NumberParts.h"
 #include "core/formats/TextEscaping.h"
@@ -16,13 +17,14 @@ using Kind = RowOperation::Kind;
 std::string LatexEntry(const std::string& text) {
     if (const std::optional<NumberParts> parts = SplitNumberText(text))
         return WriteNumber(*parts, NumberForm::kLatex);
-    return "\\text{" + LatexText(text) + "}";
+    // A closed form such as n·2^(n-1) is set as the formula it is.
+    return LatexFormula(text);
 }
 
 std::string MathmlEntry(const std::string& text) {
     if (const std::optional<NumberParts> parts = SplitNumberText(text))
         return WriteNumber(*parts, NumberForm::kMathml);
-    return "<mtext>" + XmlText(text) + "</mtext>";
+    return "<mrow>" + MathmlFormula(text) + "</mrow>";
 }
 
 // A multiple of a row as the notation writes it: a sign in front (for a

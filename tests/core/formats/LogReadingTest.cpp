@@ -185,6 +185,28 @@ TEST(LogExport, PlainTextIsThePaneAndNotationCanBeLeftOut) {
     }
 }
 
+// A matrix of closed forms (Aⁿ, e^{tA}) is set as formulas, entry by entry,
+// never as text.
+TEST(LogExport, ClosedFormsInMatricesAreTypeset) {
+    const std::vector<std::string> lines{"A^n =", "  ( 2^n    n·2^(n-1)   )",
+                                         "  ( cos(2t) (1/2)e^(-t) )"};
+    const struct {
+        LogFormat format;
+        std::vector<const char*> pieces;
+        const char* never;
+    } cases[] = {
+        {LogFormat::kLatex, {"2^{n} & n \\cdot 2^{(n - 1)}", "\\cos (2 t)", "\\frac{1}{2} e^{(- t)}"}, "\\text{"},
+        {LogFormat::kMarkdown, {"2^{n} & n \\cdot 2^{(n - 1)}", "\\cos (2 t)"}, "\\text{"},
+        {LogFormat::kHtml, {"<mi>cos</mi>", "<mi>n</mi>"}, "<mtext>"},
+    };
+    for (const auto& c : cases) {
+        const std::string exported = Exported(lines, c.format);
+        for (const char* piece : c.pieces)
+            EXPECT_NE(exported.find(piece), std::string::npos) << piece << "\n" << exported;
+        EXPECT_EQ(exported.find(c.never), std::string::npos) << exported;
+    }
+}
+
 TEST(LogExport, FinishingTwiceClosesOnce) {
     MemoryStepLog log;
     CellGrid grid = GridOf({{"2", "4"}, {"1", "3"}});
