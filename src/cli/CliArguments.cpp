@@ -12,7 +12,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CliCommand>, 20> kCommands{{
+constexpr std::array<std::pair<std::string_view, CliCommand>, 29> kCommands{{
     {"rref", CliCommand::kRref},
     {"inverse", CliCommand::kInverse},
     {"transpose", CliCommand::kTranspose},
@@ -32,6 +32,15 @@ constexpr std::array<std::pair<std::string_view, CliCommand>, 20> kCommands{{
     {"cramer", CliCommand::kCramer},
     {"lu", CliCommand::kLu},
     {"elementary", CliCommand::kElementary},
+    {"inner", CliCommand::kInner},
+    {"norm", CliCommand::kNorm},
+    {"gram-schmidt", CliCommand::kGramSchmidt},
+    {"qr", CliCommand::kQr},
+    {"project", CliCommand::kProject},
+    {"complement", CliCommand::kComplement},
+    {"least-squares", CliCommand::kLeastSquares},
+    {"orthogonal-diagonalize", CliCommand::kOrthogonalDiagonalize},
+    {"quadratic-form", CliCommand::kQuadraticForm},
     {"eval", CliCommand::kEval},
 }};
 
@@ -112,7 +121,7 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
     if (name != "--format" && name != "--log-format" && name != "--pdf" && name != "--expand" &&
-        name != "--minors")
+        name != "--minors" && name != "--form")
         return false;
     std::string_view value;
     if (equals != std::string_view::npos) {
@@ -125,6 +134,9 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     if (name == "--expand" || name == "--minors") {
         TakeExpansionOption(options, name, value);
         expanded = expanded || name == "--expand";
+    } else if (name == "--form") {
+        if (options.form) throw UsageError("--form given more than once");
+        options.form = std::string(value);
     } else if (name == "--format") {
         options.matrixFormat = Named(kMatrixFormats, name, value);
     } else if (name == "--log-format") {
@@ -148,6 +160,10 @@ bool TakeFlag(CliOptions& options, std::string_view arg) {
         options.additionWording = true;
         return true;
     }
+    if (arg == "--rows") {
+        options.rowVectors = true;
+        return true;
+    }
     return false;
 }
 
@@ -155,6 +171,13 @@ void CheckCombination(const CliOptions& options, bool expanded) {
     if (options.expansion && !expanded) throw UsageError("--minors goes with det --expand");
     if (options.expansion && options.command != CliCommand::kDeterminant)
         throw UsageError("--expand is an option of det");
+    if (options.rowVectors && options.command != CliCommand::kInner &&
+        options.command != CliCommand::kNorm)
+        throw UsageError("--rows is an option of inner and norm");
+    if (options.form && options.command != CliCommand::kQuadraticForm)
+        throw UsageError("--form is an option of quadratic-form");
+    if (options.form && options.file)
+        throw UsageError("quadratic-form takes either --form or a matrix FILE, not both");
     // The PDF would overwrite the matrix file written, or one read.
     if (options.pdf && options.output && SameWriteTarget(*options.pdf, *options.output))
         throw UsageError("--pdf and -o name the same file '" + *options.output + "'");

@@ -45,6 +45,15 @@ enum class CliCommand {
     kCramer,
     kLu,
     kElementary,
+    kInner,
+    kNorm,
+    kGramSchmidt,
+    kQr,
+    kProject,
+    kComplement,
+    kLeastSquares,
+    kOrthogonalDiagonalize,
+    kQuadraticForm,
     kEval,
 };
 
@@ -75,16 +84,22 @@ struct CliOptions {
     // det --expand auto|row:N|col:N, with --minors sarrus|expand: the
     // determinant by cofactor expansion instead of the reduction.
     std::optional<ExpansionChoice> expansion;
+    // inner and norm --rows: the rows are the vectors, not the columns.
+    bool rowVectors = false;
+    // quadratic-form --form TEXT: the form typed, instead of a matrix read.
+    std::optional<std::string> form;
 };
 
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] [--expand E [--minors M]]
+// [--rows] [--form TEXT]
 // (options may stand anywhere, "--" ends them, a value may also follow "="),
 // or --help / --version; for eval, EXPRESSION then NAME=FILE ... and at most
 // one workspace FILE, the expression taken as such even when it starts with
 // a sign. Throws UsageError, also when --pdf names the file of -o or a file
 // read, a name is bound twice or standard input more than once, and for
-// --expand with a command other than det.
+// --expand with a command other than det, --rows with one other than inner
+// and norm, and --form with one other than quadratic-form or beside FILE.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane
