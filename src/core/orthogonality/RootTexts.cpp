@@ -1,36 +1,31 @@
 #include "core/orthogonality/RootTexts.h"
 
+#include "mklibs/Surd.h"
+
 namespace korvane {
 
+namespace {
+
+Surd Real(const Fraction& q) {
+    return SurdFromCpx({q, Fraction{}});
+}
+
+}  // namespace
+
 std::string RootText(const Fraction& n) {
-    std::string text = "√(";
-    AppendFracText(text, n);
-    text += ')';
-    return text;
+    return SurdText(SurdSqrt(n));
 }
 
 std::string OverRootText(const Fraction& c, const Fraction& n) {
-    std::string text;
-    AppendFracText(text, c);
-    text += '/';
-    text += RootText(n);
-    return text;
+    return SurdText(SurdMul(Real(c), SurdInv(SurdSqrt(n))));
 }
 
 std::string UnitEntryText(const ComplexFraction& z, const Fraction& n) {
-    std::string text = "(";
-    AppendCpxText(text, z);
-    text += ")/";
-    text += RootText(n);
-    return text;
+    return SurdText(SurdMul(SurdFromCpx(z), SurdInv(SurdSqrt(n))));
 }
 
 std::string TimesRootText(const ComplexFraction& z, const Fraction& n) {
-    std::string text = "(";
-    AppendCpxText(text, z);
-    text += ")";
-    text += RootText(n);
-    return text;
+    return SurdText(SurdMul(SurdFromCpx(z), SurdSqrt(n)));
 }
 
 }  // namespace korvane
