@@ -63,7 +63,7 @@ class Completion {
             if (j != k) form = Sum(form, Scaled(ratio, forms_[static_cast<std::size_t>(j)]));
         }
         const bool single = LinearFormText(inside, names_) == names_[sk];
-        log_.AppendStepLog(names_[sk] + " を含む項をまとめて平方完成します。");
+        if (!single) log_.AppendStepLog(names_[sk] + " を含む項をまとめて平方完成します。");
         const std::string inner = LinearFormText(inside, names_);
         written_.push_back({c, single ? inner + "²" : "(" + inner + ")²"});
         WorkMatrix next = b_;
@@ -76,7 +76,7 @@ class Completion {
         b_ = next;
         active_[sk] = false;
         squares_.push_back({c, form});
-        LogForm();
+        if (!single) LogForm();
     }
 
     void Substitute(int i, int j) {

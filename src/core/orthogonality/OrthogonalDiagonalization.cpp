@@ -98,7 +98,7 @@ std::optional<OrthogonalEigenbasis> LoggedOrthogonalDiagonalization(const WorkMa
             if (k > 0) names += ", ";
             names += VectorName("v", result.basis.u.size() + k);
         }
-        log.AppendStepLog("固有値 " + CpxText(e.value) + " の固有空間の基底を " + names + " とします。");
+        log.AppendStepLog("固有値 λ = " + CpxText(e.value) + " の固有空間の基底を " + names + " とします。");
         for (std::size_t k = 0; k < space.basis.size(); ++k)
             log.AppendStepLog(VectorLine(VectorName("v", result.basis.u.size() + k), space.basis[k]));
         const OrthogonalBasis part =

@@ -1,11 +1,16 @@
 #include "core/orthogonality/QuadraticForm.h"
 
+#include <optional>
+
 #include "core/StopSignal.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/methods/CommandFrame.h"
 #include "core/methods/FormulaText.h"
 #include "core/orthogonality/CompletingSquares.h"
 #include "core/orthogonality/InnerProduct.h"
+#include "core/orthogonality/Normalization.h"
+#include "core/orthogonality/OrthogonalDiagonalization.h"
+#include "mklibs/Surd.h"
 #include "core/orthogonality/SymmetricCheck.h"
 
 namespace korvane {
@@ -65,8 +70,8 @@ void LogSylvester(const std::vector<ComplexFraction>& minors, StepLog& log) {
             "首座小行列式の符号が D₁ < 0 から交互に変わるので、シルベスターの判定法により、負定値です。");
     } else if (zero) {
         log.AppendStepLog(
-            "0 の首座小行列式があるので、シルベスターの判定法では正定値か負定値かを決められません"
-            "（正定値でも負定値でもありません）。");
+            "0 の首座小行列式があるので、正定値でも負定値でもありません（半正定値か半負定値か"
+            "不定値かは、首座小行列式だけでは決まりません）。");
     } else {
         log.AppendStepLog(
             "首座小行列式はどれも0でなく、すべて正でも符号が交互でもないので、正定値でも負定値でもなく、"
@@ -95,15 +100,56 @@ void LogSignature(const std::vector<SquareTerm>& squares, int n, StepLog& log) {
     log.AppendStepLog("よって、この二次形式は" + Definiteness(positive, negative, n) + "です。");
 }
 
-// A letter for the new variables that none of the old ones starts with.
+// A letter for new variables that none of the names starts with.
 std::string NewLetter(const VariableNames& names) {
-    for (const char* letter : {"y", "u", "w", "z", "Y"}) {
+    for (const char* letter : {"y", "u", "w", "z", "s", "Y"}) {
         bool used = false;
         for (const std::string& name : names)
             used = used || name.starts_with(letter);
         if (!used) return letter;
     }
     return "Y";
+}
+
+// "x₁ = (√2/2)y₁ - (√6/6)y₂": row of P applied to the new variables.
+std::string ChangeOfVariable(const std::string& name, const OrthogonalBasis& basis,
+                             std::size_t row, const VariableNames& made) {
+    std::string sum;
+    for (std::size_t j = 0; j < basis.u.size(); ++j) {
+        const Surd entry = SurdMul(SurdFromCpx(basis.u[j][row]),
+                                   SurdInv(SurdSqrt(basis.squaredNorms[j])));
+        if (SurdIsZero(entry)) continue;
+        const bool negative = SurdSign(entry) < 0;
+        const Surd size = negative ? SurdNeg(entry) : entry;
+        AppendSigned(sum, negative, SurdIsOne(size) ? made[j] : "(" + SurdText(size) + ")" + made[j]);
+    }
+    return name + " = " + (sum.empty() ? "0" : sum);
+}
+
+// The standard form by an orthogonal change of variables x = Py; the
+// eigenvalues' signs, or nothing when they are not all rational.
+void LogOrthogonalStandardForm(const WorkMatrix& a, const VariableNames& names,
+                               const std::string& letter, StepLog& log) {
+    log.AppendStepLog("直交行列による対角化で標準形にします。");
+    const std::optional<OrthogonalEigenbasis> found =
+        LoggedOrthogonalDiagonalization(a, log, LogStyle{});
+    if (!found) return;
+    log.AppendStepLog("それぞれをノルムで割ります。");
+    const TextRows p = LoggedNormalization(found->basis, "u", "p", 0, log);
+    log.AppendStepLog("これらを列とする直交行列 P =");
+    PrintTextMatrix(p, log);
+    const VariableNames made = IndexedNames(letter, static_cast<int>(names.size()));
+    log.AppendStepLog("で、変数を次のように取り換えます。");
+    for (std::size_t r = 0; r < names.size(); ++r)
+        log.AppendStepLog(ChangeOfVariable(names[r], found->basis, r, made));
+    std::string standard;
+    for (std::size_t k = 0; k < made.size(); ++k) {
+        if (!CpxIsZero(found->eigenvalues[k]))
+            AppendTerm(standard, found->eigenvalues[k], made[k] + "²");
+    }
+    log.AppendStepLog("とおくと、固有値を係数として、");
+    log.AppendStepLog("q = " + (standard.empty() ? std::string("0") : standard));
+    log.AppendStepLog("です。");
 }
 
 }  // namespace
@@ -122,8 +168,12 @@ bool QuadraticForm(const CellGrid& grid, StepLog& log, const QuadraticFormSource
     log.AppendStepLog("この対称行列 A の二次形式 q = xᵀAx は、");
     log.AppendStepLog("q = " + QuadraticFormText(a, names, std::vector<bool>(names.size(), true)));
     log.AppendStepLog("です。");
-    log.AppendStepLog("ラグランジュの方法（平方完成）で標準形にします。");
-    const std::vector<SquareTerm> squares = LoggedCompletingSquares(a, names, NewLetter(names), log);
+    const std::string orthogonalLetter = NewLetter(names);
+    LogOrthogonalStandardForm(a, names, orthogonalLetter, log);
+    VariableNames taken = names;
+    taken.push_back(orthogonalLetter);
+    log.AppendStepLog("ラグランジュの方法（平方完成）でも標準形にします。");
+    const std::vector<SquareTerm> squares = LoggedCompletingSquares(a, names, NewLetter(taken), log);
     LogSignature(squares, n, log);
     log.AppendStepLog("シルベスターの判定法でも調べます。");
     LogSylvester(LoggedLeadingMinors(a, log), log);
