@@ -81,6 +81,16 @@ const MenuRow kMenuRows[] = {
     {"Cramer1", "Methods1", "クラメルの公式で解く(&C)", ""},
     {"Lu1", "Methods1", "LU 分解(&L)", ""},
     {"Elementary1", "Methods1", "基本行列で表す(&M)", ""},
+    {"Inner1", "Orthogonality1", "内積・角・距離を計算(&I)", ""},
+    {"Norm1", "Orthogonality1", "ノルムを計算(&N)", ""},
+    {"RowVectors1", "Orthogonality1", "行をベクトルとする(&W)", ""},
+    {"GramSchmidt1", "Orthogonality1", "グラム・シュミットの直交化(&G)", ""},
+    {"Qr1", "Orthogonality1", "QR 分解(&Q)", ""},
+    {"Projection1", "Orthogonality1", "正射影(&P)", ""},
+    {"Complement1", "Orthogonality1", "直交補空間(&C)", ""},
+    {"LeastSquares1", "Orthogonality1", "最小二乗法で解く(&L)", ""},
+    {"OrthogonalDiagonalize1", "Orthogonality1", "直交行列で対角化(&O)", ""},
+    {"QuadraticForm1", "Orthogonality1", "二次形式の標準形(&F)", ""},
     {"Evaluate1", "N11", "式を計算(&X)", "Ctrl+E"},
     {"StoreMatrix1", "Named1", "名前を付けて記憶(&S)...", "Ctrl+M"},
     {"RecallMatrix1", "Named1", "グリッドに呼び出す(&R)", ""},
@@ -197,6 +207,7 @@ void WindowTest::menusInOrder() {
                                        "Diagonalize1",
                                        "MethodsSeparator1",
                                        "Methods1",
+                                       "Orthogonality1",
                                        "NamedSeparator1",
                                        "Evaluate1",
                                        "Named1",
@@ -207,13 +218,18 @@ void WindowTest::menusInOrder() {
                                        "Notation1",
                                        "AdditionWording1"}));
     // The options among the commands: off until the user switches them on.
-    for (const char* option : {"SeveralRhs1", "Notation1", "AdditionWording1"}) {
+    for (const char* option : {"SeveralRhs1", "RowVectors1", "Notation1", "AdditionWording1"}) {
         QVERIFY(window.Action(option)->isCheckable());
         QVERIFY(!window.Action(option)->isChecked());
     }
     QCOMPARE(menu("Methods1"), QStringList({"Expansion1", "Sarrus1", "IntegerDet1", "Adjugate1",
                                             "Cramer1", "Lu1", "Elementary1"}));
     QCOMPARE(window.Action("Methods1")->text(), QStringLiteral("ほかの方法(&O)"));
+    QCOMPARE(menu("Orthogonality1"),
+             QStringList({"Inner1", "Norm1", "RowVectors1", "GramSchmidt1", "Qr1", "Projection1",
+                          "Complement1", "LeastSquares1", "OrthogonalDiagonalize1",
+                          "QuadraticForm1"}));
+    QCOMPARE(window.Action("Orthogonality1")->text(), QStringLiteral("内積と直交(&T)"));
     QCOMPARE(menu("Named1"),
              QStringList({"StoreMatrix1", "RecallMatrix1", "RenameMatrix1", "DeleteMatrix1"}));
     QCOMPARE(window.Action("Named1")->text(), QStringLiteral("名前付きの行列(&Y)"));
@@ -282,7 +298,10 @@ void WindowTest::toolbars_data() {
                                              "ToolButton27", "ToolButton28", "ToolButton29",
                                              "ToolButton30", "ToolButton31", "ToolButton32",
                                              "ToolButton33", "ToolButton34", "ToolButton35",
-                                             "ToolButton36", "ToolButton37", "ToolButton38"}
+                                             "ToolButton36", "ToolButton37", "ToolButton38",
+                                             "ToolButton39", "ToolButton40", "ToolButton41",
+                                             "ToolButton42", "ToolButton43", "ToolButton44",
+                                             "ToolButton45", "ToolButton46", "ToolButton47"}
                               << QStringList{"転置行列：行列の行と列を入れ換えます。",
                                              "逆行列：逆行列を計算します。",
                                              "行階段基本形：行列を行階段基本形にします。",
@@ -315,7 +334,25 @@ void WindowTest::toolbars_data() {
                                              "LU 分解：行列を、下三角行列と上三角行列の積に"
                                              "分解します。",
                                              "基本行列：行基本変形の一つ一つを基本行列で表し、"
-                                             "その積を求めます。"};
+                                             "その積を求めます。",
+                                             "内積：列ベクトルどうしの内積、なす角の cos θ "
+                                             "と距離を求めます。",
+                                             "ノルム：列ベクトルのノルムと、同じ向きの単位"
+                                             "ベクトルを求めます。",
+                                             "グラム・シュミットの直交化：列ベクトルから直交"
+                                             "基底と正規直交基底を作ります。",
+                                             "QR 分解：行列を、列が正規直交な行列 Q と上三角"
+                                             "行列 R の積に分解します。",
+                                             "正射影：最後の列を、残りの列の張る空間へ正射影"
+                                             "します。",
+                                             "直交補空間：列ベクトルの張る空間の直交補空間の"
+                                             "基底を求めます。",
+                                             "最小二乗法：最後の列を右辺として、正規方程式で"
+                                             "最小二乗解と残差を求めます。",
+                                             "直交対角化：対称行列を直交行列（エルミート行列は"
+                                             "ユニタリ行列）で対角化します。",
+                                             "二次形式：対称行列の二次形式を標準形にし、符号数"
+                                             "と正定値かどうかを調べます。"};
 }
 
 void WindowTest::toolbars() {

@@ -37,6 +37,15 @@ inline const QStringList kToolbarPictures = {"identity",
                                              "adjugate",
                                              "cramer",
                                              "lu",
-                                             "elementary"};
+                                             "elementary",
+                                             "inner",
+                                             "norm",
+                                             "gram-schmidt",
+                                             "qr",
+                                             "project",
+                                             "complement",
+                                             "least-squares",
+                                             "orthogonal-diagonalize",
+                                             "quadratic-form"};
 
 }  // namespace korvane::test
