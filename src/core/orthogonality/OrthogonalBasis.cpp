@@ -30,6 +30,12 @@ class GramSchmidtWorking {
         const std::string vName = VectorName(names_.given, names_.offset + k);
         const std::string uName = VectorName(names_.made, names_.offset + basis_.u.size());
         std::vector<ComplexFraction> coefficients;
+        if (basis_.u.empty() && IsZeroVector(v)) {
+            log_.AppendStepLog(vName + " は零ベクトルなので除き、" + uName + " は次のベクトルで作ります。");
+            basis_.kept.push_back(-1);
+            basis_.coefficients.push_back(std::move(coefficients));
+            return;
+        }
         if (basis_.u.empty()) {
             Keep(v, coefficients, uName + " = " + vName + " = " + VectorText(v));
             return;

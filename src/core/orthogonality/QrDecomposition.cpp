@@ -62,9 +62,9 @@ bool QrDecomposition(const CellGrid& grid, StepLog& log) {
     const OrthogonalBasis basis = LoggedGramSchmidt(a, log, {"a", "u", 0});
     for (std::size_t k = 0; k < a.size(); ++k) {
         if (basis.kept[k] < 0) {
-            log.AppendStepLog("A の列が一次独立でない（" + VectorName("a", k) +
-                              " がそれまでの列の一次結合）ので、QR 分解（Q の列が正規直交、R "
-                              "が正則な上三角行列）はできません。");
+            const std::string why = k == 0 ? " が零ベクトル" : " がそれまでの列の一次結合";
+            log.AppendStepLog("A の列が一次独立でない（" + VectorName("a", k) + why +
+                              "）ので、QR 分解（Q の列が正規直交、R が正則な上三角行列）はできません。");
             return false;
         }
     }
