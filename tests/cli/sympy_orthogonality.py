@@ -161,9 +161,9 @@ def refused(cli, args, matrix, reason):
 SMALL = [1] * 4 + [2] * 10 + [3] * 12 + [4] * 8 + [5] * 4 + [6] * 2
 
 
-def with_dependent(rng, m, kind):
+def with_dependent(rng, m, kind, chance=0.25):
     """Sometimes a column made from the others, or a zero column."""
-    if m.cols >= 2 and rng.random() < 0.25:
+    if m.cols >= 2 and rng.random() < chance:
         k = rng.randrange(m.cols)
         others = [j for j in range(m.cols) if j != k]
         column = zeros(m.rows, 1)
@@ -175,8 +175,10 @@ def with_dependent(rng, m, kind):
     return m
 
 
-def vectors_matrix(rng, kind):
+def vectors_matrix(rng, kind, tall=False):
     rows, cols = rng.choice(SMALL), rng.choice(SMALL)
+    if tall and rows < cols and rng.random() < 0.8:
+        rows, cols = cols, rows
     return with_dependent(rng, random_matrix(rng, rows, cols, kind), kind)
 
 
@@ -185,7 +187,7 @@ def householder(rng, n, kind):
     v = random_matrix(rng, n, 1, kind)
     while is_zero_matrix(v):
         v = random_matrix(rng, n, 1, kind)
-    return eye(n) - 2 * v * v.H / (v.H * v)[0]
+    return (eye(n) - 2 * v * v.H / expand((v.H * v)[0])).applyfunc(expand)
 
 
 def symmetric_with_rational_eigenvalues(rng, kind, n=None):
@@ -195,8 +197,8 @@ def symmetric_with_rational_eigenvalues(rng, kind, n=None):
         values[1] = values[0]
     h = householder(rng, n, "gauss" if kind == "gauss" else "int")
     if n >= 3 and rng.random() < 0.5:
-        h = h * householder(rng, n, "int")
-    return h * Matrix.diag(*values) * h.H
+        h = (h * householder(rng, n, "int")).applyfunc(expand)
+    return (h * Matrix.diag(*values) * h.H).applyfunc(expand)
 
 
 def random_symmetric(rng, kind):
@@ -210,6 +212,7 @@ def random_symmetric(rng, kind):
 
 def judge_inner(lines, v):
     k = len(v)
+    real = all(z.is_real for x in v for z in x)
     squares = []
     for i in range(k):
         nm = name("v", i)
@@ -243,7 +246,7 @@ def judge_inner(lines, v):
                     return "a zero vector's angle not refused"
                 TALLY["zero vector"] += 1
             else:
-                cosine = line_starting(lines, f"cos θ = ⟨{a}, {b}⟩" if all(z.is_real for z in v[i] + v[j]) else f"cos θ = Re⟨{a}, {b}⟩")
+                cosine = line_starting(lines, f"cos θ = ⟨{a}, {b}⟩" if real else f"cos θ = Re⟨{a}, {b}⟩")
                 want = expand(expected).as_real_imag()[0] / sqrt(squares[i] * squares[j])
                 if not same(value(after(cosine)), want):
                     return f"{cosine!r}: SymPy finds {want}"
@@ -562,12 +565,19 @@ def one_case(cli, group, rng, kind, case):
         m = vectors_matrix(rng, kind)
         return judge_gram_schmidt(ran(cli, ["gram-schmidt"], m), columns_of(m))
     if group == "qr":
-        m = vectors_matrix(rng, kind)
+        m = vectors_matrix(rng, kind, tall=True)
         return judge_qr(cli, m)
     if group in ("project", "least-squares"):
         rows = rng.choice(SMALL[4:])
-        cols = rng.choice([c for c in SMALL if c <= rows]) + 1
-        m = with_dependent(rng, random_matrix(rng, rows, cols, kind), kind)
+        narrow = [c for c in range(1, rows)] or [1]
+        cols = (rng.choice(narrow) if rng.random() < 0.85 else rng.randint(rows, rows + 1)) + 1
+        if rng.random() < 0.05:
+            cols = 1
+        m = random_matrix(rng, rows, cols, kind)
+        if cols > 1:
+            m[:, :-1] = with_dependent(rng, m[:, :-1], kind)
+            if rng.random() < 0.15:  # b in W
+                m[:, -1] = m[:, :-1] * random_matrix(rng, cols - 1, 1, kind)
         if cols == 1:
             return refused(cli, [group], m, "最後の列を b とすると残る列がないので、射影する先の部分空間がありません。"
                            if group == "project" else "最後の列を b とすると係数行列 A の列が残らないので、最小二乗法は使えません。")
@@ -575,7 +585,7 @@ def one_case(cli, group, rng, kind, case):
         lines = ran(cli, [group], m)
         return judge_project(lines, a, b) if group == "project" else judge_least_squares(lines, a, b)
     if group == "complement":
-        m = vectors_matrix(rng, kind)
+        m = vectors_matrix(rng, kind, tall=True)
         return judge_complement(ran(cli, ["complement"], m), m)
     if group == "orthogonal-diagonalize":
         if case % 10 == 9:

@@ -62,9 +62,9 @@ class Completion {
             inside[static_cast<std::size_t>(j)] = ratio;
             if (j != k) form = Sum(form, Scaled(ratio, forms_[static_cast<std::size_t>(j)]));
         }
-        const bool single = LinearFormText(inside, names_) == names_[sk];
+        const std::string inner = PivotFirst(inside, k);
+        const bool single = inner == names_[sk];
         if (!single) log_.AppendStepLog(names_[sk] + " を含む項をまとめて平方完成します。");
-        const std::string inner = LinearFormText(inside, names_);
         written_.push_back({c, single ? inner + "²" : "(" + inner + ")²"});
         WorkMatrix next = b_;
         for (int i = 0; i < n; ++i) {
@@ -77,6 +77,18 @@ class Completion {
         active_[sk] = false;
         squares_.push_back({c, form});
         if (!single) LogForm();
+    }
+
+    // The linear form with the variable completed first: "x₂ + (1/2)x₁'".
+    std::string PivotFirst(const ExactVector& inside, int k) const {
+        const std::size_t sk = static_cast<std::size_t>(k);
+        std::string text = names_[sk];
+        ExactVector rest = inside;
+        rest[sk] = CpxZero();
+        const std::string others = LinearFormText(rest, names_);
+        if (others == "0") return text;
+        if (others.starts_with('-')) return text + " - " + others.substr(1);
+        return text + " + " + others;
     }
 
     void Substitute(int i, int j) {

@@ -1,7 +1,9 @@
 #pragma once
 
 // Square roots of the nonnegative rationals the orthogonality workings meet
-// (norms, distances), as the log writes them.
+// (norms, distances), as the log writes them. A radicand of more than 36
+// digits is not factored whole (that could take minutes no stop
+// interrupts): only the squares of primes below 3000 are drawn out of it.
 #include <string>
 
 #include "mklibs/mklibs.h"
