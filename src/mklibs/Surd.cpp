@@ -79,10 +79,11 @@ Surd SurdMul(const Surd& a, const Surd& b) {
         // (p + q√d)(r + s√d) = pr + qsd + (ps + qr)√d
         ComplexFraction rational = CpxMul(a.rational, b.rational);
         rational = CpxAdd(rational, CpxScale(CpxMul(a.root, b.root), a.radicand));
-        return Made(std::move(rational), CpxAdd(CpxMul(a.rational, b.root), CpxMul(a.root, b.rational)),
-                    a.radicand);
+        return Made(std::move(rational),
+                    CpxAdd(CpxMul(a.rational, b.root), CpxMul(a.root, b.rational)), a.radicand);
     }
-    if (!CpxIsZero(a.rational) || !CpxIsZero(b.rational)) throw SurdFieldClash(a.radicand, b.radicand);
+    if (!CpxIsZero(a.rational) || !CpxIsZero(b.rational))
+        throw SurdFieldClash(a.radicand, b.radicand);
     // √d·√f = g·√((d/g)(f/g)) with g = gcd(d, f); the two quotients are
     // square-free and coprime, so their product is square-free and > 1.
     const Integer g = Gcd(a.radicand, b.radicand);
@@ -93,8 +94,8 @@ Surd SurdMul(const Surd& a, const Surd& b) {
 Surd SurdInv(const Surd& x) {
     if (CpxIsZero(x.root)) return SurdFromCpx(CpxInv(x.rational));
     // a² − b²d is never 0 for b ≠ 0: √d does not lie in Q(i).
-    const ComplexFraction norm = CpxSub(CpxMul(x.rational, x.rational),
-                                        CpxScale(CpxMul(x.root, x.root), x.radicand));
+    const ComplexFraction norm =
+        CpxSub(CpxMul(x.rational, x.rational), CpxScale(CpxMul(x.root, x.root), x.radicand));
     const ComplexFraction inverse = CpxInv(norm);
     return {CpxMul(x.rational, inverse), CpxNeg(CpxMul(x.root, inverse)), x.radicand};
 }
@@ -107,7 +108,8 @@ int SurdSign(const Surd& x) {
     if (!SurdIsReal(x)) throw Error("実数でない数には符号がありません。");
     const int rationalSign = x.rational.re.num.Sign();
     const int rootSign = x.root.re.num.Sign();
-    if (rootSign == 0 || rationalSign == rootSign) return rationalSign != 0 ? rationalSign : rootSign;
+    if (rootSign == 0 || rationalSign == rootSign)
+        return rationalSign != 0 ? rationalSign : rootSign;
     if (rationalSign == 0) return rootSign;
     // Opposite signs: the part of larger magnitude wins, a² against b²d.
     const Fraction& a = x.rational.re;

@@ -123,7 +123,8 @@ class SurdParser {
         Fraction radicand;
         if (word || Peek() == '(') {
             const Surd inside = Parenthesised();
-            if (!CpxIsZero(inside.root) || !inside.rational.im.num.IsZero()) throw Unreadable{start};
+            if (!CpxIsZero(inside.root) || !inside.rational.im.num.IsZero())
+                throw Unreadable{start};
             radicand = inside.rational.re;
         } else {
             radicand = Numeral();
@@ -182,7 +183,8 @@ std::string Refusal(std::string_view text, std::size_t at) {
 
 SurdReading ReadSurd(std::string_view text) {
     const std::string folded = FoldNumberText(text);
-    if (folded.find_first_not_of(" \t") == std::string::npos) return {std::nullopt, "数が書かれていません。"};
+    if (folded.find_first_not_of(" \t") == std::string::npos)
+        return {std::nullopt, "数が書かれていません。"};
     try {
         return {SurdParser(folded).Read(), {}};
     } catch (const Unreadable& unreadable) {

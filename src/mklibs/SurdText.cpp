@@ -60,7 +60,8 @@ void AppendSurdText(std::string& text, const Surd& x) {
         AppendCpxText(text, x.rational);
         return;
     }
-    const Integer den = Lcm(Lcm(x.rational.re.den, x.rational.im.den), Lcm(x.root.re.den, x.root.im.den));
+    const Integer den =
+        Lcm(Lcm(x.rational.re.den, x.rational.im.den), Lcm(x.root.re.den, x.root.im.den));
     const GaussianInteger rational = Scaled(x.rational, den);
     const bool hasRational = !CpxIsZero(x.rational);
     const bool parenthesised = hasRational && !den.IsOne();
