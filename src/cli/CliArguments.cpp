@@ -12,7 +12,7 @@ namespace korvane {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, CliCommand>, 25> kCommands{{
+constexpr std::array<std::pair<std::string_view, CliCommand>, 34> kCommands{{
     {"rref", CliCommand::kRref},
     {"inverse", CliCommand::kInverse},
     {"transpose", CliCommand::kTranspose},
@@ -32,6 +32,15 @@ constexpr std::array<std::pair<std::string_view, CliCommand>, 25> kCommands{{
     {"cramer", CliCommand::kCramer},
     {"lu", CliCommand::kLu},
     {"elementary", CliCommand::kElementary},
+    {"inner", CliCommand::kInner},
+    {"norm", CliCommand::kNorm},
+    {"gram-schmidt", CliCommand::kGramSchmidt},
+    {"qr", CliCommand::kQr},
+    {"project", CliCommand::kProject},
+    {"complement", CliCommand::kComplement},
+    {"least-squares", CliCommand::kLeastSquares},
+    {"orthogonal-diagonalize", CliCommand::kOrthogonalDiagonalize},
+    {"quadratic-form", CliCommand::kQuadraticForm},
     {"eval", CliCommand::kEval},
     {"jordan", CliCommand::kJordan},
     {"power", CliCommand::kPower},
@@ -127,7 +136,7 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
     if (name != "--format" && name != "--log-format" && name != "--pdf" && name != "--expand" &&
-        name != "--minors" && name != "--n" && name != "--x0")
+        name != "--minors" && name != "--n" && name != "--x0" && name != "--form")
         return false;
     std::string_view value;
     if (equals != std::string_view::npos) {
@@ -140,6 +149,9 @@ bool TakeValueOption(CliOptions& options, std::span<const std::string_view> args
     if (name == "--expand" || name == "--minors") {
         TakeExpansionOption(options, name, value);
         expanded = expanded || name == "--expand";
+    } else if (name == "--form") {
+        if (options.form) throw UsageError("--form given more than once");
+        options.form = std::string(value);
     } else if (name == "--n") {
         options.power = ExponentNamed(value);
     } else if (name == "--x0") {
@@ -168,6 +180,10 @@ bool TakeFlag(CliOptions& options, std::string_view arg) {
         options.additionWording = true;
         return true;
     }
+    if (arg == "--rows") {
+        options.rowVectors = true;
+        return true;
+    }
     return false;
 }
 
@@ -175,6 +191,13 @@ void CheckCombination(const CliOptions& options, bool expanded) {
     if (options.expansion && !expanded) throw UsageError("--minors goes with det --expand");
     if (options.expansion && options.command != CliCommand::kDeterminant)
         throw UsageError("--expand is an option of det");
+    if (options.rowVectors && options.command != CliCommand::kInner &&
+        options.command != CliCommand::kNorm)
+        throw UsageError("--rows is an option of inner and norm");
+    if (options.form && options.command != CliCommand::kQuadraticForm)
+        throw UsageError("--form is an option of quadratic-form");
+    if (options.form && options.file)
+        throw UsageError("quadratic-form takes either --form or a matrix FILE, not both");
     if (options.power && options.command != CliCommand::kPower)
         throw UsageError("--n is an option of power");
     if (options.initialValue && options.command != CliCommand::kExponential)

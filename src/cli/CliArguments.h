@@ -46,6 +46,15 @@ enum class CliCommand {
     kCramer,
     kLu,
     kElementary,
+    kInner,
+    kNorm,
+    kGramSchmidt,
+    kQr,
+    kProject,
+    kComplement,
+    kLeastSquares,
+    kOrthogonalDiagonalize,
+    kQuadraticForm,
     kEval,
     kJordan,
     kPower,
@@ -81,6 +90,10 @@ struct CliOptions {
     // det --expand auto|row:N|col:N, with --minors sarrus|expand: the
     // determinant by cofactor expansion instead of the reduction.
     std::optional<ExpansionChoice> expansion;
+    // inner and norm --rows: the rows are the vectors, not the columns.
+    bool rowVectors = false;
+    // quadratic-form --form TEXT: the form typed, instead of a matrix read.
+    std::optional<std::string> form;
     // power --n N: Aⁿ for that integer instead of the closed form in n.
     std::optional<std::int64_t> power;
     // exp --x0 FILE: the initial value of x' = Ax, a row or a column.
@@ -90,14 +103,16 @@ struct CliOptions {
 
 // Reads COMMAND [FILE] [-o OUT] [--format F] [--log-format F] [--pdf FILE]
 // [--notation | --no-notation] [--addition-wording] [--expand E [--minors M]]
+// [--rows] [--form TEXT]
 // (options may stand anywhere, "--" ends them, a value may also follow "="),
 // [--n N] [--x0 FILE] or --help / --version; for recurrence, its text
 // in place of FILE; for eval, EXPRESSION then NAME=FILE ... and at most
 // one workspace FILE, the expression taken as such even when it starts with
 // a sign. Throws UsageError, also when --pdf names the file of -o or a file
 // read, a name is bound twice or standard input more than once, and for
-// --expand with a command other than det, --n with one other than power
-// and --x0 with one other than exp.
+// --expand with a command other than det, --n with one other than power,
+// --x0 with one other than exp, --rows with one other than inner and norm,
+// and --form with one other than quadratic-form or beside FILE.
 CliOptions ParseArguments(std::span<const std::string_view> args);
 
 }  // namespace korvane

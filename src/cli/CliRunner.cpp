@@ -19,6 +19,13 @@
 #include "core/methods/IntegerDeterminant.h"
 #include "core/methods/LuDecomposition.h"
 #include "core/methods/Sarrus.h"
+#include "core/orthogonality/FormReader.h"
+#include "core/orthogonality/GramSchmidt.h"
+#include "core/orthogonality/InnerProducts.h"
+#include "core/orthogonality/OrthogonalDiagonalization.h"
+#include "core/orthogonality/Projection.h"
+#include "core/orthogonality/QrDecomposition.h"
+#include "core/orthogonality/QuadraticForm.h"
 #include "core/workspace/Evaluation.h"
 
 #ifndef KORVANE_VERSION
@@ -51,6 +58,13 @@ constexpr std::string_view kUsage =
     "            cramer: Ax = b by Cramer's rule, b the last column, A invertible;\n"
     "            lu: A = LU, or PA = LU when rows must be exchanged, any shape;\n"
     "            elementary: the reduction as elementary matrices, PA = R;\n"
+    "            inner, norm: inner products, cos, distances, norms of the columns\n"
+    "            (complex vectors: <u, v> = sum of u_k conj(v_k));\n"
+    "            gram-schmidt, qr: on the columns; project: the last column b onto\n"
+    "            the span of the others; complement: the orthogonal complement of\n"
+    "            the column space; least-squares: Ax = b by the normal equations,\n"
+    "            b the last column; orthogonal-diagonalize: a real symmetric or\n"
+    "            Hermitian matrix; quadratic-form: a real symmetric matrix or --form;\n"
     "            jordan: the Jordan normal form, P and J with P^-1AP = J;\n"
     "            power: A^n in closed form in n (--n N: for that integer);\n"
     "            exp: e^(tA) in closed form in t (--x0 FILE: also x' = Ax);\n"
@@ -70,6 +84,10 @@ constexpr std::string_view kUsage =
     "  --minors sarrus|expand\n"
     "            with --expand: 3 x 3 minors by Sarrus's rule (the default) or\n"
     "            expanded again\n"
+    "  --rows    inner, norm: the rows are the vectors\n"
+    "  --form TEXT  quadratic-form: the form typed, such as 'x^2 + 4xy + y^2'\n"
+    "            (coefficients, variables a-z but i with optional numbers x1,\n"
+    "            x2, exponents ^2 or ^1); no matrix is read\n"
     "  --n N     power: A^N for the integer N by repeated squaring\n"
     "  --x0 FILE exp: x(0), one row or column (\"-\": standard input)\n"
     "  --log-format text|markdown|latex|latex-body|html\n"
@@ -123,6 +141,19 @@ void FlushAfterError(CliLog& log, std::ostream& err) {
     }
 }
 
+VectorLines Lines(const CliOptions& options) {
+    return options.rowVectors ? VectorLines::kRows : VectorLines::kColumns;
+}
+
+// The grid of a typed quadratic form; a text that is not one is bad usage.
+CellGrid ReadFormGrid(const std::string& text) {
+    try {
+        return ReadQuadraticForm(text).grid;
+    } catch (const FormError& e) {
+        throw UsageError(e.what());
+    }
+}
+
 }  // namespace
 
 bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepLog& log) {
@@ -168,6 +199,28 @@ bool RunCommand(const CliOptions& options, Engine& engine, CellGrid& grid, StepL
             return LuDecomposition(grid, log, style);
         case CliCommand::kElementary:
             return ElementaryMatrices(grid, log, style);
+        case CliCommand::kInner:
+            return InnerProducts(grid, log, Lines(options));
+        case CliCommand::kNorm:
+            return Norms(grid, log, Lines(options));
+        case CliCommand::kGramSchmidt:
+            return GramSchmidt(grid, log);
+        case CliCommand::kQr:
+            return QrDecomposition(grid, log);
+        case CliCommand::kProject:
+            return Projection(grid, log, style);
+        case CliCommand::kComplement:
+            return OrthogonalComplement(grid, log, style);
+        case CliCommand::kLeastSquares:
+            return LeastSquares(grid, log, style);
+        case CliCommand::kOrthogonalDiagonalize:
+            return OrthogonalDiagonalization(grid, log, style);
+        case CliCommand::kQuadraticForm:
+            if (options.form) {
+                const TypedForm typed = ReadQuadraticForm(*options.form);
+                return QuadraticForm(typed.grid, log, typed.source);
+            }
+            return QuadraticForm(grid, log);
         case CliCommand::kJordan:
             return JordanNormalForm(grid, log);
         case CliCommand::kPower:
@@ -202,6 +255,8 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
         }
         if (options.command == CliCommand::kEval) {
             workspace = ReadEvalWorkspace(options, in);
+        } else if (options.form) {
+            grid = ReadFormGrid(*options.form);
         } else if (options.command == CliCommand::kRecurrence) {
             recurrence = ReadRecurrenceArgument(options);
         } else {

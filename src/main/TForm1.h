@@ -148,6 +148,19 @@ class TForm1 : public QMainWindow {
     void Cramer1Click();
     void Lu1Click();
     void Elementary1Click();
+    // TForm1Orthogonality.cpp: inner products and orthogonality. Inner
+    // products and norms take the rows as the vectors while RowVectors1 is
+    // checked.
+    void Inner1Click();
+    void Norm1Click();
+    void RowVectors1Click();
+    void GramSchmidt1Click();
+    void Qr1Click();
+    void Projection1Click();
+    void Complement1Click();
+    void LeastSquares1Click();
+    void OrthogonalDiagonalize1Click();
+    void QuadraticForm1Click();
     // The Jordan normal form and what it is for (TForm1Jordan.cpp).
     void Jordan1Click();
     void Power1Click();
@@ -348,6 +361,7 @@ class TForm1 : public QMainWindow {
 
     bool shownBefore_ = false;
     RightHandSides rightHandSides_ = RightHandSides::kOne;
+    bool rowVectors_ = false;
     LogStyle logStyle_;
     PrinterSetup printerSetup_;
     AugmentedShape logShape_;             // of the log in the store

@@ -1,8 +1,5 @@
 // The textbook's other ways in the window: each runs in the worker like the
 // other computations and leaves the grid as it is.
-#include <functional>
-#include <utility>
-
 #include "core/methods/Adjugate.h"
 #include "core/methods/CofactorExpansion.h"
 #include "core/methods/CramersRule.h"
@@ -11,22 +8,11 @@
 #include "core/methods/IntegerDeterminant.h"
 #include "core/methods/LuDecomposition.h"
 #include "core/methods/Sarrus.h"
+#include "main/LeavingGrid.h"
 #include "main/LogShapes.h"
 #include "main/TForm1.h"
 
 namespace korvane {
-
-namespace {
-
-// The work of a method: it logs, and the grid stays as it is.
-BackgroundComputation::Work LeavingGrid(std::function<bool(const CellGrid&, StepLog&)> method) {
-    return [method = std::move(method)](CellGrid& grid, StepLog& log) {
-        method(grid, log);
-        return false;
-    };
-}
-
-}  // namespace
 
 void TForm1::Expansion1Click() {
     if (Computing()) return;

@@ -44,6 +44,24 @@ TEST(CliArguments, AcceptedForms) {
         {{"cramer"}, Action::kRun, CliCommand::kCramer, nullptr, nullptr},
         {{"lu"}, Action::kRun, CliCommand::kLu, nullptr, nullptr},
         {{"elementary"}, Action::kRun, CliCommand::kElementary, nullptr, nullptr},
+        {{"inner", "--rows"}, Action::kRun, CliCommand::kInner, nullptr, nullptr},
+        {{"norm", "m.kvm"}, Action::kRun, CliCommand::kNorm, "m.kvm", nullptr},
+        {{"gram-schmidt"}, Action::kRun, CliCommand::kGramSchmidt, nullptr, nullptr},
+        {{"qr"}, Action::kRun, CliCommand::kQr, nullptr, nullptr},
+        {{"project"}, Action::kRun, CliCommand::kProject, nullptr, nullptr},
+        {{"complement"}, Action::kRun, CliCommand::kComplement, nullptr, nullptr},
+        {{"least-squares", "m.kvm"}, Action::kRun, CliCommand::kLeastSquares, "m.kvm", nullptr},
+        {{"orthogonal-diagonalize"},
+         Action::kRun,
+         CliCommand::kOrthogonalDiagonalize,
+         nullptr,
+         nullptr},
+        {{"quadratic-form", "--form", "x^2 - y^2"},
+         Action::kRun,
+         CliCommand::kQuadraticForm,
+         nullptr,
+         nullptr},
+        {{"quadratic-form", "--form=-xy"}, Action::kRun, CliCommand::kQuadraticForm, nullptr, nullptr},
         {{"jordan", "m.kvm"}, Action::kRun, CliCommand::kJordan, "m.kvm", nullptr},
         {{"power", "--n", "5"}, Action::kRun, CliCommand::kPower, nullptr, nullptr},
         {{"exp", "--x0=x.txt", "m.kvm"}, Action::kRun, CliCommand::kExponential, "m.kvm", nullptr},
@@ -144,6 +162,15 @@ TEST(CliArguments, BadUsage) {
         {"eval", "A", "w.kvw", "v.kvw"},
         {"eval", "A", "A=x.kvm", "--pdf", "x.kvm"},
         {"eval", "A", "--format", "csv"},
+        // --rows is inner's and norm's, --form quadratic-form's, without FILE.
+        {"rref", "--rows"},
+        {"qr", "--rows"},
+        {"det", "--form", "x^2"},
+        {"quadratic-form", "--form"},
+        {"quadratic-form", "--form", "x^2", "m.kvm"},
+        {"quadratic-form", "--form", "x^2", "--form", "y^2"},
+}
+
         // --n takes one integer, for power; --x0 a file, for exp.
         {"power", "--n"},
         {"power", "--n", "five"},
@@ -165,6 +192,12 @@ TEST(CliArguments, BadUsage) {
     }
 }
 
+TEST(CliArguments, RowsAndForm) {
+    EXPECT_TRUE(Parse({"inner", "--rows"}).rowVectors);
+    EXPECT_FALSE(Parse({"inner"}).rowVectors);
+    EXPECT_EQ(Parse({"quadratic-form", "--form", "x^2 - y^2"}).form, "x^2 - y^2");
+    EXPECT_EQ(Parse({"quadratic-form", "--form=-xy"}).form, "-xy");
+    EXPECT_FALSE(Parse({"quadratic-form"}).form);
 TEST(CliArguments, PowerExponentsAndTexts) {
     const struct {
         std::vector<std::string_view> args;

@@ -323,6 +323,12 @@ TEST_F(CliProgram, BadUsageAndUnreadableInput) {
          "",
          "plain.kvm' is not a workspace file"},
         {{"eval", "A", "a=x.kvm"}, "", "one capital letter other than I and O"},
+        // A typed quadratic form that is none is refused with its place.
+        {{"quadratic-form", "--form", "x^2 + 3x", "-o", never},
+         "",
+         "5文字目からの項「+ 3x」は2次ではありません。"},
+        {{"quadratic-form", "--form", "x^2 + y%"}, "", "8文字目の「%」は二次形式に使えません。"},
+        {{"quadratic-form", "--form", ""}, "", "二次形式が空です。"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = Cli(c.args, c.input);

@@ -77,6 +77,7 @@ class CommandsTest : public QObject {
     void everyItemReachesItsCommand_data();
     void everyItemReachesItsCommand();
     void severalRightHandSidesOption();
+    void rowVectorsOption();
     void inverseExample();
     void refusalsRecordNothing_data();
     void refusalsRecordNothing();
@@ -172,6 +173,22 @@ void CommandsTest::everyItemReachesItsCommand_data() {
         {"Lu1", "ToolButton37", kInvertible, "", kInvertible, "となり、A に一致します。", 0},
         {"Elementary1", "ToolButton38", kInvertible, "", kInvertible,
          "以上をまとめると、E₃E₂E₁A = R です。", 0},
+        {"Inner1", "ToolButton39", kInvertible, "", kInvertible,
+         "cos θ = ⟨v₁, v₂⟩/(‖v₁‖‖v₂‖) = 11√5/25", 0},
+        {"Norm1", "ToolButton40", kSingular, "", kSingular, "v₂/‖v₂‖ = (√5/5,2√5/5)", 0},
+        {"GramSchmidt1", "ToolButton41", kInvertible, "", kInvertible,
+         "e₂ = u₂/‖u₂‖ = (-√5/5,2√5/5)", 0},
+        {"Qr1", "ToolButton42", kInvertible, "", kInvertible, "となり、A に一致します。", 0},
+        {"Projection1", "ToolButton43", kInvertible, "", kInvertible,
+         "b と W の距離は、‖b - p‖ = √⟨b - p, b - p⟩ = 2√5/5 です。", 0},
+        {"Complement1", "ToolButton44", kSingular, "", kSingular,
+         "dim W + dim W⊥ = 1 + 1 = 2 です。", 0},
+        {"LeastSquares1", "ToolButton45", kInvertible, "", kInvertible,
+         "‖b - Ax̂‖ = 2√5/5", 0},
+        {"OrthogonalDiagonalize1", "ToolButton46", {{"2", "1"}, {"1", "2"}}, "",
+         {{"2", "1"}, {"1", "2"}}, "となり、D に一致します。", 0},
+        {"QuadraticForm1", "ToolButton47", {{"1", "2"}, {"2", "1"}}, "", {{"1", "2"}, {"2", "1"}},
+         "よって、この二次形式は不定値です。", 0},
         {"Jordan1", "ToolButton48", kSingular, "", kSingular, "となり、J に一致します。", 0},
         {"Power1", "ToolButton49", kSingular, "", kSingular, "A^n = PJ^nP^-1 =", 0},
         {"Exponential1", "ToolButton50", kSingular, "", kSingular, "e^(tA) = Pe^(tJ)P^-1 =", 0},
@@ -232,6 +249,22 @@ void CommandsTest::severalRightHandSidesOption() {
     window.Action("Solve1")->trigger();
     QVERIFY(!window.LogLines().contains("よって、AX = B の解は、"));
     QCOMPARE(window.StatusPanel(1)->text(), Counts(6, 0));  // the entered cells that changed
+}
+
+// Inner products take the columns, or the rows while the option is on.
+void CommandsTest::rowVectorsOption() {
+    Window window;
+    window.Enter(kInvertible);
+    window.Action("Inner1")->trigger();
+    QVERIFY(window.LogLines().contains("⟨v₁, v₂⟩ = 2·4 + 1·3 = 11"));
+    window.Action("RowVectors1")->trigger();  // on
+    window.Action("Inner1")->trigger();
+    QVERIFY(window.LogLines().contains("⟨v₁, v₂⟩ = 2·1 + 4·3 = 14"));
+    window.Action("Norm1")->trigger();
+    QVERIFY(window.LogLines().contains("v₁/‖v₁‖ = (√5/5,2√5/5)"));
+    window.Action("RowVectors1")->trigger();  // off again
+    window.Action("Inner1")->trigger();
+    QVERIFY(window.LogLines().contains("⟨v₁, v₂⟩ = 2·4 + 1·3 = 11"));
 }
 
 void CommandsTest::inverseExample() {

@@ -222,7 +222,8 @@ void ComputingTest::longCommandEndsAsBefore() {
 void ComputingTest::methodsStopToo_data() {
     QTest::addColumn<QString>("command");
     for (const char* command :
-         {"Expansion1", "IntegerDet1", "Adjugate1", "Cramer1", "Lu1", "Elementary1"})
+         {"Expansion1", "IntegerDet1", "Adjugate1", "Cramer1", "Lu1", "Elementary1",
+          "GramSchmidt1", "Qr1", "LeastSquares1"})
         QTest::newRow(command) << QString::fromLatin1(command);
 }
 

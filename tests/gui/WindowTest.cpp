@@ -81,6 +81,16 @@ const MenuRow kMenuRows[] = {
     {"Cramer1", "Methods1", "クラメルの公式で解く(&C)", ""},
     {"Lu1", "Methods1", "LU 分解(&L)", ""},
     {"Elementary1", "Methods1", "基本行列で表す(&M)", ""},
+    {"Inner1", "Orthogonality1", "内積・角・距離を計算(&I)", ""},
+    {"Norm1", "Orthogonality1", "ノルムを計算(&N)", ""},
+    {"RowVectors1", "Orthogonality1", "行をベクトルとする(&W)", ""},
+    {"GramSchmidt1", "Orthogonality1", "グラム・シュミットの直交化(&G)", ""},
+    {"Qr1", "Orthogonality1", "QR 分解(&Q)", ""},
+    {"Projection1", "Orthogonality1", "正射影(&P)", ""},
+    {"Complement1", "Orthogonality1", "直交補空間(&C)", ""},
+    {"LeastSquares1", "Orthogonality1", "最小二乗法で解く(&L)", ""},
+    {"OrthogonalDiagonalize1", "Orthogonality1", "直交行列で対角化(&O)", ""},
+    {"QuadraticForm1", "Orthogonality1", "二次形式の標準形(&F)", ""},
     {"Jordan1", "JordanMenu1", "ジョルダン標準形(&J)", ""},
     {"Power1", "JordanMenu1", "行列の n 乗(&N)", ""},
     {"Exponential1", "JordanMenu1", "行列の指数関数(&X)", ""},
@@ -202,6 +212,7 @@ void WindowTest::menusInOrder() {
                                        "Diagonalize1",
                                        "MethodsSeparator1",
                                        "Methods1",
+                                       "Orthogonality1",
                                        "JordanMenu1",
                                        "NamedSeparator1",
                                        "Evaluate1",
@@ -213,13 +224,18 @@ void WindowTest::menusInOrder() {
                                        "Notation1",
                                        "AdditionWording1"}));
     // The options among the commands: off until the user switches them on.
-    for (const char* option : {"SeveralRhs1", "Notation1", "AdditionWording1"}) {
+    for (const char* option : {"SeveralRhs1", "RowVectors1", "Notation1", "AdditionWording1"}) {
         QVERIFY(window.Action(option)->isCheckable());
         QVERIFY(!window.Action(option)->isChecked());
     }
     QCOMPARE(menu("Methods1"), QStringList({"Expansion1", "Sarrus1", "IntegerDet1", "Adjugate1",
                                             "Cramer1", "Lu1", "Elementary1"}));
     QCOMPARE(window.Action("Methods1")->text(), QStringLiteral("ほかの方法(&O)"));
+    QCOMPARE(menu("Orthogonality1"),
+             QStringList({"Inner1", "Norm1", "RowVectors1", "GramSchmidt1", "Qr1", "Projection1",
+                          "Complement1", "LeastSquares1", "OrthogonalDiagonalize1",
+                          "QuadraticForm1"}));
+    QCOMPARE(window.Action("Orthogonality1")->text(), QStringLiteral("内積と直交(&T)"));
     QCOMPARE(menu("JordanMenu1"),
              QStringList({"Jordan1", "Power1", "Exponential1", "Recurrence1", "MinPoly1"}));
     QCOMPARE(window.Action("JordanMenu1")->text(), QStringLiteral("ジョルダン標準形とその応用(&J)"));
@@ -292,6 +308,9 @@ void WindowTest::toolbars_data() {
                                              "ToolButton30", "ToolButton31", "ToolButton32",
                                              "ToolButton33", "ToolButton34", "ToolButton35",
                                              "ToolButton36", "ToolButton37", "ToolButton38",
+                                             "ToolButton39", "ToolButton40", "ToolButton41",
+                                             "ToolButton42", "ToolButton43", "ToolButton44",
+                                             "ToolButton45", "ToolButton46", "ToolButton47",
                                              "ToolButton48", "ToolButton49", "ToolButton50",
                                              "ToolButton51", "ToolButton52"}
                               << QStringList{"転置行列：行列の行と列を入れ換えます。",
@@ -327,6 +346,24 @@ void WindowTest::toolbars_data() {
                                              "分解します。",
                                              "基本行列：行基本変形の一つ一つを基本行列で表し、"
                                              "その積を求めます。",
+                                             "内積：列ベクトルどうしの内積、なす角の cos θ "
+                                             "と距離を求めます。",
+                                             "ノルム：列ベクトルのノルムと、同じ向きの単位"
+                                             "ベクトルを求めます。",
+                                             "グラム・シュミットの直交化：列ベクトルから直交"
+                                             "基底と正規直交基底を作ります。",
+                                             "QR 分解：行列を、列が正規直交な行列 Q と上三角"
+                                             "行列 R の積に分解します。",
+                                             "正射影：最後の列を、残りの列の張る空間へ正射影"
+                                             "します。",
+                                             "直交補空間：列ベクトルの張る空間の直交補空間の"
+                                             "基底を求めます。",
+                                             "最小二乗法：最後の列を右辺として、正規方程式で"
+                                             "最小二乗解と残差を求めます。",
+                                             "直交対角化：対称行列を直交行列（エルミート行列は"
+                                             "ユニタリ行列）で対角化します。",
+                                             "二次形式：対称行列の二次形式を標準形にし、符号数"
+                                             "と正定値かどうかを調べます。",
                                              "ジョルダン標準形：一般固有ベクトルの鎖を並べて、"
                                              "行列をジョルダン標準形にします。",
                                              "行列の n 乗：ジョルダン標準形から、A^n を n の式で"
