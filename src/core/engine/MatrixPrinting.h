@@ -10,8 +10,12 @@
 
 namespace korvane {
 
+// The characters of a UTF-8 text as a monospaced log shows them, one per
+// code point: "√2" is two wide, as "-2" is.
+std::size_t TextWidth(std::string_view text);
+
 // Appends text to line, then spaces until the appended field is length
-// characters long; a longer text is appended whole.
+// characters wide; a wider text is appended whole.
 void PadRight(std::string& line, std::string_view text, std::size_t length);
 
 // One log line per row: "  ( ", each entry left-aligned in a field one wider

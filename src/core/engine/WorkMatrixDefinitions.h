@@ -124,7 +124,7 @@ std::size_t BasicWorkMatrix<F>::ColumnWidth(int col) const {
     if (widthStale_[col]) {
         std::size_t width = 0;
         for (int r = 0; r <= lastRow_; ++r)
-            width = std::max(width, Text(col, r).size());
+            width = std::max(width, TextWidth(Text(col, r)));
         widths_[col] = width;
         widthStale_[col] = false;
     }
@@ -134,7 +134,8 @@ std::size_t BasicWorkMatrix<F>::ColumnWidth(int col) const {
 template <EngineField F>
 const std::string& BasicWorkMatrix<F>::RowLine(int row) const {
     // Fields have the width of their column plus one, so the part before the
-    // first changed column or width is still right.
+    // first changed column or width is still right. Widths count characters,
+    // so a field's bytes are its text's bytes plus its padding.
     std::string& line = lines_[row];
     std::array<std::size_t, kMaxCols>& built = lineWidths_[row];
     int from = lineStaleFrom_[row];
@@ -144,7 +145,8 @@ const std::string& BasicWorkMatrix<F>::RowLine(int row) const {
             from = c;
             break;
         }
-        offset += built[c] + 1;
+        const std::string& text = Text(c, row);
+        offset += text.size() + built[c] + 1 - TextWidth(text);
     }
     if (from > lastCol_) return line;
 

@@ -1,7 +1,7 @@
 // The engine's reduction, kernel, inverse and determinant over fields other
-// than Q(i): plain rationals and the integers modulo 7, whose texts and
-// inverses differ from Q(i)'s, so that a Q(i) assumption left in the engine
-// shows up in a log.
+// than Q(i): plain rationals, the integers modulo 7 and the surds a + b√d,
+// whose texts and inverses differ from Q(i)'s, so that a Q(i) assumption left
+// in the engine shows up in a log.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,6 +12,7 @@
 #include "core/engine/KernelBasis.h"
 #include "core/engine/ReductionResults.h"
 #include "core/engine/RowReductionDefinitions.h"
+#include "core/engine/SurdNumbers.h"
 #include "core/engine/WorkMatrixDefinitions.h"
 
 namespace korvane {
@@ -197,6 +198,74 @@ TEST(OtherFields, KernelBasisOverTheRationals) {
         BasicRowReduction<Rationals>(m, log, tally).RowReduce(0, 0);
         EXPECT_EQ(SpanText<Rationals>(KernelBasis(m, m.LastCol() + 1)), c.span) << c.span;
     }
+}
+
+Surd SurdOf(const char* text) {
+    if (text[0] == 'r') return SurdSqrt(Fraction{std::stoi(text + 1), 1});
+    return SurdFromCpx(CpxParse(text));
+}
+
+// Entries written "3" or "r2" for √2.
+BasicWorkMatrix<SurdNumbers> SurdMatrix(const std::vector<std::vector<const char*>>& rows) {
+    BasicWorkMatrix<SurdNumbers> m;
+    m.Resize(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            m.Set(static_cast<int>(c), static_cast<int>(r), SurdOf(rows[r][c]));
+    }
+    return m;
+}
+
+// Columns stay aligned: √ is one character wide though three bytes long.
+TEST(OtherFields, InverseWithSquareRoots) {
+    BasicWorkMatrix<SurdNumbers> augmented;
+    LoadAugmented(augmented, SurdMatrix({{"1", "r2"}, {"r2", "3"}}));
+    MemoryStepLog log;
+    BasicReductionTally<SurdNumbers> tally;
+    ASSERT_TRUE(InvertAugmented(augmented, log, tally, LogStyle{}));
+    EXPECT_EQ(log.Lines(),
+              (Lines{"  ( 1  √2 1 0 )", "  ( √2 3  0 1 )", "上の行列を行階段基本形にします。",
+                     "2行目から1行目の√2倍を引きます。", "  ( 1 √2 1   0 )",
+                     "  ( 0 1  -√2 1 )", "1行目から2行目の√2倍を引きます。",
+                     "  ( 1 0 3   -√2 )", "  ( 0 1 -√2 1   )", kDone, "よって、逆行列は、",
+                     "  ( 3   -√2 )", "  ( -√2 1   )", "です。"}));
+}
+
+TEST(OtherFields, DeterminantWithSquareRootsInEachLogStyle) {
+    const std::vector<std::vector<const char*>> rows{{"r2", "1"}, {"1", "r2"}};
+    const struct {
+        LogStyle style;
+        Lines sentences;
+    } cases[] = {
+        {{},
+         {"1行目を√2/2倍します。", "2行目から1行目の1倍を引きます。", "2行目を√2倍します。",
+          "1行目から2行目の√2/2倍を引きます。", kDone,
+          "以上の操作の中で、行を0回入れ換え、合計1倍しました。", "よって、行列式は、1です。"}},
+        {{true, true},
+         {"1行目を√2/2倍します。  R₁ → (√2/2)R₁", "2行目から1行目の1倍を引きます。  R₂ → R₂ − R₁",
+          "2行目を√2倍します。  R₂ → √2R₂",
+          "1行目から2行目の√2/2倍を引きます。  R₁ → R₁ − (√2/2)R₂", kDone,
+          "以上の操作の中で、行を0回入れ換え、合計1倍しました。",
+          "行列式は、この合計の逆数に、行を入れ換えた回数だけ-1を掛けたものです。",
+          "よって、行列式は、1です。"}},
+    };
+    for (const auto& c : cases) {
+        BasicWorkMatrix<SurdNumbers> m = SurdMatrix(rows);
+        MemoryStepLog log;
+        BasicReductionTally<SurdNumbers> tally;
+        BasicRowReduction<SurdNumbers>(m, log, tally, c.style).RowReduce(0, 0);
+        DeterminantFromReduction(m, tally, log, c.style);
+        EXPECT_EQ(Sentences(log), c.sentences) << c.style.notation;
+    }
+}
+
+// √3 − √2 would need both roots: the reduction stops with
+// the clash instead of going on with a wrong entry.
+TEST(OtherFields, TwoDifferentRootsEndTheReduction) {
+    BasicWorkMatrix<SurdNumbers> m = SurdMatrix({{"1", "r2"}, {"1", "r3"}});
+    MemoryStepLog log;
+    BasicReductionTally<SurdNumbers> tally;
+    EXPECT_THROW(BasicRowReduction<SurdNumbers>(m, log, tally).RowReduce(0, 0), SurdFieldClash);
 }
 
 // Laplace expansion modulo 7, independent of the reduction.
