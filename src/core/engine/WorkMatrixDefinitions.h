@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "core/StopSignal.h"
@@ -12,6 +14,17 @@
 #include "core/engine/WorkMatrix.h"
 
 namespace korvane {
+
+// The characters an entry's text takes in the log. Q(i) texts are ASCII, one
+// byte a character, which spares the printing of its long logs a scan.
+template <EngineField F>
+std::size_t EntryTextWidth(std::string_view text) {
+    if constexpr (std::is_same_v<F, ComplexRationals>) {
+        return text.size();
+    } else {
+        return TextWidth(text);
+    }
+}
 
 template <EngineField F>
 BasicWorkMatrix<F>::BasicWorkMatrix() {
@@ -124,7 +137,7 @@ std::size_t BasicWorkMatrix<F>::ColumnWidth(int col) const {
     if (widthStale_[col]) {
         std::size_t width = 0;
         for (int r = 0; r <= lastRow_; ++r)
-            width = std::max(width, TextWidth(Text(col, r)));
+            width = std::max(width, EntryTextWidth<F>(Text(col, r)));
         widths_[col] = width;
         widthStale_[col] = false;
     }
@@ -139,25 +152,29 @@ const std::string& BasicWorkMatrix<F>::RowLine(int row) const {
     std::string& line = lines_[row];
     std::array<std::size_t, kMaxCols>& built = lineWidths_[row];
     int from = lineStaleFrom_[row];
-    std::size_t offset = 4;  // "  ( "
     for (int c = 0; c <= lastCol_ && c < from; ++c) {
         if (built[c] != ColumnWidth(c)) {
             from = c;
             break;
         }
-        const std::string& text = Text(c, row);
-        offset += text.size() + built[c] + 1 - TextWidth(text);
     }
     if (from > lastCol_) return line;
 
     if (from == 0) {
         line.assign("  ( ");
     } else {
+        std::size_t offset = 4;  // "  ( "
+        for (int c = 0; c < from; ++c) {
+            const std::string& text = Text(c, row);
+            offset += text.size() + built[c] + 1 - EntryTextWidth<F>(text);
+        }
         line.resize(offset);
     }
     for (int c = from; c <= lastCol_; ++c) {
         built[c] = ColumnWidth(c);
-        PadRight(line, Text(c, row), built[c] + 1);
+        const std::string& text = Text(c, row);
+        line += text;
+        line.append(built[c] + 1 - EntryTextWidth<F>(text), ' ');
     }
     line += ')';
     lineStaleFrom_[row] = kMaxCols;
