@@ -4,15 +4,10 @@
 
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
+#include "core/engine/ReductionResults.h"
 #include "core/engine/ResultTexts.h"
 
 namespace korvane {
-
-namespace {
-
-constexpr std::string_view kIntroduction = "上の行列を行階段基本形にします。";
-
-}  // namespace
 
 void Engine::Reduce(StepLog& log) {
     // A fresh tally per reduction keeps the scaling product from growing
@@ -37,17 +32,8 @@ bool Engine::Inverse(CellGrid& grid, StepLog& log) {
         return false;
     }
     LoadAugmentedWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog(kIntroduction);
-    Reduce(log);
-    if (!IsIdentity(workMatrix_)) {
-        log.AppendStepLog("よって、この行列は非可逆です。");
-        return false;
-    }
-    KeepRightHalf(workMatrix_);
-    log.AppendStepLog("よって、逆行列は、");
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog("です。");
+    tally_ = ReductionTally{};
+    if (!InvertAugmented(workMatrix_, log, tally_, style_)) return false;
     StoreWorkMatrix(workMatrix_, grid);
     return true;
 }
@@ -67,7 +53,7 @@ bool Engine::Kernel(const CellGrid& grid, StepLog& log) {
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog(kIntroduction);
+    log.AppendStepLog(kReductionIntroduction);
     Reduce(log);
     KernelText(workMatrix_, log);
     return true;
@@ -84,7 +70,7 @@ bool Engine::Image(const CellGrid& grid, StepLog& log) {
         log.AppendStepLog("です。");
         return true;
     }
-    log.AppendStepLog(kIntroduction);
+    log.AppendStepLog(kReductionIntroduction);
     Reduce(log);
     ImageText(workMatrix_, grid, log);
     return true;
@@ -104,20 +90,9 @@ bool Engine::Determinant(const CellGrid& grid, StepLog& log, ComplexFraction& va
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog(kIntroduction);
+    log.AppendStepLog(kReductionIntroduction);
     Reduce(log);
-    if (!IsIdentity(workMatrix_)) {
-        log.AppendStepLog("これは可逆行列でなかったため、行列式は0です。");
-        value = CpxZero();
-        return true;
-    }
-    log.AppendStepLog("以上の操作の中で、行を" + std::to_string(tally_.swapCount) +
-                      "回入れ換え、合計" + CpxText(tally_.detFactor) + "倍しました。");
-    if (style_.additionWording)
-        log.AppendStepLog("行列式は、この合計の逆数に、行を入れ換えた回数だけ-1を掛けたものです。");
-    const ComplexFraction det = CpxMul(CpxInv(tally_.detFactor), ParitySign(tally_.swapCount));
-    log.AppendStepLog("よって、行列式は、" + CpxText(det) + "です。");
-    value = det;
+    value = DeterminantFromReduction(workMatrix_, tally_, log, style_);
     return true;
 }
 

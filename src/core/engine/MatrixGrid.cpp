@@ -42,29 +42,6 @@ void LoadTransposedWorkMatrix(WorkMatrix& matrix, const CellGrid& grid) {
     }
 }
 
-void KeepRightHalf(WorkMatrix& matrix) {
-    matrix.KeepColumnsFrom((matrix.LastCol() + 1) / 2);
-}
-
-bool IsIdentity(const WorkMatrix& matrix) {
-    const std::int32_t k = IntMin(matrix.LastCol(), matrix.LastRow());
-    for (int i = 0; i <= k; ++i) {
-        for (int j = 0; j <= k; ++j) {
-            if (CpxIsOne(matrix.At(i, j)) != (IntDelta(i, j) == 1)) return false;
-        }
-    }
-    return true;
-}
-
-bool IsZeroMatrix(const WorkMatrix& matrix) {
-    for (int c = 0; c <= matrix.LastCol(); ++c) {
-        for (int r = 0; r <= matrix.LastRow(); ++r) {
-            if (!CpxIsZero(matrix.At(c, r))) return false;
-        }
-    }
-    return true;
-}
-
 void StoreWorkMatrix(const WorkMatrix& matrix, CellGrid& grid) {
     CellGrid result = grid;
     result.SetRows(matrix.LastRow() + 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CellGrid.h"
+#include "core/engine/MatrixShapes.h"
 #include "core/engine/WorkMatrix.h"
 
 namespace korvane {
@@ -14,13 +15,6 @@ void LoadWorkMatrix(WorkMatrix& matrix, const CellGrid& grid);
 void LoadAugmentedWorkMatrix(WorkMatrix& matrix, const CellGrid& grid);
 // The transpose of the grid: its columns become rows.
 void LoadTransposedWorkMatrix(WorkMatrix& matrix, const CellGrid& grid);
-// After an inversion: the right half of the augmented matrix replaces it.
-void KeepRightHalf(WorkMatrix& matrix);
-
-// The leading square (up to the smaller last index) has ones on its diagonal
-// and nowhere else; meant for a reduced matrix, where this means identity.
-bool IsIdentity(const WorkMatrix& matrix);
-bool IsZeroMatrix(const WorkMatrix& matrix);
 
 // Sets the grid's row count, then its column count, to the matrix's and
 // writes every entry's canonical text; other cells keep their texts. The grid

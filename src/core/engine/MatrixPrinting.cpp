@@ -1,20 +1,40 @@
 #include "core/engine/MatrixPrinting.h"
 
-#include "core/StopSignal.h"
+#include <cstdint>
+#include <cstring>
 
 namespace korvane {
 
-void PadRight(std::string& line, std::string_view text, std::size_t length) {
-    line += text;
-    if (text.size() < length) line.append(length - text.size(), ' ');
+namespace {
+
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-void PrintWorkMatrix(const WorkMatrix& matrix, StepLog& log) {
-    // A row of huge entries takes a while to format: a stop may come between.
-    for (int r = 0; r <= matrix.LastRow(); ++r) {
-        StopPoint();
-        log.AppendStepLog(matrix.RowLine(r));
+}  // namespace
+
+std::size_t TextWidth(std::string_view text) {
+    // Every code point has exactly one byte that is not a continuation byte.
+    // Numbers are mostly ASCII: eight bytes without a high bit are skipped
+    // at once.
+    std::size_t continuation = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, 8);
+        if ((word & 0x8080808080808080u) == 0) continue;
+        for (std::size_t k = i; k < i + 8; ++k)
+            continuation += IsContinuationByte(text[k]) ? 1 : 0;
     }
+    for (; i < text.size(); ++i)
+        continuation += IsContinuationByte(text[i]) ? 1 : 0;
+    return text.size() - continuation;
+}
+
+void PadRight(std::string& line, std::string_view text, std::size_t length) {
+    line += text;
+    const std::size_t width = TextWidth(text);
+    if (width < length) line.append(length - width, ' ');
 }
 
 }  // namespace korvane

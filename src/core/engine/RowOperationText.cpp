@@ -1,5 +1,6 @@
 #include "core/engine/RowOperationText.h"
 
+#include <initializer_list>
 #include <string_view>
 
 #include "core/engine/SubscriptText.h"
@@ -25,21 +26,23 @@ bool HasTwoTerms(std::string_view text) {
 
 // The multiplier standing before a row name: none for 1, bare for a whole
 // number or a whole multiple of i, in parentheses otherwise.
-std::string Multiplier(const std::string& text) {
+std::string Multiplier(std::string_view text) {
     if (text == "1") return "";
-    if (HasTwoTerms(text) || text.find('/') != std::string::npos) return "(" + text + ")";
-    return text;
+    std::string multiplier(text);
+    if (HasTwoTerms(text) || text.find('/') != std::string_view::npos)
+        return "(" + multiplier + ")";
+    return multiplier;
 }
 
 constexpr std::string_view kMinus = "−";  // U+2212, the minus sign of print
 constexpr std::string_view kMinusBetween = " − ";
 
-// "−(1/2)R₁" for −1/2: the sign of a single negative term goes in front.
-std::string ScaledRow(const ComplexFraction& factor, std::int32_t row) {
-    const std::string text = CpxText(factor);
-    if (text.starts_with('-') && !HasTwoTerms(text))
-        return std::string(kMinus) + Multiplier(text.substr(1)) + RowName(row);
-    return Multiplier(text) + RowName(row);
+// The parts of a sentence, appended in order.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts)
+        text += part;
+    return text;
 }
 
 }  // namespace
@@ -48,65 +51,42 @@ std::string SwapSentence(std::int32_t a, std::int32_t b) {
     return RowNumber(a) + "行目と" + RowNumber(b) + "行目を入れ換えます。";
 }
 
-std::string ScaleSentence(std::int32_t row, const ComplexFraction& factor) {
-    return RowNumber(row) + "行目を" + CpxText(factor) + "倍します。";
+std::string ScaleSentence(std::int32_t row, std::string_view factor) {
+    return Joined({RowNumber(row), "行目を", factor, "倍します。"});
 }
 
-std::string SubtractSentence(std::int32_t target, std::int32_t source,
-                             const ComplexFraction& factor) {
-    return RowNumber(target) + "行目から" + RowNumber(source) + "行目の" + CpxText(factor) +
-           "倍を引きます。";
+std::string SubtractSentence(std::int32_t target, std::int32_t source, std::string_view factor) {
+    return Joined(
+        {RowNumber(target), "行目から", RowNumber(source), "行目の", factor, "倍を引きます。"});
 }
 
-std::string AddSentence(std::int32_t target, std::int32_t source, const ComplexFraction& factor) {
-    return RowNumber(target) + "行目に" + RowNumber(source) + "行目の" + CpxText(factor) +
-           "倍を足します。";
+std::string AddSentence(std::int32_t target, std::int32_t source, std::string_view factor) {
+    return Joined(
+        {RowNumber(target), "行目に", RowNumber(source), "行目の", factor, "倍を足します。"});
 }
 
-std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
-                                const ComplexFraction& added) {
-    const std::string text = CpxText(added);
-    if (text.starts_with('-')) return SubtractSentence(target, source, CpxNeg(added));
-    return AddSentence(target, source, added);
+std::string SwapNotation(std::int32_t a, std::int32_t b) {
+    return RowName(a) + " ↔ " + RowName(b);
 }
 
-std::string RowOperationNotation(const RowOperation& operation) {
-    const std::string target = RowName(operation.target);
-    switch (operation.kind) {
-        case RowOperation::Kind::kSwap:
-            return target + " ↔ " + RowName(operation.source);
-        case RowOperation::Kind::kScale:
-            return target + " → " + ScaledRow(operation.factor, operation.target);
-        case RowOperation::Kind::kAdd:
-            break;
+std::string ScaleNotation(std::int32_t row, std::string_view factor) {
+    // "−(1/2)R₁" for −1/2: the sign of a single negative term goes in front.
+    std::string notation = RowName(row) + " → ";
+    if (factor.starts_with('-') && !HasTwoTerms(factor)) {
+        notation += kMinus;
+        factor.remove_prefix(1);
     }
-    const bool negative = CpxText(operation.factor).starts_with('-');
-    const ComplexFraction multiple = negative ? CpxNeg(operation.factor) : operation.factor;
-    std::string notation = target + " → " + target;
-    notation += negative ? kMinusBetween : std::string_view(" + ");
-    notation += Multiplier(CpxText(multiple));
-    notation += RowName(operation.source);
+    return notation + Multiplier(factor) + RowName(row);
+}
+
+std::string AdditionNotation(std::int32_t target, std::int32_t source, bool subtracted,
+                             std::string_view multiple) {
+    const std::string name = RowName(target);
+    std::string notation = name + " → " + name;
+    notation += subtracted ? kMinusBetween : std::string_view(" + ");
+    notation += Multiplier(multiple);
+    notation += RowName(source);
     return notation;
-}
-
-std::string RowOperationLine(const RowOperation& operation, const LogStyle& style) {
-    std::string line;
-    switch (operation.kind) {
-        case RowOperation::Kind::kSwap:
-            line = SwapSentence(operation.target, operation.source);
-            break;
-        case RowOperation::Kind::kScale:
-            line = ScaleSentence(operation.target, operation.factor);
-            break;
-        case RowOperation::Kind::kAdd:
-            line = style.additionWording
-                       ? RowAdditionSentence(operation.target, operation.source, operation.factor)
-                       : SubtractSentence(operation.target, operation.source,
-                                          CpxNeg(operation.factor));
-            break;
-    }
-    if (style.notation) line += "  " + RowOperationNotation(operation);
-    return line;
 }
 
 }  // namespace korvane
