@@ -169,8 +169,6 @@ TEST(CliArguments, BadUsage) {
         {"quadratic-form", "--form"},
         {"quadratic-form", "--form", "x^2", "m.kvm"},
         {"quadratic-form", "--form", "x^2", "--form", "y^2"},
-}
-
         // --n takes one integer, for power; --x0 a file, for exp.
         {"power", "--n"},
         {"power", "--n", "five"},
@@ -198,6 +196,8 @@ TEST(CliArguments, RowsAndForm) {
     EXPECT_EQ(Parse({"quadratic-form", "--form", "x^2 - y^2"}).form, "x^2 - y^2");
     EXPECT_EQ(Parse({"quadratic-form", "--form=-xy"}).form, "-xy");
     EXPECT_FALSE(Parse({"quadratic-form"}).form);
+}
+
 TEST(CliArguments, PowerExponentsAndTexts) {
     const struct {
         std::vector<std::string_view> args;

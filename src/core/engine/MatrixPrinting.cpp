@@ -1,5 +1,6 @@
 #include "core/engine/MatrixPrinting.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -35,6 +36,23 @@ void PadRight(std::string& line, std::string_view text, std::size_t length) {
     line += text;
     const std::size_t width = TextWidth(text);
     if (width < length) line.append(length - width, ' ');
+}
+
+void PrintTextMatrix(const TextRows& rows, StepLog& log) {
+    std::vector<std::size_t> widths;
+    for (const std::vector<std::string>& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], TextWidth(row[c]));
+    }
+    for (const std::vector<std::string>& row : rows) {
+        StopPoint();
+        std::string line = "  ( ";
+        for (std::size_t c = 0; c < row.size(); ++c)
+            PadRight(line, row[c], widths[c] + 1);
+        line += ')';
+        log.AppendStepLog(line);
+    }
 }
 
 }  // namespace korvane

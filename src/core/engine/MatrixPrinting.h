@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/StepLog.h"
 #include "core/StopSignal.h"
@@ -28,5 +29,13 @@ void PrintWorkMatrix(const BasicWorkMatrix<F>& matrix, StepLog& log) {
         log.AppendStepLog(matrix.RowLine(r));
     }
 }
+
+// Rows of entry texts: a matrix of numbers the work matrix does not hold
+// (closed forms, entries with different roots).
+using TextRows = std::vector<std::vector<std::string>>;
+
+// Prints text rows as PrintWorkMatrix prints a matrix: each entry
+// left-aligned in a field one wider than its column's widest text.
+void PrintTextMatrix(const TextRows& rows, StepLog& log);
 
 }  // namespace korvane

@@ -13,13 +13,6 @@ ModeMatrix ZeroModes(int rows, int cols) {
     return ModeMatrix(static_cast<std::size_t>(rows), std::vector<ModeSum>(static_cast<std::size_t>(cols)));
 }
 
-// The number of characters a text takes on a line, counting each UTF-8
-// character once.
-std::size_t Characters(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 }  // namespace
 
 ModeMatrix ModesOfJ(const JordanForm& form) {
@@ -97,23 +90,6 @@ WorkMatrix ModeValues(const ModeMatrix& m,
             values.Set(static_cast<int>(c), static_cast<int>(r), value(m[r][c]));
     }
     return values;
-}
-
-void PrintTextMatrix(const std::vector<std::vector<std::string>>& entries, StepLog& log) {
-    std::vector<std::size_t> widths;
-    for (const std::vector<std::string>& row : entries) {
-        widths.resize(std::max(widths.size(), row.size()), 0);
-        for (std::size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], Characters(row[c]));
-    }
-    for (const std::vector<std::string>& row : entries) {
-        std::string line = "  ( ";
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            line += row[c];
-            line.append(widths[c] + 1 - Characters(row[c]), ' ');
-        }
-        log.AppendStepLog(line + ")");
-    }
 }
 
 void PrintModeMatrix(const ModeMatrix& m, const std::function<std::string(const ModeSum&)>& text,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/StepLog.h"
+#include "core/engine/MatrixPrinting.h"
 #include "core/engine/MatrixArithmetic.h"
 #include "core/jordan/JordanForm.h"
 #include "core/jordan/ModeSum.h"
@@ -28,9 +29,6 @@ ModeMatrix ShiftedModes(const ModeMatrix& m);
 WorkMatrix ModeValues(const ModeMatrix& m,
                       const std::function<ComplexFraction(const ModeSum&)>& value);
 
-// The matrix's entries as text, printed as the log prints a matrix:
-// "  ( ", each entry padded to its column's widest plus one, ")".
-void PrintTextMatrix(const std::vector<std::vector<std::string>>& entries, StepLog& log);
 // Each entry written by text, then printed.
 void PrintModeMatrix(const ModeMatrix& m, const std::function<std::string(const ModeSum&)>& text,
                      StepLog& log);

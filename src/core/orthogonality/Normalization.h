@@ -5,7 +5,7 @@
 
 #include "core/StepLog.h"
 #include "core/orthogonality/OrthogonalBasis.h"
-#include "core/orthogonality/TextMatrix.h"
+#include "core/engine/MatrixPrinting.h"
 
 namespace korvane {
 
