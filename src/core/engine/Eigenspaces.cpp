@@ -36,8 +36,15 @@ std::vector<PolynomialFactor> DistinctFactors(const EigenvalueFindings& findings
 std::string FirstNonzeroEntry(const WorkMatrix& m) {
     for (int r = 0; r <= m.LastRow(); ++r) {
         for (int c = 0; c <= m.LastCol(); ++c) {
-            if (!CpxIsZero(m.At(c, r)))
-                return "(" + std::to_string(r + 1) + "," + std::to_string(c + 1) + ")成分";
+            if (CpxIsZero(m.At(c, r))) continue;
+            // Appended piece by piece: GCC 12's Release build warns falsely
+            // (-Wrestrict) on a literal + std::string.
+            std::string place = "(";
+            place += std::to_string(r + 1);
+            place += ',';
+            place += std::to_string(c + 1);
+            place += ")成分";
+            return place;
         }
     }
     return "";

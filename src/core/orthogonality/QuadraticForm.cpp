@@ -121,7 +121,16 @@ std::string ChangeOfVariable(const std::string& name, const OrthogonalBasis& bas
         if (SurdIsZero(entry)) continue;
         const bool negative = SurdSign(entry) < 0;
         const Surd size = negative ? SurdNeg(entry) : entry;
-        AppendSigned(sum, negative, SurdIsOne(size) ? made[j] : "(" + SurdText(size) + ")" + made[j]);
+        // Appended piece by piece: GCC 12's Release build warns falsely
+        // (-Wrestrict) on a literal + std::string.
+        std::string term;
+        if (!SurdIsOne(size)) {
+            term += '(';
+            term += SurdText(size);
+            term += ')';
+        }
+        term += made[j];
+        AppendSigned(sum, negative, term);
     }
     return name + " = " + (sum.empty() ? "0" : sum);
 }
