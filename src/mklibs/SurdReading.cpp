@@ -1,5 +1,7 @@
 #include "mklibs/SurdReading.h"
 
+#include <utility>
+
 #include "mklibs/NumberTextFolding.h"
 
 namespace korvane {
@@ -186,7 +188,12 @@ SurdReading ReadSurd(std::string_view text) {
     if (folded.find_first_not_of(" \t") == std::string::npos)
         return {std::nullopt, "数が書かれていません。"};
     try {
-        return {SurdParser(folded).Read(), {}};
+        Surd value = SurdParser(folded).Read();
+        // Roots read one by one may multiply into a radicand longer than a
+        // typed one may be; its text could not be read back, so refuse it.
+        if (value.radicand.ToString().size() > kMaxRadicandDigits)
+            return {std::nullopt, "平方根の中の数が大きすぎて、読めません。"};
+        return {std::move(value), {}};
     } catch (const Unreadable& unreadable) {
         return {std::nullopt, Refusal(folded, unreadable.at)};
     } catch (const Error& error) {
