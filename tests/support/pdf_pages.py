@@ -27,8 +27,8 @@ def read_pages(pdf):
     for page in root.iter('page'):
         number = len(pages)
         pages.append((float(page.get('width')), float(page.get('height'))))
-        for spec in page.iter('fontspec'):
-            sizes[spec.get('id')] = float(spec.get('size')) / ZOOM
+        for font in page.iter('fontspec'):
+            sizes[font.get('id')] = float(font.get('size')) / ZOOM
         for text in page.iter('text'):
             content = ''.join(text.itertext())
             if content.strip():
