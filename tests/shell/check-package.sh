@@ -36,11 +36,15 @@ trap 'rm -rf "$root"' EXIT
 dpkg-deb --extract "$deb" "$root"
 cli=$root/usr/bin/korvane-cli
 
-printf '2 4\n1 3\n' | "$cli" det | grep -qx 'よって、行列式は、2です。' ||
+# Outputs are captured before grep reads them: `grep -q` leaving a pipe early
+# would kill the writer with SIGPIPE, which pipefail reports as a failure.
+det_log=$(printf '2 4\n1 3\n' | "$cli" det)
+grep -qx 'よって、行列式は、2です。' <<<"$det_log" ||
   fail "korvane-cli det does not find the determinant 2"
 
 # The manual page names every command that korvane-cli --help lists.
-commands=$("$cli" --help | awk '/^  COMMAND/ {on = 1; sub(/COMMAND/, "")} on && !/\|/ {exit} on')
+usage=$("$cli" --help)
+commands=$(awk '/^  COMMAND/ {on = 1; sub(/COMMAND/, "")} on && !/\|/ {exit} on' <<<"$usage")
 manual=$(zcat "$root/usr/share/man/man1/korvane-cli.1.gz")
 for command in $(grep -oE '[a-z][a-z-]*' <<<"$commands"); do
   grep -qE "^\.BR? ${command//-/\\\\-}( |,|\$)" <<<"$manual" || fail "korvane-cli.1 lacks $command"
@@ -52,6 +56,7 @@ QT_QPA_PLATFORM=xcb xvfb-run -a bash -c '
   "$1" & pid=$!
   sleep 4
   kill -0 "$pid" 2>/dev/null || exit 1
-  xwininfo -root -tree | grep -q "(\"korvane\" \"Korvane\")" || { kill "$pid"; exit 1; }
+  windows=$(xwininfo -root -tree)
+  grep -q "(\"korvane\" \"Korvane\")" <<<"$windows" || { kill "$pid"; exit 1; }
   kill "$pid"' _ "$root/usr/bin/korvane" || fail "korvane did not start under Xvfb"
 echo "the package korvane $(field Version) is complete, lintian-clean and runs"
