@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
+#include "mklibs/QuadraticRoots.h"
 #include "mklibs/Surd.h"
 #include "mklibs/SurdReading.h"
 
@@ -113,6 +116,47 @@ TEST(Surd, SignOfRealValues) {
     for (const auto& [text, sign] : cases)
         EXPECT_EQ(SurdSign(Read(text)), sign) << text;
     EXPECT_THROW(SurdSign(Read("i√2")), Error);
+}
+
+// Square roots of complex fractions: the root's text, or "" where the root
+// needs more than one square root; every root found squares back to z.
+TEST(Surd, SquareRootsOfComplexFractions) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"6i", "(1+i)√3"}, {"-8", "2i√2"},  {"3+4i", "2+i"},   {"-2i", "1-i"},
+        {"2i", "1+i"},     {"5", "√5"},     {"-3-4i", "1-2i"}, {"i/2", "1/2+i/2"},
+        {"1+i", ""},       {"2+i", ""},     {"3i", "(1+i)√6/2"}, {"0", "0"},
+    };
+    for (const auto& [z, want] : cases) {
+        const std::optional<Surd> root = SurdSqrtOfComplex(CpxParse(z));
+        EXPECT_EQ(root ? SurdText(*root) : "", std::string(want)) << z;
+        if (root) {
+            EXPECT_EQ(SurdMul(*root, *root), SurdFromCpx(CpxParse(z))) << z;
+        }
+    }
+}
+
+// Roots of x² + bx + c, each checked by putting it back into the quadratic.
+TEST(Surd, QuadraticRoots) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"-1", "-1", "(1+√5)/2", "(1-√5)/2"},
+        {"-3", "1", "(3+√5)/2", "(3-√5)/2"},
+        {"0", "-2", "√2", "-√2"},
+        {"1", "1", "(-1+i√3)/2", "(-1-i√3)/2"},
+        {"-2i", "-1-3i", "(2i+(1+i)√6)/2", "(2i-(1+i)√6)/2"},
+        {"0", "-i", "(1+i)√2/2", "-(1+i)√2/2"},
+        {"0", "-1/4-i/4", "", ""},
+    };
+    for (const auto& [b, c, first, second] : cases) {
+        const Polynomial p({CpxParse(c), CpxParse(b), CpxOne()});
+        const auto roots = QuadraticRoots(p);
+        EXPECT_EQ(roots ? SurdText((*roots)[0]) : "", std::string(first)) << b << " " << c;
+        EXPECT_EQ(roots ? SurdText((*roots)[1]) : "", std::string(second)) << b << " " << c;
+        if (!roots) continue;
+        for (const Surd& x : *roots) {
+            Surd value = SurdAdd(SurdMul(x, x), SurdMul(SurdFromCpx(CpxParse(b)), x));
+            EXPECT_TRUE(SurdIsZero(SurdAdd(value, SurdFromCpx(CpxParse(c))))) << SurdText(x);
+        }
+    }
 }
 
 // The canonical text of values built member by member, and each read back.
