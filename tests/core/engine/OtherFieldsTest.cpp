@@ -10,10 +10,12 @@
 
 #include "TestMatrices.h"
 #include "core/engine/KernelBasis.h"
+#include "core/engine/RationalFunctions.h"
 #include "core/engine/ReductionResults.h"
 #include "core/engine/RowReductionDefinitions.h"
 #include "core/engine/SurdNumbers.h"
 #include "core/engine/WorkMatrixDefinitions.h"
+#include "mklibs/ParameterReader.h"
 
 namespace korvane {
 
@@ -266,6 +268,24 @@ TEST(OtherFields, TwoDifferentRootsEndTheReduction) {
     MemoryStepLog log;
     BasicReductionTally<SurdNumbers> tally;
     EXPECT_THROW(BasicRowReduction<SurdNumbers>(m, log, tally).RowReduce(0, 0), SurdFieldClash);
+}
+
+// Over the rational functions in a, a pivot like a - 1 is divided by as a
+// number: the generic determinant of the classic exercise, -(a-1)^2(a+2),
+// and its texts as the log prints them.
+TEST(OtherFields, DeterminantWithAParameter) {
+    const char* texts[3][3] = {{"1", "1", "a"}, {"1", "a", "1"}, {"a", "1", "1"}};
+    BasicWorkMatrix<RationalFunctions> m;
+    m.Resize(3, 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            m.Set(c, r, ReadParameterExpression(texts[r][c]).value);
+    MemoryStepLog log;
+    BasicReductionTally<RationalFunctions> tally;
+    BasicRowReduction<RationalFunctions>(m, log, tally).RowReduce(0, 0);
+    const RationalFunction det = DeterminantFromReduction(m, tally, log, LogStyle{});
+    EXPECT_EQ(RfText(det), "-(a-1)^2(a+2)");
+    EXPECT_EQ(Sentences(log).back(), "よって、行列式は、-(a-1)^2(a+2)です。");
 }
 
 // Laplace expansion modulo 7, independent of the reduction.
