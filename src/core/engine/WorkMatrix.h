@@ -42,7 +42,8 @@ class BasicWorkMatrix {
 
     // The entry's canonical text (F::AppendText), formatted once per change.
     const std::string& Text(int col, int row) const;
-    // Length of the widest text in the column; 0 for a matrix without rows.
+    // Width of the widest text in the column as the log shows it (code points,
+    // bytes for Q(i)'s ASCII texts); 0 for a matrix without rows.
     std::size_t ColumnWidth(int col) const;
     // The row as printed: "  ( ", each text padded to its column's width
     // plus one, ")". Only the part from the first changed entry or column
