@@ -56,13 +56,13 @@ def condition(text, letter):
     """('all',), ('ne', values, factors), ('eq', value), ('root', factor)."""
     if text == f"すべての {letter} について":
         return ("all", [], [])
+    m = re.fullmatch(rf"{letter} が (.*) = 0 の解のとき", text)
+    if m:
+        return ("root", expr(m.group(1), letter))
     m = re.fullmatch(rf"(.*) のとき", text)
     if not m:
         raise ValueError(f"no case condition: {text!r}")
     body = m.group(1)
-    m = re.fullmatch(rf"{letter} が (.*) = 0 の解", body)
-    if m:
-        return ("root", expr(m.group(1), letter))
     m = re.fullmatch(rf"{letter} = ([^,]*)", body)
     if m:
         return ("eq", expr(m.group(1), letter))

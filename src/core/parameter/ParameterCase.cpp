@@ -50,7 +50,8 @@ std::string CaseLead(const ParameterCase& c) {
         lead += " について";
         return lead;
     }
-    condition += " のとき";
+    // "a が a^2 - 2 = 0 の解のとき": the particle follows the noun directly.
+    condition += c.kind == ParameterCase::Kind::kRootOf ? "のとき" : " のとき";
     return condition;
 }
 

@@ -30,7 +30,7 @@ struct ParameterCase {
 // "a が a^2 - 2 = 0 の解"; "すべての a について" stands alone for a case
 // without exclusions.
 std::string CaseConditionText(const ParameterCase& c);
-// "a ≠ 1, -2 のとき", or "すべての a について".
+// "a ≠ 1, -2 のとき", "a が a^2 - 2 = 0 の解のとき", or "すべての a について".
 std::string CaseLead(const ParameterCase& c);
 
 // The zeros of p that excluded does not already hold: p with every excluded

@@ -5,21 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "TestMatrices.h"
 #include "core/parameter/ParameterGrid.h"
 
 namespace korvane {
 namespace {
 
-CellGrid GridOf(const std::vector<std::vector<std::string>>& rows) {
-    CellGrid grid;
-    grid.SetRows(static_cast<int>(rows.size()));
-    grid.SetCols(static_cast<int>(rows[0].size()));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            grid.SetCell(static_cast<int>(c), static_cast<int>(r), rows[r][c]);
-    }
-    return grid;
-}
+using test::GridOf;
 
 struct LetterCase {
     std::vector<std::vector<std::string>> rows;
