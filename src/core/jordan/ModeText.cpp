@@ -33,8 +33,12 @@ void AppendTerm(std::string& sum, const Number& coefficient, const std::vector<s
     for (const std::string& f : factors)
         term += (term.empty() ? "" : "·") + f;
     if (term.empty()) {
-        term = FieldText<F>(magnitude);
-    } else if (!F::IsOne(magnitude)) {
+        // A constant is written whole: "-5+i", never "-5-i" for -(5-i).
+        if (!negative && !sum.empty()) sum += '+';
+        sum += FieldText<F>(coefficient);
+        return;
+    }
+    if (!F::IsOne(magnitude)) {
         const std::string number = CoefficientText(magnitude);
         const char first = term.front();
         const bool letter = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');

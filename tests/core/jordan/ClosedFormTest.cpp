@@ -42,6 +42,10 @@ TEST(ClosedForm, Texts) {
         {{{"-i", 1, "4i"}}, "4i·n·(-i)^(n-1)", "4i·t·e^(-it)"},
         {{{"3", 0, "1/2"}}, "(1/2)·3^n", "(1/2)e^(3t)"},
         {{{"3", 0, "2-i"}}, "(2-i)·3^n", "(2-i)e^(3t)"},
+        // A constant with a real and an imaginary part keeps its own signs.
+        {{{"1", 0, "-5+i"}, {"2", 0, "1"}}, "-5+i+2^n", "-(5-i)e^t+e^(2t)"},
+        {{{"2", 0, "1"}, {"1", 0, "-5+i"}}, "2^n-5+i", "e^(2t)-(5-i)e^t"},
+        {{{"0", 0, "-1-i"}, {"2", 0, "1"}}, "2^n", "-1-i+e^(2t)"},
         // The modes of 0 vanish from n = j + 1 on; in t they are powers of t.
         {{{"0", 0, "1"}, {"0", 3, "6"}, {"5", 0, "1"}}, "5^n", "1+t^3+e^(5t)"},
     };
