@@ -264,7 +264,7 @@ def judge_refusal(status, lines, err, blocks):
 
 def rank(m):
     """The exact rank over Q(i) or Q(i, √d)."""
-    return DomainMatrix.from_Matrix(m.applyfunc(expand), extension=True).rank()
+    return DomainMatrix.from_Matrix(m.applyfunc(expand), extension=True).to_field().rank()
 
 
 def check_ranks(lines, a):
