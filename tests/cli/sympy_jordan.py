@@ -18,8 +18,9 @@ back:
   power       the closed form of A^n against A**n for 2·size + 2 values of n,
               and symbolically against SymPy's P J^n P^-1 for 2 x 2; --n N
               against A**N, negative N through the inverse
-  exp         e^(tA) and its cos/sin form against mpmath's expm at several t,
-              and x(t) of --x0 against expm(tA)x0
+  exp         e^(tA) and its cos/sin form exactly as the solution of F' = AF,
+              F(0) = I (up to 4 x 4), and against mpmath's expm at several t;
+              x(t) of --x0 against expm(tA)x0
   minpoly     m(λ) against the monic generator of the polynomials with
               p(A) = O, found from the linear dependence of I, A, A^2, …;
               every matrix, quadratic factors too
@@ -53,6 +54,7 @@ from sympy import (  # noqa: E402
     Symbol,
     binomial,
     cos,
+    exp,
     expand,
     nsimplify,
     roots,
@@ -361,6 +363,21 @@ def numeric(form, t):
     return [mpmath.mpc(complex(z.subs(T, t).evalf(40))) for z in form]
 
 
+def exact_exponential(a, forms):
+    """e^(tA) is the one solution of F' = AF with F(0) = I: both exactly, on
+    each form (cos and sin rewritten as exponentials), for sizes up to 4."""
+    if a.rows > 4:
+        return None
+    for f in forms:
+        f = f.applyfunc(lambda z: z.rewrite(exp))
+        if f.subs(T, 0).applyfunc(lambda z: expand(z)) != Matrix.eye(a.rows):
+            return "e^(tA) at t = 0 is not I"
+        if (f.diff(T) - a * f).applyfunc(lambda z: expand(z)) != Matrix.zeros(a.rows, a.rows):
+            return "the derivative of e^(tA) is not A e^(tA)"
+    TALLY["exact"] += 1
+    return None
+
+
 def judge_exp(cli, rng, kind, case):
     real = kind != "gauss" and case % 2 == 0
     a, blocks = planted(rng, "int" if real else kind, rng.choice([1, 2, 2, 3, 3, 4, 5, 6]), real_pairs=real)
@@ -380,6 +397,9 @@ def judge_exp(cli, rng, kind, case):
     if "e^(tA) =" in lines:
         forms.append(form_matrix(lines, "e^(tA) ="))
         TALLY["cos/sin form"] += 1
+    problem = exact_exponential(a, forms)
+    if problem:
+        return problem
     mpmath.mp.dps = 40
     am = mpmath.matrix([[complex(z) for z in a.row(r)] for r in range(a.rows)])
     for t in (Rational(0), Rational(1, 3), Rational(-7, 10), Rational(3, 2)):
