@@ -369,7 +369,7 @@ def exact_exponential(a, forms):
     if a.rows > 4:
         return None
     for f in forms:
-        f = f.applyfunc(lambda z: z.rewrite(exp))
+        f = f.applyfunc(lambda z: z.rewrite([cos, sin], exp))
         if f.subs(T, 0).applyfunc(lambda z: expand(z)) != Matrix.eye(a.rows):
             return "e^(tA) at t = 0 is not I"
         if (f.diff(T) - a * f).applyfunc(lambda z: expand(z)) != Matrix.zeros(a.rows, a.rows):
