@@ -33,6 +33,20 @@ std::string RootText(const Integer& radicand) {
     return text;
 }
 
+// The two radicands of eigenvalues that differ, or nothing when one square
+// root serves them all: Q(i)(√d) is a field, numbers with two different
+// roots are not in it.
+std::optional<std::array<Integer, 2>> TwoRoots(const std::vector<BasicEigenvalue<SurdNumbers>>& eigenvalues) {
+    const Integer* radicand = nullptr;
+    for (const BasicEigenvalue<SurdNumbers>& e : eigenvalues) {
+        if (e.value.radicand == 0) continue;
+        if (radicand != nullptr && !(*radicand == e.value.radicand))
+            return std::array<Integer, 2>{*radicand, e.value.radicand};
+        radicand = &e.value.radicand;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<FieldEigenvalues> EigenvaluesInField(const EigenvalueFindings& findings,
@@ -58,17 +72,10 @@ std::optional<FieldEigenvalues> EigenvaluesInField(const EigenvalueFindings& fin
         lines.push_back("因数 " + PolynomialText(f.factor, kLambda) + " の根は、解の公式から λ = " +
                         SurdText((*roots)[0]) + ", " + SurdText((*roots)[1]) + " です。");
     }
-    // One square root must serve every eigenvalue: Q(i)(√d) is a field,
-    // numbers with two different roots are not in it.
-    const Integer* radicand = nullptr;
-    for (const BasicEigenvalue<SurdNumbers>& e : found.surds) {
-        if (e.value.radicand == 0) continue;
-        if (radicand != nullptr && !(*radicand == e.value.radicand)) {
-            log.AppendStepLog("固有値に " + RootText(*radicand) + " と " + RootText(e.value.radicand) +
-                              " の2つの平方根が現れるので、" + HereGoal(goal) + "を求められません。");
-            return std::nullopt;
-        }
-        radicand = &e.value.radicand;
+    if (const std::optional<std::array<Integer, 2>> two = TwoRoots(found.surds)) {
+        log.AppendStepLog("固有値に " + RootText((*two)[0]) + " と " + RootText((*two)[1]) +
+                          " の2つの平方根が現れるので、" + HereGoal(goal) + "を求められません。");
+        return std::nullopt;
     }
     for (const std::string& line : lines)
         log.AppendStepLog(line);
