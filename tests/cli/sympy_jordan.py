@@ -5,24 +5,30 @@ Jordan structures.
 Usage: sympy_jordan.py KORVANE_CLI GROUP [CASES] [SEED]
 Every case builds A = S J S^-1 from Jordan blocks of sizes 1 to 4 with few
 distinct eigenvalues (integers, fractions or Gaussian rationals), sizes 1 to
-8, now and then an irreducible quadratic block whose eigenvalues lie outside
-Q(i), and reads korvane-cli's log back:
+8, now and then the companion block of an irreducible quadratic (eigenvalues
+a ± √d outside Q(i)), alone or twice with a coupling I (Jordan blocks of size
+2 for each root), and now and then a cubic block; it reads korvane-cli's log
+back:
 
-  jordan      P and J: P^-1AP = J exactly, J in Jordan form, its blocks those
-              of SymPy's jordan_form (of the planted J beyond 4 x 4), every
-              rank of (A - λI)^k against SymPy; refused exactly when an
-              eigenvalue lies outside Q(i)
+  jordan      P and J: P^-1AP = J exactly (surds through sqrt), J in Jordan
+              form, its blocks those of SymPy's jordan_form (of the planted J
+              beyond 4 x 4 or with surds), every rank of (A - λI)^k against
+              SymPy over Q(i, √d); refused exactly when an eigenvalue needs a
+              cube root or two different square roots
   power       the closed form of A^n against A**n for 2·size + 2 values of n,
               and symbolically against SymPy's P J^n P^-1 for 2 x 2; --n N
               against A**N, negative N through the inverse
-  exp         e^(tA) and its cos/sin form against mpmath's expm at several t,
-              and x(t) of --x0 against expm(tA)x0
+  exp         e^(tA) and its cos/sin form exactly as the solution of F' = AF,
+              F(0) = I (up to 4 x 4), and against mpmath's expm at several t;
+              x(t) of --x0 against expm(tA)x0
   minpoly     m(λ) against the monic generator of the polynomials with
               p(A) = O, found from the linear dependence of I, A, A^2, …;
               every matrix, quadratic factors too
   recurrence  a(n) against the recurrence's first 30 terms, for planted roots
-              in Q(i) with multiplicities (0 among them); roots outside Q(i)
-              refused; texts that are no recurrence refused with status 2
+              in Q(i) with multiplicities (0 among them) and for quadratic
+              roots a ± √d, once or twice; cubic roots and two different
+              square roots refused; texts that are no recurrence refused
+              with status 2
 
 Prints one line per disagreement and exits 1 if there was any.
 """
@@ -42,16 +48,21 @@ from sympy.polys.matrices import DomainMatrix  # noqa: E402
 from sympy import (  # noqa: E402
     E,
     I,
+    Poly,
     Matrix,
     Rational,
     Symbol,
     binomial,
     cos,
+    exp,
     expand,
     nsimplify,
+    roots,
     simplify,
     sin,
+    sqrt,
 )
+from sympy import minimal_polynomial as number_minimal_polynomial  # noqa: E402
 from sympy.parsing.sympy_parser import (  # noqa: E402
     convert_xor,
     implicit_multiplication_application,
@@ -66,6 +77,8 @@ MATRIX_ROW = re.compile(r"  \( (.*)\)")
 N, T = Symbol("n", integer=True, nonnegative=True), Symbol("t", real=True)
 TRANSFORMS = standard_transformations + (implicit_multiplication_application, convert_xor)
 REFUSAL = "固有値の中に複素有理数でないもの（近似値で示したもの）があるので、ここでは"
+TWO_ROOTS = re.compile(r"固有値に √\d+ と √\d+ の2つの平方根が現れるので、ここでは")
+ROOT = re.compile(r"√(\d+)")
 
 # --- reading the log ----------------------------------------------------------
 
@@ -75,7 +88,8 @@ def expression(text):
     (1/2)t^2·e^(-it), e^t·(cos(2t)-sin(2t))."""
     text = text.replace("·", "*").replace("cos", "K").replace("sin", "S")
     text = text.replace("i", "I").replace("e", "E")
-    local = {"I": I, "E": E, "C": binomial, "n": N, "t": T, "K": cos, "S": sin}
+    text = ROOT.sub(r" sqrt(\1)", text)
+    local = {"I": I, "E": E, "C": binomial, "n": N, "t": T, "K": cos, "S": sin, "sqrt": sqrt}
     return parse_expr(text, local_dict=local, transformations=TRANSFORMS)
 
 
@@ -131,18 +145,39 @@ def block(value, k):
     return Matrix(k, k, lambda i, j: value if i == j else (1 if j == i + 1 else 0))
 
 
-def planted(rng, kind, n, quadratic=0.12, real_pairs=False):
-    """A = S J S^-1 and the planted blocks [(λ, k)], None for a quadratic
-    block's eigenvalues outside Q(i)."""
+# λ^2 - xλ - c without roots in Q(i), by (c, x), with the square-free d of
+# its roots a ± b√d.
+QUADRATICS = {(2, 0): 2, (3, 0): 3, (5, 0): 5, (-2, 0): 2, (-3, 0): 3, (3, 1): 13, (5, 1): 21, (-2, 1): 7, (-3, 1): 11}
+CUBIC = "cubic"
+
+
+def quadratic_roots(c, x):
+    lam = Symbol("lam")
+    return sorted((expand(r) for r in roots(Poly(lam**2 - x * lam - c, lam))), key=str)
+
+
+def planted(rng, kind, n, quadratic=0.12, real_pairs=False, cubic=0.03):
+    """A = S J S^-1 and the planted blocks [(λ, k)], (CUBIC, 3) for a block
+    whose eigenvalues need a cube root, (d, 0) for each square root √d the
+    quadratic blocks need."""
     blocks, size, parts = [], 0, []
     values = [value(rng, kind) for _ in range(rng.randint(1, 3))]
+    family = rng.choice(sorted(QUADRATICS))
     while size < n:
+        if n - size >= 3 and rng.random() < cubic:
+            parts.append(Matrix([[0, 0, 2], [1, 0, 0], [0, 1, 0]]))
+            blocks.append((CUBIC, 3))
+            size += 3
+            continue
         if n - size >= 2 and rng.random() < quadratic:
-            # λ^2 - xλ - c without roots in Q(i)
-            c, x = rng.choice([(2, 0), (3, 0), (5, 0), (-2, 0), (-3, 0), (3, 1), (5, 1), (-2, 1), (-3, 1)])
-            parts.append(Matrix([[0, c], [1, x]]))
-            blocks.append((None, 2))
-            size += 2
+            # Mostly one family per matrix; now and then a second root.
+            c, x = family if rng.random() < 0.85 else rng.choice(sorted(QUADRATICS))
+            companion = Matrix([[0, c], [1, x]])
+            twice = n - size >= 4 and rng.random() < 0.35
+            parts.append(Matrix.vstack(Matrix.hstack(companion, Matrix.eye(2)),
+                                       Matrix.hstack(Matrix.zeros(2), companion)) if twice else companion)
+            blocks += [(r, 2 if twice else 1) for r in quadratic_roots(c, x)] + [(QUADRATICS[(c, x)], 0)]
+            size += 4 if twice else 2
             continue
         if real_pairs and n - size >= 2 and rng.random() < 0.3:
             a, b = rng.randint(-2, 2), rng.randint(1, 3)
@@ -167,8 +202,22 @@ def size(rng):
     return rng.choice([1, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 6, 6, 7, 8])
 
 
-def outside(blocks):
-    return any(lam is None for lam, _ in blocks)
+def refusal(blocks):
+    """How korvane must refuse the planted eigenvalues: REFUSAL for a cube
+    root, TWO_ROOTS for two different square roots, None when it must not."""
+    if any(lam == CUBIC for lam, _ in blocks):
+        return REFUSAL
+    if len({d for d, k in blocks if k == 0}) > 1:
+        return TWO_ROOTS
+    return None
+
+
+def eigen_blocks(blocks):
+    return [(lam, k) for lam, k in blocks if k > 0]
+
+
+def surds(blocks):
+    return any(k == 0 for _, k in blocks)
 
 
 def jordan_blocks(j):
@@ -190,22 +239,35 @@ def jordan_blocks(j):
 
 
 def same_blocks(found, expected):
-    key = lambda b: (str(b[0]), b[1])  # noqa: E731
+    key = lambda b: (str(expand(b[0])), b[1])  # noqa: E731
     return sorted(map(key, found)) == sorted(map(key, expected))
 
 
 # --- judges -------------------------------------------------------------------
 
 
+def refused(lines, reason):
+    if reason == REFUSAL:
+        return any(line.startswith(REFUSAL) for line in lines)
+    return any(TWO_ROOTS.match(line) for line in lines)
+
+
 def judge_refusal(status, lines, err, blocks):
-    if outside(blocks):
+    reason = refusal(blocks)
+    if reason:
         TALLY["refused"] += 1
-        if status != 1 or not any(line.startswith(REFUSAL) for line in lines):
-            return f"eigenvalues outside Q(i), but exit {status} without the refusal: {err}"
+        if status != 1 or not refused(lines, reason):
+            return f"eigenvalues outside the fields, but exit {status} without the refusal: {err}"
         return "refused"
     if status != 0:
         return f"exit {status}: {err}"
+    TALLY["surd"] += surds(blocks)
     return None
+
+
+def rank(m):
+    """The exact rank over Q(i) or Q(i, √d)."""
+    return DomainMatrix.from_Matrix(m.applyfunc(expand), extension=True).to_field().rank()
 
 
 def check_ranks(lines, a):
@@ -223,9 +285,9 @@ def check_ranks(lines, a):
         power = Matrix.eye(a.rows)
         for k, r in enumerate(found, 1):
             power = power * shifted
-            rank = DomainMatrix.from_Matrix(power.applyfunc(expand)).convert_to(QQ_I).rank()
-            if rank != r:
-                return f"rank of (A - {lam}I)^{k} is {rank}, the log says {r}"
+            expected = rank(power)
+            if expected != r:
+                return f"rank of (A - {lam}I)^{k} is {expected}, the log says {r}"
     TALLY["ranks"] += len(ranks)
     return None
 
@@ -237,13 +299,13 @@ def judge_jordan(cli, rng, kind):
     if problem:
         return None if problem == "refused" else problem
     p, j = number_matrix(lines, "P ="), number_matrix(lines, "J =")
-    if p.det() == 0 or expand(a * p - p * j) != Matrix.zeros(a.rows, a.rows):
+    if rank(p) < a.rows or expand(a * p - p * j) != Matrix.zeros(a.rows, a.rows):
         return "P^-1AP = J does not hold"
     found = jordan_blocks(j)
     if found is None:
         return "J is not in Jordan form"
-    expected = blocks
-    if a.rows <= 4:
+    expected = eigen_blocks(blocks)
+    if a.rows <= 4 and not surds(blocks):
         expected = jordan_blocks(a.jordan_form()[1])
         TALLY["against jordan_form"] += 1
     if not same_blocks(found, expected):
@@ -252,6 +314,21 @@ def judge_jordan(cli, rng, kind):
         return "the check line is missing"
     TALLY["defective"] += any(k > 1 for _, k in found)
     return check_ranks(lines, a)
+
+
+def is_zero(value):
+    """An exact test for a number in Q(i, √d): its minimal polynomial is x."""
+    value = expand(value)
+    return value == 0 or number_minimal_polynomial(value, Symbol("x")) == Symbol("x")
+
+
+def same_closed_form(x, y):
+    """Two closed forms of a 2 x 2 power in n: equal after simplify, or, where
+    simplify leaves surd powers standing, equal at n = 0, …, 7 — enough, as
+    their difference has at most four modes C(n,j)λ^(n-j)."""
+    if simplify(expand(x - y)) == 0:
+        return True
+    return all(is_zero((x - y).subs(N, n)) for n in range(8))
 
 
 def judge_power_number(cli, rng, kind):
@@ -288,7 +365,7 @@ def judge_power(cli, rng, kind, case):
     if a.rows == 2 and start == 0:
         p, j = a.jordan_form()
         expected = (p * (j**N) * p.inv()).applyfunc(lambda z: expand(z.rewrite(binomial)))
-        if any(simplify(expand(x - y)) != 0 for x, y in zip(form, expected)):
+        if not all(same_closed_form(x, y) for x, y in zip(form, expected)):
             return "the closed form differs from SymPy's P J^n P^-1"
         TALLY["symbolic"] += 1
     return None
@@ -300,6 +377,21 @@ def close(x, y):
 
 def numeric(form, t):
     return [mpmath.mpc(complex(z.subs(T, t).evalf(40))) for z in form]
+
+
+def exact_exponential(a, forms):
+    """e^(tA) is the one solution of F' = AF with F(0) = I: both exactly, on
+    each form (cos and sin rewritten as exponentials), for sizes up to 4."""
+    if a.rows > 4:
+        return None
+    for f in forms:
+        f = f.applyfunc(lambda z: z.rewrite([cos, sin], exp))
+        if f.subs(T, 0).applyfunc(lambda z: expand(z)) != Matrix.eye(a.rows):
+            return "e^(tA) at t = 0 is not I"
+        if (f.diff(T) - a * f).applyfunc(lambda z: expand(z)) != Matrix.zeros(a.rows, a.rows):
+            return "the derivative of e^(tA) is not A e^(tA)"
+    TALLY["exact"] += 1
+    return None
 
 
 def judge_exp(cli, rng, kind, case):
@@ -321,6 +413,9 @@ def judge_exp(cli, rng, kind, case):
     if "e^(tA) =" in lines:
         forms.append(form_matrix(lines, "e^(tA) ="))
         TALLY["cos/sin form"] += 1
+    problem = exact_exponential(a, forms)
+    if problem:
+        return problem
     mpmath.mp.dps = 40
     am = mpmath.matrix([[complex(z) for z in a.row(r)] for r in range(a.rows)])
     for t in (Rational(0), Rational(1, 3), Rational(-7, 10), Rational(3, 2)):
@@ -405,29 +500,33 @@ def recurrence_text(coefficients, initial, rng):
 def judge_recurrence(cli, rng, kind, case):
     if case % 10 == 9:
         return judge_bad_recurrence(cli, rng)
-    irrational = case % 7 == 3
-    if irrational:
-        c, d = rng.choice([(1, 1), (2, 1), (1, 3), (0, 2), (3, 1)])
-        coefficients = [Rational(d), Rational(c)]  # x^2 - cx - d: no roots in Q(i)
+    shape = case % 7
+    refuse = None
+    x = Symbol("x")
+    if shape == 3:
+        # x^2 - cx - d, once or squared: roots a ± √d, blocks of size 1 or 2.
+        c, d = rng.choice([(1, 1), (2, 1), (1, 3), (0, 2), (3, 1), (1, -1), (2, -3), (-1, 5)])
+        poly = (x**2 - c * x - d) ** rng.choice([1, 1, 2])
+    elif shape == 5:
+        poly, refuse = rng.choice([(x**3 - 2, REFUSAL), (x**3 - x - 1, REFUSAL), ((x**2 - 2) * (x**2 - 3), TWO_ROOTS)])
     else:
-        roots = [value(rng, kind) for _ in range(rng.randint(1, 3))]
-        x = Symbol("x")
+        roots_ = [value(rng, kind) for _ in range(rng.randint(1, 3))]
         poly = 1
-        for r in roots:
+        for r in roots_:
             poly *= (x - r) ** rng.randint(1, 3)
-        poly = expand(poly).as_poly(x)
-        k = poly.degree()
-        coefficients = [-poly.coeff_monomial(x**j) for j in range(k)]
+    poly = expand(poly).as_poly(x)
+    coefficients = [-poly.coeff_monomial(x**j) for j in range(poly.degree())]
     initial = [value(rng, kind) for _ in coefficients]
     text = LAST_INPUT[0] = recurrence_text(coefficients, initial, rng)
     status, lines, err = run(cli, ["recurrence", text])
-    if irrational:
-        if status != 1 or not any(line.startswith(REFUSAL) for line in lines):
-            return f"roots outside Q(i), but exit {status}: {err}"
+    if refuse:
+        if status != 1 or not refused(lines, refuse):
+            return f"roots outside the fields, but exit {status}: {err}"
         TALLY["refused"] += 1
         return None
     if status != 0:
         return f"exit {status}: {err}"
+    TALLY["surd recurrence"] += shape == 3
     terms = list(initial)
     while len(terms) < 30:
         terms.append(expand(sum(c * terms[len(terms) - len(coefficients) + j] for j, c in enumerate(coefficients))))

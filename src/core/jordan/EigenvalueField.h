@@ -1,18 +1,41 @@
 #pragma once
 
-// Where the eigenvalues of the Jordan workings have to lie. For now that is
-// the complex rationals: an irreducible factor of degree two or more of the
-// characteristic polynomial is refused here. Exact quadratic eigenvalues
-// (a + b√d) enter at this point once numbers with square roots exist.
+// Where the eigenvalues of the Jordan workings lie. The complex rationals
+// serve when the characteristic polynomial splits over them; the surds
+// a + b√d when every other irreducible factor is a quadratic whose roots
+// need one square root, the same one for all of them. An irreducible factor
+// of degree three or more, or two different roots, is refused.
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/StepLog.h"
 #include "core/engine/EigenvalueText.h"
+#include "core/engine/SurdNumbers.h"
 
 namespace korvane {
 
-// Logs why goal cannot be found and returns false when some eigenvalue is
-// not a complex rational; true otherwise.
-bool EigenvaluesInField(const EigenvalueFindings& findings, std::string_view goal, StepLog& log);
+// An eigenvalue of the field F with its algebraic multiplicity.
+template <EngineField F>
+struct BasicEigenvalue {
+    typename F::Number value;
+    int algebraic = 1;
+};
+
+struct FieldEigenvalues {
+    // Every eigenvalue, when all are complex rationals.
+    std::vector<BasicEigenvalue<ComplexRationals>> rational;
+    // Every eigenvalue as a surd when some are not: the complex rationals
+    // in their order, then the two roots of each quadratic factor.
+    std::vector<BasicEigenvalue<SurdNumbers>> surds;
+
+    bool NeedsSurds() const { return !surds.empty(); }
+};
+
+// The eigenvalues in the field they need, the roots of each quadratic factor
+// logged by the quadratic formula; nothing after logging why goal cannot be
+// found.
+std::optional<FieldEigenvalues> EigenvaluesInField(const EigenvalueFindings& findings,
+                                                   std::string_view goal, StepLog& log);
 
 }  // namespace korvane

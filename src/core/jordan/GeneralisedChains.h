@@ -14,11 +14,13 @@ namespace korvane {
 
 // One chain from the eigenvector up: N·vectors[0] = 0 and
 // N·vectors[k] = vectors[k-1].
-using Chain = std::vector<ExactVector>;
+template <EngineField F>
+using BasicChain = std::vector<BasicVector<F>>;
 
 // The chains, longest first, each solve logged. firstColumn numbers the
 // vectors p₁, p₂, … as P's columns.
-std::vector<Chain> LoggedChains(const WorkMatrix& a, const ComplexFraction& eigenvalue,
-                                const PowerRanks& ranks, int firstColumn, StepLog& log);
+template <EngineField F>
+std::vector<BasicChain<F>> LoggedChains(const BasicWorkMatrix<F>& a, const typename F::Number& eigenvalue,
+                                        const BasicPowerRanks<F>& ranks, int firstColumn, StepLog& log);
 
 }  // namespace korvane

@@ -8,7 +8,7 @@ namespace korvane {
 bool JordanNormalForm(const CellGrid& grid, StepLog& log) {
     WorkMatrix a;
     if (!StartOnSquare(grid, log, a, "正方行列でないので、ジョルダン標準形はありません。")) return false;
-    return LoggedJordanForm(a, "ジョルダン標準形", log).has_value();
+    return WithJordanForm(a, "ジョルダン標準形", log, [](const auto&, const auto&) {});
 }
 
 }  // namespace korvane

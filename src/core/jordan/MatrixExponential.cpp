@@ -5,6 +5,7 @@
 #include "core/jordan/JordanForm.h"
 #include "core/jordan/ModeMatrices.h"
 #include "core/jordan/ModeText.h"
+#include "core/jordan/JordanNumbers.h"
 #include "core/methods/CommandFrame.h"
 
 namespace korvane {
@@ -20,9 +21,10 @@ bool IsRealMatrix(const WorkMatrix& a) {
     return true;
 }
 
-bool HasNonrealEigenvalue(const JordanForm& form) {
-    for (const JordanBlock& block : form.blocks) {
-        if (!CpxIsZero(ComplexFraction{block.eigenvalue.im, CpxZero().im})) return true;
+template <EngineField F>
+bool HasNonrealEigenvalue(const BasicJordanForm<F>& form) {
+    for (const BasicJordanBlock<F>& block : form.blocks) {
+        if (!F::IsZero(ImaginaryPart(block.eigenvalue))) return true;
     }
     return false;
 }
@@ -34,10 +36,12 @@ void ExplainBlockExponentials(StepLog& log) {
 }
 
 // e^{0A} = I and d/dt e^{tA} = A·e^{tA}, both exactly on the closed forms.
-void CheckExponential(const WorkMatrix& a, const ModeMatrix& exponential, StepLog& log) {
+template <EngineField F>
+void CheckExponential(const BasicWorkMatrix<F>& a, const BasicModeMatrix<F>& exponential, StepLog& log) {
     const int n = a.LastRow() + 1;
-    const bool start = SameMatrix(ModeValues(exponential, [](const ModeSum& s) { return s.ValueAtZero(); }),
-                                  IdentityMatrix(n));
+    const bool start =
+        SameMatrix(ModeValues(exponential, [](const BasicModeSum<F>& s) { return s.ValueAtZero(); }),
+                   IdentityMatrix<F>(n));
     const bool derivative = ShiftedModes(exponential) == NumbersTimesModes(a, exponential);
     log.AppendStepLog("検算として、t = 0 とおくと" +
                       std::string(start ? "単位行列 I になり、" : "単位行列 I になりません。") +
@@ -46,7 +50,8 @@ void CheckExponential(const WorkMatrix& a, const ModeMatrix& exponential, StepLo
     if (!start || !derivative) throw Error("e^(tA) の式の検算が合いませんでした。");
 }
 
-void SolveInitialValue(const ModeMatrix& exponential, const ExactVector& x0, bool real,
+template <EngineField F>
+void SolveInitialValue(const BasicModeMatrix<F>& exponential, const ExactVector& x0, bool real,
                        StepLog& log) {
     std::string line = "x' = Ax, x(0) = (";
     for (std::size_t k = 0; k < x0.size(); ++k) {
@@ -55,18 +60,53 @@ void SolveInitialValue(const ModeMatrix& exponential, const ExactVector& x0, boo
     }
     line += ") の解は x(t) = e^(tA)x(0) なので、";
     log.AppendStepLog(line);
-    const std::vector<ModeSum> x = ModesTimes(exponential, x0);
-    ModeMatrix column;
-    for (const ModeSum& entry : x)
+    BasicVector<F> start;
+    for (const ComplexFraction& entry : x0)
+        start.push_back(FromComplex<F>(entry));
+    const std::vector<BasicModeSum<F>> x = ModesTimes(exponential, start);
+    BasicModeMatrix<F> column;
+    for (const BasicModeSum<F>& entry : x)
         column.push_back({entry});
     log.AppendStepLog("x(t) =");
-    PrintModeMatrix(column, ExponentialText, log);
+    PrintModeMatrix(column, ExponentialText<F>, log);
     if (real) {
         log.AppendStepLog("実数の形で書くと、");
         log.AppendStepLog("x(t) =");
-        PrintModeMatrix(column, RealExponentialText, log);
+        PrintModeMatrix(column, RealExponentialText<F>, log);
     }
     log.AppendStepLog("です。");
+}
+
+// e^{tA} = Pe^{tJ}P⁻¹ from the Jordan form, its real form for a real
+// matrix with nonreal eigenvalues, the check, and x(t) for x0.
+template <EngineField F>
+void LoggedExponential(const BasicWorkMatrix<F>& a, const BasicJordanForm<F>& form, bool realMatrix,
+                       const std::optional<ExactVector>& x0, StepLog& log) {
+    log.AppendStepLog("P^-1AP = J なので、A = PJP^-1 から e^(tA) = Pe^(tJ)P^-1 です。");
+    ExplainBlockExponentials(log);
+    log.AppendStepLog("e^(tJ) =");
+    PrintModeMatrix(ModesOfJ(form), ExponentialText<F>, log);
+    const BasicModeMatrix<F> exponential = ModesOfA(form);
+    log.AppendStepLog("よって、");
+    log.AppendStepLog("e^(tA) = Pe^(tJ)P^-1 =");
+    PrintModeMatrix(exponential, ExponentialText<F>, log);
+    log.AppendStepLog("です。");
+    const bool real = realMatrix && HasNonrealEigenvalue(form);
+    if (real) {
+        log.AppendStepLog(
+            "A は実行列なので、共役な固有値 a ± bi の項の組は、e^((a+bi)t) = e^(at)(cos(bt) + "
+            "i·sin(bt)) から実数の形にまとめられます。");
+        log.AppendStepLog("e^(tA) =");
+        PrintModeMatrix(exponential, RealExponentialText<F>, log);
+        log.AppendStepLog("です。");
+    }
+    CheckExponential(a, exponential, log);
+    if (x0) {
+        bool realStart = true;
+        for (const ComplexFraction& entry : *x0)
+            realStart = realStart && CpxIsZero(ComplexFraction{entry.im, CpxZero().im});
+        SolveInitialValue(exponential, *x0, real && realStart, log);
+    }
 }
 
 }  // namespace
@@ -78,34 +118,9 @@ bool MatrixExponential(const CellGrid& grid, const std::optional<ExactVector>& x
         log.AppendStepLog("初期値 x(0) の成分の個数が行列の次数と違うので、x(t) を求められません。");
         return false;
     }
-    const std::optional<JordanForm> form = LoggedJordanForm(a, "e^(tA) の式", log);
-    if (!form) return false;
-    log.AppendStepLog("P^-1AP = J なので、A = PJP^-1 から e^(tA) = Pe^(tJ)P^-1 です。");
-    ExplainBlockExponentials(log);
-    log.AppendStepLog("e^(tJ) =");
-    PrintModeMatrix(ModesOfJ(*form), ExponentialText, log);
-    const ModeMatrix exponential = ModesOfA(*form);
-    log.AppendStepLog("よって、");
-    log.AppendStepLog("e^(tA) = Pe^(tJ)P^-1 =");
-    PrintModeMatrix(exponential, ExponentialText, log);
-    log.AppendStepLog("です。");
-    const bool real = IsRealMatrix(a) && HasNonrealEigenvalue(*form);
-    if (real) {
-        log.AppendStepLog(
-            "A は実行列なので、共役な固有値 a ± bi の項の組は、e^((a+bi)t) = e^(at)(cos(bt) + "
-            "i·sin(bt)) から実数の形にまとめられます。");
-        log.AppendStepLog("e^(tA) =");
-        PrintModeMatrix(exponential, RealExponentialText, log);
-        log.AppendStepLog("です。");
-    }
-    CheckExponential(a, exponential, log);
-    if (x0) {
-        bool realStart = true;
-        for (const ComplexFraction& entry : *x0)
-            realStart = realStart && CpxIsZero(ComplexFraction{entry.im, CpxZero().im});
-        SolveInitialValue(exponential, *x0, real && realStart, log);
-    }
-    return true;
+    return WithJordanForm(a, "e^(tA) の式", log, [&](const auto& field, const auto& form) {
+        LoggedExponential(field, form, IsRealMatrix(a), x0, log);
+    });
 }
 
 }  // namespace korvane

@@ -8,35 +8,44 @@ namespace korvane {
 
 namespace {
 
-bool IsPlainDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-ComplexFraction Real(const ComplexFraction& z) {
-    return {z.re, CpxZero().im};
-}
-
-ComplexFraction Imaginary(const ComplexFraction& z) {
-    return {z.im, CpxZero().im};
-}
+// The field a number type belongs to.
+template <class Number>
+struct FieldOfNumber;
+template <>
+struct FieldOfNumber<ComplexFraction> {
+    using Type = ComplexRationals;
+};
+template <>
+struct FieldOfNumber<Surd> {
+    using Type = SurdNumbers;
+};
+template <class Number>
+using FieldOf = typename FieldOfNumber<Number>::Type;
 
 // Appends coefficient·factors ("3n·2^(n-1)", "-(1+i)·2^n", "5") to sum,
 // signed as it reads; factors are joined by "·".
-void AppendTerm(std::string& sum, const ComplexFraction& coefficient,
-                const std::vector<std::string>& factors) {
+template <class Number>
+void AppendTerm(std::string& sum, const Number& coefficient, const std::vector<std::string>& factors) {
+    using F = FieldOf<Number>;
     const bool negative = ReadsNegative(coefficient);
-    const ComplexFraction magnitude = negative ? CpxNeg(coefficient) : coefficient;
+    const Number magnitude = negative ? F::Neg(coefficient) : coefficient;
     std::string term;
     for (const std::string& f : factors)
         term += (term.empty() ? "" : "·") + f;
     if (term.empty()) {
-        term = CpxText(magnitude);
-    } else if (!CpxIsOne(magnitude)) {
+        // A constant is written whole: "-5+i", never "-5-i" for -(5-i).
+        if (!negative && !sum.empty()) sum += '+';
+        sum += FieldText<F>(coefficient);
+        return;
+    }
+    if (!F::IsOne(magnitude)) {
         const std::string number = CoefficientText(magnitude);
         const char first = term.front();
         const bool letter = (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
-        // "4i·n", not "4in"; "3n", "(1/2)n" and "3·2^n" as a textbook writes them.
-        term = number + (letter && !number.ends_with('i') ? "" : "·") + term;
+        // "4i·n", not "4in"; "3n", "(1/2)n" and "3·2^n" as a textbook writes
+        // them; "√5/5·n", not "√5/5n".
+        const bool joined = letter && !number.ends_with('i') && !HasRoot(number);
+        term = number + (joined ? "" : "·") + term;
     }
     if (negative) {
         sum += '-';
@@ -47,11 +56,16 @@ void AppendTerm(std::string& sum, const ComplexFraction& coefficient,
 }
 
 // "t", "2t", "(1/2)t", "-t", "(1+i)t": the exponent λt.
-std::string TimesT(const ComplexFraction& z) {
+template <class Number>
+std::string TimesT(const Number& z) {
+    using F = FieldOf<Number>;
     const bool negative = ReadsNegative(z);
-    const ComplexFraction magnitude = negative ? CpxNeg(z) : z;
+    const Number magnitude = negative ? F::Neg(z) : z;
     std::string text = negative ? "-" : "";
-    if (!CpxIsOne(magnitude)) text += CoefficientText(magnitude);
+    if (!F::IsOne(magnitude)) {
+        text += CoefficientText(magnitude);
+        if (HasRoot(text)) text += "·";
+    }
     return text + "t";
 }
 
@@ -62,16 +76,20 @@ std::string TPower(int j) {
 }
 
 // e^(λt); nothing for λ = 0, "e^t" for λ = 1.
-std::string ExponentialFactor(const ComplexFraction& lambda) {
-    if (CpxIsZero(lambda)) return "";
-    if (CpxIsOne(lambda)) return "e^t";
+template <class Number>
+std::string ExponentialFactor(const Number& lambda) {
+    using F = FieldOf<Number>;
+    if (F::IsZero(lambda)) return "";
+    if (F::IsOne(lambda)) return "e^t";
     return "e^(" + TimesT(lambda) + ")";
 }
 
-ComplexFraction OverFactorial(const ComplexFraction& c, int j) {
-    ComplexFraction value = c;
+template <class Number>
+Number OverFactorial(const Number& c, int j) {
+    using F = FieldOf<Number>;
+    Number value = c;
     for (int m = 2; m <= j; ++m)
-        value = CpxMul(value, CpxInv(CpxOfInteger(m)));
+        value = F::Mul(value, F::Inv(FromComplex<F>(CpxOfInteger(m))));
     return value;
 }
 
@@ -84,38 +102,31 @@ std::vector<std::string> NonEmpty(std::initializer_list<std::string> parts) {
 }
 
 // α·cos(bt)+β·sin(bt) in brackets when both are there.
-std::string Oscillation(const ComplexFraction& alpha, const ComplexFraction& beta,
-                        const ComplexFraction& b, bool alone) {
+template <class Number>
+std::string Oscillation(const Number& alpha, const Number& beta, const Number& b, bool alone) {
+    using F = FieldOf<Number>;
     std::string angle = "(";
     angle += TimesT(b);
     angle += ')';
     std::string text;
-    if (!CpxIsZero(alpha)) AppendTerm(text, alpha, {"cos" + angle});
-    if (!CpxIsZero(beta)) AppendTerm(text, beta, {"sin" + angle});
-    const bool both = !CpxIsZero(alpha) && !CpxIsZero(beta);
+    if (!F::IsZero(alpha)) AppendTerm(text, alpha, {"cos" + angle});
+    if (!F::IsZero(beta)) AppendTerm(text, beta, {"sin" + angle});
+    const bool both = !F::IsZero(alpha) && !F::IsZero(beta);
     return both && !alone ? "(" + text + ")" : text;
 }
 
 }  // namespace
 
-bool ReadsNegative(const ComplexFraction& z) {
-    return CpxText(z).starts_with('-');
-}
-
-std::string BaseText(const ComplexFraction& z) {
-    const std::string text = CpxText(z);
-    return IsPlainDigits(text) ? text : "(" + text + ")";
-}
-
-std::string PowerText(const ModeSum& sum) {
+template <EngineField F>
+std::string PowerText(const BasicModeSum<F>& sum) {
     std::string text;
-    for (const ModeTerm& t : sum.Terms()) {
-        if (CpxIsZero(t.eigenvalue)) continue;
+    for (const BasicModeTerm<F>& t : sum.Terms()) {
+        if (F::IsZero(t.eigenvalue)) continue;
         std::string binomial;
         if (t.order == 1) binomial = "n";
         if (t.order > 1) binomial = "C(n," + std::to_string(t.order) + ")";
         std::string power;
-        if (!CpxIsOne(t.eigenvalue)) {
+        if (!F::IsOne(t.eigenvalue)) {
             power = BaseText(t.eigenvalue) + "^";
             power += t.order == 0 ? "n" : "(n-" + std::to_string(t.order) + ")";
         }
@@ -124,50 +135,60 @@ std::string PowerText(const ModeSum& sum) {
     return text.empty() ? "0" : text;
 }
 
-std::string ExponentialText(const ModeSum& sum) {
+template <EngineField F>
+std::string ExponentialText(const BasicModeSum<F>& sum) {
     std::string text;
-    for (const ModeTerm& t : sum.Terms()) {
+    for (const BasicModeTerm<F>& t : sum.Terms()) {
         AppendTerm(text, OverFactorial(t.coefficient, t.order),
                    NonEmpty({TPower(t.order), ExponentialFactor(t.eigenvalue)}));
     }
     return text.empty() ? "0" : text;
 }
 
-std::string RealExponentialText(const ModeSum& sum) {
+template <EngineField F>
+std::string RealExponentialText(const BasicModeSum<F>& sum) {
+    using Number = typename F::Number;
     std::string text;
-    for (const ModeTerm& t : sum.Terms()) {
-        const ComplexFraction c = OverFactorial(t.coefficient, t.order);
-        if (CpxIsZero(Imaginary(t.eigenvalue))) {
+    for (const BasicModeTerm<F>& t : sum.Terms()) {
+        const Number c = OverFactorial(t.coefficient, t.order);
+        if (F::IsZero(ImaginaryPart(t.eigenvalue))) {
             AppendTerm(text, c, NonEmpty({TPower(t.order), ExponentialFactor(t.eigenvalue)}));
             continue;
         }
         // The conjugate mode carries the conjugate coefficient; the pair is
         // written once, from the eigenvalue with positive imaginary part.
-        if (ReadsNegative(Imaginary(t.eigenvalue))) continue;
-        const ComplexFraction two = CpxOfInteger(2);
-        const ComplexFraction alpha = CpxMul(two, Real(c));
-        const ComplexFraction beta = CpxNeg(CpxMul(two, Imaginary(c)));
+        if (ReadsNegative(ImaginaryPart(t.eigenvalue))) continue;
+        const Number two = FromComplex<F>(CpxOfInteger(2));
+        const Number alpha = F::Mul(two, RealPart(c));
+        const Number beta = F::Neg(F::Mul(two, ImaginaryPart(c)));
         const std::vector<std::string> growth =
-            NonEmpty({TPower(t.order), ExponentialFactor(Real(t.eigenvalue))});
+            NonEmpty({TPower(t.order), ExponentialFactor(RealPart(t.eigenvalue))});
         if (growth.empty()) {
-            std::string wave = Oscillation(alpha, beta, Imaginary(t.eigenvalue), true);
+            std::string wave = Oscillation(alpha, beta, ImaginaryPart(t.eigenvalue), true);
             if (!text.empty() && !wave.starts_with('-')) text += '+';
             text += wave;
             continue;
         }
         std::vector<std::string> factors = growth;
-        factors.push_back(Oscillation(alpha, beta, Imaginary(t.eigenvalue), false));
-        const bool single = CpxIsZero(alpha) || CpxIsZero(beta);
+        factors.push_back(Oscillation(alpha, beta, ImaginaryPart(t.eigenvalue), false));
+        const bool single = F::IsZero(alpha) || F::IsZero(beta);
         if (!single) {
-            AppendTerm(text, CpxOne(), factors);
+            AppendTerm(text, F::One(), factors);
             continue;
         }
         // One of cos and sin: its coefficient goes in front.
-        const ComplexFraction only = CpxIsZero(alpha) ? beta : alpha;
-        factors.back() = (CpxIsZero(alpha) ? "sin(" : "cos(") + TimesT(Imaginary(t.eigenvalue)) + ")";
+        const Number only = F::IsZero(alpha) ? beta : alpha;
+        factors.back() = (F::IsZero(alpha) ? "sin(" : "cos(") + TimesT(ImaginaryPart(t.eigenvalue)) + ")";
         AppendTerm(text, only, factors);
     }
     return text.empty() ? "0" : text;
 }
+
+template std::string PowerText(const BasicModeSum<ComplexRationals>&);
+template std::string PowerText(const BasicModeSum<SurdNumbers>&);
+template std::string ExponentialText(const BasicModeSum<ComplexRationals>&);
+template std::string ExponentialText(const BasicModeSum<SurdNumbers>&);
+template std::string RealExponentialText(const BasicModeSum<ComplexRationals>&);
+template std::string RealExponentialText(const BasicModeSum<SurdNumbers>&);
 
 }  // namespace korvane

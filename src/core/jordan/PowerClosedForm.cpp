@@ -17,23 +17,26 @@ namespace {
 
 constexpr int kCheckedPowers = 6;
 
-bool IsDiagonal(const JordanForm& form) {
-    for (const JordanBlock& block : form.blocks) {
+template <EngineField F>
+bool IsDiagonal(const BasicJordanForm<F>& form) {
+    for (const BasicJordanBlock<F>& block : form.blocks) {
         if (block.size > 1) return false;
     }
     return true;
 }
 
 // The size of the largest block of eigenvalue 0; 0 when it is none.
-int NilpotentIndex(const JordanForm& form) {
+template <EngineField F>
+int NilpotentIndex(const BasicJordanForm<F>& form) {
     int largest = 0;
-    for (const JordanBlock& block : form.blocks) {
-        if (CpxIsZero(block.eigenvalue)) largest = std::max(largest, block.size);
+    for (const BasicJordanBlock<F>& block : form.blocks) {
+        if (F::IsZero(block.eigenvalue)) largest = std::max(largest, block.size);
     }
     return largest;
 }
 
-void ExplainBlockPowers(const JordanForm& form, StepLog& log) {
+template <EngineField F>
+void ExplainBlockPowers(const BasicJordanForm<F>& form, StepLog& log) {
     if (IsDiagonal(form)) {
         log.AppendStepLog("J は対角行列なので、J^n は対角成分をそれぞれ n 乗した行列です。");
         return;
@@ -44,19 +47,22 @@ void ExplainBlockPowers(const JordanForm& form, StepLog& log) {
         "C(n,1) = n です。");
 }
 
-void CheckPowers(const WorkMatrix& a, const ModeMatrix& power, int nilpotent, StepLog& log) {
+template <EngineField F>
+void CheckPowers(const BasicWorkMatrix<F>& a, const BasicModeMatrix<F>& power, int nilpotent,
+                 StepLog& log) {
     log.AppendStepLog("検算として、n = 0, 1, …, " + std::to_string(kCheckedPowers) +
                       " について、A を繰り返し掛けた積と、この式の値を比べます。");
     if (nilpotent > 0) {
         log.AppendStepLog("n < " + std::to_string(nilpotent) +
                           " では、固有値 0 の細胞の項 C(n,j)0^(n-j)（n = j のとき 1）も加えます。");
     }
-    WorkMatrix product = IdentityMatrix(a.LastRow() + 1);
+    BasicWorkMatrix<F> product = IdentityMatrix<F>(a.LastRow() + 1);
     bool all = true;
     for (int n = 0; n <= kCheckedPowers; ++n) {
         StopPoint();
         if (n > 0) product = Product(product, a);
-        const WorkMatrix value = ModeValues(power, [n](const ModeSum& s) { return s.PowerValue(n); });
+        const BasicWorkMatrix<F> value =
+            ModeValues(power, [n](const BasicModeSum<F>& s) { return s.PowerValue(n); });
         const bool same = SameMatrix(value, product);
         all = all && same;
         log.AppendStepLog("A^" + std::to_string(n) + " =");
@@ -68,22 +74,28 @@ void CheckPowers(const WorkMatrix& a, const ModeMatrix& power, int nilpotent, St
 
 }  // namespace
 
-PowerForm LoggedPowerForm(const WorkMatrix& a, const JordanForm& form, StepLog& log) {
+template <EngineField F>
+BasicPowerForm<F> LoggedPowerForm(const BasicWorkMatrix<F>& a, const BasicJordanForm<F>& form,
+                                  StepLog& log) {
     log.AppendStepLog(IsDiagonal(form) ? "A は対角化できて P^-1AP = J なので、A = PJP^-1 から A^n = PJ^nP^-1 です。"
                                        : "P^-1AP = J なので、A = PJP^-1 から A^n = PJ^nP^-1 です。");
     ExplainBlockPowers(form, log);
     log.AppendStepLog("J^n =");
-    PrintModeMatrix(ModesOfJ(form), PowerText, log);
-    PowerForm power{ModesOfA(form), NilpotentIndex(form)};
+    PrintModeMatrix(ModesOfJ(form), PowerText<F>, log);
+    BasicPowerForm<F> power{ModesOfA(form), NilpotentIndex(form)};
     log.AppendStepLog("よって、");
     log.AppendStepLog("A^n = PJ^nP^-1 =");
-    PrintModeMatrix(power.modes, PowerText, log);
+    PrintModeMatrix(power.modes, PowerText<F>, log);
     std::string closing = "です。";
     closing += ValidityText(power.from);
     log.AppendStepLog(closing);
     CheckPowers(a, power.modes, power.from, log);
     return power;
 }
+
+template BasicPowerForm<ComplexRationals> LoggedPowerForm(const WorkMatrix&, const JordanForm&, StepLog&);
+template BasicPowerForm<SurdNumbers> LoggedPowerForm(const BasicWorkMatrix<SurdNumbers>&,
+                                                     const BasicJordanForm<SurdNumbers>&, StepLog&);
 
 std::string ValidityText(int from) {
     if (from == 0) return "この式は n ≥ 0 で成り立ちます。";
@@ -95,10 +107,8 @@ std::string ValidityText(int from) {
 bool PowerClosedForm(const CellGrid& grid, StepLog& log) {
     WorkMatrix a;
     if (!StartOnSquare(grid, log, a, "正方行列でないので、A^n を求められません。")) return false;
-    const std::optional<JordanForm> form = LoggedJordanForm(a, "A^n の式", log);
-    if (!form) return false;
-    LoggedPowerForm(a, *form, log);
-    return true;
+    return WithJordanForm(a, "A^n の式", log,
+                          [&log](const auto& field, const auto& form) { LoggedPowerForm(field, form, log); });
 }
 
 bool PowerOfMatrix(const CellGrid& grid, std::int64_t n, StepLog& log) {

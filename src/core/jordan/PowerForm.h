@@ -10,8 +10,9 @@
 
 namespace korvane {
 
-struct PowerForm {
-    ModeMatrix modes;  // every mode, those of eigenvalue 0 too
+template <EngineField F>
+struct BasicPowerForm {
+    BasicModeMatrix<F> modes;  // every mode, those of eigenvalue 0 too
     // The written form (without the modes of 0) holds for n ≥ from: the
     // size of the largest block of eigenvalue 0, or 0.
     int from = 0;
@@ -19,7 +20,9 @@ struct PowerForm {
 
 // Jⁿ and Aⁿ logged, then checked against repeated multiplication for
 // n = 0, …, 6; throws when the check fails.
-PowerForm LoggedPowerForm(const WorkMatrix& a, const JordanForm& form, StepLog& log);
+template <EngineField F>
+BasicPowerForm<F> LoggedPowerForm(const BasicWorkMatrix<F>& a, const BasicJordanForm<F>& form,
+                                  StepLog& log);
 
 // "この式は n ≥ 0 で成り立ちます。" or why it holds from n = from on.
 std::string ValidityText(int from);

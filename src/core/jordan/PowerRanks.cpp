@@ -7,6 +7,8 @@
 #include "core/engine/ResultTexts.h"
 #include "core/engine/RowReduction.h"
 #include "core/engine/SubscriptText.h"
+#include "core/engine/SurdNumbers.h"
+#include "core/jordan/JordanNumbers.h"
 
 namespace korvane {
 
@@ -20,14 +22,16 @@ class UnloggedSteps : public StepLog {
     void AppendStepLog(std::string_view) override { StopPoint(); }
 };
 
-WorkMatrix Reduced(WorkMatrix matrix) {
+template <EngineField F>
+BasicWorkMatrix<F> Reduced(BasicWorkMatrix<F> matrix) {
     UnloggedSteps steps;
-    ReductionTally tally;
-    RowReduction(matrix, steps, tally).RowReduce(0, 0);
+    BasicReductionTally<F> tally;
+    BasicRowReduction<F>(matrix, steps, tally).RowReduce(0, 0);
     return matrix;
 }
 
-int PivotCount(const WorkMatrix& reduced) {
+template <EngineField F>
+int PivotCount(const BasicWorkMatrix<F>& reduced) {
     const PivotRows pivots = FindPivotRows(reduced);
     int count = 0;
     for (int c = 0; c <= reduced.LastCol(); ++c) {
@@ -41,7 +45,8 @@ std::string Number(int n) {
 }
 
 // "(r₁ - r₂) - (r₂ - r₃) = (3 - 2) - (2 - 2) = 1"
-void LogBlockCount(const PowerRanks& found, int k, StepLog& log) {
+template <EngineField F>
+void LogBlockCount(const BasicPowerRanks<F>& found, int k, StepLog& log) {
     const std::vector<int>& r = found.ranks;
     const int next = k + 1 < static_cast<int>(r.size()) ? r[k + 1] : r.back();
     std::string line = "大きさ" + Number(k) + "のジョルダン細胞の個数は、(" + RankName(k - 1) +
@@ -54,8 +59,9 @@ void LogBlockCount(const PowerRanks& found, int k, StepLog& log) {
 
 }  // namespace
 
-std::string ShiftedPowerName(const ComplexFraction& eigenvalue, int k) {
-    const std::string base = MinusEigenvalueName(eigenvalue);
+template <class Value>
+std::string ShiftedPowerName(const Value& eigenvalue, int k) {
+    const std::string base = MinusValueName(eigenvalue);
     if (k == 1) return base;
     std::string name = base == "A" ? base : "(";
     if (base != "A") {
@@ -73,12 +79,14 @@ std::string RankName(int k) {
     return name;
 }
 
-int RankOf(WorkMatrix matrix) {
+template <EngineField F>
+int RankOf(BasicWorkMatrix<F> matrix) {
     return PivotCount(Reduced(std::move(matrix)));
 }
 
-WorkMatrix MatrixOfColumns(const std::vector<ExactVector>& columns, int rows) {
-    WorkMatrix m;
+template <EngineField F>
+BasicWorkMatrix<F> MatrixOfColumns(const std::vector<BasicVector<F>>& columns, int rows) {
+    BasicWorkMatrix<F> m;
     m.Resize(static_cast<int>(columns.size()), rows);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         for (int r = 0; r < rows; ++r)
@@ -87,26 +95,28 @@ WorkMatrix MatrixOfColumns(const std::vector<ExactVector>& columns, int rows) {
     return m;
 }
 
-std::vector<ExactVector> PowerRanks::KernelOfPower(int k) const {
+template <EngineField F>
+std::vector<BasicVector<F>> BasicPowerRanks<F>::KernelOfPower(int k) const {
     if (k == 0) return {};
-    const WorkMatrix& m = reduced[static_cast<std::size_t>(k)];
+    const BasicWorkMatrix<F>& m = reduced[static_cast<std::size_t>(k)];
     return KernelBasis(m, m.LastCol() + 1);
 }
 
-PowerRanks LoggedPowerRanks(const WorkMatrix& a, const ComplexFraction& eigenvalue, int algebraic,
-                            StepLog& log) {
+template <EngineField F>
+BasicPowerRanks<F> LoggedPowerRanks(const BasicWorkMatrix<F>& a, const typename F::Number& eigenvalue,
+                                    int algebraic, StepLog& log) {
     const int n = a.LastRow() + 1;
-    const WorkMatrix shifted = MinusScalarIdentity(a, eigenvalue);
-    const std::string name = MinusEigenvalueName(eigenvalue);
-    log.AppendStepLog("固有値 λ = " + CpxText(eigenvalue) + "（代数的重複度" + Number(algebraic) +
+    const BasicWorkMatrix<F> shifted = MinusScalarIdentity(a, eigenvalue);
+    const std::string name = MinusValueName(eigenvalue);
+    log.AppendStepLog("固有値 λ = " + FieldText<F>(eigenvalue) + "（代数的重複度" + Number(algebraic) +
                       "）について、" + name + " の累乗の階数 " + RankName(1) + ", " +
                       RankName(2) + ", … を、" + RankName(0) + " = " + Number(n) + " から、" +
                       Number(n) + " - " + Number(algebraic) + " = " + Number(n - algebraic) +
                       " になるまで求めます。");
-    PowerRanks found;
+    BasicPowerRanks<F> found;
     found.ranks.push_back(n);
     found.reduced.emplace_back();
-    WorkMatrix power = shifted;
+    BasicWorkMatrix<F> power = shifted;
     for (int k = 1; found.ranks.back() > n - algebraic; ++k) {
         if (k > 1) power = Product(power, shifted);
         StopPoint();
@@ -134,5 +144,18 @@ PowerRanks LoggedPowerRanks(const WorkMatrix& a, const ComplexFraction& eigenval
     }
     return found;
 }
+
+#define KORVANE_POWER_RANKS(F)                                                                  \
+    template struct BasicPowerRanks<F>;                                                         \
+    template std::string ShiftedPowerName(const F::Number&, int);                              \
+    template BasicPowerRanks<F> LoggedPowerRanks(const BasicWorkMatrix<F>&, const F::Number&, int, \
+                                                 StepLog&);                                    \
+    template int RankOf(BasicWorkMatrix<F>);                                                    \
+    template BasicWorkMatrix<F> MatrixOfColumns(const std::vector<BasicVector<F>>&, int);
+
+KORVANE_POWER_RANKS(ComplexRationals)
+KORVANE_POWER_RANKS(SurdNumbers)
+
+#undef KORVANE_POWER_RANKS
 
 }  // namespace korvane

@@ -12,32 +12,38 @@
 
 namespace korvane {
 
-struct PowerRanks {
+template <EngineField F>
+struct BasicPowerRanks {
     // ranks[k] = rank N^k, ranks[0] = n; the last one is n − m.
     std::vector<int> ranks;
     // reduced[k]: N^k in reduced row echelon form (reduced[0] unused).
-    std::vector<WorkMatrix> reduced;
+    std::vector<BasicWorkMatrix<F>> reduced;
     // The number of Jordan blocks of each size k ≥ 1 (index k).
     std::vector<int> blockCounts;
 
     int LargestBlock() const { return static_cast<int>(ranks.size()) - 1; }
     // A basis of ker N^k (empty for k = 0).
-    std::vector<ExactVector> KernelOfPower(int k) const;
+    std::vector<BasicVector<F>> KernelOfPower(int k) const;
 };
+using PowerRanks = BasicPowerRanks<ComplexRationals>;
 
 // "(A - 2I)^3", "A - 2I" for k = 1; "A^2" for λ = 0.
-std::string ShiftedPowerName(const ComplexFraction& eigenvalue, int k);
+template <class Value>
+std::string ShiftedPowerName(const Value& eigenvalue, int k);
 // "r₃"
 std::string RankName(int k);
 
 // Logs rank N^k for k = 1, 2, … and the block counts from their
 // differences, as a textbook derives them.
-PowerRanks LoggedPowerRanks(const WorkMatrix& a, const ComplexFraction& eigenvalue, int algebraic,
-                            StepLog& log);
+template <EngineField F>
+BasicPowerRanks<F> LoggedPowerRanks(const BasicWorkMatrix<F>& a, const typename F::Number& eigenvalue,
+                                    int algebraic, StepLog& log);
 
 // The rank of a matrix by an unlogged reduction.
-int RankOf(WorkMatrix matrix);
+template <EngineField F>
+int RankOf(BasicWorkMatrix<F> matrix);
 // The matrix with these columns.
-WorkMatrix MatrixOfColumns(const std::vector<ExactVector>& columns, int rows);
+template <EngineField F>
+BasicWorkMatrix<F> MatrixOfColumns(const std::vector<BasicVector<F>>& columns, int rows);
 
 }  // namespace korvane

@@ -7,6 +7,7 @@
 #include "core/engine/KernelBasis.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/jordan/JordanForm.h"
+#include "core/jordan/JordanNumbers.h"
 #include "core/jordan/ModeText.h"
 #include "core/jordan/PowerForm.h"
 #include "core/methods/CommandFrame.h"
@@ -58,35 +59,55 @@ std::vector<ComplexFraction> TermsByRecurrence(const Recurrence& recurrence, int
     return terms;
 }
 
-std::string ListText(const std::vector<ComplexFraction>& values) {
+template <EngineField F>
+std::string ListText(const BasicVector<F>& values) {
     std::string text;
     for (std::size_t k = 0; k < values.size(); ++k) {
         if (k > 0) text += ", ";
-        text += CpxText(values[k]);
+        F::AppendText(text, values[k]);
     }
     return text;
 }
 
-void CheckTerms(const Recurrence& recurrence, const ModeSum& general, StepLog& log) {
-    const std::vector<ComplexFraction> expected = TermsByRecurrence(recurrence, kCheckedTerms);
-    std::vector<ComplexFraction> found;
+template <EngineField F>
+void CheckTerms(const Recurrence& recurrence, const BasicModeSum<F>& general, StepLog& log) {
+    BasicVector<F> expected;
+    for (const ComplexFraction& term : TermsByRecurrence(recurrence, kCheckedTerms))
+        expected.push_back(FromComplex<F>(term));
+    BasicVector<F> found;
     for (int n = 0; n < kCheckedTerms; ++n)
         found.push_back(general.PowerValue(n));
     const std::string range = Term(recurrence.name, "0") + ", …, " +
                               Term(recurrence.name, std::to_string(kCheckedTerms - 1));
-    log.AppendStepLog("検算として、漸化式から順に求めた " + range + " は " + ListText(expected) +
+    log.AppendStepLog("検算として、漸化式から順に求めた " + range + " は " + ListText<F>(expected) +
                       " で、");
     const bool same = found == expected;
-    log.AppendStepLog(same ? "一般項の式の値に一致します。" : "一般項の式の値 " + ListText(found) +
+    log.AppendStepLog(same ? "一般項の式の値に一致します。" : "一般項の式の値 " + ListText<F>(found) +
                                                                  " に一致しません。");
     if (!same) throw Error("一般項の検算が合いませんでした。");
+}
+
+// a(n) as the first entry of Aⁿx(0), then checked against the terms the
+// recurrence gives.
+template <EngineField F>
+void LoggedGeneralTerm(const Recurrence& recurrence, const BasicWorkMatrix<F>& a,
+                       const BasicJordanForm<F>& form, StepLog& log) {
+    const BasicPowerForm<F> power = LoggedPowerForm(a, form, log);
+    BasicModeSum<F> general;
+    for (std::size_t c = 0; c < recurrence.initial.size(); ++c)
+        general.AddScaled(power.modes.front()[c], FromComplex<F>(recurrence.initial[c]));
+    log.AppendStepLog(Term(recurrence.name, "n") + " は A^nx(0) の第1成分なので、一般項は、");
+    log.AppendStepLog(Term(recurrence.name, "n") + " = " + PowerText(general));
+    std::string closing = "です。";
+    closing += ValidityText(power.from);
+    log.AppendStepLog(closing);
+    CheckTerms(recurrence, general, log);
 }
 
 }  // namespace
 
 bool LinearRecurrence(const Recurrence& recurrence, StepLog& log) {
     log.ClearStepLog();
-    const int k = static_cast<int>(recurrence.coefficients.size());
     log.AppendStepLog("漸化式 " + RecurrenceText(recurrence) + "（" + InitialValuesText(recurrence) +
                       "）の一般項を求めます。");
     const WorkMatrix a = CompanionMatrix(recurrence);
@@ -94,19 +115,9 @@ bool LinearRecurrence(const Recurrence& recurrence, StepLog& log) {
     PrintNamed("A", a, log);
     const ExactVector start(recurrence.initial.begin(), recurrence.initial.end());
     log.AppendStepLog("よって、x(n) = A^nx(0)、x(0) = " + VectorText(start) + " です。");
-    const std::optional<JordanForm> form = LoggedJordanForm(a, "一般項", log);
-    if (!form) return false;
-    const PowerForm power = LoggedPowerForm(a, *form, log);
-    ModeSum general;
-    for (int c = 0; c < k; ++c)
-        general.AddScaled(power.modes.front()[static_cast<std::size_t>(c)], start[static_cast<std::size_t>(c)]);
-    log.AppendStepLog(Term(recurrence.name, "n") + " は A^nx(0) の第1成分なので、一般項は、");
-    log.AppendStepLog(Term(recurrence.name, "n") + " = " + PowerText(general));
-    std::string closing = "です。";
-    closing += ValidityText(power.from);
-    log.AppendStepLog(closing);
-    CheckTerms(recurrence, general, log);
-    return true;
+    return WithJordanForm(a, "一般項", log, [&](const auto& field, const auto& form) {
+        LoggedGeneralTerm(recurrence, field, form, log);
+    });
 }
 
 }  // namespace korvane

@@ -8,6 +8,7 @@
 #include "core/jordan/ModeSum.h"
 #include "core/jordan/ModeText.h"
 #include "mklibs/Polynomial.h"
+#include "mklibs/SurdReading.h"
 
 namespace korvane {
 namespace {
@@ -41,6 +42,10 @@ TEST(ClosedForm, Texts) {
         {{{"-i", 1, "4i"}}, "4i·n·(-i)^(n-1)", "4i·t·e^(-it)"},
         {{{"3", 0, "1/2"}}, "(1/2)·3^n", "(1/2)e^(3t)"},
         {{{"3", 0, "2-i"}}, "(2-i)·3^n", "(2-i)e^(3t)"},
+        // A constant with a real and an imaginary part keeps its own signs.
+        {{{"1", 0, "-5+i"}, {"2", 0, "1"}}, "-5+i+2^n", "-(5-i)e^t+e^(2t)"},
+        {{{"2", 0, "1"}, {"1", 0, "-5+i"}}, "2^n-5+i", "e^(2t)-(5-i)e^t"},
+        {{{"0", 0, "-1-i"}, {"2", 0, "1"}}, "2^n", "-1-i+e^(2t)"},
         // The modes of 0 vanish from n = j + 1 on; in t they are powers of t.
         {{{"0", 0, "1"}, {"0", 3, "6"}, {"5", 0, "1"}}, "5^n", "1+t^3+e^(5t)"},
     };
@@ -65,6 +70,67 @@ TEST(ClosedForm, RealTexts) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(RealExponentialText(SumOf(c.terms)), c.text);
+}
+
+using SurdModes = BasicModeSum<SurdNumbers>;
+
+SurdModes SurdSumOf(const std::vector<Term>& terms) {
+    SurdModes sum;
+    for (const Term& t : terms)
+        sum.Add(*ReadSurd(t.eigenvalue).value, t.order, *ReadSurd(t.coefficient).value);
+    return sum;
+}
+
+// Quadratic eigenvalues: the base of a power and a coefficient with a root
+// in brackets or joined by "·", so that no root reaches over what follows.
+TEST(ClosedForm, SurdTexts) {
+    const struct {
+        std::vector<Term> terms;
+        const char* power;
+        const char* exponential;
+    } cases[] = {
+        {{{"(1+√5)/2", 0, "√5/5"}, {"(1-√5)/2", 0, "-√5/5"}},
+         "√5/5·((1+√5)/2)^n-√5/5·((1-√5)/2)^n",
+         "√5/5·e^(((1+√5)/2)·t)-√5/5·e^(((1-√5)/2)·t)"},
+        {{{"√2", 1, "2"}}, "2n·(√2)^(n-1)", "2t·e^(√2·t)"},
+        {{{"-√3", 0, "1+√3"}}, "(1+√3)·(-√3)^n", "(1+√3)·e^(-√3·t)"},
+        {{{"√2", 1, "√2"}}, "√2·n·(√2)^(n-1)", "√2·t·e^(√2·t)"},
+        {{{"2", 0, "(5+√5)/10"}}, "((5+√5)/10)·2^n", "((5+√5)/10)·e^(2t)"},
+        {{{"1+i√2", 2, "2"}}, "2C(n,2)·(1+i√2)^(n-2)", "t^2·e^((1+i√2)·t)"},
+    };
+    for (const auto& c : cases) {
+        const SurdModes sum = SurdSumOf(c.terms);
+        EXPECT_EQ(PowerText(sum), c.power);
+        EXPECT_EQ(ExponentialText(sum), c.exponential);
+    }
+}
+
+TEST(ClosedForm, SurdRealTexts) {
+    const struct {
+        std::vector<Term> terms;
+        const char* text;
+    } cases[] = {
+        {{{"1+i√2", 0, "1/2"}, {"1-i√2", 0, "1/2"}}, "e^t·cos(√2·t)"},
+        {{{"1+i√2", 0, "-i√2/4"}, {"1-i√2", 0, "i√2/4"}}, "√2/2·e^t·sin(√2·t)"},
+        {{{"i√3", 0, "(1+i)/2"}, {"-i√3", 0, "(1-i)/2"}}, "cos(√3·t)-sin(√3·t)"},
+        // Real surd eigenvalues stay exponentials.
+        {{{"√5", 0, "1"}, {"-√5", 0, "1"}}, "e^(√5·t)+e^(-√5·t)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RealExponentialText(SurdSumOf(c.terms)), c.text);
+}
+
+// The values the check compares with repeated multiplication: the Fibonacci
+// numbers from Binet's formula, exactly.
+TEST(ClosedForm, SurdPowerValues) {
+    const SurdModes binet = SurdSumOf({{"(1+√5)/2", 0, "√5/5"}, {"(1-√5)/2", 0, "-√5/5"}});
+    const char* fibonacci[] = {"0", "1", "1", "2", "3", "5", "8", "13", "21", "34", "55"};
+    for (int n = 0; n <= 10; ++n)
+        EXPECT_EQ(SurdText(binet.PowerValue(n)), fibonacci[n]) << n;
+    // n·λ^(n-1) is the derivative's shift partner: shifting λ^n gives λ·λ^n.
+    const SurdModes block = SurdSumOf({{"√2", 0, "1"}});
+    EXPECT_TRUE(block.Shifted() == SurdSumOf({{"√2", 0, "√2"}}));
+    EXPECT_EQ(SurdText(SurdSumOf({{"√2", 2, "1"}}).PowerValue(4)), "12");  // C(4,2)·√2^2
 }
 
 TEST(ClosedForm, AddingMergesAndCancels) {

@@ -42,6 +42,7 @@ const struct {
     {"power-2x2.log", Power, {{"1", "1"}, {"-1", "3"}}},
     {"exp-2x2.log", Exponential, {{"1", "-2"}, {"2", "1"}}},
     {"minpoly-3x3.log", MinimalPolynomial, {{"2", "0", "0"}, {"0", "2", "0"}, {"0", "0", "3"}}},
+    {"power-2x2-surd.log", Power, {{"2", "1"}, {"1", "1"}}},
 };
 
 TEST(Jordan, WorkedExamples) {
@@ -53,6 +54,9 @@ TEST(Jordan, WorkedExamples) {
     MemoryStepLog log;
     EXPECT_TRUE(Recurrence("a(n+2)=4a(n+1)-4a(n); a(0)=1; a(1)=3", log));
     EXPECT_EQ(log.Lines(), test::GoldenLines("recurrence-second-order.log"));
+    MemoryStepLog fibonacci;
+    EXPECT_TRUE(Recurrence("a(n+2)=a(n+1)+a(n); a(0)=0; a(1)=1", fibonacci));
+    EXPECT_EQ(fibonacci.Lines(), test::GoldenLines("recurrence-fibonacci.log"));
 }
 
 // Lines a working must hold, beside the golden ones: the block sizes from
@@ -88,6 +92,24 @@ TEST(Jordan, KeyLines) {
         {MinimalPolynomial,
          {{"0", "2", "0"}, {"1", "0", "0"}, {"0", "0", "1"}},
          {"m(λ) = (λ - 1)(λ^2 - 2) = λ^3 - λ^2 - 2λ + 2", "となり、m(A) = O です。"}},
+        // Quadratic eigenvalues: exact roots, blocks of size 2 for ±√2,
+        // with a rational eigenvalue beside them.
+        {JordanNormalForm,
+         {{"0", "2", "1", "0", "0"}, {"1", "0", "0", "1", "0"}, {"0", "0", "0", "2", "0"},
+          {"0", "0", "1", "0", "0"}, {"0", "0", "0", "0", "3"}},
+         {"因数 λ^2 - 2 の根は、解の公式から λ = √2, -√2 です。",
+          "大きさ2のジョルダン細胞の個数は、(r₁ - r₂) - (r₂ - r₃) = (4 - 3) - (3 - 3) = 1です。",
+          "ジョルダン細胞は、J(3, 1), J(√2, 2), J(-√2, 2)（J(λ, k) は固有値 λ の大きさ k の細胞）です。",
+          "となり、J に一致します。"}},
+        // A real matrix with λ = 1 ± i√2: the cos/sin form stays exact.
+        {[](const CellGrid& g, StepLog& l) { return MatrixExponential(g, ExactVector{CpxOne(), CpxZero()}, l); },
+         {{"1", "-2"}, {"1", "1"}},
+         {"  ( e^t·cos(√2·t)      -√2·e^t·sin(√2·t) )", "  ( √2/2·e^t·sin(√2·t) e^t·cos(√2·t)     )",
+          "  ( e^t·cos(√2·t)      )", "  ( √2/2·e^t·sin(√2·t) )"}},
+        // The roots of a quadratic over Q(i) that is not real.
+        {Power,
+         {{"0", "3i"}, {"1", "0"}},
+         {"因数 λ^2 - 3i の根は、解の公式から λ = (1+i)√6/2, -(1+i)√6/2 です。"}},
     };
     for (const auto& c : cases) {
         MemoryStepLog log;
@@ -101,7 +123,9 @@ TEST(Jordan, KeyLines) {
 
 TEST(Jordan, Refusals) {
     const std::vector<Lines> wide{{"1", "2", "3"}, {"4", "5", "6"}};
-    const std::vector<Lines> irrational{{"0", "2"}, {"1", "0"}};  // λ = ±√2
+    const std::vector<Lines> irrational{{"0", "0", "2"}, {"1", "0", "0"}, {"0", "1", "0"}};  // λ^3 = 2
+    const std::vector<Lines> twoRoots{{"0", "2", "0", "0"}, {"1", "0", "0", "0"}, {"0", "0", "0", "3"},
+                                      {"0", "0", "1", "0"}};  // ±√2, ±√3
     const auto x0 = [](const CellGrid& g, StepLog& l) {
         return MatrixExponential(g, ExactVector{CpxOne()}, l);
     };
@@ -125,6 +149,9 @@ TEST(Jordan, Refusals) {
         {Exponential, irrational,
          "固有値の中に複素有理数でないもの（近似値で示したもの）があるので、ここでは e^(tA) "
          "の式を求められません。"},
+        {JordanNormalForm, twoRoots,
+         "固有値に √3 と √2 の2つの平方根が現れるので、ここではジョルダン標準形を求められません。"},
+        {Exponential, twoRoots, "固有値に √3 と √2 の2つの平方根が現れるので、ここでは e^(tA) の式を求められません。"},
         {x0, irrational, "初期値 x(0) の成分の個数が行列の次数と違うので、x(t) を求められません。"},
         {huge, irrational, "指数の絶対値が1000000を超えるので、計算しません。"},
         {singular, {{"1", "2"}, {"2", "4"}}, "A は正則でないので、A^-1 はありません。"},
@@ -136,7 +163,7 @@ TEST(Jordan, Refusals) {
         EXPECT_EQ(log.Lines().back(), c.reason);
     }
     MemoryStepLog log;
-    EXPECT_FALSE(Recurrence("a(n+2)=a(n+1)+a(n); a(0)=0; a(1)=1", log));
+    EXPECT_FALSE(Recurrence("a(n+3)=2a(n); a(0)=0; a(1)=1; a(2)=1", log));
     EXPECT_EQ(log.Lines().back(),
               "固有値の中に複素有理数でないもの（近似値で示したもの）があるので、ここでは一般項を"
               "求められません。");
