@@ -73,14 +73,13 @@ void RefuseControlCharacters(const RawCell& cell, int row, int col) {
 // The text ReadSurd is to read for a cell written with a square root, in the
 // cell's syntax; nothing for a cell without one.
 std::optional<std::string> RootText(std::string_view text, CellSyntax syntax) {
+    if (!WrittenWithRoot(text)) return std::nullopt;
     switch (syntax) {
         case CellSyntax::kTyped:
         case CellSyntax::kProgram:
-            if (WrittenWithRoot(text)) return std::string(text);
-            break;
+            return std::string(text);
         case CellSyntax::kTex:
-            if (text.find("\\sqrt") != std::string_view::npos) return TexRootText(text);
-            break;
+            return TexRootText(text);
         case CellSyntax::kRefused:
             break;
     }

@@ -37,7 +37,9 @@ class TexRewriter {
         while (pos_ < tex_.size() && Peek() != closing) {
             const char c = tex_[pos_];
             if (c == '}') throw TexMalformed{};
-            if (c == '\\') {
+            if (c == ' ' || c == '\t') {
+                ++pos_;  // blanks in mathematics set nothing: 2 \sqrt{3} is 2√3
+            } else if (c == '\\') {
                 out += Command();
             } else if (c == '{') {
                 out += '(' + Group() + ')';
