@@ -22,7 +22,7 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from sympy import I, QQ, sqrt, sympify  # noqa: E402
+from sympy import QQ, sqrt, sympify  # noqa: E402
 from sympy.polys.matrices import DomainMatrix  # noqa: E402
 
 from sympy_agreement import judge_cases, main  # noqa: E402
@@ -103,7 +103,7 @@ def random_surd_matrix(rng, rows, cols, kind):
     if rows > 1 and rng.random() < 0.3:
         src, dst = rng.sample(range(rows), 2)
         p, q = Fraction(rng.randint(-2, 2)), Fraction(rng.randint(-2, 2))
-        d = None  # filled by the caller's field; pairs multiply in Q(√d)
+        # p + q√d times the row, worked out once d is chosen (resolve).
         m[dst] = [("mul", p, q, a, b) for (a, b) in m[src]]
     return m
 
