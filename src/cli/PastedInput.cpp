@@ -40,6 +40,8 @@ std::string Explanation(const PasteError::Details& d) {
             return "'" + d.cell + "' beside the matrix would change it; give the matrix alone";
         case Kind::kTwoMatrices:
             return "two matrices in the input; give one";
+        case Kind::kRootRefused:
+            return At(d) + ": '" + d.cell + "': " + d.reason;
         case Kind::kDoesNotFit:
             break;
     }

@@ -185,6 +185,8 @@ TEST(CliFormats, FormulasAreMathInEveryForm) {
         {{"solve-many"}, "1 1 2 3\n1 1 2 3\n"},
         {{"det"}, "0 2i\n1+i 3\n"},
         {{"inverse"}, "1/2 i\n3 -4\n"},
+        {{"solve"}, "1 (1+√5)/2 1\n(1-√5)/2 1 √5\n"},
+        {{"kernel"}, "1 -√2/2 i√2\n√2 -1 -2i\n"},
         {{"eval", "A^-2A^T - 2A^H + tr(A)I - det(A)(1/2)A", "A=-"}, "1/2 i\n3 -4\n"},
         {{"eval", "XA = A^2", "A=-"}, "1/2 i\n3 -4\n"},
     };

@@ -2,6 +2,7 @@
 
 #include "core/CellValue.h"
 #include "core/formats/CellExpression.h"
+#include "mklibs/SurdReading.h"
 
 namespace korvane {
 
@@ -40,14 +41,24 @@ bool ReadAsItLooks(std::string_view typed, const ComplexFraction& value) {
     return strict.value && CpxText(*strict.value) == CpxText(value);
 }
 
+// The canonical text of a cell written with a square root that reads as one
+// (2√3, sqrt(1/2) as √2/2); nothing for any other text.
+std::optional<std::string> RootCanonical(std::string_view typed) {
+    if (!WrittenWithRoot(typed)) return std::nullopt;
+    const SurdReading reading = ReadSurd(typed);
+    if (!reading.value) return std::nullopt;
+    return SurdText(*reading.value);
+}
+
 }  // namespace
 
 TypedCell TypeIntoCell(CellGrid& grid, int col, int row, std::string_view typed) {
     if (!InTable(col, row) || typed == grid.Cell(col, row)) return {};
+    std::optional<std::string> root = RootCanonical(typed);
     const ComplexFraction value = CellValue(typed);
-    std::string canonical = CpxText(value);
+    std::string canonical = root ? std::move(*root) : CpxText(value);
     TypedCell outcome;
-    if (!ReadAsItLooks(typed, value))
+    if (!root && !ReadAsItLooks(typed, value))
         outcome.note = "「" + Shown(Trimmed(typed)) + "」を " + canonical + " と読みました";
     outcome.changed = grid.Cell(col, row) != canonical;
     if (outcome.changed) grid.SetCell(col, row, std::move(canonical));

@@ -32,7 +32,7 @@ bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs) {
         dialogs.InputBox("成分の入力", "何を入力しますか？", grid.Cell(col, row));
     if (typed == grid.Cell(col, row)) return false;  // untouched: the text stays as it stands
     // An emptied box stores "0", as an empty cell reads.
-    std::string canonical = CpxText(CellValue(typed));
+    std::string canonical = SurdText(CellSurd(typed));
     if (canonical == grid.Cell(col, row)) return false;
     grid.SetCell(col, row, std::move(canonical));
     return true;
@@ -68,13 +68,14 @@ ComplexFraction AskFactor(Dialogs& dialogs) {
 bool MultiplyCells(CellGrid& grid, const ComplexFraction& factor) {
     // Every product is formed before any cell is written, so an error or a
     // stop on the way leaves the grid as it was. An empty cell counts as 0,
-    // as the engine's loads read it.
+    // as the engine's loads read it; a square root stays one.
+    const Surd surdFactor = SurdFromCpx(factor);
     std::vector<std::string> products;
     products.reserve(static_cast<std::size_t>(grid.Cols() * grid.Rows()));
     for (int col = 0; col < grid.Cols(); ++col) {
         for (int row = 0; row < grid.Rows(); ++row) {
             StopPoint();
-            products.push_back(CpxText(CpxMul(CellValue(grid.Cell(col, row)), factor)));
+            products.push_back(SurdText(SurdMul(CellSurd(grid.Cell(col, row)), surdFactor)));
         }
     }
     auto product = products.begin();

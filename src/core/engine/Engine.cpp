@@ -2,29 +2,18 @@
 
 #include <string>
 
-#include "core/engine/MatrixGrid.h"
-#include "core/engine/MatrixPrinting.h"
-#include "core/engine/ReductionResults.h"
-#include "core/engine/ResultTexts.h"
+#include "core/engine/EngineCommands.h"
+#include "core/engine/EngineDispatch.h"
+#include "core/engine/GridField.h"
 #include "core/parameter/ParameterCommands.h"
 #include "core/parameter/ParameterGrid.h"
 
 namespace korvane {
 
-void Engine::Reduce(StepLog& log) {
-    // A fresh tally per reduction keeps the scaling product from growing
-    // across commands; only the determinant reads it.
-    tally_ = ReductionTally{};
-    RowReduction(workMatrix_, log, tally_, style_).RowReduce(0, 0);
-}
-
 bool Engine::ReducedRowEchelonForm(CellGrid& grid, StepLog& log) {
-    log.ClearStepLog();
-    LoadWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    Reduce(log);
-    StoreWorkMatrix(workMatrix_, grid);
-    return true;
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        return ReducedRowEchelonFormIn(matrix, tally, grid, log, style_);
+    });
 }
 
 bool Engine::Inverse(CellGrid& grid, StepLog& log) {
@@ -34,71 +23,52 @@ bool Engine::Inverse(CellGrid& grid, StepLog& log) {
         log.AppendStepLog("正方行列でないので、逆行列はありません。");
         return false;
     }
-    LoadAugmentedWorkMatrix(workMatrix_, grid);
-    tally_ = ReductionTally{};
-    if (!InvertAugmented(workMatrix_, log, tally_, style_)) return false;
-    StoreWorkMatrix(workMatrix_, grid);
-    return true;
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        return InverseIn(matrix, tally, grid, log, style_);
+    });
 }
 
 bool Engine::Transpose(CellGrid& grid, StepLog& log) {
-    log.ClearStepLog();
-    LoadWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog("この行列を転置します。");
-    LoadTransposedWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    StoreWorkMatrix(workMatrix_, grid);
-    return true;
+    return InGridField(grid, [&](auto& matrix, auto&) { return TransposeIn(matrix, grid, log); });
 }
 
 bool Engine::Kernel(const CellGrid& grid, StepLog& log) {
     if (GridParameterLetter(grid) != '\0') return ParameterKernel(grid, log, style_);
-    log.ClearStepLog();
-    LoadWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog(kReductionIntroduction);
-    Reduce(log);
-    KernelText(workMatrix_, log);
-    return true;
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        return KernelIn(matrix, tally, grid, log, style_);
+    });
 }
 
 bool Engine::Image(const CellGrid& grid, StepLog& log) {
     if (GridParameterLetter(grid) != '\0') return ParameterImage(grid, log, style_);
-    log.ClearStepLog();
-    LoadWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    if (IsZeroMatrix(workMatrix_)) {
-        log.AppendStepLog("この行列は零行列です。");
-        log.AppendStepLog("よってこのベクトルの像は、");
-        log.AppendStepLog("{0}");
-        log.AppendStepLog("です。");
-        return true;
-    }
-    log.AppendStepLog(kReductionIntroduction);
-    Reduce(log);
-    ImageText(workMatrix_, grid, log);
-    return true;
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        return ImageIn(matrix, tally, grid, log, style_);
+    });
 }
+
+namespace {
+
+// Added below whatever the log already shows.
+bool RefuseNonSquareDeterminant(StepLog& log) {
+    log.AppendStepLog("正方行列でないので、行列式はありません。");
+    return false;
+}
+
+}  // namespace
 
 bool Engine::Determinant(const CellGrid& grid, StepLog& log) {
     if (GridParameterLetter(grid) != '\0') return ParameterDeterminant(grid, log, style_);
-    ComplexFraction value;
-    return Determinant(grid, log, value);
+    if (!grid.IsSquare()) return RefuseNonSquareDeterminant(log);
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        DeterminantIn(matrix, tally, grid, log, style_);
+        return true;
+    });
 }
 
 bool Engine::Determinant(const CellGrid& grid, StepLog& log, ComplexFraction& value) {
-    if (!grid.IsSquare()) {
-        // Added below whatever the log already shows.
-        log.AppendStepLog("正方行列でないので、行列式はありません。");
-        return false;
-    }
-    log.ClearStepLog();
-    LoadWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog(kReductionIntroduction);
-    Reduce(log);
-    value = DeterminantFromReduction(workMatrix_, tally_, log, style_);
+    if (!grid.IsSquare()) return RefuseNonSquareDeterminant(log);
+    if (FieldOfGrid(grid) != FieldKind::kComplexRationals) throw Error(std::string(kRootsRefused));
+    value = DeterminantIn(workMatrix_, tally_, grid, log, style_);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/RowReduction.h"
+#include "core/engine/SurdNumbers.h"
 #include "core/engine/WorkMatrix.h"
 
 namespace korvane {
@@ -18,6 +19,12 @@ enum class RightHandSides { kOne, kSeveral };
 // inverse of a singular matrix), its reason the last line logged. The three
 // that write the grid write it exactly when they deliver, so the caller
 // records a History state then.
+//
+// The reduction commands (rref, inverse, transpose, kernel, image, det,
+// solve, rank) compute in the field the grid needs (FieldOfGrid): Q(i), or
+// the surds of one square root; the eigen commands take Q(i) only and refuse
+// a grid with a root (kRootsRefused), as does Determinant with a complex
+// fraction to hand back.
 class Engine {
   public:
     explicit Engine(LogStyle style = {}) : style_(style) {}
@@ -47,13 +54,17 @@ class Engine {
     bool Diagonalize(const CellGrid& grid, StepLog& log);
 
   private:
-    // Brings the WorkMatrix to reduced row echelon form with a fresh tally.
-    void Reduce(StepLog& log);
+    // Calls command(matrix, tally) with the work matrix and tally of the
+    // field the grid needs.
+    template <class Command>
+    bool InGridField(const CellGrid& grid, Command command);
     enum class EigenDepth { kPolynomial, kValues, kVectors, kDiagonal };
     bool EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth depth);
 
     WorkMatrix workMatrix_;
     ReductionTally tally_;
+    BasicWorkMatrix<SurdNumbers> surdMatrix_;
+    BasicReductionTally<SurdNumbers> surdTally_;
     LogStyle style_;
 };
 

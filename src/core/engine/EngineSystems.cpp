@@ -3,11 +3,8 @@
 #include <vector>
 
 #include "core/engine/Engine.h"
-#include "core/engine/MatrixArithmetic.h"
-#include "core/engine/MatrixGrid.h"
-#include "core/engine/MatrixPrinting.h"
-#include "core/engine/RankText.h"
-#include "core/engine/SolutionText.h"
+#include "core/engine/EngineCommands.h"
+#include "core/engine/EngineDispatch.h"
 #include "core/parameter/ParameterCommands.h"
 #include "core/parameter/ParameterGrid.h"
 
@@ -43,26 +40,17 @@ bool Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
         return false;
     }
     const std::int32_t unknowns = sides == RightHandSides::kOne ? grid.Cols() - 1 : grid.Rows();
-    LoadWorkMatrix(workMatrix_, grid);
-    // Only the values are kept for the check: cheaper than a second WorkMatrix.
-    const std::vector<ExactVector> original = ColumnsOf(workMatrix_);
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog(Introduction(grid, unknowns));
-    log.AppendStepLog("上の行列を行階段基本形にします。");
-    Reduce(log);
-    SolutionText(original, workMatrix_, unknowns, log);
-    return true;
+    const std::string introduction = Introduction(grid, unknowns);
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        return SolveIn(matrix, tally, grid, unknowns, introduction, log, style_);
+    });
 }
 
 bool Engine::Rank(const CellGrid& grid, StepLog& log) {
     if (GridParameterLetter(grid) != '\0') return ParameterRank(grid, log, style_);
-    log.ClearStepLog();
-    LoadWorkMatrix(workMatrix_, grid);
-    PrintWorkMatrix(workMatrix_, log);
-    log.AppendStepLog("上の行列を行階段基本形にします。");
-    Reduce(log);
-    RankText(workMatrix_, log);
-    return true;
+    return InGridField(grid, [&](auto& matrix, auto& tally) {
+        return RankIn(matrix, tally, grid, log, style_);
+    });
 }
 
 }  // namespace korvane

@@ -6,9 +6,7 @@
 
 namespace korvane {
 
-void RankText(const WorkMatrix& reduced, StepLog& log) {
-    const PivotRows pivots = FindPivotRows(reduced);
-    const std::int32_t cols = reduced.LastCol() + 1;
+void RankTextOfPivots(const PivotRows& pivots, std::int32_t cols, StepLog& log) {
     std::string pivotColumns;
     std::int32_t rank = 0;
     for (std::int32_t c = 0; c < cols; ++c) {

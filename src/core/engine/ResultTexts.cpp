@@ -40,17 +40,17 @@ void KernelResultText(std::int32_t cols, std::size_t basisSize, const std::strin
     }
 }
 
-void ImageText(const WorkMatrix& reduced, const CellGrid& grid, StepLog& log) {
-    const PivotRows pivots = FindPivotRows(reduced);
+void ImageTextOfPivots(const PivotRows& pivots, std::int32_t lastRow, std::int32_t lastCol,
+                       const CellGrid& grid, StepLog& log) {
     std::string result;
     std::int32_t pivotCount = 0;
-    for (std::int32_t c = 0; c <= reduced.LastCol(); ++c) {
+    for (std::int32_t c = 0; c <= lastCol; ++c) {
         if (pivots[c] < 0) continue;
         result += pivotCount++ == 0 ? "span{" : ",";
-        result += GridColumn(grid, c, reduced.LastRow());
+        result += GridColumn(grid, c, lastRow);
     }
-    if (pivotCount == reduced.LastRow() + 1) {
-        result = WholeSpace(reduced.LastRow() + 1);
+    if (pivotCount == lastRow + 1) {
+        result = WholeSpace(lastRow + 1);
     } else if (pivotCount == 0) {
         result = "{0}";
     } else {

@@ -33,7 +33,12 @@ void KernelText(const BasicWorkMatrix<F>& reduced, StepLog& log,
 }
 // The image as three log lines: the grid's own cell texts of the columns that
 // hold a pivot, or the whole space when every row has a pivot.
-void ImageText(const WorkMatrix& reduced, const CellGrid& grid, StepLog& log);
+void ImageTextOfPivots(const PivotRows& pivots, std::int32_t lastRow, std::int32_t lastCol,
+                       const CellGrid& grid, StepLog& log);
+template <EngineField F>
+void ImageText(const BasicWorkMatrix<F>& reduced, const CellGrid& grid, StepLog& log) {
+    ImageTextOfPivots(FindPivotRows(reduced), reduced.LastRow(), reduced.LastCol(), grid, log);
+}
 
 // +1 for an even count of row exchanges, −1 for an odd one.
 inline ComplexFraction ParitySign(std::int32_t swaps) {

@@ -7,6 +7,7 @@
 #include "core/engine/MatrixArithmetic.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/ResultTexts.h"
+#include "core/engine/SurdNumbers.h"
 
 namespace korvane {
 
@@ -17,9 +18,11 @@ std::string Number(std::int32_t n) {
 }
 
 // The reduced system for one right-hand side, in the column rhsCol.
+template <EngineField F>
 struct ReducedSystem {
-    const std::vector<ExactVector>& original;  // the columns of (A | B)
-    const WorkMatrix& reduced;
+    using Vector = FieldVector<F>;
+    const std::vector<Vector>& original;  // the columns of (A | B)
+    const BasicWorkMatrix<F>& reduced;
     PivotRows pivots;
     std::int32_t unknowns;
     std::int32_t rank;  // of A
@@ -28,18 +31,20 @@ struct ReducedSystem {
 };
 
 // The first row below A's pivot rows that reads 0 = c with c ≠ 0, or -1.
-std::int32_t ContradictoryRow(const ReducedSystem& s) {
+template <EngineField F>
+std::int32_t ContradictoryRow(const ReducedSystem<F>& s) {
     for (std::int32_t r = s.rank; r <= s.reduced.LastRow(); ++r) {
-        if (!CpxIsZero(s.reduced.At(s.rhsCol, r))) return r;
+        if (!F::IsZero(s.reduced.At(s.rhsCol, r))) return r;
     }
     return -1;
 }
 
 // The solution with every free variable zero.
-ExactVector ParticularSolution(const ReducedSystem& s) {
-    ExactVector p;
+template <EngineField F>
+FieldVector<F> ParticularSolution(const ReducedSystem<F>& s) {
+    FieldVector<F> p;
     for (std::int32_t j = 0; j < s.unknowns; ++j)
-        p.push_back(s.pivots[j] < 0 ? CpxZero() : s.reduced.At(s.rhsCol, s.pivots[j]));
+        p.push_back(s.pivots[j] < 0 ? F::Zero() : s.reduced.At(s.rhsCol, s.pivots[j]));
     return p;
 }
 
@@ -53,27 +58,30 @@ std::string ParameterNames(std::size_t count, std::string_view separator) {
     return names;
 }
 
-void CheckParticular(const ReducedSystem& s, const ExactVector& p, std::string_view lead,
+template <EngineField F>
+void CheckParticular(const ReducedSystem<F>& s, const FieldVector<F>& p, std::string_view lead,
                      StepLog& log) {
-    const ExactVector ap = Apply(s.original, p);
+    const FieldVector<F> ap = FieldApply<F>(s.original, p);
     const bool matches = ap == s.original[static_cast<std::size_t>(s.rhsCol)];
-    log.AppendStepLog("検算：" + std::string(lead) + "x = " + VectorText(p) +
-                      " を代入すると、Ax = " + VectorText(ap) + " となり、" + s.bName +
+    log.AppendStepLog("検算：" + std::string(lead) + "x = " + VectorText<F>(p) +
+                      " を代入すると、Ax = " + VectorText<F>(ap) + " となり、" + s.bName +
                       (matches ? " に一致します。" : " に一致しません。"));
 }
 
 // Each vector spanning the solutions of Ax = 0, put into A on its own line.
-void CheckKernel(const ReducedSystem& s, const std::vector<ExactVector>& basis, StepLog& log) {
-    const std::string span = SpanText(basis);
+template <EngineField F>
+void CheckKernel(const ReducedSystem<F>& s, const std::vector<FieldVector<F>>& basis,
+                 StepLog& log) {
+    const std::string span = SpanText<F>(basis);
     log.AppendStepLog("また、" + span + " を張るベクトルを代入すると、");
     bool allZero = true;
-    for (const ExactVector& v : basis) {
-        const ExactVector av = Apply(s.original, v);
-        allZero = allZero && IsZeroVector(av);
+    for (const FieldVector<F>& v : basis) {
+        const FieldVector<F> av = FieldApply<F>(s.original, v);
+        allZero = allZero && FieldIsZeroVector<F>(av);
         std::string line = "A";
-        line += VectorText(v);
+        line += VectorText<F>(v);
         line += " = ";
-        line += VectorText(av);
+        line += VectorText<F>(av);
         log.AppendStepLog(line);
     }
     log.AppendStepLog(allZero ? "となり、どれも 0 なので、" + span +
@@ -82,18 +90,21 @@ void CheckKernel(const ReducedSystem& s, const std::vector<ExactVector>& basis, 
                                     " の各ベクトル v が Av = 0 を満たすとは言えません。");
 }
 
-void UniqueSolution(const ReducedSystem& s, const ExactVector& x, StepLog& log) {
+template <EngineField F>
+void UniqueSolution(const ReducedSystem<F>& s, const FieldVector<F>& x, StepLog& log) {
     log.AppendStepLog("階数がどちらも未知数の個数" + Number(s.unknowns) + "に等しいので、");
     log.AppendStepLog("解はただ一つです。");
     log.AppendStepLog("よって、解は、");
-    log.AppendStepLog("x = " + VectorText(x));
+    log.AppendStepLog("x = " + VectorText<F>(x));
     log.AppendStepLog("です。");
     CheckParticular(s, x, "", log);
 }
 
-void InfinitelyManySolutions(const ReducedSystem& s, const ExactVector& p, StepLog& log) {
+template <EngineField F>
+void InfinitelyManySolutions(const ReducedSystem<F>& s, const FieldVector<F>& p,
+                             StepLog& log) {
     const std::vector<std::int32_t> free = FreeColumns(s.reduced, s.unknowns);
-    const std::vector<ExactVector> basis = KernelBasis(s.reduced, s.unknowns);
+    const std::vector<FieldVector<F>> basis = KernelBasis(s.reduced, s.unknowns);
     log.AppendStepLog("階数がどちらも" + Number(s.rank) + "で、未知数の個数" + Number(s.unknowns) +
                       "より小さいので、");
     log.AppendStepLog("解は無数にあります。");
@@ -103,41 +114,43 @@ void InfinitelyManySolutions(const ReducedSystem& s, const ExactVector& p, StepL
     const std::string parameters = ParameterNames(free.size(), ", ");
     log.AppendStepLog("自由変数 " + freeNames + (free.size() > 1 ? " をそれぞれ " : " を ") +
                       parameters + "（任意の数）とおくと、解は、");
-    std::string general = "x = " + VectorText(p);
+    std::string general = "x = " + VectorText<F>(p);
     for (std::size_t k = 0; k < basis.size(); ++k)
-        general += " + t" + std::to_string(k + 1) + VectorText(basis[k]);
+        general += " + t" + std::to_string(k + 1) + VectorText<F>(basis[k]);
     log.AppendStepLog(general);
     log.AppendStepLog("です。");
-    log.AppendStepLog("すなわち、解の全体は " + VectorText(p) + " + " + SpanText(basis) +
+    log.AppendStepLog("すなわち、解の全体は " + VectorText<F>(p) + " + " + SpanText<F>(basis) +
                       " です。");
     CheckParticular(s, p, ParameterNames(free.size(), " = ") + " = 0 とした解 ", log);
     CheckKernel(s, basis, log);
 }
 
 // What one right-hand side came to.
+enum class SolutionKind { kNone, kUnique, kMany };
+template <EngineField F>
 struct OneSolution {
-    enum class Kind { kNone, kUnique, kMany };
-    Kind kind = Kind::kNone;
-    ExactVector x;  // kUnique
+    SolutionKind kind = SolutionKind::kNone;
+    FieldVector<F> x;  // kUnique
 };
 
 // Logs the case and the solutions for one right-hand side.
-OneSolution SolveOne(const ReducedSystem& s, StepLog& log) {
+template <EngineField F>
+OneSolution<F> SolveOne(const ReducedSystem<F>& s, StepLog& log) {
     const std::int32_t contradiction = ContradictoryRow(s);
     if (contradiction >= 0) {
         log.AppendStepLog(Number(contradiction + 1) +
-                          "行目は 0 = " + CpxText(s.reduced.At(s.rhsCol, contradiction)) +
+                          "行目は 0 = " + FieldText<F>(s.reduced.At(s.rhsCol, contradiction)) +
                           " を表し、成り立たないので、");
         log.AppendStepLog("解はありません。");
         return {};
     }
-    const ExactVector p = ParticularSolution(s);
+    const FieldVector<F> p = ParticularSolution(s);
     if (s.rank == s.unknowns) {
         UniqueSolution(s, p, log);
-        return {OneSolution::Kind::kUnique, p};
+        return {SolutionKind::kUnique, p};
     }
     InfinitelyManySolutions(s, p, log);
-    return {OneSolution::Kind::kMany, {}};
+    return {SolutionKind::kMany, {}};
 }
 
 // The conclusion for X when some column has no solution or many.
@@ -155,16 +168,18 @@ void NoSingleX(const std::vector<std::string>& unsolvable, std::size_t freeCount
                       ParameterNames(freeCount, ", ") + " は列ごとに別々にとります。");
 }
 
-std::int32_t AugmentedRank(const ReducedSystem& s) {
+template <EngineField F>
+std::int32_t AugmentedRank(const ReducedSystem<F>& s) {
     return s.rank + (ContradictoryRow(s) >= 0 ? 1 : 0);
 }
 
 }  // namespace
 
-void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMatrix& reduced,
-                  std::int32_t unknowns, StepLog& log) {
+template <EngineField F>
+void SolutionText(const std::vector<FieldVector<F>>& originalColumns,
+                  const BasicWorkMatrix<F>& reduced, std::int32_t unknowns, StepLog& log) {
     const std::int32_t sides = reduced.LastCol() + 1 - unknowns;
-    ReducedSystem s{originalColumns, reduced, FindPivotRows(reduced), unknowns, 0, unknowns, "b"};
+    ReducedSystem<F> s{originalColumns, reduced, FindPivotRows(reduced), unknowns, 0, unknowns, "b"};
     for (std::int32_t c = 0; c < unknowns; ++c)
         s.rank += s.pivots[c] >= 0 ? 1 : 0;
     if (sides == 1) {
@@ -176,7 +191,7 @@ void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMat
     }
     log.AppendStepLog("係数行列 A の階数は" + Number(s.rank) + "、未知数の個数は" +
                       Number(unknowns) + "です。");
-    std::vector<ExactVector> solutions;
+    std::vector<FieldVector<F>> solutions;
     std::vector<std::string> unsolvable;
     for (std::int32_t j = 0; j < sides; ++j) {
         s.rhsCol = unknowns + j;
@@ -185,15 +200,15 @@ void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMat
         log.AppendStepLog("B の" + Number(j + 1) + "列目を " + s.bName +
                           " として、Ax = " + s.bName + " を解きます。拡大係数行列 (A | " + s.bName +
                           ") の階数は" + Number(AugmentedRank(s)) + "です。");
-        OneSolution one = SolveOne(s, log);
-        if (one.kind == OneSolution::Kind::kUnique) solutions.push_back(std::move(one.x));
-        if (one.kind == OneSolution::Kind::kNone) unsolvable.push_back(s.bName);
+        OneSolution<F> one = SolveOne(s, log);
+        if (one.kind == SolutionKind::kUnique) solutions.push_back(std::move(one.x));
+        if (one.kind == SolutionKind::kNone) unsolvable.push_back(s.bName);
     }
     if (static_cast<std::int32_t>(solutions.size()) != sides) {
         NoSingleX(unsolvable, static_cast<std::size_t>(unknowns - s.rank), log);
         return;
     }
-    WorkMatrix x;
+    BasicWorkMatrix<F> x;
     x.Resize(sides, unknowns);
     for (std::int32_t j = 0; j < sides; ++j) {
         for (std::int32_t r = 0; r < unknowns; ++r)
@@ -203,5 +218,11 @@ void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMat
     PrintWorkMatrix(x, log);
     log.AppendStepLog("です。");
 }
+
+template void SolutionText<ComplexRationals>(const std::vector<FieldVector<ComplexRationals>>&,
+                                             const WorkMatrix&, std::int32_t, StepLog&);
+template void SolutionText<SurdNumbers>(const std::vector<FieldVector<SurdNumbers>>&,
+                                        const BasicWorkMatrix<SurdNumbers>&, std::int32_t,
+                                        StepLog&);
 
 }  // namespace korvane

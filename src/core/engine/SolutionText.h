@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-
 #include <vector>
-#include "core/StepLog.h"
 
-#include "core/engine/MatrixArithmetic.h"
+#include "core/StepLog.h"
+#include "core/engine/FieldVectors.h"
 #include "core/engine/WorkMatrix.h"
 
 namespace korvane {
@@ -16,7 +15,9 @@ namespace korvane {
 // the solutions in parametric vector form, and the check of a solution by
 // substituting it into the original A. With several right-hand sides that
 // all have one solution, the solutions together as the matrix X of AX = B.
-void SolutionText(const std::vector<ExactVector>& originalColumns, const WorkMatrix& reduced,
-                  std::int32_t unknowns, StepLog& log);
+// Instantiated in SolutionText.cpp for Q(i) and the surds.
+template <EngineField F>
+void SolutionText(const std::vector<FieldVector<F>>& originalColumns,
+                  const BasicWorkMatrix<F>& reduced, std::int32_t unknowns, StepLog& log);
 
 }  // namespace korvane

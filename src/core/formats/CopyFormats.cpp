@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/CellValue.h"
 #include "core/formats/NumberForms.h"
 #include "mklibs/mklibs.h"
 
@@ -15,7 +16,7 @@ std::vector<std::vector<std::string>> CanonicalRows(const CellGrid& grid) {
     for (int r = 0; r < grid.Rows(); ++r) {
         for (int c = 0; c < grid.Cols(); ++c) {
             const std::string& text = grid.Cell(c, r);
-            rows[r].push_back(CpxText(CpxParse(text.empty() ? std::string_view("0") : text)));
+            rows[r].push_back(SurdText(CellSurd(text)));
         }
     }
     return rows;

@@ -52,6 +52,23 @@ bool IsBracketedFraction(const FormulaNode& node) {
 
 std::string Latex(const Formula& formula);
 
+bool HoldsRoot(const Formula& formula) {
+    for (const FormulaNode& node : formula) {
+        if (node.kind == Kind::kRoot || HoldsRoot(node.children)) return true;
+    }
+    return false;
+}
+
+// A fraction's numerator: (1+√5)/2 is set as \frac{1+\sqrt{5}}{2}, its
+// brackets only grouping for the plain text.
+const Formula& Numerator(const FormulaNode& fraction) {
+    const Formula& top = fraction.children[0].children;
+    if (top.size() == 1 && top.front().kind == Kind::kGroup && top.front().text == "()" &&
+        HoldsRoot(top.front().children))
+        return top.front().children;
+    return top;
+}
+
 // Whether a part stands taller than a line of text: a fraction or a vector.
 bool IsTall(const Formula& formula) {
     for (const FormulaNode& node : formula) {
@@ -99,8 +116,10 @@ std::string Latex(const FormulaNode& node) {
         case Kind::kSubscript:
             return Latex(node.children[0]) + "_{" + Latex(node.children[1].children) + "}";
         case Kind::kFraction:
-            return "\\frac{" + Latex(node.children[0].children) + "}{" +
-                   Latex(node.children[1].children) + "}";
+            return "\\frac{" + Latex(Numerator(node)) + "}{" + Latex(node.children[1].children) +
+                   "}";
+        case Kind::kRoot:
+            return "\\sqrt{" + Latex(node.children[0].children) + "}";
         default:
             return LatexLeaf(node);
     }
@@ -152,8 +171,10 @@ std::string Mathml(const FormulaNode& node) {
             return "<msub>" + MathmlRow({node.children[0]}) +
                    MathmlRow(node.children[1].children) + "</msub>";
         case Kind::kFraction:
-            return "<mfrac>" + MathmlRow(node.children[0].children) +
-                   MathmlRow(node.children[1].children) + "</mfrac>";
+            return "<mfrac>" + MathmlRow(Numerator(node)) + MathmlRow(node.children[1].children) +
+                   "</mfrac>";
+        case Kind::kRoot:
+            return "<msqrt>" + Mathml(node.children[0].children) + "</msqrt>";
         default:
             return MathmlLeaf(node);
     }

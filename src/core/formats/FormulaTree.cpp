@@ -199,6 +199,8 @@ class Parser {
                 continue;
             } else if (t.type == Type::kOperator && t.text == "/" && Fraction(seq, spaced)) {
                 continue;
+            } else if (t.text == "√" && RadicandFollows()) {
+                seq.push_back(Root());
             } else {
                 seq.push_back(Leaf(LeafKind(t.type), t.text));
                 ++at_;
@@ -247,6 +249,31 @@ class Parser {
             }
         }
         return Grouped(std::move(exponent));
+    }
+
+    // √ straight before a number or a bracket.
+    bool RadicandFollows() const {
+        if (at_ + 1 >= tokens_.size() || tokens_[at_ + 1].spaced) return false;
+        const Type next = tokens_[at_ + 1].type;
+        return next == Type::kNumber || (next == Type::kOpen && tokens_[at_ + 1].text == "(");
+    }
+
+    // √5, or √(…) with the radicand's brackets dropped: the root's bar
+    // encloses it.
+    FormulaNode Root() {
+        ++at_;
+        Formula radicand;
+        if (tokens_[at_].type == Type::kOpen) {
+            Bracketed(radicand);
+            if (radicand.size() == 1 && radicand.front().kind == Kind::kGroup)
+                radicand = std::move(radicand.front().children);
+        } else {
+            radicand.push_back(Leaf(Kind::kNumber, tokens_[at_].text));
+            ++at_;
+        }
+        FormulaNode node{Kind::kRoot, "", {}, {}};
+        node.children.push_back(Grouped(std::move(radicand)));
+        return node;
     }
 
     // a/b: the numerator is the run of atoms just before, with no blank

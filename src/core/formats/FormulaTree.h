@@ -18,6 +18,7 @@ struct FormulaNode {
         kPower,      // children: the base, then the exponent as a group
         kSubscript,  // children: the base, then the subscript as a group
         kFraction,   // children: the numerator, then the denominator, as groups
+        kRoot,       // √5, √(1/2): children: the radicand as a group
     };
     Kind kind = Kind::kOperator;
     std::string text;

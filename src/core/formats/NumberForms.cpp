@@ -1,5 +1,8 @@
 #include "core/formats/NumberForms.h"
 
+#include "core/CellValue.h"
+#include "core/formats/RootForms.h"
+
 namespace korvane {
 
 namespace {
@@ -138,7 +141,8 @@ std::string WriteNumber(const NumberParts& parts, NumberForm form) {
 
 std::string WriteNumberText(std::string_view text, NumberForm form) {
     const std::optional<NumberParts> parts = SplitNumberText(text);
-    return parts ? WriteNumber(*parts, form) : Str(text);
+    if (parts) return WriteNumber(*parts, form);
+    return WrittenWithRoot(text) ? WriteRootText(text, form) : Str(text);
 }
 
 }  // namespace korvane

@@ -20,8 +20,8 @@ enum class NumberForm {
 
 std::string WriteNumber(const NumberParts& parts, NumberForm form);
 
-// The canonical number text in the form; a text of any other shape comes
-// back as it stands.
+// The canonical number text in the form, a canonical surd text too
+// (WriteRootText); a text of any other shape comes back as it stands.
 std::string WriteNumberText(std::string_view text, NumberForm form);
 
 }  // namespace korvane

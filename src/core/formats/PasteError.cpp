@@ -47,6 +47,8 @@ std::string Message(const PasteError::Details& d) {
             return "行列の外にある「" + d.cell + "」は読めません。行列だけを貼り付けてください。";
         case Kind::kTwoMatrices:
             return "2つの行列が含まれています。1つだけ貼り付けてください。";
+        case Kind::kRootRefused:
+            return At(d) + "の「" + d.cell + "」で、" + d.reason;
     }
     return "行列として読めない文字です。";
 }
@@ -98,6 +100,12 @@ PasteError PasteError::AtCell(Kind kind, int row, int col, std::string cell) {
     details.row = row;
     details.col = col;
     details.cell = std::move(cell);
+    return PasteError(details);
+}
+
+PasteError PasteError::RootRefused(int row, int col, std::string cell, std::string reason) {
+    Details details = AtCell(Kind::kRootRefused, row, col, std::move(cell)).details();
+    details.reason = std::move(reason);
     return PasteError(details);
 }
 

@@ -38,6 +38,8 @@ class PasteError : public Error {
         kExponentTooLarge,  // the cell at (row, col) has an exponent beyond kMaxExponent
         kSurroundingText,   // text beside the matrix would change it, such as 2 or ^T
         kTwoMatrices,       // the text holds a second matrix
+        kRootRefused,       // the cell at (row, col) is written with a root that has no value
+                            // here (reason): unreadable, or a second root in the matrix
     };
     // Rows and columns counted from 1.
     struct Details {
@@ -51,6 +53,8 @@ class PasteError : public Error {
         // The cell's text, shortened; the character's code, such as 0x01; the
         // text beside the matrix.
         std::string cell;
+        // kRootRefused: the sentence saying why.
+        std::string reason;
     };
 
     explicit PasteError(Details details);
@@ -59,6 +63,8 @@ class PasteError : public Error {
     static PasteError TooLarge(int rows, int cols);
     // A cell at (row, col): kBadCell, kDivisionByZero, kControlCharacter.
     static PasteError AtCell(Kind kind, int row, int col, std::string cell = {});
+    // kRootRefused at the cell (row, col) with the sentence saying why.
+    static PasteError RootRefused(int row, int col, std::string cell, std::string reason);
     // kSurroundingText: the text beside the matrix, shortened.
     static PasteError Beside(std::string_view text);
     // A block of rows × cols pasted at (row, col).

@@ -3,9 +3,12 @@
 #include <cstdio>
 
 #include "core/CellGrid.h"
+#include "core/CellValue.h"
 #include "core/formats/CellExpression.h"
 #include "core/formats/PasteTable.h"
 #include "core/formats/StrictNumber.h"
+#include "core/formats/TexRoots.h"
+#include "mklibs/SurdReading.h"
 #include "mklibs/NumberTextFolding.h"
 #include "mklibs/mklibs.h"
 
@@ -57,8 +60,7 @@ NumberReading ReadNumber(std::string_view text, CellSyntax syntax) {
     return {};
 }
 
-// The value of one cell; throws PasteError naming it (row, col from 0).
-ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
+void RefuseControlCharacters(const RawCell& cell, int row, int col) {
     for (const char c : cell.text) {
         const auto byte = static_cast<unsigned char>(c);
         if (!IsControl(byte, cell.syntax != CellSyntax::kTyped)) continue;
@@ -66,20 +68,73 @@ ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
         std::snprintf(code, sizeof code, "0x%02X", byte);
         throw PasteError::AtCell(PasteError::Kind::kControlCharacter, row + 1, col + 1, code);
     }
+}
+
+// The text ReadSurd is to read for a cell written with a square root, in the
+// cell's syntax; nothing for a cell without one.
+std::optional<std::string> RootText(std::string_view text, CellSyntax syntax) {
+    if (!WrittenWithRoot(text)) return std::nullopt;
+    switch (syntax) {
+        case CellSyntax::kTyped:
+        case CellSyntax::kProgram:
+            return std::string(text);
+        case CellSyntax::kTex:
+            return TexRootText(text);
+        case CellSyntax::kRefused:
+            break;
+    }
+    return std::nullopt;
+}
+
+// A cell written with a square root, read whole by ReadSurd or refused with
+// its sentence (row, col from 0).
+Surd ReadRootCell(std::string_view text, const std::string& rootText, int row, int col) {
+    SurdReading reading = ReadSurd(rootText);
+    if (!reading.value)
+        throw PasteError::RootRefused(row + 1, col + 1, ShortenedText(text), reading.error);
+    return std::move(*reading.value);
+}
+
+// The value of one cell; throws PasteError naming it (row, col from 0).
+Surd ReadCell(const RawCell& cell, int row, int col) {
+    RefuseControlCharacters(cell, row, col);
     const std::string_view text = TrimBlanks(cell.text);
     const bool blankIsZero = cell.syntax == CellSyntax::kTyped || cell.syntax == CellSyntax::kTex;
-    if (text.empty() && blankIsZero) return CpxZero();
+    if (text.empty() && blankIsZero) return SurdZero();
     const NumberReading reading = ReadNumber(text, cell.syntax);
-    if (reading.value) return *reading.value;
+    if (reading.value) return SurdFromCpx(*reading.value);
+    if (reading.fault == NumberFault::kNotANumber) {
+        if (const std::optional<std::string> root = RootText(text, cell.syntax))
+            return ReadRootCell(text, *root, row, col);
+    }
     throw PasteError::AtCell(KindOf(reading.fault), row + 1, col + 1, ShortenedText(text));
 }
+
+// The one square root a matrix may hold: the first cell's that needs one;
+// a later cell with another is refused with SurdFieldClash's sentence.
+class MatrixRoot {
+  public:
+    void Admit(const Surd& value, const RawCell& cell, int row, int col) {
+        if (value.radicand.IsZero()) return;
+        if (radicand_.IsZero()) {
+            radicand_ = value.radicand;
+        } else if (!(radicand_ == value.radicand)) {
+            throw PasteError::RootRefused(row + 1, col + 1, ShortenedText(TrimBlanks(cell.text)),
+                                          SurdFieldClash(radicand_, value.radicand).what());
+        }
+    }
+
+  private:
+    Integer radicand_;
+};
 
 // The field as typed where the grid reads it as the same value and it has
 // no blank inside; otherwise the canonical text (1e5 is shown as 100000,
 // which the grid's own reading takes as it stands).
-std::string TypedText(const RawCell& cell, const std::string& canonical,
-                      const ComplexFraction& value) {
+std::string TypedText(const RawCell& cell, const std::string& canonical, const Surd& surd) {
     const std::string_view field = TrimBlanks(cell.text);
+    if (!surd.radicand.IsZero()) return canonical;
+    const ComplexFraction& value = surd.rational;
     if (cell.syntax != CellSyntax::kTyped || field.empty() ||
         FoldNumberText(field).find_first_of(" \t") != std::string::npos ||
         !(CpxParse(field) == value))
@@ -137,11 +192,13 @@ PastedMatrix ReadPastedMatrix(std::string_view text) {
 
     PastedMatrix matrix{table.format, table.rows, table.cols, {}, {}};
     bool written = false;  // some cell holds more than blanks
+    MatrixRoot root;
     for (int r = 0; r < table.rows; ++r) {
         for (int c = 0; c < table.cols; ++c) {
             const RawCell& cell = table.cells[r][c];
-            const ComplexFraction value = ReadCell(cell, r, c);
-            matrix.texts.push_back(CpxText(value));
+            const Surd value = ReadCell(cell, r, c);
+            root.Admit(value, cell, r, c);
+            matrix.texts.push_back(SurdText(value));
             matrix.typed.push_back(TypedText(cell, matrix.texts.back(), value));
             written = written || !TrimBlanks(cell.text).empty();
         }

@@ -38,11 +38,14 @@ struct PastedMatrix {
 // - tab-separated rows from a spreadsheet (an empty cell is 0), CSV with
 //   commas or semicolons (quoted fields too), rows of blank-separated cells.
 // Every cell must be a number: typed fields as ReadStrictNumber reads them,
-// cells in a syntax as ReadCellExpression does. Throws PasteError for an
+// cells in a syntax as ReadCellExpression does, and a cell written with a
+// square root as ReadSurd reads it (a TeX cell through TexRootText), one
+// root per matrix. Throws PasteError for an
 // empty or unreadable text, a ragged row, a block beyond 10 × 10, a cell
 // that is no number (or divides by 0, or has too large an exponent), a
 // control character in a cell (tab aside; line breaks too inside a
-// syntax), text beside the matrix that would change it and a second matrix.
+// syntax), a root that does not read or is a second one, text beside the
+// matrix that would change it and a second matrix.
 // Nothing is guessed: the whole text is read or refused.
 PastedMatrix ReadPastedMatrix(std::string_view text);
 

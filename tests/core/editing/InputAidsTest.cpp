@@ -160,6 +160,8 @@ TEST(InputAids, MultiplyByAConstant) {
          {"\u3000", "\u00A0 ", "1", "\uFF12"},
          {"0", "0", "1", "2"}},
         {"by i", "i", {"i", "2", "1/2+i", "0"}, {"-1", "2i", "-1+i/2", "0"}},
+        // A square root stays one, never read as another number.
+        {"roots by 1/2", "1/2", {"√8", "sqrt(2)", "(1+√2)/3", "-2"}, {"√2", "√2/2", "(1+√2)/6", "-1"}},
         {"sixty digits",
          big,
          {"1/3", "-7/10", "i", big},
@@ -215,6 +217,7 @@ TEST(InputAids, CellEditStoresTheCanonicalText) {
         {"5", "", "0"},  // emptied
         {"5", " \t", "0"},
         {"0", kSixtyDigits, kSixtyDigits},
+        {"0", "1/√2", "√2/2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.before);

@@ -57,6 +57,33 @@ TEST(CopyFormats, EachFormOfOneMatrix) {
         EXPECT_EQ(CopyMatrix(grid, c.format), c.text);
 }
 
+// Square roots in each form, read back by what reads that form: SymPy
+// exactly, since the root comes before any division.
+TEST(CopyFormats, SurdEntriesInEachForm) {
+    CellGrid grid = GridOf({{"sqrt(20)", "(1+√5)/2"}, {"-√5/5", "i√5"}});
+    const struct {
+        CopyFormat format;
+        std::string text;
+    } cases[] = {
+        {CopyFormat::kTabSeparated, "sqrt(20)\t(1+√5)/2\n-√5/5\ti√5\n"},
+        {CopyFormat::kLatex,
+         "\\begin{pmatrix}\n2 \\sqrt{5} & \\frac{1 + \\sqrt{5}}{2} \\\\\n- \\frac{\\sqrt{5}}{5} & i "
+         "\\sqrt{5}\n\\end{pmatrix}\n"},
+        {CopyFormat::kMatlab, "[2*sqrt(5), (1+sqrt(5))/2; -sqrt(5)/5, 1i*sqrt(5)]\n"},
+        {CopyFormat::kPython,
+         "Matrix([[2*sqrt(5), (1+sqrt(5))/2], [-sqrt(5)/5, I*sqrt(5)]])\n"},
+        {CopyFormat::kMathematica, "{{2*Sqrt[5], (1+Sqrt[5])/2}, {-Sqrt[5]/5, I*Sqrt[5]}}\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CopyMatrix(grid, c.format), c.text);
+    for (const CopyFormat format : {CopyFormat::kTabSeparated, CopyFormat::kLatex,
+                                    CopyFormat::kMatlab, CopyFormat::kMarkdown}) {
+        const PastedMatrix pasted = ReadPastedMatrix(CopyMatrix(grid, format));
+        EXPECT_EQ(pasted.texts, (std::vector<std::string>{"2√5", "(1+√5)/2", "-√5/5", "i√5"}))
+            << CopyMatrix(grid, format);
+    }
+}
+
 TEST(CopyFormats, SelectionAsSpreadsheetCells) {
     CellGrid grid = GridOf({{"1", "2", "3"}, {"4", "a\tb", "say \"6\""}});
     EXPECT_EQ(CopyCells(grid, {1, 0, 2, 2}), "2\t3\n\"a\tb\"\t\"say \"\"6\"\"\"\n");

@@ -115,6 +115,20 @@ TEST(PasteReader, EachKindOfText) {
         {"[[ 1. -2.]\n [ 3.5 4.e+00]]", PasteFormat::kNestedLists, {{"1", "-2"}, {"7/2", "4"}}},
         {"{{1, 2}} // MatrixForm", PasteFormat::kMathematica, {{"1", "2"}}},
         {"\\[ A^{-1} = \\begin{pmatrix} 1 & 2 \\end{pmatrix}. \\]", PasteFormat::kLatex, {{"1", "2"}}},
+        // Square roots, one per matrix, in their canonical texts; a root that
+        // comes out rational is that number.
+        {"1 √2\n2√3/√3 sqrt(8)", PasteFormat::kBlankSeparated, {{"1", "√2"}, {"2", "2√2"}}},
+        {"1/√3\t√(-3)\t√(3/4)", PasteFormat::kTabSeparated, {{"√3/3", "i√3", "√3/2"}}},
+        {"[[sqrt(2)/2, 1], [-sqrt(2), (1+sqrt(2))/3]]",
+         PasteFormat::kNestedLists,
+         {{"√2/2", "1"}, {"-√2", "(1+√2)/3"}}},
+        {"\\begin{pmatrix} \\frac{1+\\sqrt{5}}{2} & 2\\sqrt{5} \\\\ -\\frac{\\sqrt{5}}{5} & "
+         "i\\sqrt{5} \\end{pmatrix}",
+         PasteFormat::kLatex,
+         {{"(1+√5)/2", "2√5"}, {"-√5/5", "i√5"}}},
+        {"\\sqrt{2}\\cdot\\sqrt{6} & \\left(1-\\sqrt{3}\\right)",
+         PasteFormat::kLatex,
+         {{"2√3", "1-√3"}}},
     };
     for (const auto& c : cases) {
         try {
@@ -134,6 +148,9 @@ TEST(PasteReader, FieldsKeepTheirTextAsTyped) {
     // Where the grid would read the field otherwise, it gets the value's text.
     EXPECT_EQ(ReadPastedMatrix("1e2\t2j\t½\t− 1\t-4").typed,
               (std::vector<std::string>{"100", "2i", "1/2", "-1", "-4"}));
+    // A root is given as its canonical text, which the grid reads back.
+    EXPECT_EQ(ReadPastedMatrix("sqrt(8)\t√4\t1/√2").typed,
+              (std::vector<std::string>{"2√2", "2", "√2/2"}));
 }
 
 // What a refusal names, in the order of PasteError::Details.
@@ -167,9 +184,23 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
          {Kind::kTooLarge, 0, 0, 0, 0, 11, 11},
          "11行11列の行列は大きすぎます。行も列も10までです。"},
         {wide, {Kind::kTooLarge, 0, 0, 0, 0, 1, 11}, ""},
-        {"\\begin{pmatrix}\\sqrt{2}&1\\end{pmatrix}",
+        {"\\begin{pmatrix}\\sqrt[3]{2}&1\\end{pmatrix}",
          {Kind::kBadCell, 1, 1},
-         "1行1列の「\\sqrt{2}」を数として読めません。"},
+         "1行1列の「\\sqrt[3]{2}」を数として読めません。"},
+        // Square roots: one root per matrix, each cell read whole.
+        {"√2 1\n1 √3",
+         {Kind::kRootRefused, 2, 2},
+         "2行2列の「√3」で、√2 と √3 を同時に含む数は扱えません。"},
+        {"[[1, sqrt(2)+sqrt(3)]]",
+         {Kind::kRootRefused, 1, 2},
+         "1行2列の「sqrt(2)+sqrt(3)」で、√2 と √3 を同時に含む数は扱えません。"},
+        {"√8 & \\sqrt{12}", {Kind::kRootRefused, 1, 2}, ""},
+        {"1 √x", {Kind::kRootRefused, 1, 2}, ""},
+        {"2√3√5", {Kind::kRootRefused, 1, 1}, ""},
+        {"1 √(1/0)", {Kind::kRootRefused, 1, 2}, ""},
+        {"\\sqrt{2} & \\sqrt{x}", {Kind::kRootRefused, 1, 2}, ""},
+        {"\\sqrt{2 & 1", {Kind::kBadCell, 1, 1}, ""},
+        {"\\sqrt{2} & \\alpha\\sqrt{2}", {Kind::kBadCell, 1, 2}, ""},
         {"[[1, x], [2, 3]]", {Kind::kBadCell, 1, 2}, ""},
         {"[[1, 2**3]]", {Kind::kBadCell, 1, 2}, ""},
         {"\\frac{1}{0} & 1", {Kind::kDivisionByZero, 1, 1}, ""},
