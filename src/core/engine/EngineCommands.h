@@ -110,7 +110,7 @@ bool SolveIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally, const Ce
              const LogStyle& style) {
     LoadWorkMatrix(matrix, grid);
     // Only the values are kept for the check: cheaper than a second matrix.
-    const std::vector<FieldVector<F>> original = FieldColumnsOf(matrix);
+    const std::vector<BasicVector<F>> original = ColumnsOf(matrix);
     PrintWorkMatrix(matrix, log);
     log.AppendStepLog(introduction);
     log.AppendStepLog(kReductionIntroduction);

@@ -20,7 +20,7 @@ std::string Number(std::int32_t n) {
 // The reduced system for one right-hand side, in the column rhsCol.
 template <EngineField F>
 struct ReducedSystem {
-    using Vector = FieldVector<F>;
+    using Vector = BasicVector<F>;
     const std::vector<Vector>& original;  // the columns of (A | B)
     const BasicWorkMatrix<F>& reduced;
     PivotRows pivots;
@@ -41,8 +41,8 @@ std::int32_t ContradictoryRow(const ReducedSystem<F>& s) {
 
 // The solution with every free variable zero.
 template <EngineField F>
-FieldVector<F> ParticularSolution(const ReducedSystem<F>& s) {
-    FieldVector<F> p;
+BasicVector<F> ParticularSolution(const ReducedSystem<F>& s) {
+    BasicVector<F> p;
     for (std::int32_t j = 0; j < s.unknowns; ++j)
         p.push_back(s.pivots[j] < 0 ? F::Zero() : s.reduced.At(s.rhsCol, s.pivots[j]));
     return p;
@@ -59,9 +59,9 @@ std::string ParameterNames(std::size_t count, std::string_view separator) {
 }
 
 template <EngineField F>
-void CheckParticular(const ReducedSystem<F>& s, const FieldVector<F>& p, std::string_view lead,
+void CheckParticular(const ReducedSystem<F>& s, const BasicVector<F>& p, std::string_view lead,
                      StepLog& log) {
-    const FieldVector<F> ap = FieldApply<F>(s.original, p);
+    const BasicVector<F> ap = Apply<F>(s.original, p);
     const bool matches = ap == s.original[static_cast<std::size_t>(s.rhsCol)];
     log.AppendStepLog("検算：" + std::string(lead) + "x = " + VectorText<F>(p) +
                       " を代入すると、Ax = " + VectorText<F>(ap) + " となり、" + s.bName +
@@ -70,14 +70,14 @@ void CheckParticular(const ReducedSystem<F>& s, const FieldVector<F>& p, std::st
 
 // Each vector spanning the solutions of Ax = 0, put into A on its own line.
 template <EngineField F>
-void CheckKernel(const ReducedSystem<F>& s, const std::vector<FieldVector<F>>& basis,
+void CheckKernel(const ReducedSystem<F>& s, const std::vector<BasicVector<F>>& basis,
                  StepLog& log) {
     const std::string span = SpanText<F>(basis);
     log.AppendStepLog("また、" + span + " を張るベクトルを代入すると、");
     bool allZero = true;
-    for (const FieldVector<F>& v : basis) {
-        const FieldVector<F> av = FieldApply<F>(s.original, v);
-        allZero = allZero && FieldIsZeroVector<F>(av);
+    for (const BasicVector<F>& v : basis) {
+        const BasicVector<F> av = Apply<F>(s.original, v);
+        allZero = allZero && IsZeroVector<F>(av);
         std::string line = "A";
         line += VectorText<F>(v);
         line += " = ";
@@ -91,7 +91,7 @@ void CheckKernel(const ReducedSystem<F>& s, const std::vector<FieldVector<F>>& b
 }
 
 template <EngineField F>
-void UniqueSolution(const ReducedSystem<F>& s, const FieldVector<F>& x, StepLog& log) {
+void UniqueSolution(const ReducedSystem<F>& s, const BasicVector<F>& x, StepLog& log) {
     log.AppendStepLog("階数がどちらも未知数の個数" + Number(s.unknowns) + "に等しいので、");
     log.AppendStepLog("解はただ一つです。");
     log.AppendStepLog("よって、解は、");
@@ -101,10 +101,10 @@ void UniqueSolution(const ReducedSystem<F>& s, const FieldVector<F>& x, StepLog&
 }
 
 template <EngineField F>
-void InfinitelyManySolutions(const ReducedSystem<F>& s, const FieldVector<F>& p,
+void InfinitelyManySolutions(const ReducedSystem<F>& s, const BasicVector<F>& p,
                              StepLog& log) {
     const std::vector<std::int32_t> free = FreeColumns(s.reduced, s.unknowns);
-    const std::vector<FieldVector<F>> basis = KernelBasis(s.reduced, s.unknowns);
+    const std::vector<BasicVector<F>> basis = KernelBasis(s.reduced, s.unknowns);
     log.AppendStepLog("階数がどちらも" + Number(s.rank) + "で、未知数の個数" + Number(s.unknowns) +
                       "より小さいので、");
     log.AppendStepLog("解は無数にあります。");
@@ -130,7 +130,7 @@ enum class SolutionKind { kNone, kUnique, kMany };
 template <EngineField F>
 struct OneSolution {
     SolutionKind kind = SolutionKind::kNone;
-    FieldVector<F> x;  // kUnique
+    BasicVector<F> x;  // kUnique
 };
 
 // Logs the case and the solutions for one right-hand side.
@@ -144,7 +144,7 @@ OneSolution<F> SolveOne(const ReducedSystem<F>& s, StepLog& log) {
         log.AppendStepLog("解はありません。");
         return {};
     }
-    const FieldVector<F> p = ParticularSolution(s);
+    const BasicVector<F> p = ParticularSolution(s);
     if (s.rank == s.unknowns) {
         UniqueSolution(s, p, log);
         return {SolutionKind::kUnique, p};
@@ -176,7 +176,7 @@ std::int32_t AugmentedRank(const ReducedSystem<F>& s) {
 }  // namespace
 
 template <EngineField F>
-void SolutionText(const std::vector<FieldVector<F>>& originalColumns,
+void SolutionText(const std::vector<BasicVector<F>>& originalColumns,
                   const BasicWorkMatrix<F>& reduced, std::int32_t unknowns, StepLog& log) {
     const std::int32_t sides = reduced.LastCol() + 1 - unknowns;
     ReducedSystem<F> s{originalColumns, reduced, FindPivotRows(reduced), unknowns, 0, unknowns, "b"};
@@ -191,7 +191,7 @@ void SolutionText(const std::vector<FieldVector<F>>& originalColumns,
     }
     log.AppendStepLog("係数行列 A の階数は" + Number(s.rank) + "、未知数の個数は" +
                       Number(unknowns) + "です。");
-    std::vector<FieldVector<F>> solutions;
+    std::vector<BasicVector<F>> solutions;
     std::vector<std::string> unsolvable;
     for (std::int32_t j = 0; j < sides; ++j) {
         s.rhsCol = unknowns + j;
@@ -219,9 +219,9 @@ void SolutionText(const std::vector<FieldVector<F>>& originalColumns,
     log.AppendStepLog("です。");
 }
 
-template void SolutionText<ComplexRationals>(const std::vector<FieldVector<ComplexRationals>>&,
+template void SolutionText<ComplexRationals>(const std::vector<BasicVector<ComplexRationals>>&,
                                              const WorkMatrix&, std::int32_t, StepLog&);
-template void SolutionText<SurdNumbers>(const std::vector<FieldVector<SurdNumbers>>&,
+template void SolutionText<SurdNumbers>(const std::vector<BasicVector<SurdNumbers>>&,
                                         const BasicWorkMatrix<SurdNumbers>&, std::int32_t,
                                         StepLog&);
 

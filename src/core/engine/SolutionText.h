@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/StepLog.h"
-#include "core/engine/FieldVectors.h"
+#include "core/engine/MatrixArithmetic.h"
 #include "core/engine/WorkMatrix.h"
 
 namespace korvane {
@@ -17,7 +17,7 @@ namespace korvane {
 // all have one solution, the solutions together as the matrix X of AX = B.
 // Instantiated in SolutionText.cpp for Q(i) and the surds.
 template <EngineField F>
-void SolutionText(const std::vector<FieldVector<F>>& originalColumns,
+void SolutionText(const std::vector<BasicVector<F>>& originalColumns,
                   const BasicWorkMatrix<F>& reduced, std::int32_t unknowns, StepLog& log);
 
 }  // namespace korvane
