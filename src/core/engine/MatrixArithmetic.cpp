@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/StopSignal.h"
+#include "core/engine/FieldMatrixArithmetic.h"
 
 namespace korvane {
 
@@ -34,17 +35,7 @@ WorkMatrix Transposed(const WorkMatrix& m) {
 }
 
 WorkMatrix Product(const WorkMatrix& a, const WorkMatrix& b) {
-    WorkMatrix product;
-    product.Resize(b.LastCol() + 1, a.LastRow() + 1);
-    for (int c = 0; c <= b.LastCol(); ++c) {
-        for (int r = 0; r <= a.LastRow(); ++r) {
-            ComplexFraction sum = CpxZero();
-            for (int k = 0; k <= a.LastCol(); ++k)
-                AddProduct(sum, a.At(k, r), b.At(c, k));
-            product.Set(c, r, std::move(sum));
-        }
-    }
-    return product;
+    return FieldProduct(a, b);
 }
 
 std::vector<ExactVector> ColumnsOf(const WorkMatrix& matrix) {
@@ -66,53 +57,11 @@ ExactVector Apply(const std::vector<ExactVector>& columns, const ExactVector& x)
 }
 
 WorkMatrix MinusScalarIdentity(const WorkMatrix& square, const ComplexFraction& value) {
-    WorkMatrix result;
-    result.Resize(square.LastCol() + 1, square.LastRow() + 1);
-    for (int c = 0; c <= square.LastCol(); ++c) {
-        for (int r = 0; r <= square.LastRow(); ++r)
-            result.Set(c, r, c == r ? CpxSub(square.At(c, r), value) : square.At(c, r));
-    }
-    return result;
+    return FieldMinusScalarIdentity(square, value);
 }
 
 std::optional<WorkMatrix> InverseOf(const WorkMatrix& square) {
-    const int n = square.LastRow() + 1;
-    // Row-major copies of the matrix and of the identity beside it.
-    std::vector<std::vector<ComplexFraction>> left(n), right(n);
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            left[r].push_back(square.At(c, r));
-            right[r].push_back(c == r ? CpxOne() : CpxZero());
-        }
-    }
-    for (int col = 0; col < n; ++col) {
-        int pivot = col;
-        while (pivot < n && CpxIsZero(left[pivot][col]))
-            ++pivot;
-        if (pivot == n) return std::nullopt;
-        std::swap(left[pivot], left[col]);
-        std::swap(right[pivot], right[col]);
-        const ComplexFraction scale = CpxInv(left[col][col]);
-        for (int c = 0; c < n; ++c) {
-            left[col][c] = CpxMul(left[col][c], scale);
-            right[col][c] = CpxMul(right[col][c], scale);
-        }
-        for (int r = 0; r < n; ++r) {
-            if (r == col || CpxIsZero(left[r][col])) continue;
-            const ComplexFraction factor = left[r][col];
-            for (int c = 0; c < n; ++c) {
-                CpxSubMul(left[r][c], left[col][c], factor);
-                CpxSubMul(right[r][c], right[col][c], factor);
-            }
-        }
-    }
-    WorkMatrix inverse;
-    inverse.Resize(n, n);
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c)
-            inverse.Set(c, r, right[r][c]);
-    }
-    return inverse;
+    return FieldInverse(square);
 }
 
 ComplexFraction DeterminantOf(const WorkMatrix& square) {
@@ -151,13 +100,7 @@ bool IsZeroVector(const ExactVector& x) {
 }
 
 bool SameMatrix(const WorkMatrix& a, const WorkMatrix& b) {
-    if (a.LastCol() != b.LastCol() || a.LastRow() != b.LastRow()) return false;
-    for (int c = 0; c <= a.LastCol(); ++c) {
-        for (int r = 0; r <= a.LastRow(); ++r) {
-            if (!(a.At(c, r) == b.At(c, r))) return false;
-        }
-    }
-    return true;
+    return FieldSameMatrix(a, b);
 }
 
 WorkMatrix PolynomialAt(const Polynomial& p, const WorkMatrix& a) {

@@ -5,7 +5,7 @@
 namespace korvane {
 
 bool EigenvaluesInField(const EigenvalueFindings& findings, std::string_view goal, StepLog& log) {
-    if (findings.others.empty()) return true;
+    if (findings.others.empty() && findings.quadratic.empty()) return true;
     std::string line =
         "固有値の中に複素有理数でないもの（近似値で示したもの）があるので、ここでは";
     // A formula stands apart from the Japanese around it: "ここでは A^n の式".
