@@ -2,6 +2,7 @@
 // diagonalisation with surds, and how a surd multiplier is written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,33 @@ TEST(SurdEigen, DiagonalisationIsCheckedInItsField) {
         MemoryStepLog log;
         ASSERT_TRUE(Engine().Diagonalize(GridOf(c.rows), log));
         EXPECT_EQ(log.Lines().back(), c.closing);
+    }
+}
+
+// Exercises with their printed answers: the eigenvalues and a basis vector
+// of each eigenspace as the source gives them, compared with the log.
+TEST(SurdEigen, TextbookAnswers) {
+    const struct {
+        const char* source;
+        std::vector<Lines> rows;
+        Lines eigenvalues;
+        Lines eigenspaces;
+    } cases[] = {
+        {"Jim Hefferon, Linear Algebra, Chapter Five, Topic: Linear Recurrences (the "
+         "Fibonacci matrix)",
+         {{"1", "1"}, {"1", "0"}},
+         {"λ = (1+√5)/2（代数的重複度1）", "λ = (1-√5)/2（代数的重複度1）"},
+         {"span{((1+√5)/2,1)}", "span{((1-√5)/2,1)}"}},
+    };
+    for (const auto& c : cases) {
+        MemoryStepLog log;
+        ASSERT_TRUE(Engine().Eigenvectors(GridOf(c.rows), log)) << c.source;
+        const Lines& lines = log.Lines();
+        for (const auto* expected : {&c.eigenvalues, &c.eigenspaces}) {
+            for (const std::string& line : *expected)
+                EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end())
+                    << c.source << ": " << line;
+        }
     }
 }
 
