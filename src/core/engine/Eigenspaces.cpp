@@ -37,7 +37,8 @@ std::vector<PolynomialFactor> DistinctFactors(const EigenvalueFindings& findings
     for (std::size_t k = 0; k + 1 < findings.quadratic.size(); k += 2) {
         const Surd& r = findings.quadratic[k].value;
         const Surd& t = findings.quadratic[k + 1].value;
-        Polynomial factor = Polynomial::XMinus(SurdAdd(r, t).rational) * Polynomial::XMinus(CpxZero());
+        Polynomial factor =
+            Polynomial::XMinus(SurdAdd(r, t).rational) * Polynomial::XMinus(CpxZero());
         factor = factor + Polynomial::Constant(SurdMul(r, t).rational);
         factors.push_back({factor, 1});
     }
@@ -136,8 +137,14 @@ template <EngineField F>
 std::vector<std::vector<typename F::Number>> LoggedKernelOfShift(
     const BasicWorkMatrix<F>& a, const typename F::Number& value, const std::string& name,
     const std::string& shifted, StepLog& log, const LogStyle& style) {
-    log.AppendStepLog("固有値 " + name + " の固有ベクトルを求めるため、" + shifted +
-                      " の核を求めます。");
+    // Appended piece by piece: GCC 12's Release build warns falsely
+    // (-Wrestrict) on a literal + std::string.
+    std::string lead = "固有値 ";
+    lead += name;
+    lead += " の固有ベクトルを求めるため、";
+    lead += shifted;
+    lead += " の核を求めます。";
+    log.AppendStepLog(lead);
     BasicWorkMatrix<F> m = FieldMinusScalarIdentity(a, value);
     PrintWorkMatrix(m, log);
     log.AppendStepLog("上の行列を行階段基本形にします。");
@@ -145,10 +152,12 @@ std::vector<std::vector<typename F::Number>> LoggedKernelOfShift(
     BasicRowReduction<F>(m, log, tally, style).RowReduce(0, 0);
     KernelText(m, log, "よって、" + shifted + " の核は、");
     auto basis = KernelBasis(m, m.LastCol() + 1);
-    log.AppendStepLog(
-        "固有値 " + name +
-        " の固有ベクトルは、この核の 0 でないベクトルです。幾何的重複度（固有空間の次元）は" +
-        Number(basis.size()) + "です。");
+    std::string closing = "固有値 ";
+    closing += name;
+    closing += " の固有ベクトルは、この核の 0 でないベクトルです。幾何的重複度（固有空間の次元）は";
+    closing += Number(basis.size());
+    closing += "です。";
+    log.AppendStepLog(closing);
     return basis;
 }
 
@@ -274,16 +283,14 @@ SurdMatrix AsSurdMatrix(const WorkMatrix& a) {
 
 Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log,
                             const LogStyle& style) {
-    return {eigenvalue,
-            LoggedKernelOfShift(a, eigenvalue.value, Eigenvalue(eigenvalue),
-                                MinusEigenvalueName(eigenvalue.value), log, style)};
+    return {eigenvalue, LoggedKernelOfShift(a, eigenvalue.value, Eigenvalue(eigenvalue),
+                                            MinusEigenvalueName(eigenvalue.value), log, style)};
 }
 
 SurdEigenspace LoggedEigenspace(const SurdMatrix& a, const QuadraticEigenvalue& eigenvalue,
                                 StepLog& log, const LogStyle& style) {
-    return {eigenvalue,
-            LoggedKernelOfShift(a, eigenvalue.value, Eigenvalue(eigenvalue),
-                                MinusEigenvalueName(eigenvalue.value), log, style)};
+    return {eigenvalue, LoggedKernelOfShift(a, eigenvalue.value, Eigenvalue(eigenvalue),
+                                            MinusEigenvalueName(eigenvalue.value), log, style)};
 }
 
 void DiagonalisationText(const WorkMatrix& a, const std::vector<Eigenspace>& spaces,

@@ -53,9 +53,12 @@ void ApproximationLines(const PolynomialFactor& f, StepLog& log) {
 // The roots of an irreducible quadratic factor by the quadratic formula.
 void QuadraticLines(const PolynomialFactor& f, const std::array<Surd, 2>& roots, StepLog& log) {
     const std::string factor = PolynomialText(f.factor, kLambda);
-    log.AppendStepLog("因数 " + factor +
-                      " は複素有理数の範囲ではこれ以上因数分解できないので、" + factor +
-                      " = 0 を解の公式で解くと、");
+    std::string lead = "因数 ";
+    lead += factor;
+    lead += " は複素有理数の範囲ではこれ以上因数分解できないので、";
+    lead += factor;
+    lead += " = 0 を解の公式で解くと、";
+    log.AppendStepLog(lead);
     for (const Surd& root : roots)
         log.AppendStepLog("λ = " + SurdText(root) + "（代数的重複度" +
                           std::to_string(f.multiplicity) + "）");

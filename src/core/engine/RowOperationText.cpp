@@ -44,8 +44,9 @@ std::size_t BracketedNumeratorEnd(std::string_view text) {
         if (text[k] == '(') ++depth;
         if (text[k] == ')' && --depth == 0) {
             const std::string_view rest = text.substr(k + 1);
-            const bool overWhole = rest.size() > 1 && rest.front() == '/' &&
-                                   rest.find_first_not_of("0123456789", 1) == std::string_view::npos;
+            const bool overWhole =
+                rest.size() > 1 && rest.front() == '/' &&
+                rest.find_first_not_of("0123456789", 1) == std::string_view::npos;
             return overWhole ? k + 1 : std::string_view::npos;
         }
     }

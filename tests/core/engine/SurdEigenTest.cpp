@@ -73,8 +73,12 @@ TEST(SurdEigen, NamesOfTheShiftedMatrix) {
         const char* value;
         const char* name;
     } cases[] = {
-        {"√2", "A - √2I"},       {"-√2", "A + √2I"},        {"(1+√5)/2", "A - (1+√5)I/2"},
-        {"(1-√5)/2", "A - (1-√5)I/2"}, {"-i√3", "A + i√3I"}, {"3/2", "A - (3/2)I"},
+        {"√2", "A - √2I"},
+        {"-√2", "A + √2I"},
+        {"(1+√5)/2", "A - (1+√5)I/2"},
+        {"(1-√5)/2", "A - (1-√5)I/2"},
+        {"-i√3", "A + i√3I"},
+        {"3/2", "A - (3/2)I"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MinusEigenvalueName(S(c.value)), c.name) << c.value;
@@ -168,8 +172,9 @@ TEST(SurdEigen, GoldenDiagonalisationOfTheFibonacciMatrix) {
 
 TEST(SurdEigen, GoldenEigenvectorsWithNotation) {
     MemoryStepLog log;
-    ASSERT_TRUE(Engine(LogStyle{true, true})
-                    .Eigenvectors(GridOf({{"2", "0", "0"}, {"0", "1", "1"}, {"0", "1", "0"}}), log));
+    ASSERT_TRUE(
+        Engine(LogStyle{true, true})
+            .Eigenvectors(GridOf({{"2", "0", "0"}, {"0", "1", "1"}, {"0", "1", "0"}}), log));
     EXPECT_EQ(log.Lines(), test::GoldenLines("eigenvectors-surd-3x3.log"));
 }
 
