@@ -29,7 +29,7 @@ import re
 import subprocess
 import sys
 
-from sympy import I, Matrix, Poly, QQ, QQ_I, Rational, sqrt, symbols
+from sympy import I, Matrix, Poly, QQ, QQ_I, Rational, expand, sqrt, symbols, sympify
 from sympy.polys.matrices import DomainMatrix
 
 X = symbols("x")
@@ -328,6 +328,28 @@ def parse_approximation(text):
     return complex(float(m.group(1)) if m.group(1) else 0.0, imag)
 
 
+def parse_surd(text):
+    """A surd text of the log ("(1+√5)/2", "-(1+i)√3") as a SymPy number."""
+    t = re.sub(r"√(\d+)", r"*sqrt(\1)", text.strip()).replace("i", "*I")
+    t = re.sub(r"(^|[(+\-/*])\*", r"\1", t)
+    if re.search(r"[^0-9Isqrt()+\-*/]", t):
+        raise ValueError(f"not a surd text: {text!r}")
+    return sympify(t)
+
+
+def solved_quadratics(lines, factors):
+    """The factors of degree two whose roots the log gives as surds, each
+    with how many of its roots it gives."""
+    surds = [parse_surd(m.group(1)) for m in map(lambda l: re.fullmatch(r"λ = (.*√.*)（代数的重複度\d+）", l), lines) if m]
+    solved = {}
+    for f, _ in factors:
+        if f.degree() == 2:
+            count = sum(1 for s in surds if expand(f.as_expr().subs(X, s)) == 0)
+            if count:
+                solved[f] = count
+    return solved, len(surds)
+
+
 def judge_approximations(lines, factors):
     """Every root of each factor of degree two or more, found by SymPy's
     nroots, matches one approximation in the log to its 15 digits."""
@@ -335,9 +357,10 @@ def judge_approximations(lines, factors):
         (parse_approximation(m.group(1)) for m in map(lambda l: re.fullmatch(r"λ ≈ (.+)（近似値、代数的重複度\d+）", l), lines) if m),
         key=lambda z: (z.real, z.imag),
     )
+    solved, _ = solved_quadratics(lines, factors)
     expected = []
     for f, _ in factors:
-        if f.degree() > 1:
+        if f.degree() > 1 and f not in solved:
             expected += [complex(r) for r in f.nroots(n=16)]
     if len(said) != len(expected):
         return f"{len(said)} approximate eigenvalues for {len(expected)} roots of the other factors"
@@ -360,25 +383,46 @@ def judge_eigen(lines, a):
         return "the factors do not multiply back to det(xI - A)"
     said = {}
     for line in lines:
-        m = re.fullmatch(r"λ = (.+)（代数的重複度(\d+)）", line)
+        m = re.fullmatch(r"λ = ([^√]+)（代数的重複度(\d+)）", line)
         if m:
             said[parse_number(m.group(1)).expand()] = int(m.group(2))
     roots = gaussian_roots(expected)
     if said != roots:
         return f"eigenvalues {said} but SymPy finds {roots}"
+    # A quadratic factor with rational coefficients always has surd roots;
+    # one over Q(i) may need a root inside a root and stay approximate.
+    solved, surd_count = solved_quadratics(lines, factors)
+    if any(count != 2 for count in solved.values()) or surd_count != 2 * len(solved):
+        return "the surd eigenvalues are not the two roots of their factors"
+    for f, _ in factors:
+        if f.degree() == 2 and f not in solved and all(c.is_rational for c in f.all_coeffs()):
+            return f"the roots of {f.as_expr()} were not given exactly"
     geometric = [int(g) for g in re.findall(r"幾何的重複度（固有空間の次元）は(\d+)です。", "\n".join(lines))]
     expected_geometric = [n - rank(a - r * Matrix.eye(n)) for r in said]
+    # Each root r of an irreducible f: dim ker(A − rI) = dim ker f(A) / deg f.
+    surd_geometric = {}
+    for f, k in factors:
+        if f in solved:
+            value = Matrix.zeros(n)
+            for c in f.all_coeffs():
+                value = value * a + c * Matrix.eye(n)
+            surd_geometric[f] = ((n - rank(value.applyfunc(expand))) // 2, k)
+    expected_geometric += [g for f in solved for g in (surd_geometric[f][0],) * 2]
     if geometric != expected_geometric:
         return f"eigenspace dimensions {geometric} but SymPy's ranks give {expected_geometric}"
     problem = judge_approximations(lines, factors)
     if problem:
         return problem
-    diagonal = sum(roots.values()) == n and all(g == roots[r] for r, g in zip(said, geometric))
+    TALLY["quadratic eigenvalues exact"] += bool(solved)
+    exact = sum(roots.values()) + sum(2 * k for _, k in surd_geometric.values()) == n
+    diagonal = (exact and all(g == roots[r] for r, g in zip(said, geometric))
+                and all(g == k for g, k in surd_geometric.values()))
     TALLY["repeated eigenvalue"] += any(k > 1 for k in roots.values())
     TALLY["defective"] += any(g < roots[r] for r, g in zip(said, geometric))
     TALLY["eigenvalue outside Q(i)"] += sum(roots.values()) < n
-    TALLY["diagonalisable over Q(i)"] += diagonal
-    if diagonal != ("となり、D に一致します。" in lines):
+    TALLY["diagonalisable exactly"] += diagonal
+    checked = "となり、D に一致します。" in lines or any(l.startswith("となり、AP = PD です。") for l in lines)
+    if diagonal != checked:
         return f"diagonalisable over Q(i) is {diagonal} by SymPy's ranks, but the log disagrees"
     return None
 

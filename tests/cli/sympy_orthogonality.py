@@ -41,7 +41,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from sympy import I, Matrix, Rational, Symbol, conjugate, expand, eye, sqrt, sympify, zeros  # noqa: E402
+from sympy import I, Matrix, Poly, Rational, Symbol, conjugate, expand, eye, factor_list, sqrt, sympify, zeros  # noqa: E402
 
 from sympy_agreement import grid_text, judge_cases, main, random_matrix  # noqa: E402
 
@@ -602,6 +602,12 @@ def one_case(cli, group, rng, kind, case):
             a = random_symmetric(rng, kind)
             if all(v.is_rational for v in a.eigenvals()):
                 return judge_orthogonal_diagonalize(ran(cli, ["orthogonal-diagonalize"], a), a)
+            lam = Symbol("x")
+            _, factors = factor_list(a.charpoly(lam).as_expr(), lam, gaussian=True)
+            if all(Poly(f, lam).degree() <= 2 for f, _ in factors):
+                return refused(cli, ["orthogonal-diagonalize"], a,
+                               "有理数でない固有値（解の公式で求めたもの）があり、その固有ベクトルのノルムは平方根の中に"
+                               "さらに平方根を含むことがあるので、ここでは直交対角化を求めません。")
             return refused(cli, ["orthogonal-diagonalize"], a,
                            "有理数でない固有値（近似値で示したもの）があるので、その固有ベクトルを正確に書けず、"
                            "ここでは直交対角化を求めません。")

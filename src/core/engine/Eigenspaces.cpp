@@ -1,9 +1,11 @@
 #include "core/engine/Eigenspaces.h"
 
 #include <optional>
+#include <set>
 #include <string>
 
 #include "core/engine/CharacteristicPolynomial.h"
+#include "core/engine/MatrixArithmetic.h"
 #include "core/engine/KernelBasis.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/ResultTexts.h"
@@ -21,12 +23,25 @@ std::string Eigenvalue(const ExactEigenvalue& e) {
     return "λ = " + CpxText(e.value);
 }
 
+std::string Eigenvalue(const QuadraticEigenvalue& e) {
+    return "λ = " + SurdText(e.value);
+}
+
 // The distinct irreducible factors of the characteristic polynomial, each
 // once: their product s(λ) annuls A exactly when A diagonalises over C.
 std::vector<PolynomialFactor> DistinctFactors(const EigenvalueFindings& findings) {
     std::vector<PolynomialFactor> factors;
     for (const ExactEigenvalue& e : findings.exact)
         factors.push_back({Polynomial::XMinus(e.value), 1});
+    // The roots of a quadratic factor come in pairs: λ² − (r + s)λ + rs.
+    for (std::size_t k = 0; k + 1 < findings.quadratic.size(); k += 2) {
+        const Surd& r = findings.quadratic[k].value;
+        const Surd& t = findings.quadratic[k + 1].value;
+        Polynomial factor =
+            Polynomial::XMinus(SurdAdd(r, t).rational) * Polynomial::XMinus(CpxZero());
+        factor = factor + Polynomial::Constant(SurdMul(r, t).rational);
+        factors.push_back({factor, 1});
+    }
     for (const PolynomialFactor& f : findings.others)
         factors.push_back({f.factor, 1});
     return factors;
@@ -116,30 +131,41 @@ void PrintDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>& sp
                                            : "となり、D に一致しません。");
 }
 
-}  // namespace
-
-Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log,
-                            const LogStyle& style) {
-    const std::string shifted = MinusEigenvalueName(eigenvalue.value);
-    log.AppendStepLog("固有値 " + Eigenvalue(eigenvalue) + " の固有ベクトルを求めるため、" +
-                      shifted + " の核を求めます。");
-    WorkMatrix m = MinusScalarIdentity(a, eigenvalue.value);
+// The kernel of A − λI for the eigenvalue value (named "λ = …"), logged
+// as the kernel command logs a kernel, then the geometric multiplicity.
+template <EngineField F>
+std::vector<std::vector<typename F::Number>> LoggedKernelOfShift(
+    const BasicWorkMatrix<F>& a, const typename F::Number& value, const std::string& name,
+    const std::string& shifted, StepLog& log, const LogStyle& style) {
+    // Appended piece by piece: GCC 12's Release build warns falsely
+    // (-Wrestrict) on a literal + std::string.
+    std::string lead = "固有値 ";
+    lead += name;
+    lead += " の固有ベクトルを求めるため、";
+    lead += shifted;
+    lead += " の核を求めます。";
+    log.AppendStepLog(lead);
+    BasicWorkMatrix<F> m = MinusScalarIdentity(a, value);
     PrintWorkMatrix(m, log);
     log.AppendStepLog("上の行列を行階段基本形にします。");
-    ReductionTally tally;
-    RowReduction(m, log, tally, style).RowReduce(0, 0);
+    BasicReductionTally<F> tally;
+    BasicRowReduction<F>(m, log, tally, style).RowReduce(0, 0);
     KernelText(m, log, "よって、" + shifted + " の核は、");
-    Eigenspace space{eigenvalue, KernelBasis(m, m.LastCol() + 1)};
-    log.AppendStepLog(
-        "固有値 " + Eigenvalue(eigenvalue) +
-        " の固有ベクトルは、この核の 0 でないベクトルです。幾何的重複度（固有空間の次元）は" +
-        Number(space.basis.size()) + "です。");
-    return space;
+    auto basis = KernelBasis(m, m.LastCol() + 1);
+    std::string closing = "固有値 ";
+    closing += name;
+    closing += " の固有ベクトルは、この核の 0 でないベクトルです。幾何的重複度（固有空間の次元）は";
+    closing += Number(basis.size());
+    closing += "です。";
+    log.AppendStepLog(closing);
+    return basis;
 }
 
-void DiagonalisationText(const WorkMatrix& a, const std::vector<Eigenspace>& spaces,
-                         const EigenvalueFindings& findings, StepLog& log) {
-    for (const Eigenspace& space : spaces) {
+// Names the first eigenvalue whose eigenspace is smaller than its algebraic
+// multiplicity; false when there is none.
+template <class Space>
+bool TooSmallEigenspace(const std::vector<Space>& spaces, StepLog& log) {
+    for (const Space& space : spaces) {
         const std::size_t geometric = space.basis.size();
         if (geometric >= static_cast<std::size_t>(space.eigenvalue.algebraic)) continue;
         log.AppendStepLog("固有値 " + Eigenvalue(space.eigenvalue) + " の幾何的重複度" +
@@ -147,8 +173,126 @@ void DiagonalisationText(const WorkMatrix& a, const std::vector<Eigenspace>& spa
                           Number(static_cast<std::size_t>(space.eigenvalue.algebraic)) +
                           "より小さいので、");
         log.AppendStepLog("この行列は対角化できません。");
+        return true;
+    }
+    return false;
+}
+
+// P with the eigenspaces' bases as its columns, the rational ones first,
+// and D with their eigenvalues, as surds.
+void FillSurdDiagonalisation(const std::vector<Eigenspace>& spaces,
+                             const std::vector<SurdEigenspace>& surdSpaces, SurdMatrix& p,
+                             SurdMatrix& d) {
+    int col = 0;
+    const auto place = [&](const auto& vector, const Surd& value) {
+        for (std::size_t r = 0; r < vector.size(); ++r)
+            p.Set(col, static_cast<int>(r), vector[r]);
+        d.Set(col, col, value);
+        ++col;
+    };
+    for (const Eigenspace& space : spaces) {
+        for (const ExactVector& v : space.basis) {
+            std::vector<Surd> entries;
+            for (const ComplexFraction& z : v)
+                entries.push_back(SurdFromCpx(z));
+            place(entries, SurdFromCpx(space.eigenvalue.value));
+        }
+    }
+    for (const SurdEigenspace& space : surdSpaces) {
+        for (const std::vector<Surd>& v : space.basis)
+            place(v, space.eigenvalue.value);
+    }
+}
+
+// "√2 と √3": the square roots the eigenvalues need, each once.
+std::string RootsNamed(const std::set<Integer>& radicands) {
+    std::string text;
+    for (const Integer& d : radicands) {
+        if (!text.empty()) text += " と ";
+        text += "√";
+        d.AppendTo(text);
+    }
+    return text;
+}
+
+// The check when P's columns need different square roots: P⁻¹ has no form
+// with one root, but each column of AP and PD stays in its own column's
+// field, and P is invertible as its columns are independent.
+void CheckColumnByColumn(const SurdMatrix& a, const SurdMatrix& p, const SurdMatrix& d,
+                         const std::set<Integer>& radicands, StepLog& log) {
+    log.AppendStepLog("P の列には " + RootsNamed(radicands) +
+                      " が混ざっていて、P^-1 はひとつの平方根では書けないので、検算として AP と PD "
+                      "を列ごとに計算します。");
+    const SurdMatrix ap = Product(a, p);
+    const SurdMatrix pd = Product(p, d);
+    log.AppendStepLog("AP =");
+    PrintWorkMatrix(ap, log);
+    log.AppendStepLog("PD =");
+    PrintWorkMatrix(pd, log);
+    if (!SameMatrix(ap, pd)) {
+        log.AppendStepLog("となり、AP と PD は一致しません。");
         return;
     }
+    log.AppendStepLog(
+        "となり、AP = PD です。P の列は異なる固有値の固有空間の基底を並べたもので一次独立なので、"
+        "P は正則で、P^-1AP = D が成り立ちます。");
+}
+
+void PrintSurdDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>& spaces,
+                              const std::vector<SurdEigenspace>& surdSpaces, StepLog& log) {
+    const int n = a.LastRow() + 1;
+    SurdMatrix p, d;
+    p.Resize(n, n);
+    d.Resize(n, n);
+    FillSurdDiagonalisation(spaces, surdSpaces, p, d);
+    log.AppendStepLog(
+        "固有空間の基底を列に並べた行列を P、対応する固有値を対角線に並べた行列を D とすると、");
+    log.AppendStepLog("P =");
+    PrintWorkMatrix(p, log);
+    log.AppendStepLog("D =");
+    PrintWorkMatrix(d, log);
+    log.AppendStepLog("です。");
+    const SurdMatrix surdA = AsSurdMatrix(a);
+    std::set<Integer> radicands;
+    for (const SurdEigenspace& space : surdSpaces)
+        radicands.insert(space.eigenvalue.value.radicand);
+    if (radicands.size() > 1) {
+        CheckColumnByColumn(surdA, p, d, radicands, log);
+        return;
+    }
+    const std::optional<SurdMatrix> inverse = InverseOf(p);
+    if (!inverse) {
+        log.AppendStepLog("P が正則でないので、検算できません。");
+        return;
+    }
+    log.AppendStepLog("P の逆行列は、");
+    PrintWorkMatrix(*inverse, log);
+    log.AppendStepLog("です。");
+    const SurdMatrix check = Product(Product(*inverse, surdA), p);
+    log.AppendStepLog("検算として P^-1AP を計算すると、");
+    PrintWorkMatrix(check, log);
+    log.AppendStepLog(SameMatrix(check, d) ? "となり、D に一致します。"
+                                                : "となり、D に一致しません。");
+}
+
+}  // namespace
+
+Eigenspace LoggedEigenspace(const WorkMatrix& a, const ExactEigenvalue& eigenvalue, StepLog& log,
+                            const LogStyle& style) {
+    return {eigenvalue, LoggedKernelOfShift(a, eigenvalue.value, Eigenvalue(eigenvalue),
+                                            MinusEigenvalueName(eigenvalue.value), log, style)};
+}
+
+SurdEigenspace LoggedEigenspace(const SurdMatrix& a, const QuadraticEigenvalue& eigenvalue,
+                                StepLog& log, const LogStyle& style) {
+    return {eigenvalue, LoggedKernelOfShift(a, eigenvalue.value, Eigenvalue(eigenvalue),
+                                            MinusEigenvalueName(eigenvalue.value), log, style)};
+}
+
+void DiagonalisationText(const WorkMatrix& a, const std::vector<Eigenspace>& spaces,
+                         const std::vector<SurdEigenspace>& surdSpaces,
+                         const EigenvalueFindings& findings, StepLog& log) {
+    if (TooSmallEigenspace(spaces, log) || TooSmallEigenspace(surdSpaces, log)) return;
     if (!findings.others.empty()) {
         NotOverGaussianRationals(a, findings, log);
         return;
@@ -156,7 +300,11 @@ void DiagonalisationText(const WorkMatrix& a, const std::vector<Eigenspace>& spa
     log.AppendStepLog("どの固有値も幾何的重複度が代数的重複度に等しく、その和は行列の次数" +
                       Number(static_cast<std::size_t>(a.LastRow() + 1)) +
                       "に等しいので、この行列は対角化できます。");
-    PrintDiagonalisation(a, spaces, log);
+    if (surdSpaces.empty()) {
+        PrintDiagonalisation(a, spaces, log);
+    } else {
+        PrintSurdDiagonalisation(a, spaces, surdSpaces, log);
+    }
 }
 
 }  // namespace korvane

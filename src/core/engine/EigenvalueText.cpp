@@ -1,8 +1,13 @@
 #include "core/engine/EigenvalueText.h"
 
+#include <array>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/engine/CharacteristicPolynomial.h"
+#include "core/engine/RowOperationText.h"
+#include "mklibs/QuadraticRoots.h"
 #include "mklibs/RootApproximation.h"
 
 namespace korvane {
@@ -45,7 +50,30 @@ void ApproximationLines(const PolynomialFactor& f, StepLog& log) {
                           std::to_string(f.multiplicity) + "）");
 }
 
+// The roots of an irreducible quadratic factor by the quadratic formula.
+void QuadraticLines(const PolynomialFactor& f, const std::array<Surd, 2>& roots, StepLog& log) {
+    const std::string factor = PolynomialText(f.factor, kLambda);
+    std::string lead = "因数 ";
+    lead += factor;
+    lead += " は複素有理数の範囲ではこれ以上因数分解できないので、";
+    lead += factor;
+    lead += " = 0 を解の公式で解くと、";
+    log.AppendStepLog(lead);
+    for (const Surd& root : roots)
+        log.AppendStepLog("λ = " + SurdText(root) + "（代数的重複度" +
+                          std::to_string(f.multiplicity) + "）");
+    log.AppendStepLog("です。");
+}
+
 }  // namespace
+
+std::string MinusEigenvalueName(const Surd& value) {
+    if (CpxIsZero(value.root)) return MinusEigenvalueName(value.rational);
+    const std::string text = SurdText(value);
+    const bool negative = text.starts_with('-');
+    return std::string(negative ? "A + " : "A - ") +
+           MultipliedName(negative ? SurdText(SurdNeg(value)) : text, "I");
+}
 
 std::string MinusEigenvalueName(const ComplexFraction& value) {
     if (CpxIsZero(value)) return "A";
@@ -57,12 +85,19 @@ std::string MinusEigenvalueName(const ComplexFraction& value) {
 EigenvalueFindings EigenvalueText(const Polynomial& characteristic, StepLog& log) {
     const std::vector<PolynomialFactor> factors = FactorOverGaussianRationals(characteristic);
     EigenvalueFindings findings;
+    // The factors of degree two or more, in order, with their roots where
+    // the quadratic formula gives them.
+    std::vector<std::pair<PolynomialFactor, std::optional<std::array<Surd, 2>>>> higher;
     for (const PolynomialFactor& f : factors) {
         if (f.factor.Degree() == 1) {
             findings.exact.push_back({RootOfLinear(f.factor), f.multiplicity});
-        } else {
-            findings.others.push_back(f);
+            continue;
         }
+        higher.emplace_back(f, f.factor.Degree() == 2 ? QuadraticRoots(f.factor) : std::nullopt);
+        const auto& roots = higher.back().second;
+        if (!roots) findings.others.push_back(f);
+        for (std::size_t k = 0; roots && k < roots->size(); ++k)
+            findings.quadratic.push_back({(*roots)[k], f.multiplicity});
     }
     log.AppendStepLog("固有多項式を、係数が複素有理数の範囲で因数分解すると、");
     std::string factorisation = "det(λI - A) = ";
@@ -72,15 +107,20 @@ EigenvalueFindings EigenvalueText(const Polynomial& characteristic, StepLog& log
     if (findings.exact.empty()) {
         log.AppendStepLog("複素有理数の固有値はありません。");
     } else {
-        log.AppendStepLog(findings.others.empty() ? "よって、固有値は、"
-                                                  : "よって、複素有理数の固有値は、");
+        const bool onlyRational = findings.others.empty() && findings.quadratic.empty();
+        log.AppendStepLog(onlyRational ? "よって、固有値は、" : "よって、複素有理数の固有値は、");
         for (const ExactEigenvalue& e : findings.exact)
             log.AppendStepLog("λ = " + CpxText(e.value) + "（代数的重複度" +
                               std::to_string(e.algebraic) + "）");
         log.AppendStepLog("です。");
     }
-    for (const PolynomialFactor& f : findings.others)
-        ApproximationLines(f, log);
+    for (const auto& [f, roots] : higher) {
+        if (roots) {
+            QuadraticLines(f, *roots, log);
+        } else {
+            ApproximationLines(f, log);
+        }
+    }
     return findings;
 }
 

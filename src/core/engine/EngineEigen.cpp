@@ -49,13 +49,19 @@ bool Engine::EigenComputation(const CellGrid& grid, StepLog& log, EigenDepth dep
     std::vector<Eigenspace> spaces;
     for (const ExactEigenvalue& e : findings.exact)
         spaces.push_back(LoggedEigenspace(a, e, log, style_));
+    std::vector<SurdEigenspace> surdSpaces;
+    if (!findings.quadratic.empty()) {
+        const SurdMatrix surdA = AsSurdMatrix(a);
+        for (const QuadraticEigenvalue& e : findings.quadratic)
+            surdSpaces.push_back(LoggedEigenspace(surdA, e, log, style_));
+    }
     if (!findings.others.empty()) {
         log.AppendStepLog(
             "近似値で示した固有値は複素有理数でないので、その固有ベクトルの成分も複素有理数では"
             "書けません。ここでは求めません。");
     }
     if (depth == EigenDepth::kVectors) return true;
-    DiagonalisationText(a, spaces, findings, log);
+    DiagonalisationText(a, spaces, surdSpaces, findings, log);
     return true;
 }
 

@@ -34,6 +34,25 @@ std::string Multiplier(std::string_view text) {
     return multiplier;
 }
 
+// Where a surd text "(1+√5)/2" splits into its bracketed numerator and
+// "/2"; npos for any other text.
+std::size_t BracketedNumeratorEnd(std::string_view text) {
+    if (!text.starts_with('(') || text.find("√") == std::string_view::npos)
+        return std::string_view::npos;
+    int depth = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '(') ++depth;
+        if (text[k] == ')' && --depth == 0) {
+            const std::string_view rest = text.substr(k + 1);
+            const bool overWhole =
+                rest.size() > 1 && rest.front() == '/' &&
+                rest.find_first_not_of("0123456789", 1) == std::string_view::npos;
+            return overWhole ? k + 1 : std::string_view::npos;
+        }
+    }
+    return std::string_view::npos;
+}
+
 constexpr std::string_view kMinus = "−";  // U+2212, the minus sign of print
 constexpr std::string_view kMinusBetween = " − ";
 
@@ -46,6 +65,17 @@ std::string Joined(std::initializer_list<std::string_view> parts) {
 }
 
 }  // namespace
+
+bool ReadsNegative(std::string_view text) {
+    return text.starts_with('-') ||
+           (text.starts_with("(-") && text.find("√") != std::string_view::npos);
+}
+
+std::string MultipliedName(std::string_view multiplier, std::string_view name) {
+    const std::size_t end = BracketedNumeratorEnd(multiplier);
+    if (end == std::string_view::npos) return Joined({Multiplier(multiplier), name});
+    return Joined({multiplier.substr(0, end), name, multiplier.substr(end)});
+}
 
 std::string SwapSentence(std::int32_t a, std::int32_t b) {
     return RowNumber(a) + "行目と" + RowNumber(b) + "行目を入れ換えます。";
@@ -76,7 +106,7 @@ std::string ScaleNotation(std::int32_t row, std::string_view factor) {
         notation += kMinus;
         factor.remove_prefix(1);
     }
-    return notation + Multiplier(factor) + RowName(row);
+    return notation + MultipliedName(factor, RowName(row));
 }
 
 std::string AdditionNotation(std::int32_t target, std::int32_t source, bool subtracted,
@@ -84,8 +114,7 @@ std::string AdditionNotation(std::int32_t target, std::int32_t source, bool subt
     const std::string name = RowName(target);
     std::string notation = name + " → " + name;
     notation += subtracted ? kMinusBetween : std::string_view(" + ");
-    notation += Multiplier(multiple);
-    notation += RowName(source);
+    notation += MultipliedName(multiple, RowName(source));
     return notation;
 }
 

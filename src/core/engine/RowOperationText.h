@@ -40,16 +40,26 @@ std::string AddSentence(std::int32_t target, std::int32_t source,
                         const typename F::Number& factor) {
     return AddSentence(target, source, FieldText<F>(factor));
 }
+// Whether a number's text reads negative: it starts with a minus sign, or
+// it is a surd over a denominator whose numerator does ("(-1-√5)/2").
+bool ReadsNegative(std::string_view text);
+
 // target := target + added × source, worded as a student reads it: an
-// addition of added, or, when added's text starts with a minus sign, a
-// subtraction of its opposite ("2行目から1行目の3倍を引きます。" for −3).
+// addition of added, or, when added's text reads negative, a subtraction of
+// its opposite ("2行目から1行目の3倍を引きます。" for −3).
 template <EngineField F = ComplexRationals>
 std::string RowAdditionSentence(std::int32_t target, std::int32_t source,
                                 const typename F::Number& added) {
     const std::string text = FieldText<F>(added);
-    if (text.starts_with('-')) return SubtractSentence<F>(target, source, F::Neg(added));
+    if (ReadsNegative(text)) return SubtractSentence<F>(target, source, F::Neg(added));
     return AddSentence(target, source, text);
 }
+
+// A multiplier standing before a name, as the notation writes it: "R₁" for
+// 1, "3R₁", "(1/2)R₁", "(2-√3)R₁", and a surd over a whole number with its
+// bracketed numerator before the name and the denominator after it,
+// "(1+√5)R₁/2", rather than in a second pair of brackets.
+std::string MultipliedName(std::string_view multiplier, std::string_view name);
 
 // The pieces of the textbook notation with subscript row numbers:
 // "R₁ ↔ R₂", "R₁ → (1/2)R₁", and "R₂ → R₂ + 3R₁" or, subtracted,
@@ -67,7 +77,7 @@ std::string RowOperationNotation(const BasicRowOperation<F>& operation) {
         return SwapNotation(operation.target, operation.source);
     const std::string factor = FieldText<F>(operation.factor);
     if (operation.kind == RowOperationKind::kScale) return ScaleNotation(operation.target, factor);
-    if (!factor.starts_with('-'))
+    if (!ReadsNegative(factor))
         return AdditionNotation(operation.target, operation.source, false, factor);
     return AdditionNotation(operation.target, operation.source, true,
                             FieldText<F>(F::Neg(operation.factor)));

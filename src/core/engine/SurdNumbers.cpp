@@ -8,4 +8,14 @@ namespace korvane {
 template class BasicWorkMatrix<SurdNumbers>;
 template class BasicRowReduction<SurdNumbers>;
 
+SurdMatrix AsSurdMatrix(const WorkMatrix& a) {
+    SurdMatrix surds;
+    surds.Resize(a.LastCol() + 1, a.LastRow() + 1);
+    for (int c = 0; c <= a.LastCol(); ++c) {
+        for (int r = 0; r <= a.LastRow(); ++r)
+            surds.Set(c, r, SurdFromCpx(a.At(c, r)));
+    }
+    return surds;
+}
+
 }  // namespace korvane

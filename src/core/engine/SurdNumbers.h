@@ -30,6 +30,11 @@ struct SurdNumbers {
 
 static_assert(EngineField<SurdNumbers>);
 
+using SurdMatrix = BasicWorkMatrix<SurdNumbers>;
+
+// The Q(i) matrix with its entries as surds.
+SurdMatrix AsSurdMatrix(const WorkMatrix& a);
+
 // Instantiated in SurdNumbers.cpp.
 extern template class BasicWorkMatrix<SurdNumbers>;
 extern template class BasicRowReduction<SurdNumbers>;

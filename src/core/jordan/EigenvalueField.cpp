@@ -3,9 +3,6 @@
 #include <array>
 #include <string>
 
-#include "core/engine/CharacteristicPolynomial.h"
-
-#include "mklibs/QuadraticRoots.h"
 
 namespace korvane {
 
@@ -52,33 +49,22 @@ std::optional<std::array<Integer, 2>> TwoRoots(const std::vector<BasicEigenvalue
 std::optional<FieldEigenvalues> EigenvaluesInField(const EigenvalueFindings& findings,
                                                    std::string_view goal, StepLog& log) {
     FieldEigenvalues found;
-    if (findings.others.empty()) {
-        for (const ExactEigenvalue& e : findings.exact)
-            found.rational.push_back({e.value, e.algebraic});
+    if (!findings.others.empty()) {
+        LogOutsideField(goal, log);
+        return std::nullopt;
+    }
+    if (findings.quadratic.empty()) {
+        found.rational = findings.exact;
         return found;
     }
     for (const ExactEigenvalue& e : findings.exact)
         found.surds.push_back({SurdFromCpx(e.value), e.algebraic});
-    std::vector<std::string> lines;
-    for (const PolynomialFactor& f : findings.others) {
-        const std::optional<std::array<Surd, 2>> roots =
-            f.factor.Degree() == 2 ? QuadraticRoots(Monic(f.factor)) : std::nullopt;
-        if (!roots) {
-            LogOutsideField(goal, log);
-            return std::nullopt;
-        }
-        for (const Surd& root : *roots)
-            found.surds.push_back({root, f.multiplicity});
-        lines.push_back("因数 " + PolynomialText(f.factor, kLambda) + " の根は、解の公式から λ = " +
-                        SurdText((*roots)[0]) + ", " + SurdText((*roots)[1]) + " です。");
-    }
+    found.surds.insert(found.surds.end(), findings.quadratic.begin(), findings.quadratic.end());
     if (const std::optional<std::array<Integer, 2>> two = TwoRoots(found.surds)) {
         log.AppendStepLog("固有値に " + RootText((*two)[0]) + " と " + RootText((*two)[1]) +
                           " の2つの平方根が現れるので、" + HereGoal(goal) + "を求められません。");
         return std::nullopt;
     }
-    for (const std::string& line : lines)
-        log.AppendStepLog(line);
     return found;
 }
 

@@ -15,13 +15,6 @@
 
 namespace korvane {
 
-// An eigenvalue of the field F with its algebraic multiplicity.
-template <EngineField F>
-struct BasicEigenvalue {
-    typename F::Number value;
-    int algebraic = 1;
-};
-
 struct FieldEigenvalues {
     // Every eigenvalue, when all are complex rationals.
     std::vector<BasicEigenvalue<ComplexRationals>> rational;

@@ -106,16 +106,6 @@ BasicJordanForm<F> LoggedJordanFormOver(const BasicWorkMatrix<F>& a,
     return form;
 }
 
-BasicWorkMatrix<SurdNumbers> SurdMatrix(const WorkMatrix& a) {
-    BasicWorkMatrix<SurdNumbers> surds;
-    surds.Resize(a.LastCol() + 1, a.LastRow() + 1);
-    for (int c = 0; c <= a.LastCol(); ++c) {
-        for (int r = 0; r <= a.LastRow(); ++r)
-            surds.Set(c, r, SurdFromCpx(a.At(c, r)));
-    }
-    return surds;
-}
-
 template JordanForm LoggedJordanFormOver(const WorkMatrix&,
                                          const std::vector<BasicEigenvalue<ComplexRationals>>&,
                                          StepLog&);

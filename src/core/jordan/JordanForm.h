@@ -45,9 +45,6 @@ BasicJordanForm<F> LoggedJordanFormOver(const BasicWorkMatrix<F>& a,
                                         const std::vector<BasicEigenvalue<F>>& eigenvalues,
                                         StepLog& log);
 
-// a with its entries as surds.
-BasicWorkMatrix<SurdNumbers> SurdMatrix(const WorkMatrix& a);
-
 // The whole working for a, then work(a, form) with a and its Jordan form in
 // the field the eigenvalues need; false after the refusal.
 template <class Work>
@@ -58,7 +55,7 @@ bool WithJordanForm(const WorkMatrix& a, std::string_view goal, StepLog& log, Wo
         work(a, LoggedJordanFormOver(a, eigenvalues->rational, log));
         return true;
     }
-    const BasicWorkMatrix<SurdNumbers> surds = SurdMatrix(a);
+    const SurdMatrix surds = AsSurdMatrix(a);
     work(surds, LoggedJordanFormOver(surds, eigenvalues->surds, log));
     return true;
 }

@@ -84,6 +84,12 @@ std::optional<OrthogonalEigenbasis> LoggedOrthogonalDiagonalization(const WorkMa
     WorkMatrix work = a;
     const Polynomial characteristic = LoggedCharacteristicPolynomial(work, log);
     const EigenvalueFindings findings = EigenvalueText(characteristic, log);
+    if (findings.others.empty() && !findings.quadratic.empty()) {
+        log.AppendStepLog(
+            "有理数でない固有値（解の公式で求めたもの）があり、その固有ベクトルのノルムは平方根の中に"
+            "さらに平方根を含むことがあるので、ここでは直交対角化を求めません。");
+        return std::nullopt;
+    }
     if (!findings.others.empty()) {
         log.AppendStepLog(
             "有理数でない固有値（近似値で示したもの）があるので、その固有ベクトルを正確に書けず、"

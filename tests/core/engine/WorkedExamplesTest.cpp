@@ -226,7 +226,7 @@ TEST(WorkedExamples, CharacteristicPolynomialWithExchangeAndBothWordings) {
     EXPECT_EQ(log.Lines(), expected);
 }
 
-TEST(WorkedExamples, EigenvaluesExactAndApproximate) {
+TEST(WorkedExamples, EigenvaluesExactAndByTheQuadraticFormula) {
     MemoryStepLog log;
     Engine().Eigenvalues(GridOf({{"1", "0", "0"}, {"0", "0", "2"}, {"0", "1", "0"}}), log);
     Lines expected =
@@ -247,10 +247,11 @@ TEST(WorkedExamples, EigenvaluesExactAndApproximate) {
             "よって、複素有理数の固有値は、",
             "λ = 1（代数的重複度1）",
             "です。",
-            "因数 λ^2 - 2 は複素有理数の範囲ではこれ以上因数分解できないので、その根である"
-            "固有値は近似値（有効数字15桁）で示します。",
-            "λ ≈ -1.41421356237310（近似値、代数的重複度1）",
-            "λ ≈ 1.41421356237310（近似値、代数的重複度1）",
+            "因数 λ^2 - 2 は複素有理数の範囲ではこれ以上因数分解できないので、λ^2 - 2 = 0 を"
+            "解の公式で解くと、",
+            "λ = √2（代数的重複度1）",
+            "λ = -√2（代数的重複度1）",
+            "です。",
         });
     EXPECT_EQ(log.Lines(), expected);
 }
