@@ -261,6 +261,7 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
             recurrence = ReadRecurrenceArgument(options);
         } else {
             grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+            RefuseUntakenParameter(options.command, grid);
             if (options.initialValue) initialValue = ReadInitialValue(*options.initialValue, in);
         }
     } catch (const UsageError& e) {

@@ -40,6 +40,9 @@ std::string Explanation(const PasteError::Details& d) {
             return "'" + d.cell + "' beside the matrix would change it; give the matrix alone";
         case Kind::kTwoMatrices:
             return "two matrices in the input; give one";
+        case Kind::kTwoLetters:
+            return At(d) + ": '" + d.cell + "' is in the letter " + d.secondLetter +
+                   ", cells before it in " + d.firstLetter + "; one parameter letter at most";
         case Kind::kDoesNotFit:
             break;
     }

@@ -1,5 +1,7 @@
 #include "core/CellValue.h"
 
+#include "core/ParameterCell.h"
+
 namespace korvane {
 
 bool IsEmptyCell(std::string_view text) {
@@ -7,7 +9,9 @@ bool IsEmptyCell(std::string_view text) {
 }
 
 ComplexFraction CellValue(std::string_view text) {
-    return IsEmptyCell(text) ? CpxZero() : CpxParse(text);
+    if (IsEmptyCell(text)) return CpxZero();
+    if (const char letter = CellParameterLetter(text)) throw ParameterNotTaken(letter);
+    return CpxParse(text);
 }
 
 }  // namespace korvane

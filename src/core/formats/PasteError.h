@@ -38,6 +38,7 @@ class PasteError : public Error {
         kExponentTooLarge,  // the cell at (row, col) has an exponent beyond kMaxExponent
         kSurroundingText,   // text beside the matrix would change it, such as 2 or ^T
         kTwoMatrices,       // the text holds a second matrix
+        kTwoLetters,        // the cell at (row, col) is in another letter than a cell before
     };
     // Rows and columns counted from 1.
     struct Details {
@@ -51,6 +52,9 @@ class PasteError : public Error {
         // The cell's text, shortened; the character's code, such as 0x01; the
         // text beside the matrix.
         std::string cell;
+        // kTwoLetters: the letter of the cells before, then the cell's own.
+        char firstLetter = '\0';
+        char secondLetter = '\0';
     };
 
     explicit PasteError(Details details);
@@ -61,6 +65,9 @@ class PasteError : public Error {
     static PasteError AtCell(Kind kind, int row, int col, std::string cell = {});
     // kSurroundingText: the text beside the matrix, shortened.
     static PasteError Beside(std::string_view text);
+    // kTwoLetters: the cell at (row, col) is in letter second, cells before
+    // it in first.
+    static PasteError TwoLetters(int row, int col, std::string cell, char first, char second);
     // A block of rows × cols pasted at (row, col).
     static PasteError DoesNotFit(int rows, int cols, int row, int col);
 

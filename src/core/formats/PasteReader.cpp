@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/CellGrid.h"
+#include "core/ParameterCell.h"
 #include "core/formats/CellExpression.h"
 #include "core/formats/PasteTable.h"
 #include "core/formats/StrictNumber.h"
@@ -57,8 +58,16 @@ NumberReading ReadNumber(std::string_view text, CellSyntax syntax) {
     return {};
 }
 
+// One cell read: a number, or an expression in a parameter letter, which
+// is kept as written (its text tells where it means nothing, as
+// (a^2-1)/(a-1) at a = 1, which its value a+1 would not).
+struct ReadCellValue {
+    ComplexFraction value;
+    char letter = '\0';
+};
+
 // The value of one cell; throws PasteError naming it (row, col from 0).
-ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
+ReadCellValue ReadCell(const RawCell& cell, int row, int col) {
     for (const char c : cell.text) {
         const auto byte = static_cast<unsigned char>(c);
         if (!IsControl(byte, cell.syntax != CellSyntax::kTyped)) continue;
@@ -68,9 +77,12 @@ ComplexFraction ReadCell(const RawCell& cell, int row, int col) {
     }
     const std::string_view text = TrimBlanks(cell.text);
     const bool blankIsZero = cell.syntax == CellSyntax::kTyped || cell.syntax == CellSyntax::kTex;
-    if (text.empty() && blankIsZero) return CpxZero();
+    if (text.empty() && blankIsZero) return {CpxZero()};
     const NumberReading reading = ReadNumber(text, cell.syntax);
-    if (reading.value) return *reading.value;
+    if (reading.value) return {*reading.value};
+    if (reading.fault == NumberFault::kNotANumber && cell.syntax != CellSyntax::kRefused) {
+        if (const char letter = CellParameterLetter(text)) return {{}, letter};
+    }
     throw PasteError::AtCell(KindOf(reading.fault), row + 1, col + 1, ShortenedText(text));
 }
 
@@ -85,6 +97,15 @@ std::string TypedText(const RawCell& cell, const std::string& canonical,
         !(CpxParse(field) == value))
         return canonical;
     return std::string(field);
+}
+
+// The parameter letter met so far; a cell in another one is refused.
+void KeepOneLetter(char& letter, const ReadCellValue& read, const RawCell& cell, int row, int col) {
+    if (read.letter == '\0') return;
+    if (letter != '\0' && letter != read.letter)
+        throw PasteError::TwoLetters(row + 1, col + 1, ShortenedText(TrimBlanks(cell.text)), letter,
+                                     read.letter);
+    letter = read.letter;
 }
 
 }  // namespace
@@ -137,12 +158,19 @@ PastedMatrix ReadPastedMatrix(std::string_view text) {
 
     PastedMatrix matrix{table.format, table.rows, table.cols, {}, {}};
     bool written = false;  // some cell holds more than blanks
+    char letter = '\0';
     for (int r = 0; r < table.rows; ++r) {
         for (int c = 0; c < table.cols; ++c) {
             const RawCell& cell = table.cells[r][c];
-            const ComplexFraction value = ReadCell(cell, r, c);
-            matrix.texts.push_back(CpxText(value));
-            matrix.typed.push_back(TypedText(cell, matrix.texts.back(), value));
+            const ReadCellValue read = ReadCell(cell, r, c);
+            KeepOneLetter(letter, read, cell, r, c);
+            if (read.letter != '\0') {
+                matrix.texts.emplace_back(TrimBlanks(cell.text));
+                matrix.typed.push_back(matrix.texts.back());
+            } else {
+                matrix.texts.push_back(CpxText(read.value));
+                matrix.typed.push_back(TypedText(cell, matrix.texts.back(), read.value));
+            }
             written = written || !TrimBlanks(cell.text).empty();
         }
     }
