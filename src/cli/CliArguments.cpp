@@ -335,6 +335,7 @@ bool CommandTakesParameter(CliCommand command) {
         case CliCommand::kDeterminant:
         case CliCommand::kRank:
         case CliCommand::kSolve:
+        case CliCommand::kSolveMany:
         case CliCommand::kInverse:
         case CliCommand::kKernel:
         case CliCommand::kImage:

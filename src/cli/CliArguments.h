@@ -66,7 +66,8 @@ enum class CliCommand {
 // The command's name as typed: "rref".
 std::string_view CommandName(CliCommand command);
 // Whether the command takes a matrix with a parameter letter (det, rank,
-// solve, inverse, kernel, image, eigenvalues); the others take numbers only.
+// solve, solve-many, inverse, kernel, image, eigenvalues); the others take
+// numbers only.
 bool CommandTakesParameter(CliCommand command);
 
 // NAME=FILE of eval: the matrix in FILE ("-": standard input) under NAME.

@@ -6,6 +6,8 @@
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/ReductionResults.h"
 #include "core/engine/ResultTexts.h"
+#include "core/parameter/ParameterCommands.h"
+#include "core/parameter/ParameterGrid.h"
 
 namespace korvane {
 
@@ -26,6 +28,7 @@ bool Engine::ReducedRowEchelonForm(CellGrid& grid, StepLog& log) {
 }
 
 bool Engine::Inverse(CellGrid& grid, StepLog& log) {
+    if (GridParameterLetter(grid) != '\0') return ParameterInverse(grid, log, style_);
     log.ClearStepLog();
     if (!grid.IsSquare()) {
         log.AppendStepLog("正方行列でないので、逆行列はありません。");
@@ -50,6 +53,7 @@ bool Engine::Transpose(CellGrid& grid, StepLog& log) {
 }
 
 bool Engine::Kernel(const CellGrid& grid, StepLog& log) {
+    if (GridParameterLetter(grid) != '\0') return ParameterKernel(grid, log, style_);
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
@@ -60,6 +64,7 @@ bool Engine::Kernel(const CellGrid& grid, StepLog& log) {
 }
 
 bool Engine::Image(const CellGrid& grid, StepLog& log) {
+    if (GridParameterLetter(grid) != '\0') return ParameterImage(grid, log, style_);
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);
@@ -77,6 +82,7 @@ bool Engine::Image(const CellGrid& grid, StepLog& log) {
 }
 
 bool Engine::Determinant(const CellGrid& grid, StepLog& log) {
+    if (GridParameterLetter(grid) != '\0') return ParameterDeterminant(grid, log, style_);
     ComplexFraction value;
     return Determinant(grid, log, value);
 }

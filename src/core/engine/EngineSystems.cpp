@@ -8,6 +8,8 @@
 #include "core/engine/MatrixPrinting.h"
 #include "core/engine/RankText.h"
 #include "core/engine/SolutionText.h"
+#include "core/parameter/ParameterCommands.h"
+#include "core/parameter/ParameterGrid.h"
 
 namespace korvane {
 
@@ -33,6 +35,8 @@ std::string Introduction(const CellGrid& grid, std::int32_t unknowns) {
 }  // namespace
 
 bool Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
+    if (GridParameterLetter(grid) != '\0')
+        return ParameterSolve(grid, log, style_, sides == RightHandSides::kOne);
     log.ClearStepLog();
     if (const std::string refusal = SplitRefusal(grid, sides); !refusal.empty()) {
         log.AppendStepLog(refusal);
@@ -51,6 +55,7 @@ bool Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
 }
 
 bool Engine::Rank(const CellGrid& grid, StepLog& log) {
+    if (GridParameterLetter(grid) != '\0') return ParameterRank(grid, log, style_);
     log.ClearStepLog();
     LoadWorkMatrix(workMatrix_, grid);
     PrintWorkMatrix(workMatrix_, log);

@@ -7,6 +7,7 @@
 #include "core/engine/CharacteristicPolynomial.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/parameter/ParameterCharacteristic.h"
+#include "core/parameter/ParameterGrid.h"
 #include "mklibs/ParameterValues.h"
 #include "mklibs/TwoVariableFactoring.h"
 
@@ -173,6 +174,16 @@ bool LoggedParameterEigenvalues(const BasicWorkMatrix<RationalFunctions>& a, cha
     log.AppendStepLog("です。");
     LogCoincidences(LogEigenvalues(factors, log), letter, log);
     return true;
+}
+
+bool ParameterEigenvalues(const CellGrid& grid, StepLog& log) {
+    log.ClearStepLog();
+    if (!grid.IsSquare()) {
+        log.AppendStepLog("正方行列でないので、固有値はありません。");
+        return false;
+    }
+    const ParameterMatrix a = LoadParameterMatrix(grid);
+    return LoggedParameterEigenvalues(a.matrix, a.letter, a.undefinedAt, log);
 }
 
 }  // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/RationalFunctions.h"
 #include "core/engine/WorkMatrix.h"
@@ -17,5 +18,10 @@ namespace korvane {
 // that is said, and false returned.
 bool LoggedParameterEigenvalues(const BasicWorkMatrix<RationalFunctions>& a, char letter,
                                 const Polynomial& undefinedAt, StepLog& log);
+
+// The eigenvalues command on a grid in a parameter letter: refuses a
+// non-square grid as the command does, else reads the grid over Q(i)(a)
+// and logs as above from a fresh log.
+bool ParameterEigenvalues(const CellGrid& grid, StepLog& log);
 
 }  // namespace korvane

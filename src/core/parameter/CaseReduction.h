@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/StepLog.h"
+#include "core/engine/LogStyle.h"
+#include "core/engine/RationalFunctions.h"
+#include "core/engine/RowReduction.h"
+#include "core/engine/WorkMatrix.h"
+#include "core/parameter/ParameterCase.h"
+
+namespace korvane {
+
+using ParameterWorkMatrix = BasicWorkMatrix<RationalFunctions>;
+using ParameterTally = BasicReductionTally<RationalFunctions>;
+
+// What a command makes of each case once its reduction is done. Each logs
+// the case's result and returns it in a few words for the summary
+// ("階数 3").
+struct CaseEnds {
+    // A case that divides: the matrix reduced over Q(i)(a).
+    std::function<std::string(const ParameterCase&, const ParameterWorkMatrix&,
+                              const ParameterTally&)>
+        dividing;
+    // One value substituted: the matrix reduced over Q(i) by the engine.
+    std::function<std::string(const ParameterCase&, const WorkMatrix&, const ReductionTally&)>
+        value;
+};
+
+// One case of the summary: its condition and its result.
+struct CaseResult {
+    ParameterCase condition;
+    std::string result;
+};
+
+// The row reduction of a matrix over Q(i)(a) by cases, logged. Column by
+// column it takes a nonzero constant pivot where a row exchange can bring
+// one; else a non-constant one, and where that pivot vanishes for values not
+// yet excluded it splits: the values that keep it nonzero go on dividing
+// over Q(i)(a), each root in Q(i) is substituted and reduced with the
+// engine's numbers, and the roots of a factor without roots in Q(i) are
+// named and not followed. Only the columns before splitColumns are reduced
+// (the rest of an inverse's [A | I] follows them). Without splitting, every
+// pivot is divided by as it is: for a result that is a polynomial identity in
+// the entries, such as the determinant.
+class CaseReduction {
+  public:
+    CaseReduction(StepLog& log, LogStyle style, CaseEnds ends)
+        : log_(log), style_(style), ends_(std::move(ends)) {}
+
+    // Reduces matrix for the values of start; returns every case in the
+    // order the log gave them.
+    std::vector<CaseResult> Reduce(const ParameterWorkMatrix& matrix, const ParameterCase& start,
+                                   std::int32_t splitColumns, bool splitting = true);
+
+  private:
+    void Follow(ParameterWorkMatrix& matrix, ParameterTally& tally, std::int32_t col,
+                std::int32_t row, const ParameterCase& current);
+    void FollowValue(const ParameterWorkMatrix& matrix, const ParameterTally& tally,
+                     std::int32_t col, std::int32_t row, const ParameterCase& valueCase);
+    void Heading(const ParameterCase& c);
+
+    StepLog& log_;
+    LogStyle style_;
+    CaseEnds ends_;
+    std::int32_t splitColumns_ = 0;
+    bool splitting_ = true;
+    std::vector<CaseResult> results_;
+};
+
+}  // namespace korvane
