@@ -1,7 +1,10 @@
 // Rank, kernel, image, determinant and inverse of a matrix with a parameter.
 #include "core/parameter/ParameterCommands.h"
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/engine/KernelBasis.h"
 #include "core/engine/MatrixShapes.h"
@@ -162,7 +165,7 @@ bool ParameterDeterminant(const CellGrid& grid, StepLog& log, const LogStyle& st
     return true;
 }
 
-bool ParameterInverse(const CellGrid& grid, StepLog& log, const LogStyle& style) {
+bool ParameterInverse(CellGrid& grid, StepLog& log, const LogStyle& style) {
     if (!grid.IsSquare()) {
         log.ClearStepLog();
         log.AppendStepLog("正方行列でないので、逆行列はありません。");
@@ -174,16 +177,30 @@ bool ParameterInverse(const CellGrid& grid, StepLog& log, const LogStyle& style)
     log.AppendStepLog("右に単位行列を並べます。");
     PrintWorkMatrix(augmented, log);
     LogCaseIntroduction(start.read.letter, log);
+    std::optional<ParameterWorkMatrix> dividingInverse;
     CaseEnds ends;
     ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
+        if (IsIdentity(m)) {
+            dividingInverse = m;
+            KeepRightHalf(*dividingInverse);
+        }
         return LogInverse(m, log);
     };
     ends.value = [&](const ParameterCase&, const WorkMatrix& q, const ReductionTally&) {
         return LogInverse(q, log);
     };
-    LogCaseSummary(CaseReduction(log, style, ends).Reduce(augmented, start.all, grid.Cols()),
-                   start, log);
-    return false;
+    const std::vector<CaseResult> cases =
+        CaseReduction(log, style, ends).Reduce(augmented, start.all, grid.Cols());
+    LogCaseSummary(cases, start, log);
+    // One inverse serves every value only when no case was split off.
+    if (cases.size() != 1 || !dividingInverse) return false;
+    CellGrid result = grid;
+    for (int c = 0; c <= dividingInverse->LastCol(); ++c) {
+        for (int r = 0; r <= dividingInverse->LastRow(); ++r)
+            result.SetCell(c, r, dividingInverse->Text(c, r));
+    }
+    grid = std::move(result);
+    return true;
 }
 
 }  // namespace korvane

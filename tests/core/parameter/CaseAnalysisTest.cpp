@@ -155,13 +155,24 @@ TEST(CaseAnalysis, AnUnreadableCellIsRefusedBeforeTheLogChanges) {
     EXPECT_EQ(log.Lines(), Lines{"前の計算"});
 }
 
-TEST(CaseAnalysis, TheInverseLeavesTheGridAsTyped) {
-    CellGrid grid = GridOf({{"1", "a"}, {"0", "1"}});
-    const CellGrid typed = grid;
-    MemoryStepLog log;
-    Engine().Inverse(grid, log);
-    EXPECT_EQ(grid, typed);
-    EXPECT_EQ(log.Lines().back(), "まとめると、すべての a について逆行列あり。");
+struct InverseCase {
+    std::vector<Lines> rows;
+    bool delivered;
+    std::vector<Lines> after;  // the grid afterwards
+};
+
+TEST(CaseAnalysis, TheInverseIsWrittenOnlyWhenOneServesEveryValue) {
+    const std::vector<InverseCase> cases = {
+        {{{"1", "a"}, {"0", "1"}}, true, {{"1", "-a"}, {"0", "1"}}},
+        {{{"1", "1/(a-1)"}, {"0", "1"}}, true, {{"1", "-1/(a-1)"}, {"0", "1"}}},
+        {{{"a", "1"}, {"1", "a"}}, false, {{"a", "1"}, {"1", "a"}}},
+    };
+    for (const InverseCase& c : cases) {
+        CellGrid grid = GridOf(c.rows);
+        MemoryStepLog log;
+        EXPECT_EQ(Engine().Inverse(grid, log), c.delivered) << c.rows[0][1];
+        EXPECT_EQ(grid, GridOf(c.after)) << c.rows[0][1];
+    }
 }
 
 TEST(CaseAnalysis, StopsWhenAsked) {
