@@ -36,6 +36,7 @@ LAMBDA = Symbol("L")
 MULTIPLICITY = re.compile(r"λ = (.*)（代数的重複度(\d+)）")
 HIGHER = re.compile(r"因数 (.*) は λ について(\d+)次で、.*（代数的重複度(\d+)）。")
 COINCIDENCE = re.compile(r"(.*) のとき、固有値 (.*) と (.*) は等しくなります。")
+SHARED_ROOT = re.compile(r"(.*) のとき、固有値 (.*) は (.*) = 0 の解でもあります。")
 REFUSAL = "固有多項式の係数に虚数単位 i が含まれるので"
 
 
@@ -131,6 +132,40 @@ def linear_and_higher(characteristic, letter):
     return linear, higher
 
 
+def rational_values(text, letter):
+    """The values named "a = v" in a condition list."""
+    found = []
+    for part in text.split("、"):
+        eq = re.fullmatch(rf"{letter} = (.*)", part)
+        if eq:
+            found.append(expr(eq.group(1), letter))
+    return found
+
+
+def judge_shared_roots(lines, values, higher, letter):
+    """Each eigenvalue said to be a root of a higher factor at some values
+    is one there, and every rational such value is said."""
+    a = Symbol(letter)
+    said = set()
+    for line in lines:
+        m = SHARED_ROOT.fullmatch(line)
+        if not m:
+            continue
+        x, f = expr(m.group(2), letter), expr(m.group(3), letter)
+        for v in rational_values(m.group(1), letter):
+            if not same(f.subs(LAMBDA, x).subs(a, v), 0):
+                return f"{line}: no root at {v}"
+            said.add((v, cancel(x)))
+    for x in values:
+        for f, _ in higher:
+            numerator, _ = fraction(cancel(f.subs(LAMBDA, x)))
+            if numerator.free_symbols:
+                for v in roots(Poly(numerator, a), filter="Q"):
+                    if (v, cancel(x)) not in said:
+                        return f"{x} is a root of {f} at {letter} = {v}, not said"
+    return ""
+
+
 def judge_coincidences(lines, values, letter):
     a = Symbol(letter)
     said = set()
@@ -185,7 +220,8 @@ def judge(matrix, letter, done):
     if len(named) != len(higher) or any(
             not any(same(f, g) and m == n for g, n in higher) for f, m in named):
         return f"higher factors {named}, SymPy {higher}"
-    return judge_coincidences(lines, list(linear), letter)
+    return (judge_coincidences(lines, list(linear), letter)
+            or judge_shared_roots(lines, list(linear), higher, letter))
 
 
 def main():

@@ -128,27 +128,53 @@ std::vector<ParameterEigenvalue> LogEigenvalues(const std::vector<LambdaFactor>&
     return values;
 }
 
-// The values of the letter where two eigenvalues found are equal, so that
-// the multiplicities above hold for every other value.
-void LogCoincidences(const std::vector<ParameterEigenvalue>& values, char letter, StepLog& log) {
+// "a = 1、a = -2、a が a^2 - 2 = 0 の解": where p vanishes, or "" nowhere.
+std::string VanishingText(const Polynomial& p, char letter) {
+    if (p.Degree() < 1) return {};
+    const ParameterRoots roots = SplitRoots(p);
+    std::vector<std::string> conditions;
+    for (const ComplexFraction& r : roots.roots)
+        conditions.push_back(EqualConditionText(letter, r));
+    for (const Polynomial& other : roots.others)
+        conditions.push_back(RootConditionText(letter, other));
+    std::string where;
+    for (const std::string& condition : conditions) {
+        if (!where.empty()) where += "、";
+        where += condition;
+    }
+    return where;
+}
+
+// f(λ) at λ = value, by Horner's rule.
+RationalFunction LambdaPolynomialAt(const LambdaPolynomial& f, const RationalFunction& value) {
+    RationalFunction result;
+    for (auto c = f.rbegin(); c != f.rend(); ++c)
+        result = RfAdd(RfMul(result, value), *c);
+    return result;
+}
+
+// The values of the letter where two eigenvalues found are equal, or where
+// one is also a root of a factor of higher degree, so that the
+// multiplicities above hold for every other value.
+void LogCoincidences(const std::vector<ParameterEigenvalue>& values,
+                     const std::vector<LambdaFactor>& factors, char letter, StepLog& log) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         for (std::size_t j = i + 1; j < values.size(); ++j) {
             StopPoint();
-            const Polynomial difference = RfSub(values[i].value, values[j].value).Numerator();
-            if (difference.Degree() < 1) continue;
-            const ParameterRoots roots = SplitRoots(difference);
-            std::vector<std::string> conditions;
-            for (const ComplexFraction& r : roots.roots)
-                conditions.push_back(EqualConditionText(letter, r));
-            for (const Polynomial& other : roots.others)
-                conditions.push_back(RootConditionText(letter, other));
-            std::string where;
-            for (const std::string& condition : conditions) {
-                if (!where.empty()) where += "、";
-                where += condition;
-            }
+            const std::string where =
+                VanishingText(RfSub(values[i].value, values[j].value).Numerator(), letter);
+            if (where.empty()) continue;
             log.AppendStepLog(where + " のとき、固有値 " + RfText(values[i].value) + " と " +
                               RfText(values[j].value) + " は等しくなります。");
+        }
+        for (const LambdaFactor& f : factors) {
+            if (f.factor.size() <= 2) continue;
+            StopPoint();
+            const std::string where =
+                VanishingText(LambdaPolynomialAt(f.factor, values[i].value).Numerator(), letter);
+            if (where.empty()) continue;
+            log.AppendStepLog(where + " のとき、固有値 " + RfText(values[i].value) + " は " +
+                              LambdaPolynomialText(f.factor) + " = 0 の解でもあります。");
         }
     }
 }
@@ -172,7 +198,7 @@ bool LoggedParameterEigenvalues(const BasicWorkMatrix<RationalFunctions>& a, cha
     log.AppendStepLog("固有多項式を、係数が " + LetterText(letter) + " の有理式の範囲で因数分解すると、");
     log.AppendStepLog("det(λI - A) = " + FactorisationText(factors));
     log.AppendStepLog("です。");
-    LogCoincidences(LogEigenvalues(factors, log), letter, log);
+    LogCoincidences(LogEigenvalues(factors, log), factors, letter, log);
     return true;
 }
 

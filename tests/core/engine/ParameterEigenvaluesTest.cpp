@@ -61,6 +61,12 @@ TEST(ParameterEigenvalues, FactorsAndValues) {
           "因数 λ^2 - a は λ について2次で、これ以上因数分解できないので、その根である固有値は "
           "λ^2 - a = 0 の解として示します（代数的重複度1）。"},
          true},
+        // λ = a is a root of λ² − a at a = 0 and a = 1.
+        {{{"a", "0", "0"}, {"0", "0", "a"}, {"0", "1", "0"}},
+         "det(λI - A) = λ^3 - aλ^2 - aλ + a^2",
+         {"λ = a（代数的重複度1）",
+          "a = 0、a = 1 のとき、固有値 a は λ^2 - a = 0 の解でもあります。"},
+         true},
         // Two eigenvalues meet at a = 3; the letter is any but i.
         {{{"k", "1"}, {"0", "3"}},
          "det(λI - A) = λ^2 - (k+3)λ + 3k",
