@@ -323,4 +323,27 @@ CliOptions ParseArguments(std::span<const std::string_view> args) {
     return options;
 }
 
+std::string_view CommandName(CliCommand command) {
+    for (const auto& [text, named] : kCommands) {
+        if (named == command) return text;
+    }
+    return "the command";
+}
+
+bool CommandTakesParameter(CliCommand command) {
+    switch (command) {
+        case CliCommand::kDeterminant:
+        case CliCommand::kRank:
+        case CliCommand::kSolve:
+        case CliCommand::kSolveMany:
+        case CliCommand::kInverse:
+        case CliCommand::kKernel:
+        case CliCommand::kImage:
+        case CliCommand::kEigenvalues:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace korvane

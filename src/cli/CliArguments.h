@@ -63,6 +63,13 @@ enum class CliCommand {
     kMinimalPolynomial,
 };
 
+// The command's name as typed: "rref".
+std::string_view CommandName(CliCommand command);
+// Whether the command takes a matrix with a parameter letter (det, rank,
+// solve, solve-many, inverse, kernel, image, eigenvalues); the others take
+// numbers only.
+bool CommandTakesParameter(CliCommand command);
+
 // NAME=FILE of eval: the matrix in FILE ("-": standard input) under NAME.
 struct NamedInput {
     char name = 'A';

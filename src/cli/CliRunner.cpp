@@ -70,6 +70,9 @@ constexpr std::string_view kUsage =
     "            exp: e^(tA) in closed form in t (--x0 FILE: also x' = Ax);\n"
     "            minpoly: the minimal polynomial and the Cayley-Hamilton check;\n"
     "            recurrence: the general term of a linear recurrence\n"
+    "            det, rank, solve, solve-many, inverse, kernel, image and\n"
+    "            eigenvalues also take cells in one parameter letter (1-a, a^2,\n"
+    "            2a/3, 1/(a-1)); the others refuse them\n"
     "  FILE      a matrix file (.kvm) or a text file holding a matrix in any form\n"
     "            standard input takes; without it the matrix is read from standard\n"
     "            input: rows of cells separated by spaces or tabs, a spreadsheet's\n"
@@ -263,6 +266,7 @@ int RunCli(std::span<const std::string_view> args, std::istream& in, std::ostrea
             recurrence = ReadRecurrenceArgument(options);
         } else {
             grid = options.file ? ReadMatrixFromFile(*options.file) : ReadMatrixText(in);
+            RefuseUntakenParameter(options.command, grid);
             if (options.initialValue) initialValue = ReadInitialValue(*options.initialValue, in);
         }
     } catch (const UsageError& e) {

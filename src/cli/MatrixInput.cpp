@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/InputFile.h"
 #include "cli/PastedInput.h"
+#include "core/ParameterCell.h"
 #include "core/editing/FileAccess.h"
 #include "core/editing/MatrixFile.h"
 
@@ -23,6 +24,25 @@ CellGrid ReadMatrixFromFile(const std::string& path) {
         return GridOfPastedText(bytes);
     } catch (const UsageError& e) {
         throw UsageError("'" + path + "': " + e.what());
+    }
+}
+
+void RefuseUntakenParameter(CliCommand command, const CellGrid& grid) {
+    if (CommandTakesParameter(command)) return;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        for (int c = 0; c < grid.Cols(); ++c) {
+            const char letter = CellParameterLetter(grid.Cell(c, r));
+            if (letter == '\0') continue;
+            std::string message = "row " + std::to_string(r + 1) + ", column " + std::to_string(c + 1);
+            message += ": '";
+            message += grid.Cell(c, r);
+            message += "' is in the parameter letter ";
+            message += letter;
+            message += ", which ";
+            message += CommandName(command);
+            message += " does not take (det, rank, solve, inverse, kernel, image and eigenvalues do)";
+            throw UsageError(message);
+        }
     }
 }
 

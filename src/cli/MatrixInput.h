@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/CliArguments.h"
 #include "core/CellGrid.h"
 
 namespace korvane {
@@ -23,6 +24,11 @@ CellGrid ReadMatrixText(std::istream& in);
 // the file when it cannot be read (with the reason), is no regular file, is
 // larger than 16 MiB, or holds no matrix (naming the bad cell's place).
 CellGrid ReadMatrixFromFile(const std::string& path);
+
+// Refuses a grid with a cell in a parameter letter for a command that
+// takes numbers only: throws UsageError naming the cell's place, its text,
+// the letter and the commands that take one.
+void RefuseUntakenParameter(CliCommand command, const CellGrid& grid);
 
 // Why writing a matrix file at path must not happen, or nothing: something
 // that cannot be read whole (a folder, a pipe, an unreadable file), and a

@@ -42,6 +42,9 @@ std::string Explanation(const PasteError::Details& d) {
             return "two matrices in the input; give one";
         case Kind::kRootRefused:
             return At(d) + ": '" + d.cell + "': " + d.reason;
+        case Kind::kTwoLetters:
+            return At(d) + ": '" + d.cell + "' is in the letter " + d.secondLetter +
+                   ", cells before it in " + d.firstLetter + "; one parameter letter at most";
         case Kind::kDoesNotFit:
             break;
     }

@@ -1,5 +1,6 @@
 #include "core/CellValue.h"
 
+#include "core/ParameterCell.h"
 #include "mklibs/SurdReading.h"
 
 namespace korvane {
@@ -27,6 +28,7 @@ ComplexFraction CellValue(std::string_view text) {
     if (IsEmptyCell(text)) return CpxZero();
     if (const std::optional<Surd> root = RootValue(text); root && root->radicand.IsZero())
         return root->rational;
+    if (const char letter = CellParameterLetter(text)) throw ParameterNotTaken(letter);
     return CpxParse(text);
 }
 

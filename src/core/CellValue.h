@@ -15,6 +15,8 @@ bool IsEmptyCell(std::string_view text);
 bool WrittenWithRoot(std::string_view text);
 // The number a cell's text stands for: 0 for an empty cell, a root that
 // comes out rational (√4, sqrt(9/4)) as that number, else CpxParse.
+// Throws ParameterNotTaken for a text in a parameter letter ("1-a"): every
+// computation on numbers reads the grid here, and refuses it so.
 ComplexFraction CellValue(std::string_view text);
 // The cell's value as a surd: what ReadSurd reads of a text written with a
 // root, else CellValue.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 #include "cli/CliRunner.h"
+#include "core/ParameterCell.h"
+#include "core/StepLog.h"
 #include "mklibs/Errors.h"
 
 namespace korvane {
@@ -45,6 +48,47 @@ TEST(CliRunner, ErrorMidwayPrintsTheLinesSoFarAndItsMessage) {
 
 // A refused matrix fails the command: its reason is logged and repeated on
 // standard error.
+// Every command that takes numbers only refuses a grid in a parameter
+// letter, whatever it reads the grid with (on a grid of a shape it takes: a
+// square one, or one with a column more); the ones that take a parameter
+// work on it. So no letter is ever computed with as some number.
+TEST(CliRunner, ParameterGridGoesToItsCommandsOnly) {
+    std::vector<CellGrid> grids(2);
+    for (int shape = 0; shape < 2; ++shape) {
+        grids[shape].SetRows(2);
+        grids[shape].SetCols(2 + shape);
+        grids[shape].SetCell(0, 0, "a");
+        grids[shape].SetCell(1, 1, "2");
+    }
+    for (int k = 0; k <= static_cast<int>(CliCommand::kMinimalPolynomial); ++k) {
+        CliOptions options;
+        options.command = static_cast<CliCommand>(k);
+        if (options.command == CliCommand::kEval || options.command == CliCommand::kRecurrence)
+            continue;  // their inputs are no grid
+        SCOPED_TRACE(std::string(CommandName(options.command)));
+        int refused = 0;
+        for (const CellGrid& start : grids) {
+            Engine engine;
+            CellGrid grid = start;
+            MemoryStepLog log;
+            if (CommandTakesParameter(options.command)) {
+                EXPECT_NO_THROW(RunCommand(options, engine, grid, log));
+                continue;
+            }
+            try {
+                EXPECT_FALSE(RunCommand(options, engine, grid, log));  // a shape it refuses
+            } catch (const ParameterNotTaken& e) {
+                EXPECT_EQ(e.letter(), 'a');
+                ++refused;
+            }
+            EXPECT_EQ(grid, start);
+        }
+        if (!CommandTakesParameter(options.command)) {
+            EXPECT_GE(refused, 1);
+        }
+    }
+}
+
 TEST(CliRunner, RefusalIsAFailure) {
     CliOptions options;
     options.command = CliCommand::kDeterminant;

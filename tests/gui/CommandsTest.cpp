@@ -90,6 +90,7 @@ class CommandsTest : public QObject {
     void doubleClickEditsTheCellUnderThePointer();
     void mouseReadout();
     void errorShowsBoxAndKeepsGrid();
+    void parameterGoesToItsCommandsOnly();
     void saveThenOpen();
     void logArrivesInOneUpdate();
     void logShowsItsEnd();
@@ -515,6 +516,30 @@ void CommandsTest::errorShowsBoxAndKeepsGrid() {
 
     window.Action("N4")->trigger();  // and the program goes on
     QCOMPARE(window.Shown(), (Rows{{"0", "0"}, {"0", "0"}}));
+}
+
+// A grid in a parameter letter: the commands that take one work on it, the
+// others show one sentence naming the letter and leave grid and states be.
+void CommandsTest::parameterGoesToItsCommandsOnly() {
+    const Rows family = {{"a", "1"}, {"1", "a"}};
+    Window window;
+    window->show();
+    window.Enter(family);
+    const QString counts = window.StatusPanel(1)->text();
+    const QString sentence = QStringLiteral(
+        "文字 a を含む行列を扱えるのは、行列式・階数・連立方程式・逆行列・核・像・固有値の計算"
+        "だけです。");
+    for (const char* command : {"N12", "CharPoly1", "Eigenvectors1", "Diagonalize1"}) {
+        ErrorBox seen;
+        CloseNextBox(seen);
+        window.Action(command)->trigger();
+        QCOMPARE(seen.text, sentence);
+        QCOMPARE(window.Shown(), family);
+        QCOMPARE(window.StatusPanel(1)->text(), counts);
+    }
+    window.Action("Eigenvalues1")->trigger();
+    QVERIFY(window.Log()->toPlainText().contains(QStringLiteral("λ = a+1（代数的重複度1）")));
+    QCOMPARE(window.Shown(), family);
 }
 
 void CommandsTest::saveThenOpen() {

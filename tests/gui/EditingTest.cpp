@@ -141,8 +141,11 @@ void EditingTest::typing_data() {
         << 2 << "5|#7^|8|" << Rows{{"8", "0"}, {"7", "0"}} << 3 << QPoint(0, 1) << "";
     QTest::newRow("the grid never grows")
         << 2 << "1>2>3|4|5|" << Rows{{"1", "3"}, {"5", "0"}} << 5 << QPoint(0, 1) << "";
-    QTest::newRow("a misread text is told") << 2 << "2x|" << Rows{{"2", "0"}, {"0", "0"}} << 1
-                                            << QPoint(0, 1) << "「2x」を 2 と読みました";
+    QTest::newRow("a misread text is told") << 2 << "2%|" << Rows{{"2", "0"}, {"0", "0"}} << 1
+                                            << QPoint(0, 1) << "「2%」を 2 と読みました";
+    QTest::newRow("a parameter stays as typed, its letter told")
+        << 2 << "1-a|" << Rows{{"1-a", "0"}, {"0", "0"}} << 1 << QPoint(0, 1)
+        << "「1-a」の a をパラメータとして読みました";
     QTest::newRow("Delete clears the selection in one state")
         << 2 << "1>2|3>4|+!" << Rows{{"1", "2"}, {"0", "0"}} << 5 << QPoint(1, 1) << "";
 }

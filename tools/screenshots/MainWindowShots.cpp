@@ -85,6 +85,23 @@ bool WrappedLogShot(const QDir& dir) {
     return Save(*window, dir, QStringLiteral("16-wrapped-log.png"));
 }
 
+// A matrix with a parameter letter: its cells as typed, its eigenvalues
+// from the factors over Q(a), and a command that takes numbers only.
+bool ParameterShots(const QDir& dir) {
+    korvane::test::Window window;
+    window->ShowAndRaise();
+    window.Enter({{"a", "1", "0"}, {"1", "a", "0"}, {"0", "0", "2a/3"}});
+    window->Eigenvalues1Click();
+    bool ok = Save(*window, dir, QStringLiteral("21-parameter-eigenvalues.png"));
+    // The refusal's box, pictured and then closed.
+    korvane::test::WhenModalShows([&dir, &ok](QWidget* box) {
+        ok = Save(*box, dir, QStringLiteral("22-parameter-refused.png")) && ok;
+        box->close();
+    });
+    window->CharPoly1Click();
+    return ok;
+}
+
 }  // namespace
 
 // Three named matrices beside the grid, one's cells shown on hover, and an
@@ -215,6 +232,7 @@ int main(int argc, char* argv[]) {
     ok = PracticeShots(dir) && ok;
     ok = WrappedLogShot(dir) && ok;
     ok = WorkspaceShots(dir) && ok;
+    ok = ParameterShots(dir) && ok;
 
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {

@@ -1,6 +1,7 @@
 #include "core/editing/CellTyping.h"
 
 #include "core/CellValue.h"
+#include "core/ParameterCell.h"
 #include "core/formats/CellExpression.h"
 #include "mklibs/SurdReading.h"
 
@@ -50,10 +51,25 @@ std::optional<std::string> RootCanonical(std::string_view typed) {
     return SurdText(*reading.value);
 }
 
+// A text in a parameter letter is kept as typed, so that the grid shows
+// "2a/3" as the user wrote it; the note names the letter taken.
+TypedCell TypeParameterCell(CellGrid& grid, int col, int row, std::string_view typed, char letter) {
+    std::string text(Trimmed(typed));
+    TypedCell outcome;
+    outcome.note = "「" + Shown(text) + "」の ";
+    outcome.note += letter;
+    outcome.note += " をパラメータとして読みました";
+    outcome.changed = grid.Cell(col, row) != text;
+    if (outcome.changed) grid.SetCell(col, row, std::move(text));
+    return outcome;
+}
+
 }  // namespace
 
 TypedCell TypeIntoCell(CellGrid& grid, int col, int row, std::string_view typed) {
     if (!InTable(col, row) || typed == grid.Cell(col, row)) return {};
+    if (const char letter = CellParameterLetter(typed); letter && !WrittenWithRoot(typed))
+        return TypeParameterCell(grid, col, row, typed, letter);
     std::optional<std::string> root = RootCanonical(typed);
     const ComplexFraction value = CellValue(typed);
     std::string canonical = root ? std::move(*root) : CpxText(value);

@@ -4,6 +4,7 @@
 
 #include "core/CellValue.h"
 #include "core/StopSignal.h"
+#include "core/editing/CellTyping.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -30,12 +31,9 @@ bool sgmatrixDblClick(CellGrid& grid, int col, int row, Dialogs& dialogs) {
     if (!InsideTable(col, row)) return false;
     const std::string typed =
         dialogs.InputBox("成分の入力", "何を入力しますか？", grid.Cell(col, row));
-    if (typed == grid.Cell(col, row)) return false;  // untouched: the text stays as it stands
-    // An emptied box stores "0", as an empty cell reads.
-    std::string canonical = SurdText(CellSurd(typed));
-    if (canonical == grid.Cell(col, row)) return false;
-    grid.SetCell(col, row, std::move(canonical));
-    return true;
+    // As typing into the cell: an emptied box stores "0", as an empty cell
+    // reads, and a text in a parameter letter stays as typed.
+    return TypeIntoCell(grid, col, row, typed).changed;
 }
 
 bool N3Click(CellGrid& grid, StepLog& log) {

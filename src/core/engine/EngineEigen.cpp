@@ -8,6 +8,8 @@
 #include "core/engine/Engine.h"
 #include "core/engine/MatrixGrid.h"
 #include "core/engine/MatrixPrinting.h"
+#include "core/parameter/ParameterEigenvalues.h"
+#include "core/parameter/ParameterGrid.h"
 
 namespace korvane {
 
@@ -16,6 +18,7 @@ bool Engine::CharacteristicPolynomial(const CellGrid& grid, StepLog& log) {
 }
 
 bool Engine::Eigenvalues(const CellGrid& grid, StepLog& log) {
+    if (GridParameterLetter(grid) != '\0') return ParameterEigenvalues(grid, log);
     return EigenComputation(grid, log, EigenDepth::kValues);
 }
 

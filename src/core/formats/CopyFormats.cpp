@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/CellValue.h"
+#include "core/ParameterCell.h"
 #include "core/formats/NumberForms.h"
 #include "mklibs/mklibs.h"
 
@@ -10,13 +11,18 @@ namespace korvane {
 
 namespace {
 
-// Each shown entry's canonical text, row by row.
+// Each shown entry's canonical text, row by row; an entry in a parameter
+// letter as written, never read as some number.
 std::vector<std::vector<std::string>> CanonicalRows(const CellGrid& grid) {
     std::vector<std::vector<std::string>> rows(grid.Rows());
     for (int r = 0; r < grid.Rows(); ++r) {
         for (int c = 0; c < grid.Cols(); ++c) {
             const std::string& text = grid.Cell(c, r);
-            rows[r].push_back(SurdText(CellSurd(text)));
+            if (CellParameterLetter(text) != '\0' && !WrittenWithRoot(text)) {
+                rows[r].push_back(text);
+            } else {
+                rows[r].push_back(SurdText(CellSurd(text)));
+            }
         }
     }
     return rows;

@@ -49,6 +49,14 @@ std::string Message(const PasteError::Details& d) {
             return "2つの行列が含まれています。1つだけ貼り付けてください。";
         case Kind::kRootRefused:
             return At(d) + "の「" + d.cell + "」で、" + d.reason;
+        case Kind::kTwoLetters: {
+            std::string text = At(d) + "の「" + d.cell + "」の文字 ";
+            text += d.secondLetter;
+            text += " は、ほかの成分の文字 ";
+            text += d.firstLetter;
+            text += " と違います。文字は1つだけ使えます。";
+            return text;
+        }
     }
     return "行列として読めない文字です。";
 }
@@ -113,6 +121,13 @@ PasteError PasteError::Beside(std::string_view text) {
     Details details;
     details.kind = Kind::kSurroundingText;
     details.cell = ShortenedText(text);
+    return PasteError(details);
+}
+
+PasteError PasteError::TwoLetters(int row, int col, std::string cell, char first, char second) {
+    Details details = AtCell(Kind::kTwoLetters, row, col, std::move(cell)).details();
+    details.firstLetter = first;
+    details.secondLetter = second;
     return PasteError(details);
 }
 

@@ -40,6 +40,7 @@ class PasteError : public Error {
         kTwoMatrices,       // the text holds a second matrix
         kRootRefused,       // the cell at (row, col) is written with a root that has no value
                             // here (reason): unreadable, or a second root in the matrix
+        kTwoLetters,        // the cell at (row, col) is in another letter than a cell before
     };
     // Rows and columns counted from 1.
     struct Details {
@@ -55,6 +56,9 @@ class PasteError : public Error {
         std::string cell;
         // kRootRefused: the sentence saying why.
         std::string reason;
+        // kTwoLetters: the letter of the cells before, then the cell's own.
+        char firstLetter = '\0';
+        char secondLetter = '\0';
     };
 
     explicit PasteError(Details details);
@@ -67,6 +71,9 @@ class PasteError : public Error {
     static PasteError RootRefused(int row, int col, std::string cell, std::string reason);
     // kSurroundingText: the text beside the matrix, shortened.
     static PasteError Beside(std::string_view text);
+    // kTwoLetters: the cell at (row, col) is in letter second, cells before
+    // it in first.
+    static PasteError TwoLetters(int row, int col, std::string cell, char first, char second);
     // A block of rows × cols pasted at (row, col).
     static PasteError DoesNotFit(int rows, int cols, int row, int col);
 

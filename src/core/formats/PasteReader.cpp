@@ -4,6 +4,7 @@
 
 #include "core/CellGrid.h"
 #include "core/CellValue.h"
+#include "core/ParameterCell.h"
 #include "core/formats/CellExpression.h"
 #include "core/formats/PasteTable.h"
 #include "core/formats/StrictNumber.h"
@@ -95,17 +96,28 @@ Surd ReadRootCell(std::string_view text, const std::string& rootText, int row, i
     return std::move(*reading.value);
 }
 
+// One cell read: a number, possibly with a square root, or an expression in
+// a parameter letter, which is kept as written (its text tells where it
+// means nothing, as (a^2-1)/(a-1) at a = 1, which its value a+1 would not).
+struct ReadCellValue {
+    Surd value;
+    char letter = '\0';
+};
+
 // The value of one cell; throws PasteError naming it (row, col from 0).
-Surd ReadCell(const RawCell& cell, int row, int col) {
+ReadCellValue ReadCell(const RawCell& cell, int row, int col) {
     RefuseControlCharacters(cell, row, col);
     const std::string_view text = TrimBlanks(cell.text);
     const bool blankIsZero = cell.syntax == CellSyntax::kTyped || cell.syntax == CellSyntax::kTex;
-    if (text.empty() && blankIsZero) return SurdZero();
+    if (text.empty() && blankIsZero) return {SurdZero()};
     const NumberReading reading = ReadNumber(text, cell.syntax);
-    if (reading.value) return SurdFromCpx(*reading.value);
+    if (reading.value) return {SurdFromCpx(*reading.value)};
     if (reading.fault == NumberFault::kNotANumber) {
         if (const std::optional<std::string> root = RootText(text, cell.syntax))
-            return ReadRootCell(text, *root, row, col);
+            return {ReadRootCell(text, *root, row, col)};
+        if (cell.syntax != CellSyntax::kRefused) {
+            if (const char letter = CellParameterLetter(text)) return {SurdZero(), letter};
+        }
     }
     throw PasteError::AtCell(KindOf(reading.fault), row + 1, col + 1, ShortenedText(text));
 }
@@ -140,6 +152,15 @@ std::string TypedText(const RawCell& cell, const std::string& canonical, const S
         !(CpxParse(field) == value))
         return canonical;
     return std::string(field);
+}
+
+// The parameter letter met so far; a cell in another one is refused.
+void KeepOneLetter(char& letter, const ReadCellValue& read, const RawCell& cell, int row, int col) {
+    if (read.letter == '\0') return;
+    if (letter != '\0' && letter != read.letter)
+        throw PasteError::TwoLetters(row + 1, col + 1, ShortenedText(TrimBlanks(cell.text)), letter,
+                                     read.letter);
+    letter = read.letter;
 }
 
 }  // namespace
@@ -193,13 +214,20 @@ PastedMatrix ReadPastedMatrix(std::string_view text) {
     PastedMatrix matrix{table.format, table.rows, table.cols, {}, {}};
     bool written = false;  // some cell holds more than blanks
     MatrixRoot root;
+    char letter = '\0';
     for (int r = 0; r < table.rows; ++r) {
         for (int c = 0; c < table.cols; ++c) {
             const RawCell& cell = table.cells[r][c];
-            const Surd value = ReadCell(cell, r, c);
-            root.Admit(value, cell, r, c);
-            matrix.texts.push_back(SurdText(value));
-            matrix.typed.push_back(TypedText(cell, matrix.texts.back(), value));
+            const ReadCellValue read = ReadCell(cell, r, c);
+            KeepOneLetter(letter, read, cell, r, c);
+            if (read.letter != '\0') {
+                matrix.texts.emplace_back(TrimBlanks(cell.text));
+                matrix.typed.push_back(matrix.texts.back());
+            } else {
+                root.Admit(read.value, cell, r, c);
+                matrix.texts.push_back(SurdText(read.value));
+                matrix.typed.push_back(TypedText(cell, matrix.texts.back(), read.value));
+            }
             written = written || !TrimBlanks(cell.text).empty();
         }
     }

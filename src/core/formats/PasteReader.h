@@ -14,7 +14,8 @@ struct PastedMatrix {
     PasteFormat format = PasteFormat::kBlankSeparated;
     int rows = 0;
     int cols = 0;
-    // Row-major, rows × cols: the canonical text of each cell's value.
+    // Row-major, rows × cols: the canonical text of each cell's value; a
+    // cell in the parameter letter as written, blanks around it taken off.
     std::vector<std::string> texts;
     // Row-major: each cell as a user would have typed it into the grid. For
     // spreadsheet, CSV and blank-separated text that is the field itself
@@ -38,14 +39,16 @@ struct PastedMatrix {
 // - tab-separated rows from a spreadsheet (an empty cell is 0), CSV with
 //   commas or semicolons (quoted fields too), rows of blank-separated cells.
 // Every cell must be a number: typed fields as ReadStrictNumber reads them,
-// cells in a syntax as ReadCellExpression does, and a cell written with a
+// cells in a syntax as ReadCellExpression does, a cell written with a
 // square root as ReadSurd reads it (a TeX cell through TexRootText), one
-// root per matrix. Throws PasteError for an
-// empty or unreadable text, a ragged row, a block beyond 10 × 10, a cell
-// that is no number (or divides by 0, or has too large an exponent), a
-// control character in a cell (tab aside; line breaks too inside a
-// syntax), a root that does not read or is a second one, text beside the
-// matrix that would change it and a second matrix.
+// root per matrix; or a rational expression in one parameter letter, as
+// ReadParameterExpression reads it (1-a, 2a/3, a**2), the same letter in
+// every cell. Throws PasteError for an empty or unreadable text, a ragged
+// row, a block beyond 10 × 10, a cell that is no number (or divides by 0, or
+// has too large an exponent), a control character in a cell (tab aside; line
+// breaks too inside a syntax), a root that does not read or is a second one,
+// text beside the matrix that would change it, a second matrix and cells in
+// two different letters.
 // Nothing is guessed: the whole text is read or refused.
 PastedMatrix ReadPastedMatrix(std::string_view text);
 

@@ -5,6 +5,7 @@
 #include "core/editing/History.h"
 #include "core/engine/RowOperationText.h"
 #include "core/methods/CommandFrame.h"
+#include "core/parameter/ParameterGrid.h"
 #include "core/practice/EchelonForm.h"
 #include "core/practice/StepRecognition.h"
 
@@ -66,6 +67,14 @@ bool IsIdentityMatrix(const MatrixRows& matrix) {
 
 std::optional<PracticeSession> PracticeSession::Start(const CellGrid& grid, PracticeGoal goal,
                                                       StepLog& log, const LogStyle& style) {
+    if (const char letter = GridParameterLetter(grid)) {
+        log.ClearStepLog();
+        std::string refusal = "練習モードでは、文字 ";
+        refusal += letter;
+        refusal += " を含む行列はまだ扱えません。数だけの行列で練習してください。";
+        log.AppendStepLog(refusal);
+        return std::nullopt;
+    }
     MatrixRows start = ReadRows(grid);
     if (goal == PracticeGoal::kDeterminant && !grid.IsSquare()) {
         log.ClearStepLog();

@@ -68,8 +68,8 @@ class PracticeSession {
     // Starts on the grid's shown matrix, or for the inverse on [A | I]:
     // clears the log, prints the matrix and the task. Refuses the inverse of
     // a non-square matrix, or of one wider than 5 (as [A | I] the grid could
-    // not hold it), and the determinant of a non-square matrix, with the
-    // reason in the log. Operations are worded in style, as the
+    // not hold it), the determinant of a non-square matrix and any matrix
+    // with a parameter letter, with the reason in the log. Operations are worded in style, as the
     // computations word theirs.
     static std::optional<PracticeSession> Start(const CellGrid& grid, PracticeGoal goal,
                                                 StepLog& log, const LogStyle& style = {});

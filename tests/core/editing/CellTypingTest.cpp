@@ -26,8 +26,8 @@ TEST(CellTyping, CanonicalTextChangeAndNote) {
         {"0", " 0.25 ", "1/4", true, ""},
         {"0", "１／２", "1/2", true, ""},  // full-width, as it looks
         {"5", "", "0", true, ""},
-        {"0", "2x", "2", true, "「2x」を 2 と読みました"},
-        {"2", "2x", "2", false, "「2x」を 2 と読みました"},
+        {"0", "2#", "2", true, "「2#」を 2 と読みました"},
+        {"2", "2#", "2", false, "「2#」を 2 と読みました"},
         {"5", "abc", "0", true, "「abc」を 0 と読みました"},
         {"0", "1/2/3", "1/23", true, "「1/2/3」を 1/23 と読みました"},
         // A square root stays one, in its canonical text; one that comes
@@ -38,8 +38,16 @@ TEST(CellTyping, CanonicalTextChangeAndNote) {
         {"√2", "√2", "√2", false, ""},
         {"0", "√(9/4)", "3/2", true, ""},
         {"0", "√2+√3", "5", true, "「√2+√3」を 5 と読みました"},
-        {"0", "1234567890123456789012345678901234x", "1234567890123456789012345678901234", true,
+        {"0", "1234567890123456789012345678901234#", "1234567890123456789012345678901234", true,
          "「123456789012345678901234567890…」を 1234567890123456789012345678901234 と読みました"},
+        // A text in a parameter letter stays as typed; the note names the letter.
+        {"0", "2x", "2x", true, "「2x」の x をパラメータとして読みました"},
+        {"0", " 1-a ", "1-a", true, "「1-a」の a をパラメータとして読みました"},
+        {"1-a", "1-a ", "1-a", false, "「1-a」の a をパラメータとして読みました"},
+        {"0", "1/(k-1)", "1/(k-1)", true, "「1/(k-1)」の k をパラメータとして読みました"},
+        {"0", "a^2/(a-1)", "a^2/(a-1)", true, "「a^2/(a-1)」の a をパラメータとして読みました"},
+        // Two letters, or a run of them, are no parameter: read leniently.
+        {"5", "a+b", "0", true, "「a+b」を 0 と読みました"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

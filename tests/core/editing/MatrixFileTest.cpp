@@ -59,6 +59,8 @@ TEST_F(MatrixFileTest, SaveThenOpenRestoresEverything) {
     CellGrid grid = Distinct(2, 7);
     grid.SetCell(0, 0, "");
     grid.SetCell(1, 0, "2/4");  // texts are never parsed
+    grid.SetCell(0, 1, "1/(a-1)");  // nor are cells in a parameter letter
+    grid.SetCell(1, 1, "a^2 + 2a/3");
     grid.SetCell(9, 9, "あいう 漢字");
     grid.SetCell(5, 5, std::string(3000, '7') + "/" + std::string(2000, '3'));
     WriteMatrixFile(folder.Path("m.kvm"), grid);

@@ -84,6 +84,20 @@ TEST(CopyFormats, SurdEntriesInEachForm) {
     }
 }
 
+// Cells in a parameter letter go out as written in every form and come
+// back the same: never as the number a lenient reading would make of them.
+TEST(CopyFormats, ParameterCellsRoundTrip) {
+    const CellGrid grid = GridOf({{"1-a", "a^2"}, {"2a/3", "1/(a-1)"}});
+    for (const CopyFormat format : kFormats) {
+        const std::string copied = CopyMatrix(grid, format);
+        const PastedMatrix pasted = ReadPastedMatrix(copied);
+        for (int r = 0; r < grid.Rows(); ++r) {
+            for (int c = 0; c < grid.Cols(); ++c)
+                EXPECT_EQ(pasted.Text(c, r), grid.Cell(c, r)) << copied;
+        }
+    }
+}
+
 TEST(CopyFormats, SelectionAsSpreadsheetCells) {
     CellGrid grid = GridOf({{"1", "2", "3"}, {"4", "a\tb", "say \"6\""}});
     EXPECT_EQ(CopyCells(grid, {1, 0, 2, 2}), "2\t3\n\"a\tb\"\t\"say \"\"6\"\"\"\n");

@@ -129,6 +129,15 @@ TEST(PasteReader, EachKindOfText) {
         {"\\sqrt{2}\\cdot\\sqrt{6} & \\left(1-\\sqrt{3}\\right)",
          PasteFormat::kLatex,
          {{"2√3", "1-√3"}}},
+        // Cells in one parameter letter stay as written, blanks around them
+        // taken off, in every kind of text.
+        {"1-a\t2a/3\n1/(a-1)\t a^2 ", PasteFormat::kTabSeparated, {{"1-a", "2a/3"}, {"1/(a-1)", "a^2"}}},
+        {"[[k, 1], [1, k**2]]", PasteFormat::kNestedLists, {{"k", "1"}, {"1", "k**2"}}},
+        {"{{t, 1/2}, {0, t + 1}}", PasteFormat::kMathematica, {{"t", "1/2"}, {"0", "t + 1"}}},
+        {"\\begin{pmatrix} a & 1 \\\\ 1 & a \\end{pmatrix}",
+         PasteFormat::kLatex,
+         {{"a", "1"}, {"1", "a"}}},
+        {"(a^2-1)/(a-1),2", PasteFormat::kCommaSeparated, {{"(a^2-1)/(a-1)", "2"}}},
     };
     for (const auto& c : cases) {
         try {
@@ -201,7 +210,14 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {"\\sqrt{2} & \\sqrt{x}", {Kind::kRootRefused, 1, 2}, ""},
         {"\\sqrt{2 & 1", {Kind::kBadCell, 1, 1}, ""},
         {"\\sqrt{2} & \\alpha\\sqrt{2}", {Kind::kBadCell, 1, 2}, ""},
-        {"[[1, x], [2, 3]]", {Kind::kBadCell, 1, 2}, ""},
+        {"[[1, xy], [2, 3]]", {Kind::kBadCell, 1, 2}, ""},
+        {"[[1, a], [b, 3]]",
+         {Kind::kTwoLetters, 2, 1},
+         "2行1列の「b」の文字 b は、ほかの成分の文字 a と違います。文字は1つだけ使えます。"},
+        // A letter beside a cell that reads no further is no parameter.
+        {"1 a+\n2 3", {Kind::kBadCell, 1, 2}, "1行2列の「a+」を数として読めません。"},
+        {"1/(a-a) 1", {Kind::kBadCell, 1, 1}, ""},
+        {"A 1", {Kind::kBadCell, 1, 1}, ""},
         {"[[1, 2**3]]", {Kind::kBadCell, 1, 2}, ""},
         {"\\frac{1}{0} & 1", {Kind::kDivisionByZero, 1, 1}, ""},
         {"1 2\n3 4\x01", {Kind::kControlCharacter, 2, 2}, "2行2列に制御文字（0x01）があります。"},
@@ -215,8 +231,9 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {"\\[\\left\\]", {Kind::kUnreadable}, ""},
         {" \\left ", {Kind::kUnreadable}, ""},
         // Every cell a number, or the first bad one named.
-        {"1 2\n1e5x 3", {Kind::kBadCell, 2, 1}, "2行1列の「1e5x」を数として読めません。"},
-        {"x y\n1 2\n3 4", {Kind::kBadCell, 1, 1}, ""},
+        {"1 2\n1e5xy 3", {Kind::kBadCell, 2, 1}, "2行1列の「1e5xy」を数として読めません。"},
+        // A header of names: two letters, not one parameter.
+        {"x y\n1 2\n3 4", {Kind::kTwoLetters, 1, 2}, ""},
         {"1\tabc", {Kind::kBadCell, 1, 2}, ""},
         {"1,inf", {Kind::kBadCell, 1, 2}, ""},
         {"NaN\t1", {Kind::kBadCell, 1, 1}, ""},
@@ -265,7 +282,7 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {"|", {Kind::kUnreadable}, ""},
         {"||", {Kind::kUnreadable}, ""},
         {"| |", {Kind::kUnreadable}, ""},
-        {"| 1 | x |\n|---|---|\n| 2 | 3 |", {Kind::kBadCell, 1, 2}, ""},
+        {"| 1 | xy |\n|---|---|\n| 2 | 3 |", {Kind::kBadCell, 1, 2}, ""},
         // Nesting deeper than the reader goes.
         {"[" + std::string(100, '(') + "1" + std::string(100, ')') + "]",
          {Kind::kBadCell, 1, 1},

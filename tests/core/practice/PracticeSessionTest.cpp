@@ -225,6 +225,13 @@ TEST(PracticeSession, RefusalsChangeNothing) {
          "逆行列の練習は、5行5列までの行列でできます。"},
         {GridOf({{"1", "2"}}), PracticeGoal::kDeterminant,
          "正方行列でないので、行列式はありません。"},
+        // A letter is never practised as some number, for any goal.
+        {GridOf({{"1", "a"}, {"a", "1"}}), PracticeGoal::kReducedRowEchelon,
+         "練習モードでは、文字 a を含む行列はまだ扱えません。数だけの行列で練習してください。"},
+        {GridOf({{"1", "2"}, {"3", "1/(k-1)"}}), PracticeGoal::kInverse,
+         "練習モードでは、文字 k を含む行列はまだ扱えません。数だけの行列で練習してください。"},
+        {GridOf({{"t"}}), PracticeGoal::kDeterminant,
+         "練習モードでは、文字 t を含む行列はまだ扱えません。数だけの行列で練習してください。"},
     };
     for (const auto& c : starts) {
         log.ClearStepLog();
