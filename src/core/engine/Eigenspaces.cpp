@@ -92,6 +92,38 @@ void NotOverGaussianRationals(const WorkMatrix& a, const EigenvalueFindings& fin
     }
 }
 
+template <EngineField F>
+void PrintPAndD(const BasicWorkMatrix<F>& p, const BasicWorkMatrix<F>& d, StepLog& log) {
+    log.AppendStepLog(
+        "固有空間の基底を列に並べた行列を P、対応する固有値を対角線に並べた行列を D とすると、");
+    log.AppendStepLog("P =");
+    PrintWorkMatrix(p, log);
+    log.AppendStepLog("D =");
+    PrintWorkMatrix(d, log);
+    log.AppendStepLog("です。");
+}
+
+// P⁻¹AP computed and compared with D. The eigenvectors of different
+// eigenvalues are independent, so P is invertible; a singular P would be a
+// fault, and the check says so.
+template <EngineField F>
+void CheckSimilarity(const BasicWorkMatrix<F>& a, const BasicWorkMatrix<F>& p,
+                     const BasicWorkMatrix<F>& d, StepLog& log) {
+    const std::optional<BasicWorkMatrix<F>> inverse = InverseOf(p);
+    if (!inverse) {
+        log.AppendStepLog("P が正則でないので、検算できません。");
+        return;
+    }
+    log.AppendStepLog("P の逆行列は、");
+    PrintWorkMatrix(*inverse, log);
+    log.AppendStepLog("です。");
+    const BasicWorkMatrix<F> check = Product(Product(*inverse, a), p);
+    log.AppendStepLog("検算として P^-1AP を計算すると、");
+    PrintWorkMatrix(check, log);
+    log.AppendStepLog(SameMatrix(check, d) ? "となり、D に一致します。"
+                                           : "となり、D に一致しません。");
+}
+
 void PrintDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>& spaces,
                           StepLog& log) {
     const int n = a.LastRow() + 1;
@@ -107,28 +139,8 @@ void PrintDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>& sp
             ++col;
         }
     }
-    log.AppendStepLog(
-        "固有空間の基底を列に並べた行列を P、対応する固有値を対角線に並べた行列を D とすると、");
-    log.AppendStepLog("P =");
-    PrintWorkMatrix(p, log);
-    log.AppendStepLog("D =");
-    PrintWorkMatrix(d, log);
-    log.AppendStepLog("です。");
-    // The eigenvectors of different eigenvalues are independent, so P is
-    // invertible; a singular P would be a fault, and the check says so.
-    const std::optional<WorkMatrix> inverse = InverseOf(p);
-    if (!inverse) {
-        log.AppendStepLog("P が正則でないので、検算できません。");
-        return;
-    }
-    log.AppendStepLog("P の逆行列は、");
-    PrintWorkMatrix(*inverse, log);
-    log.AppendStepLog("です。");
-    const WorkMatrix check = Product(Product(*inverse, a), p);
-    log.AppendStepLog("検算として P^-1AP を計算すると、");
-    PrintWorkMatrix(check, log);
-    log.AppendStepLog(SameMatrix(check, d) ? "となり、D に一致します。"
-                                           : "となり、D に一致しません。");
+    PrintPAndD(p, d, log);
+    CheckSimilarity(a, p, d, log);
 }
 
 // The kernel of A − λI for the eigenvalue value (named "λ = …"), logged
@@ -245,13 +257,7 @@ void PrintSurdDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>
     p.Resize(n, n);
     d.Resize(n, n);
     FillSurdDiagonalisation(spaces, surdSpaces, p, d);
-    log.AppendStepLog(
-        "固有空間の基底を列に並べた行列を P、対応する固有値を対角線に並べた行列を D とすると、");
-    log.AppendStepLog("P =");
-    PrintWorkMatrix(p, log);
-    log.AppendStepLog("D =");
-    PrintWorkMatrix(d, log);
-    log.AppendStepLog("です。");
+    PrintPAndD(p, d, log);
     const SurdMatrix surdA = AsSurdMatrix(a);
     std::set<Integer> radicands;
     for (const SurdEigenspace& space : surdSpaces)
@@ -260,19 +266,7 @@ void PrintSurdDiagonalisation(const WorkMatrix& a, const std::vector<Eigenspace>
         CheckColumnByColumn(surdA, p, d, radicands, log);
         return;
     }
-    const std::optional<SurdMatrix> inverse = InverseOf(p);
-    if (!inverse) {
-        log.AppendStepLog("P が正則でないので、検算できません。");
-        return;
-    }
-    log.AppendStepLog("P の逆行列は、");
-    PrintWorkMatrix(*inverse, log);
-    log.AppendStepLog("です。");
-    const SurdMatrix check = Product(Product(*inverse, surdA), p);
-    log.AppendStepLog("検算として P^-1AP を計算すると、");
-    PrintWorkMatrix(check, log);
-    log.AppendStepLog(SameMatrix(check, d) ? "となり、D に一致します。"
-                                                : "となり、D に一致しません。");
+    CheckSimilarity(surdA, p, d, log);
 }
 
 }  // namespace

@@ -25,6 +25,18 @@ void ReduceIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally, StepLog
     BasicRowReduction<F>(matrix, log, tally, style).RowReduce(0, 0);
 }
 
+// From a cleared log: the grid's matrix printed, then reduced with the
+// sentence that says so.
+template <EngineField F>
+void LoadAndReduceIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally,
+                     const CellGrid& grid, StepLog& log, const LogStyle& style) {
+    log.ClearStepLog();
+    LoadWorkMatrix(matrix, grid);
+    PrintWorkMatrix(matrix, log);
+    log.AppendStepLog(kReductionIntroduction);
+    ReduceIn(matrix, tally, log, style);
+}
+
 template <EngineField F>
 bool ReducedRowEchelonFormIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally,
                              CellGrid& grid, StepLog& log, const LogStyle& style) {
@@ -62,11 +74,7 @@ bool TransposeIn(BasicWorkMatrix<F>& matrix, CellGrid& grid, StepLog& log) {
 template <EngineField F>
 bool KernelIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally, const CellGrid& grid,
               StepLog& log, const LogStyle& style) {
-    log.ClearStepLog();
-    LoadWorkMatrix(matrix, grid);
-    PrintWorkMatrix(matrix, log);
-    log.AppendStepLog(kReductionIntroduction);
-    ReduceIn(matrix, tally, log, style);
+    LoadAndReduceIn(matrix, tally, grid, log, style);
     KernelText(matrix, log);
     return true;
 }
@@ -94,11 +102,7 @@ bool ImageIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally, const Ce
 template <EngineField F>
 typename F::Number DeterminantIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally,
                                  const CellGrid& grid, StepLog& log, const LogStyle& style) {
-    log.ClearStepLog();
-    LoadWorkMatrix(matrix, grid);
-    PrintWorkMatrix(matrix, log);
-    log.AppendStepLog(kReductionIntroduction);
-    ReduceIn(matrix, tally, log, style);
+    LoadAndReduceIn(matrix, tally, grid, log, style);
     return DeterminantFromReduction(matrix, tally, log, style);
 }
 
@@ -122,11 +126,7 @@ bool SolveIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally, const Ce
 template <EngineField F>
 bool RankIn(BasicWorkMatrix<F>& matrix, BasicReductionTally<F>& tally, const CellGrid& grid,
             StepLog& log, const LogStyle& style) {
-    log.ClearStepLog();
-    LoadWorkMatrix(matrix, grid);
-    PrintWorkMatrix(matrix, log);
-    log.AppendStepLog(kReductionIntroduction);
-    ReduceIn(matrix, tally, log, style);
+    LoadAndReduceIn(matrix, tally, grid, log, style);
     RankText(matrix, log);
     return true;
 }
