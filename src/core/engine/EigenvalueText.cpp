@@ -18,16 +18,15 @@ constexpr int kApproximationDigits = 15;
 
 }  // namespace
 
-std::string FactorisationText(const std::vector<PolynomialFactor>& factors) {
+std::string FactorProductText(const std::vector<FactorText>& factors) {
     const bool single = factors.size() == 1 && factors.front().multiplicity == 1;
     std::string text;
-    for (const PolynomialFactor& f : factors) {
-        const std::string factor = PolynomialText(f.factor, kLambda);
-        if (single || factor == kLambda) {
-            text += factor;
+    for (const FactorText& f : factors) {
+        if (single || f.text == kLambda) {
+            text += f.text;
         } else {
             text += '(';
-            text += factor;
+            text += f.text;
             text += ')';
         }
         if (f.multiplicity > 1) {
@@ -36,6 +35,13 @@ std::string FactorisationText(const std::vector<PolynomialFactor>& factors) {
         }
     }
     return text;
+}
+
+std::string FactorisationText(const std::vector<PolynomialFactor>& factors) {
+    std::vector<FactorText> texts;
+    for (const PolynomialFactor& f : factors)
+        texts.push_back({PolynomialText(f.factor, kLambda), f.multiplicity});
+    return FactorProductText(texts);
 }
 
 namespace {

@@ -43,8 +43,16 @@ struct EigenvalueFindings {
 // as approximations to 15 significant digits, marked as such.
 EigenvalueFindings EigenvalueText(const Polynomial& characteristic, StepLog& log);
 
-// "(λ - 2)^2(λ^2 + 3)": the factors in λ with their multiplicities; one
-// factor of multiplicity one without brackets.
+// A factor's text in λ and its multiplicity.
+struct FactorText {
+    std::string text;
+    int multiplicity = 1;
+};
+
+// "(λ - 2)^2(λ^2 + 3)": the factors with their multiplicities; one factor
+// of multiplicity one, and λ itself, without brackets.
+std::string FactorProductText(const std::vector<FactorText>& factors);
+// The same for factors over the complex rationals.
 std::string FactorisationText(const std::vector<PolynomialFactor>& factors);
 
 // "A - 2I", "A + I", "A - (1+i)I", or "A" for zero.

@@ -5,6 +5,7 @@
 
 #include "core/StopSignal.h"
 #include "core/engine/CharacteristicPolynomial.h"
+#include "core/engine/EigenvalueText.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/parameter/ParameterCharacteristic.h"
 #include "core/parameter/ParameterGrid.h"
@@ -58,24 +59,11 @@ LambdaFactor MonicInLambda(const TwoVariableFactor& f, char letter) {
     return monic;
 }
 
-std::string FactorisationText(const std::vector<LambdaFactor>& factors) {
-    const bool single = factors.size() == 1 && factors.front().multiplicity == 1;
-    std::string text;
-    for (const LambdaFactor& f : factors) {
-        const std::string factor = LambdaPolynomialText(f.factor);
-        if (single || factor == kLambda) {
-            text += factor;
-        } else {
-            text += '(';
-            text += factor;
-            text += ')';
-        }
-        if (f.multiplicity > 1) {
-            text += '^';
-            text += std::to_string(f.multiplicity);
-        }
-    }
-    return text;
+std::string LambdaFactorisationText(const std::vector<LambdaFactor>& factors) {
+    std::vector<FactorText> texts;
+    for (const LambdaFactor& f : factors)
+        texts.push_back({LambdaPolynomialText(f.factor), f.multiplicity});
+    return FactorProductText(texts);
 }
 
 void LogCharacteristicPolynomial(const BasicWorkMatrix<RationalFunctions>& a, char letter,
@@ -196,7 +184,7 @@ bool LoggedParameterEigenvalues(const BasicWorkMatrix<RationalFunctions>& a, cha
     for (const TwoVariableFactor& f : FactorOverRationalFunctions(ClearedDenominators(p)))
         factors.push_back(MonicInLambda(f, letter));
     log.AppendStepLog("固有多項式を、係数が " + LetterText(letter) + " の有理式の範囲で因数分解すると、");
-    log.AppendStepLog("det(λI - A) = " + FactorisationText(factors));
+    log.AppendStepLog("det(λI - A) = " + LambdaFactorisationText(factors));
     log.AppendStepLog("です。");
     LogCoincidences(LogEigenvalues(factors, log), factors, letter, log);
     return true;
