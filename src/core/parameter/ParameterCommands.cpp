@@ -102,15 +102,14 @@ bool ParameterKernel(const CellGrid& grid, StepLog& log, const LogStyle& style) 
     const ParameterStart start = StartParameterLog(grid, log);
     LogCaseIntroduction(start.read.letter, log);
     const std::int32_t cols = grid.Cols();
-    CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
+    // The same ending over Q(i)(a) and, after a value is put in, over Q(i).
+    const auto kernelEnd = [&](const ParameterCase&, const auto& m, const auto&) {
         KernelText(m, log);
         return Counted("核の次元", cols - PivotCount(m, cols));
     };
-    ends.value = [&](const ParameterCase&, const WorkMatrix& q, const ReductionTally&) {
-        KernelText(q, log);
-        return Counted("核の次元", cols - PivotCount(q, cols));
-    };
+    CaseEnds ends;
+    ends.dividing = kernelEnd;
+    ends.value = kernelEnd;
     LogCaseSummary(CaseReduction(log, style, ends).Reduce(start.read.matrix, start.all, cols),
                    start, log);
     return true;
