@@ -46,11 +46,11 @@ from sympy_parameter import expr, summary  # noqa: E402
 
 
 def book_value(text):
-    """"1/√3", "-2/√6", "3√5", "(3+√3i)/2", "2-x" as SymPy numbers."""
+    """"1/√3", "-2/√6", "3√5", "(3+√3i)/2", "-2-3i" as SymPy numbers."""
     t = re.sub(r"√(\d+)", r"sqrt(\1)", text.replace(" ", ""))
     t = re.sub(r"(\d|\))(sqrt|\()", r"\1*\2", t)
-    t = re.sub(r"(\d|\))i", r"\1*I", t).replace("i", "I") if "i" in t.replace("sqrt", "") else t
-    return sympify(t)
+    t = re.sub(r"(\d|\))i\b", r"\1*I", t)
+    return sympify(re.sub(r"(?<![a-z])i", "I", t))
 
 
 def book_matrix(rows):
@@ -68,6 +68,13 @@ def same_span(us, vs):
     a, b = Matrix.hstack(*us), Matrix.hstack(*vs)
     r = a.rank(simplify=True)
     return r == b.rank(simplify=True) == Matrix.hstack(a, b).rank(simplify=True)
+
+
+def in_span(v, vs):
+    if not vs:
+        return is_zero_matrix(v)
+    a = Matrix.hstack(*vs)
+    return a.rank(simplify=True) == Matrix.hstack(a, v).rank(simplify=True)
 
 
 def same_multiset(xs, ys):
@@ -98,10 +105,6 @@ def run(cli, row):
         stdin = "\n".join(" ".join(r) for r in row["matrix"]) + "\n"
     done = subprocess.run([cli, *args], input=stdin, capture_output=True, text=True, timeout=60)
     return done.returncode, done.stdout.splitlines(), done.stderr.strip()
-
-
-def columns(m):
-    return [m[:, k] for k in range(m.cols)]
 
 
 # --- the judges ---------------------------------------------------------------
@@ -165,8 +168,8 @@ def judge_least_squares(lines, row, a):
         return None
     book_x = Matrix([book_value(c) for c in want["x"]])
     free = book_vectors(want.get("free", []))
-    if not same_span(kernel, free) or not same_span([x - book_x], free) and not is_zero_matrix(x - book_x):
-        return f"x̂ = {said}, the book {want}"
+    if not same_span(kernel, free) or not in_span(x - book_x, free):
+        return f"{said}, the book {want}"
     return None
 
 
