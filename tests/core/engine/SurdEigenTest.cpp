@@ -146,8 +146,9 @@ TEST(SurdEigen, TextbookAnswers) {
         Lines eigenvalues;
         Lines eigenspaces;
     } cases[] = {
-        {"Jim Hefferon, Linear Algebra, Chapter Five, Topic: Linear Recurrences (the "
-         "Fibonacci matrix)",
+        {"Jim Hefferon, Linear Algebra (CC BY-SA), Topic: Linear Recurrences, the Fibonacci "
+         "matrix diagonalised with P's columns ((1+√5)/2, 1), ((1-√5)/2, 1); read on Wikibooks, "
+         "https://en.wikibooks.org/wiki/Linear_Algebra/Topic%3A_Linear_Recurrences",
          {{"1", "1"}, {"1", "0"}},
          {"λ = (1+√5)/2（代数的重複度1）", "λ = (1-√5)/2（代数的重複度1）"},
          {"span{((1+√5)/2,1)}", "span{((1-√5)/2,1)}"}},

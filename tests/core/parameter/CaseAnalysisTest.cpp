@@ -49,12 +49,17 @@ const std::vector<Exercise> kExercises = {
      {{"1", "-2", "1", "7"}, {"1", "-2", "-k", "k"}, {"k", "-2", "k", "7"}},
      "まとめると、k ≠ 1, -1 のときただ一つの解 x = ((k-7)/(k+1),-7/2,-(k-7)/(k+1))、"
      "k = -1 のとき解なし、k = 1 のとき解は無数（自由変数 1 個）。"},
-    {"math.techqa.club 1702200, 'The number of solutions to a system of equations': "
-     "x-3y-z=0, 3x-5y-z=0, -x+ky+2z=k^2-4; answer k=5 none, else unique x=y=(k^2-4)/(k-5)",
+    {"David Austin, Understanding Linear Algebra, 1.4 Exercise 6(a) (read in "
+     "github.com/davidaustinm/ula src/exercises/exercises1-4.xml): -x+2y=3, 2x-4y=k; "
+     "consistent only when k=-6, and then never unique",
      Command::kSolve,
-     {{"1", "-3", "-1", "0"}, {"3", "-5", "-1", "0"}, {"-1", "k", "2", "k^2-4"}},
-     "まとめると、k ≠ 5 のときただ一つの解 x = ((k-2)(k+2)/(k-5),(k-2)(k+2)/(k-5),"
-     "-2(k-2)(k+2)/(k-5))、k = 5 のとき解なし。"},
+     {{"-1", "2", "3"}, {"2", "-4", "k"}},
+     "まとめると、k ≠ -6 のとき解なし、k = -6 のとき解は無数（自由変数 1 個）。"},
+    {"David Austin, Understanding Linear Algebra, 2.1 Exercise 6 (exercises2-1.xml): "
+     "(k,-2,5) is a combination of (3,-1,1) and (1,1,2) only for k=10",
+     Command::kSolve,
+     {{"3", "1", "k"}, {"-1", "1", "-2"}, {"1", "2", "5"}},
+     "まとめると、k ≠ 10 のとき解なし、k = 10 のときただ一つの解 x = (3,1)。"},
     {"imathworks.com / math.techqa.club 2479483, '[2 2 0|2; 0 k 1|1; 1 2 k|2]': unique for "
      "k ≠ ±1; k=1 infinitely many, k=-1 none",
      Command::kSolve,
@@ -71,6 +76,16 @@ const std::vector<Exercise> kExercises = {
      Command::kDet,
      {{"k", "1", "1"}, {"1", "k", "1"}, {"1", "1", "k"}},
      "まとめると、すべての k について行列式 (k-1)^2(k+2)。"},
+    {"Robert Beezer, A First Course in Linear Algebra, Section DM Exercise M16 (read in "
+     "github.com/rbeezer/fcla src/section-DM.xml): det B = 8x-2x^2-x^3 = -x(x-2)(x+4)",
+     Command::kDet,
+     {{"4-x", "-4", "-4"}, {"2", "-2-x", "-4"}, {"3", "-3", "-4-x"}},
+     "まとめると、すべての x について行列式 -x(x-2)(x+4)。"},
+    {"David Austin, Understanding Linear Algebra, 2.4 Exercise 9 (exercises2-4.xml): "
+     "(2,0,1), (4,-2,-1), (0,2,k) dependent exactly for k=3",
+     Command::kRank,
+     {{"2", "4", "0"}, {"0", "-2", "2"}, {"1", "-1", "k"}},
+     "まとめると、k ≠ 3 のとき階数 3、k = 3 のとき階数 2。"},
     {"the same matrix with its columns reversed, the classic rank question: a=1 rank 1, "
      "a=-2 rank 2, else 3",
      Command::kRank,
