@@ -129,15 +129,18 @@ bool ParameterSolve(const CellGrid& grid, StepLog& log, const LogStyle& style,
     log.AppendStepLog("この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b を解きます。");
     LogCaseIntroduction(start.read.letter, log);
     const ParameterWorkMatrix& original = start.read.matrix;
+    const auto valueEnd = [&](const auto& atValue, const auto& q, const auto&) {
+        SolutionText(ColumnsOf(atValue), q, unknowns, log);
+        return SolveResult(q, unknowns);
+    };
     CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
+    ends.dividing = [&](const ParameterWorkMatrix&, const ParameterWorkMatrix& m,
+                        const ParameterTally&) {
         LogDividingSolution(m, unknowns, log);
         return SolveResult(m, unknowns);
     };
-    ends.value = [&](const ParameterCase& c, const WorkMatrix& q, const ReductionTally&) {
-        SolutionText(ColumnsOf(SubstitutedMatrix(original, c.value)), q, unknowns, log);
-        return SolveResult(q, unknowns);
-    };
+    ends.value = valueEnd;
+    ends.surdValue = valueEnd;
     LogCaseSummary(
         CaseReduction(log, style, ends).Reduce(original, start.all, original.LastCol() + 1),
         start, log);
