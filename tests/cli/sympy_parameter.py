@@ -2,7 +2,7 @@
 """korvane-cli's case analysis by a parameter against SymPy.
 
 Usage: sympy_parameter.py KORVANE_CLI GROUP [CASES] [SEED]
-GROUP is rank, det, solve, inverse, kernel or image. Every case runs
+GROUP is rank, det, solve, solve-many, inverse, kernel or image. Every case runs
 korvane-cli on one random family of matrices in one letter: entries small
 polynomials in the letter (sometimes a quotient), most of them built as
 L·D(a)·U with integer L, U and a diagonal D whose entries vanish at planted
@@ -331,18 +331,23 @@ def judge_value(group, original, letter, value, result, block):
             return (inverse is not None
                     and (m * exact(inverse, letter, value, field)).to_Matrix() == eye(rows))
         return True
-    # solve
-    a = exact(original[:, :-1], letter, value, field)
+    # solve, solve-many
+    unknowns = rows if group == "solve-many" else cols - 1
+    a = exact(original[:, :unknowns], letter, value, field)
+    b = exact(original[:, unknowns:], letter, value, field)
     rank_a, rank_ab = a.rank(), m.rank()
     if rank_a < rank_ab:
         return result == "解なし"
-    if rank_a < a.shape[1]:
-        return result == f"解は無数（自由変数 {a.shape[1] - rank_a} 個）"
+    if rank_a < unknowns:
+        return result == f"解は無数（自由変数 {unknowns - rank_a} 個）"
+    if group == "solve-many":
+        x = matrix_after(block, "よって、AX = B の解は、", letter)
+        return (result == "ただ一つの解 X" and x is not None
+                and a * exact(x, letter, value, field) == b)
     mm = re.fullmatch(r"ただ一つの解 x = \((.*)\)", result)
     if not mm:
         return False
     x = exact(Matrix([expr(t, letter) for t in mm.group(1).split(",")]), letter, value, field)
-    b = exact(original[:, -1], letter, value, field)
     return a * x == b
 
 
@@ -369,7 +374,7 @@ def judge(group, code, lines, stderr, original, letter, rng):
         kind = {"eq": "value cases", "ne": "≠ cases", "all": "cases of every value"}[cond[0]]
         surd = cond[0] == "eq" and isinstance(field_of(cond[1]), SurdField)
         TALLY["surd value cases" if surd else kind] += 1
-        block = next((v for k, v in blocks.items() if condition(k, letter) == cond), [])
+        block = next((v for k, v in blocks.items() if condition(k, letter) == cond), lines)
         for value in sample_values(cond, letter, rng, undefined):
             if not judge_value(group, original, letter, value, result, block):
                 return f"{cond[0]} case claims {result!r}, wrong at {letter} = {value}"
@@ -385,8 +390,9 @@ def run_group(cli, group, count, seed):
         if group in ("rank", "kernel", "image"):
             cols = rng.choice([n - 1, n, n, n + 1]) or 1
         m = family(rng, rows, cols, a)
-        if group == "solve":
-            m = m.row_join(Matrix(rows, 1, lambda r, c: small_poly(rng, a, rng.choice([0, 1]))))
+        if group in ("solve", "solve-many"):
+            sides = 1 if group == "solve" else rng.choice([2, 2, 3])
+            m = m.row_join(Matrix(rows, sides, lambda r, c: small_poly(rng, a, rng.choice([0, 1]))))
         if not any(c.has(a) for c in m):
             return None  # a family that lost its letter is a plain matrix
         code, lines, stderr = run_cli(cli, group, m)

@@ -18,7 +18,7 @@ namespace {
 using test::GridOf;
 using test::Lines;
 
-enum class Command { kRank, kDet, kSolve, kInverse, kKernel, kImage };
+enum class Command { kRank, kDet, kSolve, kSolveMany, kInverse, kKernel, kImage };
 
 MemoryStepLog Logged(Command command, CellGrid grid) {
     MemoryStepLog log;
@@ -27,6 +27,7 @@ MemoryStepLog Logged(Command command, CellGrid grid) {
         case Command::kRank: engine.Rank(grid, log); break;
         case Command::kDet: engine.Determinant(grid, log); break;
         case Command::kSolve: engine.Solve(grid, log); break;
+        case Command::kSolveMany: engine.Solve(grid, log, RightHandSides::kSeveral); break;
         case Command::kInverse: engine.Inverse(grid, log); break;
         case Command::kKernel: engine.Kernel(grid, log); break;
         case Command::kImage: engine.Image(grid, log); break;
@@ -95,6 +96,10 @@ const std::vector<Exercise> kExercises = {
      Command::kRank,
      {{"1", "1", "a"}, {"1", "a", "1"}, {"a", "1", "1"}},
      "まとめると、a ≠ 1, -2 のとき階数 3、a = -2 のとき階数 2、a = 1 のとき階数 1。"},
+    {"AX = I for A = [[1,a],[a,1]] (our own): X is A's inverse, none where det 1-a^2 is 0",
+     Command::kSolveMany,
+     {{"1", "a", "1", "0"}, {"a", "1", "0", "1"}},
+     "まとめると、a ≠ 1, -1 のときただ一つの解 X、a = 1 のとき解なし、a = -1 のとき解なし。"},
     {"the same family: the inverse exists exactly where the determinant (a-1)^2(a+2) is not 0",
      Command::kInverse,
      {{"a", "1", "1"}, {"1", "a", "1"}, {"1", "1", "a"}},
@@ -169,8 +174,10 @@ TEST(CaseAnalysis, RefusesWhatItCannotSplit) {
     for (const RefusalCase& c : cases)
         EXPECT_EQ(Logged(c.command, GridOf(c.rows)).Lines().back(), c.last) << c.last;
     MemoryStepLog log;
-    EXPECT_FALSE(Engine().Solve(GridOf({{"a", "1", "1"}, {"1", "1", "1"}}), log,
-                                RightHandSides::kSeveral));
+    EXPECT_FALSE(
+        Engine().Solve(GridOf({{"a", "1"}, {"1", "1"}}), log, RightHandSides::kSeveral));
+    EXPECT_EQ(log.Lines().back(),
+              "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。");
 }
 
 TEST(CaseAnalysis, AnUnreadableCellIsRefusedBeforeTheLogChanges) {
