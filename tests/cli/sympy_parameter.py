@@ -25,6 +25,7 @@ Prints one line per disagreement and exits 1 if there was any.
 """
 
 import collections
+import functools
 import os
 import re
 import subprocess
@@ -33,8 +34,8 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from sympy import (I, QQ, Matrix, Pow, Rational, Symbol, cancel, expand, eye, factor_list,  # noqa: E402
-                   fraction, sqrt, zeros)
+from sympy import (I, QQ, Matrix, Poly, Pow, Rational, Symbol, cancel, expand, eye,  # noqa: E402
+                   factor_list, fraction, sqrt, zeros)
 from sympy.polys.domains import QQ_I  # noqa: E402
 from sympy.polys.matrices import DomainMatrix  # noqa: E402
 from sympy.parsing.sympy_parser import (  # noqa: E402
@@ -286,19 +287,38 @@ class GaussianField:
         return QQ_I.from_sympy(expand(number))
 
 
+@functools.lru_cache(maxsize=None)
+def surd_field(root):
+    return SurdField(root)
+
+
 def field_of(value):
     """Q(i), or Q(i, √d) for a surd value."""
     roots = [p for p in value.atoms(Pow) if p.exp == Rational(1, 2)]
-    return SurdField(roots[0]) if roots else GaussianField()
+    return surd_field(roots[0]) if roots else GaussianField()
+
+
+@functools.lru_cache(maxsize=None)
+def coefficients(e, a):
+    """The coefficients of e's numerator and denominator in a, highest first."""
+    num, den = fraction(cancel(e))
+    return Poly(num, a).all_coeffs(), Poly(den, a).all_coeffs()
 
 
 def exact(matrix, letter, value, field):
     """matrix at letter = value, exactly, in field."""
     a = Symbol(letter)
+    x = field.of(value)
+
+    def at(coeffs):
+        total = field.k.zero
+        for c in coeffs:
+            total = total * x + field.of(c)
+        return total
 
     def entry(e):
-        num, den = fraction(cancel(e))
-        return field.of(num.subs(a, value)) / field.of(den.subs(a, value))
+        num, den = coefficients(e, a)
+        return at(num) / at(den)
 
     rows = [[entry(matrix[r, c]) for c in range(matrix.cols)] for r in range(matrix.rows)]
     return DomainMatrix(rows, matrix.shape, field.k)
