@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "mklibs/PolynomialFactoring.h"
+#include "mklibs/QuadraticRoots.h"
 
 namespace korvane {
 
@@ -43,17 +44,45 @@ ParameterRoots SplitRoots(const Polynomial& p) {
     return split;
 }
 
-std::string UnequalConditionText(char letter, const ParameterRoots& excluded) {
+std::optional<std::array<Surd, 2>> SurdRootsOf(const Polynomial& factor) {
+    if (factor.Degree() != 2) return std::nullopt;
+    return QuadraticRoots(factor);
+}
+
+std::string ValueListText(const ParameterRoots& roots) {
     std::string text;
-    if (!excluded.roots.empty()) {
-        text += letter;
-        text += " ≠ ";
-        for (std::size_t k = 0; k < excluded.roots.size(); ++k) {
-            if (k > 0) text += ", ";
-            AppendCpxText(text, excluded.roots[k]);
+    for (const ComplexFraction& root : roots.roots) {
+        if (!text.empty()) text += ", ";
+        AppendCpxText(text, root);
+    }
+    for (const Polynomial& factor : roots.others) {
+        const auto surds = SurdRootsOf(factor);
+        if (!surds) continue;
+        for (const Surd& root : *surds) {
+            if (!text.empty()) text += ", ";
+            AppendSurdText(text, root);
         }
     }
-    for (const Polynomial& factor : excluded.others) {
+    return text;
+}
+
+std::vector<Polynomial> NamedOnlyFactors(const ParameterRoots& roots) {
+    std::vector<Polynomial> factors;
+    for (const Polynomial& factor : roots.others) {
+        if (!SurdRootsOf(factor)) factors.push_back(factor);
+    }
+    return factors;
+}
+
+std::string UnequalConditionText(char letter, const ParameterRoots& excluded) {
+    std::string text;
+    const std::string values = ValueListText(excluded);
+    if (!values.empty()) {
+        text += letter;
+        text += " ≠ ";
+        text += values;
+    }
+    for (const Polynomial& factor : NamedOnlyFactors(excluded)) {
         if (!text.empty()) text += " かつ ";
         text += PolynomialText(factor, std::string(1, letter));
         text += " ≠ 0";

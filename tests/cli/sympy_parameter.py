@@ -2,17 +2,20 @@
 """korvane-cli's case analysis by a parameter against SymPy.
 
 Usage: sympy_parameter.py KORVANE_CLI GROUP [CASES] [SEED]
-GROUP is rank, det, solve, inverse, kernel or image. Every case runs
+GROUP is rank, det, solve, solve-many, inverse, kernel or image. Every case runs
 korvane-cli on one random family of matrices in one letter: entries small
 polynomials in the letter (sometimes a quotient), most of them built as
 L·D(a)·U with integer L, U and a diagonal D whose entries vanish at planted
-values, so that the rank drops there. The closing summary is read back:
+values, so that the rank drops there: small rationals, Gaussian integers and
+the surd roots of quadratics (a^2 - 2, a^2 + a - 1, a^2 - 6i). The closing
+summary is read back:
 
   - the cases must cover every value and not overlap: each value the ≠ case
     leaves out is exactly one other case, a random value is exactly the ≠
     case, and no value is named twice;
-  - for every value case SymPy substitutes the value into the original
-    matrix, and for the ≠ case three random allowed values, and must find
+  - for every value case SymPy substitutes the value (a surd through sqrt,
+    computed in its algebraic field Q(i, √d)) into the original matrix, and
+    for the ≠ case three random allowed values, and must find
     the claimed rank, kernel or image dimension, solution kind (a claimed
     unique solution is substituted back into Ax = b), inverse's existence;
     a determinant must equal SymPy's as a rational function, the inverse
@@ -22,6 +25,7 @@ Prints one line per disagreement and exits 1 if there was any.
 """
 
 import collections
+import functools
 import os
 import re
 import subprocess
@@ -30,7 +34,10 @@ import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from sympy import I, Matrix, Rational, Symbol, cancel, diag, eye, factor_list, zeros  # noqa: E402
+from sympy import (I, QQ, Matrix, Poly, Pow, Rational, Symbol, cancel, expand, eye,  # noqa: E402
+                   factor_list, fraction, sqrt, zeros)
+from sympy.polys.domains import QQ_I  # noqa: E402
+from sympy.polys.matrices import DomainMatrix  # noqa: E402
 from sympy.parsing.sympy_parser import (  # noqa: E402
     convert_xor, implicit_multiplication_application, parse_expr, standard_transformations)
 
@@ -46,10 +53,18 @@ MATRIX_ROW = re.compile(r"  \( (.*)\)")
 
 
 def expr(text, letter):
-    """A canonical text of Korvane's ("-(a-1)^2(a+2)", "1/(2a)", "3i/4")."""
-    if not re.fullmatch(r"[0-9a-z+\-*/^() ]*", text):
+    """A canonical text of Korvane's ("-(a-1)^2(a+2)", "1/(2a)", "3i/4",
+    "(1+√5)/2", "-(1-i)√2/2")."""
+    if not re.fullmatch(r"[0-9a-z+\-*/^() √]*", text):
         raise ValueError(f"not an expression text: {text!r}")
-    return parse_expr(text, local_dict={letter: Symbol(letter), "i": I}, transformations=TRANSFORMS)
+    text = re.sub(r"(?<=[0-9a-z)])√(\d+)", r"*sqrt(\1)", text)
+    text = re.sub(r"√(\d+)", r"sqrt(\1)", text)
+    return parse_expr(text, local_dict={letter: Symbol(letter), "i": I, "sqrt": sqrt},
+                      transformations=TRANSFORMS)
+
+
+def same(x, y):
+    return expand(x - y) == 0
 
 
 def condition(text, letter):
@@ -59,7 +74,7 @@ def condition(text, letter):
     m = re.fullmatch(rf"{letter} が (.*) = 0 の解のとき", text)
     if m:
         return ("root", expr(m.group(1), letter))
-    m = re.fullmatch(rf"(.*) のとき", text)
+    m = re.fullmatch(r"(.*) のとき", text)
     if not m:
         raise ValueError(f"no case condition: {text!r}")
     body = m.group(1)
@@ -107,10 +122,11 @@ def holds(cond, value, letter):
     if cond[0] == "all":
         return True
     if cond[0] == "eq":
-        return cond[1] == value
+        return same(cond[1], value)
     if cond[0] == "root":
         return cond[1].subs(a, value).expand() == 0
-    return value not in cond[1] and all(f.subs(a, value).expand() != 0 for f in cond[2])
+    return (not any(same(v, value) for v in cond[1])
+            and all(f.subs(a, value).expand() != 0 for f in cond[2]))
 
 
 def coverage_problem(cases, undefined, letter, rng):
@@ -125,7 +141,7 @@ def coverage_problem(cases, undefined, letter, rng):
             probes.append(c[1])
     probes += [Rational(rng.randint(-400, 400), rng.randint(1, 9)) + rng.choice([0, 0, I]) for _ in range(4)]
     for value in probes:
-        count = sum(holds(c, value, letter) for c in conditions) + (value in undefined)
+        count = sum(holds(c, value, letter) for c in conditions) + any(same(value, u) for u in undefined)
         if count != 1:
             return f"{letter} = {value} lies in {count} cases"
     for c in conditions:
@@ -144,7 +160,7 @@ def sample_values(cond, letter, rng, undefined):
     values = []
     while len(values) < 3:
         v = Rational(rng.randint(-60, 60), rng.randint(1, 5))
-        if holds(cond, v, letter) and v not in undefined:
+        if holds(cond, v, letter) and not any(same(v, u) for u in undefined):
             values.append(v)
     return values
 
@@ -190,17 +206,27 @@ def unimodular(rng, n):
     return m
 
 
+def quadratic(rng, a):
+    """An irreducible quadratic over Q(i): mostly one with surd roots (±√2,
+    (-1±√5)/2, ±i√3, ±(1+i)√3), now and then one whose roots need a root
+    inside a root (a^2 - 1 - i) and are only named."""
+    return rng.choice([a**2 - 2, a**2 - 3, a**2 + a - 1, a**2 - 2*a - 1, a**2 + 3, 2*a**2 - 1,
+                       a**2 - 6*I, a**2 - 1 - I])
+
+
 def planted(rng, rows, cols, a):
     """L·D·U with entries of D that vanish at small planted values."""
     d = zeros(rows, cols)
     roots = [rng.choice([0, 1, -1, 2, -2, 3, Rational(1, 2), I]) for _ in range(3)]
     for k in range(min(rows, cols)):
         kind = rng.random()
-        if kind < 0.45:
+        if kind < 0.4:
             d[k, k] = a - rng.choice(roots)
-        elif kind < 0.55:
+        elif kind < 0.48:
             d[k, k] = (a - rng.choice(roots)) * (a - rng.choice(roots))
-        elif kind < 0.62:
+        elif kind < 0.58:
+            d[k, k] = quadratic(rng, a) * rng.choice([1, 1, a - rng.choice(roots)])
+        elif kind < 0.64:
             d[k, k] = 0
         else:
             d[k, k] = rng.choice([1, 2, -1, 3])
@@ -238,8 +264,64 @@ def run_cli(cli, command, matrix):
 # --- the judges --------------------------------------------------------------------
 
 
-def at(matrix, letter, value):
-    return matrix.subs(Symbol(letter), value)
+class SurdField:
+    """Q(i, √d) as SymPy's algebraic field, its numbers built from their
+    coordinates on 1, i, √d, i√d (SymPy's own conversion is far slower)."""
+
+    def __init__(self, root):
+        self.k = QQ.algebraic_field(root, I)
+        unit, r = self.k.from_sympy(I), self.k.from_sympy(root)
+        self.basis = {1: self.k.one, I: unit, root: r, I * root: unit * r}
+
+    def of(self, number):
+        value = self.k.zero
+        for term, c in expand(number).as_coefficients_dict().items():
+            value += self.k.convert_from(QQ(c.p, c.q), QQ) * self.basis[term]
+        return value
+
+
+class GaussianField:
+    k = QQ_I
+
+    def of(self, number):
+        return QQ_I.from_sympy(expand(number))
+
+
+@functools.lru_cache(maxsize=None)
+def surd_field(root):
+    return SurdField(root)
+
+
+def field_of(value):
+    """Q(i), or Q(i, √d) for a surd value."""
+    roots = [p for p in value.atoms(Pow) if p.exp == Rational(1, 2)]
+    return surd_field(roots[0]) if roots else GaussianField()
+
+
+@functools.lru_cache(maxsize=None)
+def coefficients(e, a):
+    """The coefficients of e's numerator and denominator in a, highest first."""
+    num, den = fraction(cancel(e))
+    return Poly(num, a).all_coeffs(), Poly(den, a).all_coeffs()
+
+
+def exact(matrix, letter, value, field):
+    """matrix at letter = value, exactly, in field."""
+    a = Symbol(letter)
+    x = field.of(value)
+
+    def at(coeffs):
+        total = field.k.zero
+        for c in coeffs:
+            total = total * x + field.of(c)
+        return total
+
+    def entry(e):
+        num, den = coefficients(e, a)
+        return at(num) / at(den)
+
+    rows = [[entry(matrix[r, c]) for c in range(matrix.cols)] for r in range(matrix.rows)]
+    return DomainMatrix(rows, matrix.shape, field.k)
 
 
 def claimed_count(result, word):
@@ -250,33 +332,43 @@ def claimed_count(result, word):
 
 
 def judge_value(group, original, letter, value, result, block):
-    m = at(original, letter, value)
+    field = field_of(value)
+    m = exact(original, letter, value, field)
+    rows, cols = m.shape
+    zero = field.k.zero
     if group == "rank":
         return claimed_count(result, "階数") == m.rank()
     if group == "kernel":
-        return claimed_count(result, "核の次元") == m.cols - m.rank()
+        return claimed_count(result, "核の次元") == cols - m.rank()
     if group == "image":
         return claimed_count(result, "像の次元") == m.rank()
     if group == "inverse":
-        invertible = m.det() != 0
+        invertible = m.det() != zero
         if result != ("逆行列あり" if invertible else "逆行列なし"):
             return False
         if invertible:
             inverse = matrix_after(block, "よって、逆行列は、", letter)
-            return inverse is not None and (m * at(inverse, letter, value)).expand() == eye(m.rows)
+            return (inverse is not None
+                    and (m * exact(inverse, letter, value, field)).to_Matrix() == eye(rows))
         return True
-    # solve
-    a, b = m[:, :-1], m[:, -1]
+    # solve, solve-many
+    unknowns = rows if group == "solve-many" else cols - 1
+    a = exact(original[:, :unknowns], letter, value, field)
+    b = exact(original[:, unknowns:], letter, value, field)
     rank_a, rank_ab = a.rank(), m.rank()
     if rank_a < rank_ab:
         return result == "解なし"
-    if rank_a < a.cols:
-        return result == f"解は無数（自由変数 {a.cols - rank_a} 個）"
+    if rank_a < unknowns:
+        return result == f"解は無数（自由変数 {unknowns - rank_a} 個）"
+    if group == "solve-many":
+        x = matrix_after(block, "よって、AX = B の解は、", letter)
+        return (result == "ただ一つの解 X" and x is not None
+                and a * exact(x, letter, value, field) == b)
     mm = re.fullmatch(r"ただ一つの解 x = \((.*)\)", result)
     if not mm:
         return False
-    x = Matrix([expr(t, letter) for t in mm.group(1).split(",")])
-    return (a * at(x, letter, value) - b).expand() == zeros(a.rows, 1)
+    x = exact(Matrix([expr(t, letter) for t in mm.group(1).split(",")]), letter, value, field)
+    return a * x == b
 
 
 def judge(group, code, lines, stderr, original, letter, rng):
@@ -299,8 +391,10 @@ def judge(group, code, lines, stderr, original, letter, rng):
         if result is None:
             TALLY["cases not followed"] += 1
             continue
-        TALLY[{"eq": "value cases", "ne": "≠ cases", "all": "cases of every value"}[cond[0]]] += 1
-        block = next((v for k, v in blocks.items() if condition(k, letter) == cond), [])
+        kind = {"eq": "value cases", "ne": "≠ cases", "all": "cases of every value"}[cond[0]]
+        surd = cond[0] == "eq" and isinstance(field_of(cond[1]), SurdField)
+        TALLY["surd value cases" if surd else kind] += 1
+        block = next((v for k, v in blocks.items() if condition(k, letter) == cond), lines)
         for value in sample_values(cond, letter, rng, undefined):
             if not judge_value(group, original, letter, value, result, block):
                 return f"{cond[0]} case claims {result!r}, wrong at {letter} = {value}"
@@ -316,8 +410,9 @@ def run_group(cli, group, count, seed):
         if group in ("rank", "kernel", "image"):
             cols = rng.choice([n - 1, n, n, n + 1]) or 1
         m = family(rng, rows, cols, a)
-        if group == "solve":
-            m = m.row_join(Matrix(rows, 1, lambda r, c: small_poly(rng, a, rng.choice([0, 1]))))
+        if group in ("solve", "solve-many"):
+            sides = 1 if group == "solve" else rng.choice([2, 2, 3])
+            m = m.row_join(Matrix(rows, sides, lambda r, c: small_poly(rng, a, rng.choice([0, 1]))))
         if not any(c.has(a) for c in m):
             return None  # a family that lost its letter is a plain matrix
         code, lines, stderr = run_cli(cli, group, m)

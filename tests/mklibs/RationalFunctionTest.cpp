@@ -293,8 +293,14 @@ TEST(ParameterValues, ConditionTexts) {
     ParameterRoots excluded = SplitRoots(Rf("(a-1)(a+2)").Numerator());
     EXPECT_EQ(UnequalConditionText('a', excluded), "a ≠ 1, -2");
     excluded.others.push_back(Rf("a^2-2").Numerator());
-    EXPECT_EQ(UnequalConditionText('a', excluded), "a ≠ 1, -2 かつ a^2 - 2 ≠ 0");
-    EXPECT_EQ(UnequalConditionText('k', SplitRoots(Rf("k^2+k+1").Numerator())), "k^2 + k + 1 ≠ 0");
+    EXPECT_EQ(UnequalConditionText('a', excluded), "a ≠ 1, -2, √2, -√2");
+    excluded.others.push_back(Rf("a^3-a-1").Numerator());
+    EXPECT_EQ(UnequalConditionText('a', excluded), "a ≠ 1, -2, √2, -√2 かつ a^3 - a - 1 ≠ 0");
+    EXPECT_EQ(UnequalConditionText('k', SplitRoots(Rf("k^2+k+1").Numerator())),
+              "k ≠ (-1+i√3)/2, (-1-i√3)/2");
+    // Roots that need a root inside a root are named through their factor.
+    EXPECT_EQ(UnequalConditionText('k', SplitRoots(Rf("k^2-1-i").Numerator())),
+              "k^2 - (1+i) ≠ 0");
     EXPECT_EQ(EqualConditionText('t', CpxParse("-1/2")), "t = -1/2");
     EXPECT_EQ(RootConditionText('a', Rf("a^3-a-1").Numerator()), "a が a^3 - a - 1 = 0 の解");
 }

@@ -3,8 +3,9 @@
 // of Gaussian integers, during a long inverse and after stopping it, while
 // typing into a cell and after pasting a spreadsheet's cells and a LaTeX
 // matrix, in the practice mode (a wrong step explained, a finished
-// exercise), with long sentences wrapped in the log pane, and with named
-// matrices and an expression's working, for a look without a desktop.
+// exercise), with long sentences wrapped in the log pane, with named
+// matrices and an expression's working, and with logs split by cases of a
+// parameter, for a look without a desktop.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
@@ -100,6 +103,28 @@ bool ParameterShots(const QDir& dir) {
     });
     window->CharPoly1Click();
     return ok;
+}
+
+// Logs split by cases of a parameter: a rank by cases and its closing
+// summary, and a system whose quadratic pivot a^2 - 2 is followed at √2.
+bool CaseSplitShots(const QDir& dir) {
+    korvane::test::Window window;
+    window->ShowAndRaise();
+    window.Enter({{"1", "1", "a"}, {"1", "a", "1"}, {"a", "1", "1"}});
+    window->Rank1Click();
+    QScrollBar* scroll = window.Log()->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    bool ok = Save(*window, dir, QStringLiteral("23-parameter-rank-end.png"));
+    window.Enter({{"1", "a", "1"}, {"a", "2", "1"}});
+    window->Solve1Click();
+    scroll->setValue(scroll->maximum());
+    ok = Save(*window, dir, QStringLiteral("24-parameter-solve-end.png")) && ok;
+    // Wider, from the case at √2 on.
+    window->resize(1000, 700);
+    const QTextBlock heading =
+        window.Log()->document()->find(QStringLiteral("［a = √2 のとき］")).block();
+    scroll->setValue(heading.blockNumber());
+    return Save(*window, dir, QStringLiteral("25-parameter-solve-surd-wide.png")) && ok;
 }
 
 }  // namespace
@@ -233,6 +258,7 @@ int main(int argc, char* argv[]) {
     ok = WrappedLogShot(dir) && ok;
     ok = WorkspaceShots(dir) && ok;
     ok = ParameterShots(dir) && ok;
+    ok = CaseSplitShots(dir) && ok;
 
     window->H2Click();
     if (QWidget* help = window->findChild<QWidget*>(QStringLiteral("HelpViewer"))) {

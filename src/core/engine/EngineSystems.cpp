@@ -32,15 +32,16 @@ std::string Introduction(const CellGrid& grid, std::int32_t unknowns) {
 }  // namespace
 
 bool Engine::Solve(const CellGrid& grid, StepLog& log, RightHandSides sides) {
-    if (GridParameterLetter(grid) != '\0')
-        return ParameterSolve(grid, log, style_, sides == RightHandSides::kOne);
-    log.ClearStepLog();
     if (const std::string refusal = SplitRefusal(grid, sides); !refusal.empty()) {
+        log.ClearStepLog();
         log.AppendStepLog(refusal);
         return false;
     }
     const std::int32_t unknowns = sides == RightHandSides::kOne ? grid.Cols() - 1 : grid.Rows();
     const std::string introduction = Introduction(grid, unknowns);
+    if (GridParameterLetter(grid) != '\0')
+        return ParameterSolve(grid, unknowns, introduction, log, style_);
+    log.ClearStepLog();
     return InGridField(grid, [&](auto& matrix, auto& tally) {
         return SolveIn(matrix, tally, grid, unknowns, introduction, log, style_);
     });

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/StopSignal.h"
+#include "core/engine/RationalFunctions.h"
 #include "core/engine/SurdNumbers.h"
 
 namespace korvane {
@@ -195,6 +196,7 @@ WorkMatrix PolynomialAt(const Polynomial& p, const WorkMatrix& a) {
 
 KORVANE_MATRIX_ARITHMETIC(ComplexRationals)
 KORVANE_MATRIX_ARITHMETIC(SurdNumbers)
+KORVANE_MATRIX_ARITHMETIC(RationalFunctions)
 
 #undef KORVANE_MATRIX_ARITHMETIC
 

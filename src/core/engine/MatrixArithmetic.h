@@ -11,7 +11,7 @@ namespace korvane {
 
 // Exact matrix and vector arithmetic on work matrices, for the checks and
 // the matrices the later computations print; none of it logs. The templates
-// serve the complex rationals and the surds (instantiated in
+// serve the complex rationals, the surds and Q(i)(a) (instantiated in
 // MatrixArithmetic.cpp); a field that cannot be deduced from the arguments
 // defaults to the complex rationals.
 

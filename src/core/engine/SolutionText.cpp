@@ -6,6 +6,7 @@
 #include "core/engine/KernelBasis.h"
 #include "core/engine/MatrixArithmetic.h"
 #include "core/engine/MatrixPrinting.h"
+#include "core/engine/RationalFunctions.h"
 #include "core/engine/ResultTexts.h"
 #include "core/engine/SurdNumbers.h"
 
@@ -224,5 +225,9 @@ template void SolutionText<ComplexRationals>(const std::vector<BasicVector<Compl
 template void SolutionText<SurdNumbers>(const std::vector<BasicVector<SurdNumbers>>&,
                                         const BasicWorkMatrix<SurdNumbers>&, std::int32_t,
                                         StepLog&);
+
+template void SolutionText<RationalFunctions>(
+    const std::vector<BasicVector<RationalFunctions>>&, const BasicWorkMatrix<RationalFunctions>&,
+    std::int32_t, StepLog&);
 
 }  // namespace korvane

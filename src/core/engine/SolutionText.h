@@ -15,7 +15,7 @@ namespace korvane {
 // the solutions in parametric vector form, and the check of a solution by
 // substituting it into the original A. With several right-hand sides that
 // all have one solution, the solutions together as the matrix X of AX = B.
-// Instantiated in SolutionText.cpp for Q(i) and the surds.
+// Instantiated in SolutionText.cpp for Q(i), the surds and Q(i)(a).
 template <EngineField F>
 void SolutionText(const std::vector<BasicVector<F>>& originalColumns,
                   const BasicWorkMatrix<F>& reduced, std::int32_t unknowns, StepLog& log);

@@ -43,6 +43,7 @@ std::vector<CaseResult> CaseReduction::Reduce(const ParameterWorkMatrix& matrix,
                                               const ParameterCase& start,
                                               std::int32_t splitColumns, bool splitting) {
     results_.clear();
+    original_ = &matrix;
     splitColumns_ = splitColumns;
     splitting_ = splitting;
     ParameterWorkMatrix m = matrix;
@@ -85,9 +86,18 @@ void CaseReduction::Follow(ParameterWorkMatrix& m, ParameterTally& tally, std::i
                 ParameterCase::AllBut(current.letter, Joined(current.excluded, zeros));
             Heading(dividing);
             Follow(m, tally, col, row, dividing);
-            for (const ComplexFraction& root : zeros.roots)
-                FollowValue(saved, savedTally, col, row, ParameterCase::Value(current.letter, root));
+            for (const ComplexFraction& root : zeros.roots) {
+                FollowValue(saved, savedTally, col, row, ParameterCase::Value(current.letter, root),
+                            root);
+            }
             for (const Polynomial& factor : zeros.others) {
+                if (const auto surds = SurdRootsOf(factor)) {
+                    for (const Surd& root : *surds) {
+                        FollowValue(saved, savedTally, col, row,
+                                    ParameterCase::SurdValue(current.letter, root), root);
+                    }
+                    continue;
+                }
                 const ParameterCase rootCase = ParameterCase::RootOf(current.letter, factor);
                 Heading(rootCase);
                 log_.AppendStepLog("この場合は、ここでは調べません。");
@@ -118,21 +128,24 @@ void CaseReduction::Follow(ParameterWorkMatrix& m, ParameterTally& tally, std::i
         line += "列は行階段基本形になりました。";
         log_.AppendStepLog(line);
     }
-    results_.push_back({current, ends_.dividing(current, m, tally)});
+    results_.push_back({current, ends_.dividing(*original_, m, tally)});
 }
 
+template <class Value>
 void CaseReduction::FollowValue(const ParameterWorkMatrix& matrix, const ParameterTally& tally,
                                 std::int32_t col, std::int32_t row,
-                                const ParameterCase& valueCase) {
+                                const ParameterCase& valueCase, const Value& value) {
+    using F = typename FieldOfValue<Value>::Field;
     Heading(valueCase);
-    WorkMatrix q = SubstitutedMatrix(matrix, valueCase.value);
-    ReductionTally qTally{RfAt(tally.detFactor, valueCase.value), tally.swapCount};
+    BasicWorkMatrix<F> q = SubstitutedMatrix(matrix, value);
+    BasicReductionTally<F> qTally{ValueAt(tally.detFactor, value), tally.swapCount};
     std::string line = CaseConditionText(valueCase);
     line += " を代入すると、";
     log_.AppendStepLog(line);
     PrintWorkMatrix(q, log_);
-    RowReduction(q, log_, qTally, style_).RowReduce(col, row);
-    results_.push_back({valueCase, ends_.value(valueCase, q, qTally)});
+    BasicRowReduction<F>(q, log_, qTally, style_).RowReduce(col, row);
+    results_.push_back(
+        {valueCase, ends_.In<F>()(SubstitutedMatrix(*original_, value), q, qTally)});
 }
 
 }  // namespace korvane

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/engine/LogStyle.h"
 #include "core/engine/RationalFunctions.h"
 #include "core/engine/RowReduction.h"
+#include "core/engine/SurdNumbers.h"
 #include "core/engine/WorkMatrix.h"
 #include "core/parameter/ParameterCase.h"
 
@@ -18,17 +20,40 @@ namespace korvane {
 using ParameterWorkMatrix = BasicWorkMatrix<RationalFunctions>;
 using ParameterTally = BasicReductionTally<RationalFunctions>;
 
-// What a command makes of each case once its reduction is done. Each logs
-// the case's result and returns it in a few words for the summary
-// ("階数 3").
+// What a command makes of one case once its reduction is done, over the
+// case's field: from the matrix the reduction started from (at the case's
+// value, for a value case), the reduced matrix and the tally, it logs the
+// case's result and returns it in a few words for the summary ("階数 3").
+template <EngineField F>
+using CaseEnd = std::function<std::string(const BasicWorkMatrix<F>& original,
+                                          const BasicWorkMatrix<F>& reduced,
+                                          const BasicReductionTally<F>& tally)>;
+
 struct CaseEnds {
-    // A case that divides: the matrix reduced over Q(i)(a).
-    std::function<std::string(const ParameterCase&, const ParameterWorkMatrix&,
-                              const ParameterTally&)>
-        dividing;
-    // One value substituted: the matrix reduced over Q(i) by the engine.
-    std::function<std::string(const ParameterCase&, const WorkMatrix&, const ReductionTally&)>
-        value;
+    // A case that divides: reduced over Q(i)(a).
+    CaseEnd<RationalFunctions> dividing;
+    // A value of Q(i) substituted: reduced over Q(i) by the engine.
+    CaseEnd<ComplexRationals> value;
+    // A root a + b√d of a quadratic factor substituted: reduced over the
+    // surds by the engine.
+    CaseEnd<SurdNumbers> surdValue;
+
+    // Every case ended by one generic ending.
+    template <class End>
+    static CaseEnds Alike(const End& end) {
+        return {end, end, end};
+    }
+
+    template <EngineField F>
+    const CaseEnd<F>& In() const {
+        if constexpr (std::is_same_v<F, SurdNumbers>) {
+            return surdValue;
+        } else if constexpr (std::is_same_v<F, ComplexRationals>) {
+            return value;
+        } else {
+            return dividing;
+        }
+    }
 };
 
 // One case of the summary: its condition and its result.
@@ -41,9 +66,10 @@ struct CaseResult {
 // column it takes a nonzero constant pivot where a row exchange can bring
 // one; else a non-constant one, and where that pivot vanishes for values not
 // yet excluded it splits: the values that keep it nonzero go on dividing
-// over Q(i)(a), each root in Q(i) is substituted and reduced with the
-// engine's numbers, and the roots of a factor without roots in Q(i) are
-// named and not followed. Only the columns before splitColumns are reduced
+// over Q(i)(a), each root in Q(i), and each root a + b√d of a quadratic
+// factor, is substituted and reduced with the engine's numbers, and the
+// roots of the other factors without roots in Q(i) are named and not
+// followed. Only the columns before splitColumns are reduced
 // (the rest of an inverse's [A | I] follows them). Without splitting, every
 // pivot is divided by as it is: for a result that is a polynomial identity in
 // the entries, such as the determinant.
@@ -60,13 +86,16 @@ class CaseReduction {
   private:
     void Follow(ParameterWorkMatrix& matrix, ParameterTally& tally, std::int32_t col,
                 std::int32_t row, const ParameterCase& current);
+    template <class Value>
     void FollowValue(const ParameterWorkMatrix& matrix, const ParameterTally& tally,
-                     std::int32_t col, std::int32_t row, const ParameterCase& valueCase);
+                     std::int32_t col, std::int32_t row, const ParameterCase& valueCase,
+                     const Value& value);
     void Heading(const ParameterCase& c);
 
     StepLog& log_;
     LogStyle style_;
     CaseEnds ends_;
+    const ParameterWorkMatrix* original_ = nullptr;
     std::int32_t splitColumns_ = 0;
     bool splitting_ = true;
     std::vector<CaseResult> results_;

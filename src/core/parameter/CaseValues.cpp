@@ -6,17 +6,43 @@
 
 namespace korvane {
 
-WorkMatrix SubstitutedMatrix(const ParameterWorkMatrix& m, const ComplexFraction& value) {
-    WorkMatrix q;
+namespace {
+
+// p(value) by Horner's rule.
+Surd PolynomialAtSurd(const Polynomial& p, const Surd& value) {
+    Surd sum = SurdZero();
+    for (int k = p.Degree(); k >= 0; --k)
+        sum = SurdAdd(SurdMul(sum, value), SurdFromCpx(p.Coefficient(k)));
+    return sum;
+}
+
+}  // namespace
+
+ComplexFraction ValueAt(const RationalFunction& x, const ComplexFraction& value) {
+    return RfAt(x, value);
+}
+
+Surd ValueAt(const RationalFunction& x, const Surd& value) {
+    return SurdMul(PolynomialAtSurd(x.Numerator(), value),
+                   SurdInv(PolynomialAtSurd(x.Denominator(), value)));
+}
+
+template <class Value>
+BasicWorkMatrix<typename FieldOfValue<Value>::Field> SubstitutedMatrix(
+    const ParameterWorkMatrix& m, const Value& value) {
+    BasicWorkMatrix<typename FieldOfValue<Value>::Field> q;
     q.Resize(m.LastCol() + 1, m.LastRow() + 1);
     for (std::int32_t c = 0; c <= m.LastCol(); ++c) {
         for (std::int32_t r = 0; r <= m.LastRow(); ++r) {
             StopPoint();
-            q.Set(c, r, RfAt(m.At(c, r), value));
+            q.Set(c, r, ValueAt(m.At(c, r), value));
         }
     }
     return q;
 }
+
+template WorkMatrix SubstitutedMatrix(const ParameterWorkMatrix&, const ComplexFraction&);
+template SurdMatrix SubstitutedMatrix(const ParameterWorkMatrix&, const Surd&);
 
 void LogDeterminantZeros(const RationalFunction& det, char letter, const ParameterRoots& excluded,
                          StepLog& log) {

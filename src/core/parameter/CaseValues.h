@@ -1,13 +1,33 @@
 #pragma once
 
 #include "core/StepLog.h"
+#include "core/engine/SurdNumbers.h"
 #include "core/parameter/CaseReduction.h"
 
 namespace korvane {
 
-// The matrix at one value of its parameter, which must not be a pole of an
-// entry (DivisionByZero otherwise).
-WorkMatrix SubstitutedMatrix(const ParameterWorkMatrix& m, const ComplexFraction& value);
+// The field a value of the parameter lies in: Q(i) for its roots there, the
+// surds for the roots of a quadratic factor.
+template <class Value>
+struct FieldOfValue;
+template <>
+struct FieldOfValue<ComplexFraction> {
+    using Field = ComplexRationals;
+};
+template <>
+struct FieldOfValue<Surd> {
+    using Field = SurdNumbers;
+};
+
+// x at one value of its parameter, which must not be a pole of x
+// (DivisionByZero otherwise).
+ComplexFraction ValueAt(const RationalFunction& x, const ComplexFraction& value);
+Surd ValueAt(const RationalFunction& x, const Surd& value);
+
+// The matrix at one value of its parameter, in that value's field.
+template <class Value>
+BasicWorkMatrix<typename FieldOfValue<Value>::Field> SubstitutedMatrix(
+    const ParameterWorkMatrix& m, const Value& value);
 
 // After a determinant in the parameter: the values that make it 0, those
 // excluded at the start left aside; nothing for a determinant 0.

@@ -22,6 +22,14 @@ ParameterCase ParameterCase::Value(char letter, const ComplexFraction& value) {
     return c;
 }
 
+ParameterCase ParameterCase::SurdValue(char letter, const Surd& value) {
+    ParameterCase c;
+    c.kind = Kind::kSurdValue;
+    c.letter = letter;
+    c.surd = value;
+    return c;
+}
+
 ParameterCase ParameterCase::RootOf(char letter, const Polynomial& factor) {
     ParameterCase c;
     c.kind = Kind::kRootOf;
@@ -34,6 +42,8 @@ std::string CaseConditionText(const ParameterCase& c) {
     switch (c.kind) {
         case ParameterCase::Kind::kValue:
             return EqualConditionText(c.letter, c.value);
+        case ParameterCase::Kind::kSurdValue:
+            return std::string(1, c.letter) + " = " + SurdText(c.surd);
         case ParameterCase::Kind::kRootOf:
             return RootConditionText(c.letter, c.factor);
         case ParameterCase::Kind::kAllBut:
@@ -90,15 +100,13 @@ ParameterRoots Joined(const ParameterRoots& a, const ParameterRoots& b) {
 std::string ZeroConditionText(char letter, const ParameterRoots& zeros) {
     const std::string name(1, letter);
     std::string text;
-    if (!zeros.roots.empty()) {
+    const std::string values = ValueListText(zeros);
+    if (!values.empty()) {
         text += name;
         text += " = ";
-        for (std::size_t k = 0; k < zeros.roots.size(); ++k) {
-            if (k > 0) text += ", ";
-            AppendCpxText(text, zeros.roots[k]);
-        }
+        text += values;
     }
-    for (const Polynomial& factor : zeros.others) {
+    for (const Polynomial& factor : NamedOnlyFactors(zeros)) {
         if (!text.empty()) text += " または ";
         text += PolynomialText(factor, name);
         text += " = 0";

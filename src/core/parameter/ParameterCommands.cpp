@@ -80,20 +80,12 @@ bool ParameterRank(const CellGrid& grid, StepLog& log, const LogStyle& style) {
     const ParameterStart start = StartParameterLog(grid, log);
     LogCaseIntroduction(start.read.letter, log);
     const std::int32_t cols = grid.Cols();
-    CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
-        const std::int32_t rank = PivotCount(m, cols);
-        std::string line = "よって、階数は、";
-        line += std::to_string(rank);
-        line += "です。";
-        log.AppendStepLog(line);
-        return Counted("階数", rank);
+    const auto rankEnd = [&](const auto&, const auto& m, const auto&) {
+        RankText(m, log);
+        return Counted("階数", PivotCount(m, cols));
     };
-    ends.value = [&](const ParameterCase&, const WorkMatrix& q, const ReductionTally&) {
-        RankText(q, log);
-        return Counted("階数", PivotCount(q, cols));
-    };
-    LogCaseSummary(CaseReduction(log, style, ends).Reduce(start.read.matrix, start.all, cols),
+    LogCaseSummary(CaseReduction(log, style, CaseEnds::Alike(rankEnd))
+                       .Reduce(start.read.matrix, start.all, cols),
                    start, log);
     return true;
 }
@@ -102,15 +94,12 @@ bool ParameterKernel(const CellGrid& grid, StepLog& log, const LogStyle& style) 
     const ParameterStart start = StartParameterLog(grid, log);
     LogCaseIntroduction(start.read.letter, log);
     const std::int32_t cols = grid.Cols();
-    // The same ending over Q(i)(a) and, after a value is put in, over Q(i).
-    const auto kernelEnd = [&](const ParameterCase&, const auto& m, const auto&) {
+    const auto kernelEnd = [&](const auto&, const auto& m, const auto&) {
         KernelText(m, log);
         return Counted("核の次元", cols - PivotCount(m, cols));
     };
-    CaseEnds ends;
-    ends.dividing = kernelEnd;
-    ends.value = kernelEnd;
-    LogCaseSummary(CaseReduction(log, style, ends).Reduce(start.read.matrix, start.all, cols),
+    LogCaseSummary(CaseReduction(log, style, CaseEnds::Alike(kernelEnd))
+                       .Reduce(start.read.matrix, start.all, cols),
                    start, log);
     return true;
 }
@@ -119,16 +108,12 @@ bool ParameterImage(const CellGrid& grid, StepLog& log, const LogStyle& style) {
     const ParameterStart start = StartParameterLog(grid, log);
     LogCaseIntroduction(start.read.letter, log);
     const ParameterWorkMatrix& original = start.read.matrix;
-    CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
-        return Counted("像の次元", LogImage(m, original, log));
+    const auto imageEnd = [&](const auto& atCase, const auto& m, const auto&) {
+        return Counted("像の次元", LogImage(m, atCase, log));
     };
-    ends.value = [&](const ParameterCase& c, const WorkMatrix& q, const ReductionTally&) {
-        return Counted("像の次元", LogImage(q, SubstitutedMatrix(original, c.value), log));
-    };
-    LogCaseSummary(
-        CaseReduction(log, style, ends).Reduce(original, start.all, original.LastCol() + 1),
-        start, log);
+    LogCaseSummary(CaseReduction(log, style, CaseEnds::Alike(imageEnd))
+                       .Reduce(original, start.all, original.LastCol() + 1),
+                   start, log);
     return true;
 }
 
@@ -149,7 +134,7 @@ bool ParameterDeterminant(const CellGrid& grid, StepLog& log, const LogStyle& st
     log.AppendStepLog(why);
     log.AppendStepLog(kReductionIntroduction);
     CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m,
+    ends.dividing = [&](const ParameterWorkMatrix&, const ParameterWorkMatrix& m,
                         const ParameterTally& tally) {
         const RationalFunction det = DeterminantFromReduction(m, tally, log, style);
         LogDeterminantZeros(det, letter, start.all.excluded, log);
@@ -177,16 +162,15 @@ bool ParameterInverse(CellGrid& grid, StepLog& log, const LogStyle& style) {
     PrintWorkMatrix(augmented, log);
     LogCaseIntroduction(start.read.letter, log);
     std::optional<ParameterWorkMatrix> dividingInverse;
-    CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
+    CaseEnds ends = CaseEnds::Alike(
+        [&](const auto&, const auto& m, const auto&) { return LogInverse(m, log); });
+    ends.dividing = [&](const ParameterWorkMatrix&, const ParameterWorkMatrix& m,
+                        const ParameterTally&) {
         if (IsIdentity(m)) {
             dividingInverse = m;
             KeepRightHalf(*dividingInverse);
         }
         return LogInverse(m, log);
-    };
-    ends.value = [&](const ParameterCase&, const WorkMatrix& q, const ReductionTally&) {
-        return LogInverse(q, log);
     };
     const std::vector<CaseResult> cases =
         CaseReduction(log, style, ends).Reduce(augmented, start.all, grid.Cols());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 #include "core/CellGrid.h"
 #include "core/StepLog.h"
 #include "core/engine/LogStyle.h"
@@ -22,9 +25,10 @@ bool ParameterDeterminant(const CellGrid& grid, StepLog& log, const LogStyle& st
 // and true returned; otherwise the grid keeps its texts. Refuses a
 // non-square grid.
 bool ParameterInverse(CellGrid& grid, StepLog& log, const LogStyle& style);
-// Ax = b with b the last column; refuses a single column, and several
-// right-hand sides.
-bool ParameterSolve(const CellGrid& grid, StepLog& log, const LogStyle& style,
-                    bool oneRightHandSide);
+// The system of the leading `unknowns` columns for each column after them
+// (Ax = b, or AX = B), introduced by the sentence given; the grid must
+// split so.
+bool ParameterSolve(const CellGrid& grid, std::int32_t unknowns, std::string_view introduction,
+                    StepLog& log, const LogStyle& style);
 
 }  // namespace korvane

@@ -1,4 +1,4 @@
-// Ax = b with a parameter, by cases.
+// Ax = b and AX = B with a parameter, by cases.
 #include <string>
 #include <vector>
 
@@ -29,11 +29,13 @@ std::vector<typename F::Number> Particular(const BasicWorkMatrix<F>& reduced,
     return p;
 }
 
-// The case's result for the summary, from the reduced (A | b).
+// The case's result for the summary, from the reduced (A | b) or (A | B).
 template <EngineField F>
 std::string SolveResult(const BasicWorkMatrix<F>& reduced, std::int32_t unknowns) {
     const PivotRows pivots = FindPivotRows(reduced);
-    if (pivots[unknowns] >= 0) return "解なし";
+    for (std::int32_t c = unknowns; c <= reduced.LastCol(); ++c) {
+        if (pivots[c] >= 0) return "解なし";
+    }
     const std::int32_t rank = RankOfColumns<F>(pivots, unknowns);
     if (rank < unknowns) {
         std::string result = "解は無数（自由変数 ";
@@ -41,6 +43,7 @@ std::string SolveResult(const BasicWorkMatrix<F>& reduced, std::int32_t unknowns
         result += " 個）";
         return result;
     }
+    if (reduced.LastCol() > unknowns) return "ただ一つの解 X";
     std::string result = "ただ一つの解 x = ";
     result += VectorText<F>(Particular(reduced, pivots, unknowns));
     return result;
@@ -112,32 +115,26 @@ void LogDividingSolution(const ParameterWorkMatrix& reduced, std::int32_t unknow
 
 }  // namespace
 
-bool ParameterSolve(const CellGrid& grid, StepLog& log, const LogStyle& style,
-                    bool oneRightHandSide) {
-    if (!oneRightHandSide) {
-        log.ClearStepLog();
-        log.AppendStepLog("文字を含む行列では、右辺が1列の Ax = b だけを解きます。");
-        return false;
-    }
-    if (grid.Cols() < 2) {
-        log.ClearStepLog();
-        log.AppendStepLog("列が1つだけなので、係数行列と右辺に分けられません。");
-        return false;
-    }
+bool ParameterSolve(const CellGrid& grid, std::int32_t unknowns, std::string_view introduction,
+                    StepLog& log, const LogStyle& style) {
     const ParameterStart start = StartParameterLog(grid, log);
-    const std::int32_t unknowns = grid.Cols() - 1;
-    log.AppendStepLog("この行列を拡大係数行列 (A | b) として、連立一次方程式 Ax = b を解きます。");
+    log.AppendStepLog(introduction);
     LogCaseIntroduction(start.read.letter, log);
     const ParameterWorkMatrix& original = start.read.matrix;
-    CaseEnds ends;
-    ends.dividing = [&](const ParameterCase&, const ParameterWorkMatrix& m, const ParameterTally&) {
-        LogDividingSolution(m, unknowns, log);
-        return SolveResult(m, unknowns);
-    };
-    ends.value = [&](const ParameterCase& c, const WorkMatrix& q, const ReductionTally&) {
-        SolutionText(ColumnsOf(SubstitutedMatrix(original, c.value)), q, unknowns, log);
+    const auto solutionEnd = [&](const auto& atCase, const auto& q, const auto&) {
+        SolutionText(ColumnsOf(atCase), q, unknowns, log);
         return SolveResult(q, unknowns);
     };
+    CaseEnds ends = CaseEnds::Alike(solutionEnd);
+    // With one right-hand side the case that divides is read off without the
+    // checks, whose products in the letter grow long.
+    if (original.LastCol() == unknowns) {
+        ends.dividing = [&](const ParameterWorkMatrix&, const ParameterWorkMatrix& m,
+                            const ParameterTally&) {
+            LogDividingSolution(m, unknowns, log);
+            return SolveResult(m, unknowns);
+        };
+    }
     LogCaseSummary(
         CaseReduction(log, style, ends).Reduce(original, start.all, original.LastCol() + 1),
         start, log);

@@ -18,7 +18,7 @@ namespace {
 using test::GridOf;
 using test::Lines;
 
-enum class Command { kRank, kDet, kSolve, kInverse, kKernel, kImage };
+enum class Command { kRank, kDet, kSolve, kSolveMany, kInverse, kKernel, kImage };
 
 MemoryStepLog Logged(Command command, CellGrid grid) {
     MemoryStepLog log;
@@ -27,6 +27,7 @@ MemoryStepLog Logged(Command command, CellGrid grid) {
         case Command::kRank: engine.Rank(grid, log); break;
         case Command::kDet: engine.Determinant(grid, log); break;
         case Command::kSolve: engine.Solve(grid, log); break;
+        case Command::kSolveMany: engine.Solve(grid, log, RightHandSides::kSeveral); break;
         case Command::kInverse: engine.Inverse(grid, log); break;
         case Command::kKernel: engine.Kernel(grid, log); break;
         case Command::kImage: engine.Image(grid, log); break;
@@ -67,11 +68,30 @@ const std::vector<Exercise> kExercises = {
      "まとめると、k ≠ 1, -1 のときただ一つの解 x = (k/(k+1),1/(k+1),1/(k+1))、"
      "k = 1 のとき解は無数（自由変数 1 個）、k = -1 のとき解なし。"},
     {"imathworks.com, x+y-z=-1, 2x-4y-6z=-1, x-y+(k^2-1)z=k: det -6k^2-8 never 0 for real k, "
-     "so unique; its complex zeros lie outside Q(i) and are named, not followed",
+     "so unique; at its complex zeros ±2i√3/3 the system has no solution",
      Command::kSolve,
      {{"1", "1", "-1", "-1"}, {"2", "-4", "-6", "-1"}, {"1", "-1", "k^2-1", "k"}},
-     "まとめると、k^2 + 4/3 ≠ 0 のときただ一つの解 x = (-5k(k-2)/(2(3k^2+4)),"
-     "-(k+2)^2/(2(3k^2+4)),(3k+2)/(3k^2+4))、k が k^2 + 4/3 = 0 の解のときは調べていません。"},
+     "まとめると、k ≠ 2i√3/3, -2i√3/3 のときただ一つの解 x = (-5k(k-2)/(2(3k^2+4)),"
+     "-(k+2)^2/(2(3k^2+4)),(3k+2)/(3k^2+4))、k = 2i√3/3 のとき解なし、k = -2i√3/3 のとき解なし。"},
+    {"x+ay=1, ax+2y=1 (our own): det 2-a^2, no solution at a = ±√2, one elsewhere",
+     Command::kSolve,
+     {{"1", "a", "1"}, {"a", "2", "1"}},
+     "まとめると、a ≠ √2, -√2 のときただ一つの解 x = ((a-2)/(a^2-2),(a-1)/(a^2-2))、"
+     "a = √2 のとき解なし、a = -√2 のとき解なし。"},
+    {"[[1,a,0],[a,1,a],[0,a,1]] (our own): det 1-2a^2, rank 2 at a = ±√2/2, else 3; the "
+     "pivot a splits off a = 0 first",
+     Command::kRank,
+     {{"1", "a", "0"}, {"a", "1", "a"}, {"0", "a", "1"}},
+     "まとめると、a ≠ 0, √2/2, -√2/2 のとき階数 3、a = √2/2 のとき階数 2、a = -√2/2 のとき階数 2、"
+     "a = 0 のとき階数 3。"},
+    {"[[1,a],[a^2,2]] (our own): det 2-a^3, whose roots need a cube root: named, not followed",
+     Command::kRank,
+     {{"1", "a"}, {"a^2", "2"}},
+     "まとめると、a^3 - 2 ≠ 0 のとき階数 2、a が a^3 - 2 = 0 の解のときは調べていません。"},
+    {"[[1,a],[a,1+i]] (our own): det 1+i-a^2, whose roots need a root inside a root",
+     Command::kKernel,
+     {{"1", "a"}, {"a", "1+i"}},
+     "まとめると、a^2 - (1+i) ≠ 0 のとき核の次元 0、a が a^2 - (1+i) = 0 の解のときは調べていません。"},
     {"JEE Main 2025 (cdquestions.com): det [[k,1,1],[1,k,1],[1,1,k]] = (k-1)^2(k+2)",
      Command::kDet,
      {{"k", "1", "1"}, {"1", "k", "1"}, {"1", "1", "k"}},
@@ -91,6 +111,10 @@ const std::vector<Exercise> kExercises = {
      Command::kRank,
      {{"1", "1", "a"}, {"1", "a", "1"}, {"a", "1", "1"}},
      "まとめると、a ≠ 1, -2 のとき階数 3、a = -2 のとき階数 2、a = 1 のとき階数 1。"},
+    {"AX = I for A = [[1,a],[a,1]] (our own): X is A's inverse, none where det 1-a^2 is 0",
+     Command::kSolveMany,
+     {{"1", "a", "1", "0"}, {"a", "1", "0", "1"}},
+     "まとめると、a ≠ 1, -1 のときただ一つの解 X、a = 1 のとき解なし、a = -1 のとき解なし。"},
     {"the same family: the inverse exists exactly where the determinant (a-1)^2(a+2) is not 0",
      Command::kInverse,
      {{"a", "1", "1"}, {"1", "a", "1"}, {"1", "1", "a"}},
@@ -130,6 +154,12 @@ TEST(CaseAnalysis, WorkedExampleOfSolve) {
     EXPECT_EQ(log.Lines(), test::GoldenLines("parameter-solve-3x4.log"));
 }
 
+TEST(CaseAnalysis, WorkedExampleOfSolveAtASurd) {
+    const MemoryStepLog log =
+        Logged(Command::kSolve, GridOf({{"1", "a", "1"}, {"a", "2", "1"}}));
+    EXPECT_EQ(log.Lines(), test::GoldenLines("parameter-solve-surd.log"));
+}
+
 TEST(CaseAnalysis, WorkedExampleOfDeterminant) {
     const MemoryStepLog log =
         Logged(Command::kDet, GridOf({{"k", "1", "1"}, {"1", "k", "1"}, {"1", "1", "k"}}));
@@ -159,8 +189,10 @@ TEST(CaseAnalysis, RefusesWhatItCannotSplit) {
     for (const RefusalCase& c : cases)
         EXPECT_EQ(Logged(c.command, GridOf(c.rows)).Lines().back(), c.last) << c.last;
     MemoryStepLog log;
-    EXPECT_FALSE(Engine().Solve(GridOf({{"a", "1", "1"}, {"1", "1", "1"}}), log,
-                                RightHandSides::kSeveral));
+    EXPECT_FALSE(
+        Engine().Solve(GridOf({{"a", "1"}, {"1", "1"}}), log, RightHandSides::kSeveral));
+    EXPECT_EQ(log.Lines().back(),
+              "列の数が行の数より多くないので、正方行列 A と右辺 B に分けられません。");
 }
 
 TEST(CaseAnalysis, AnUnreadableCellIsRefusedBeforeTheLogChanges) {
@@ -229,9 +261,11 @@ TEST(ParameterCase, ConditionsKeepTheOuterExclusionsInTheTeachersOrder) {
     EXPECT_EQ(CaseLead(ParameterCase::AllBut('t', {})), "すべての t について");
     EXPECT_EQ(CaseLead(ParameterCase::Value('k', CpxOfInteger(-2))), "k = -2 のとき");
     const Polynomial squareMinusTwo({CpxOfInteger(-2), CpxZero(), CpxOne()});
-    EXPECT_EQ(CaseLead(ParameterCase::RootOf('a', squareMinusTwo)), "a が a^2 - 2 = 0 の解のとき");
-    EXPECT_EQ(ZeroConditionText('a', ParameterRoots{{CpxOne()}, {squareMinusTwo}}),
-              "a = 1 または a^2 - 2 = 0");
+    const Polynomial cubic({CpxOfInteger(-1), CpxOfInteger(-1), CpxZero(), CpxOne()});
+    EXPECT_EQ(CaseLead(ParameterCase::RootOf('a', cubic)), "a が a^3 - a - 1 = 0 の解のとき");
+    EXPECT_EQ(CaseLead(ParameterCase::SurdValue('a', SurdNeg(SurdSqrt({2, 1})))), "a = -√2 のとき");
+    EXPECT_EQ(ZeroConditionText('a', ParameterRoots{{CpxOne()}, {squareMinusTwo, cubic}}),
+              "a = 1, √2, -√2 または a^3 - a - 1 = 0");
 }
 
 }  // namespace
