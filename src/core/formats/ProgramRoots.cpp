@@ -51,11 +51,28 @@ class ProgramRewriter {
             }
         }
         const char c = text_[pos_];
+        if (c == ' ' || c == '\t') return Blanks();
         if (IsWordCharacter(c) && !IsDigit(c)) return Name();
         if (c == '(' || c == '[' || c == '{') return Open(c);
         if (c == ')' || c == ']' || c == '}') return Close(c);
         out_ += c;
         ++pos_;
+        return true;
+    }
+
+    // Mathematica's plain text multiplies by a blank before Sqrt[…] and I
+    // (2 Sqrt[3], I Sqrt[3], (1 + I) Sqrt[2]): that blank is a *. Any other
+    // blank stays one, which ReadSurd allows only around signs and operators.
+    bool Blanks() {
+        while (Peek() == ' ' || Peek() == '\t')
+            ++pos_;
+        const std::string_view rest = text_.substr(pos_);
+        const bool factorAfter =
+            rest.starts_with("Sqrt[") ||
+            (rest.starts_with('I') && (rest.size() == 1 || !IsWordCharacter(rest[1])));
+        const bool factorBefore = !out_.empty() && (IsDigit(out_.back()) || out_.back() == '.' ||
+                                                    out_.back() == ')' || out_.back() == 'i');
+        out_ += factorBefore && factorAfter ? '*' : ' ';
         return true;
     }
 
