@@ -1,28 +1,33 @@
 #include "core/formats/CopyFormats.h"
 
+#include <optional>
 #include <vector>
 
 #include "core/CellValue.h"
 #include "core/ParameterCell.h"
 #include "core/formats/NumberForms.h"
+#include "core/formats/ParameterCopyText.h"
+#include "core/formats/StrictNumber.h"
+#include "mklibs/SurdReading.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
 
 namespace {
 
+bool IsParameterCell(const std::string& text) {
+    return CellParameterLetter(text) != '\0' && !WrittenWithRoot(text);
+}
+
 // Each shown entry's canonical text, row by row; an entry in a parameter
-// letter as written, never read as some number.
+// letter in its copy text, never read as some number.
 std::vector<std::vector<std::string>> CanonicalRows(const CellGrid& grid) {
     std::vector<std::vector<std::string>> rows(grid.Rows());
     for (int r = 0; r < grid.Rows(); ++r) {
         for (int c = 0; c < grid.Cols(); ++c) {
             const std::string& text = grid.Cell(c, r);
-            if (CellParameterLetter(text) != '\0' && !WrittenWithRoot(text)) {
-                rows[r].push_back(text);
-            } else {
-                rows[r].push_back(SurdText(CellSurd(text)));
-            }
+            rows[r].push_back(IsParameterCell(text) ? ParameterCopyText(text)
+                                                    : SurdText(CellSurd(text)));
         }
     }
     return rows;
@@ -72,6 +77,33 @@ std::string MarkdownTable(const std::vector<std::vector<std::string>>& rows) {
     return text;
 }
 
+// What a cell holding a blank inside strictly reads as, when the grid
+// reads it as the same value; nothing for a text that reads otherwise.
+std::optional<std::string> StrictCanonicalText(const std::string& cell) {
+    std::optional<Surd> value;
+    if (const NumberReading number = ReadStrictNumber(cell); number.value) {
+        value = SurdFromCpx(*number.value);
+    } else if (WrittenWithRoot(cell)) {
+        value = ReadSurd(cell).value;
+    }
+    if (!value) return std::nullopt;
+    std::string text = SurdText(*value);
+    if (text != SurdText(CellSurd(cell))) return std::nullopt;
+    return text;
+}
+
+// A cell's text in a copy of cells: as it stands, but with no blank inside,
+// which a paste of one column would take for a gap between cells: a cell in
+// a parameter letter in its copy text, a number in its canonical text
+// ("1 +2i" as 1+2i). A text that reads as neither goes out as it stands.
+std::string CellCopyText(const std::string& cell) {
+    if (IsParameterCell(cell)) return ParameterCopyText(cell);
+    const std::size_t first = cell.find_first_not_of(" \t");
+    const std::size_t last = cell.find_last_not_of(" \t");
+    if (first == std::string::npos || cell.find_first_of(" \t", first) > last) return cell;
+    return StrictCanonicalText(cell).value_or(cell);
+}
+
 std::string SpreadsheetField(const std::string& text) {
     if (text.find_first_of("\t\n\r\"") == std::string::npos) return text;
     std::string quoted = "\"";
@@ -87,7 +119,7 @@ std::string CopyCells(const CellGrid& grid, const CellRect& cells) {
     for (int r = cells.row; r < cells.row + cells.rows; ++r) {
         for (int c = cells.col; c < cells.col + cells.cols; ++c) {
             if (c > cells.col) text += '\t';
-            text += SpreadsheetField(grid.Cell(c, r));
+            text += SpreadsheetField(CellCopyText(grid.Cell(c, r)));
         }
         text += '\n';
     }

@@ -28,6 +28,9 @@ struct CellRect {
 // The cells' texts as they stand, tab-separated, one line per row (each
 // ending in a line break), so they land in a spreadsheet cell for cell; a
 // text holding a tab, a line break or a quote is quoted as spreadsheets do.
+// A blank inside a cell would split it when pasted back as one column, so
+// such a cell goes out without it: a cell in a parameter letter in
+// ParameterCopyText's text, a number in its canonical text.
 std::string CopyCells(const CellGrid& grid, const CellRect& cells);
 
 // The shown matrix in the form, from its values (an empty cell is 0).

@@ -7,10 +7,11 @@
 #include "core/ParameterCell.h"
 #include "core/formats/CellExpression.h"
 #include "core/formats/PasteTable.h"
+#include "core/formats/ProgramRoots.h"
 #include "core/formats/StrictNumber.h"
 #include "core/formats/TexRoots.h"
-#include "mklibs/SurdReading.h"
 #include "mklibs/NumberTextFolding.h"
+#include "mklibs/SurdReading.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -74,11 +75,14 @@ void RefuseControlCharacters(const RawCell& cell, int row, int col) {
 // The text ReadSurd is to read for a cell written with a square root, in the
 // cell's syntax; nothing for a cell without one.
 std::optional<std::string> RootText(std::string_view text, CellSyntax syntax) {
-    if (!WrittenWithRoot(text)) return std::nullopt;
+    const bool mathematica =
+        syntax == CellSyntax::kProgram && text.find("Sqrt[") != std::string_view::npos;
+    if (!WrittenWithRoot(text) && !mathematica) return std::nullopt;
     switch (syntax) {
         case CellSyntax::kTyped:
-        case CellSyntax::kProgram:
             return std::string(text);
+        case CellSyntax::kProgram:
+            return ProgramRootText(text);
         case CellSyntax::kTex:
             return TexRootText(text);
         case CellSyntax::kRefused:

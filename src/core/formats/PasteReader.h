@@ -40,7 +40,8 @@ struct PastedMatrix {
 //   commas or semicolons (quoted fields too), rows of blank-separated cells.
 // Every cell must be a number: typed fields as ReadStrictNumber reads them,
 // cells in a syntax as ReadCellExpression does, a cell written with a
-// square root as ReadSurd reads it (a TeX cell through TexRootText), one
+// square root as ReadSurd reads it (a TeX cell through TexRootText, a
+// program's through ProgramRootText: Sqrt[5], I*sqrt(3), 1j*sqrt(3)), one
 // root per matrix; or a rational expression in one parameter letter, as
 // ReadParameterExpression reads it (1-a, 2a/3, a**2), the same letter in
 // every cell. Throws PasteError for an empty or unreadable text, a ragged

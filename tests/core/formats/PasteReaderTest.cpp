@@ -126,6 +126,15 @@ TEST(PasteReader, EachKindOfText) {
          "i\\sqrt{5} \\end{pmatrix}",
          PasteFormat::kLatex,
          {{"(1+√5)/2", "2√5"}, {"-√5/5", "i√5"}}},
+        // Mathematica's Sqrt[…] and I, SymPy's I and ⅈ⋅, Python's 1j.
+        {"{{Sqrt[5], I*Sqrt[5]}, {(1 + Sqrt[5])/2, -(1-I)*Sqrt[5]/2}, {2 I Sqrt[5], (-1/2 + "
+         "I/2) Sqrt[5]}}",
+         PasteFormat::kMathematica,
+         {{"√5", "i√5"}, {"(1+√5)/2", "-(1-i)√5/2"}, {"2i√5", "-(1-i)√5/2"}}},
+        {"Matrix([[I*sqrt(3), sqrt(3)*1j], [2J*sqrt(3), sqrt(3)/3 - 2*I]])",
+         PasteFormat::kNestedLists,
+         {{"i√3", "i√3"}, {"2i√3", "(-6i+√3)/3"}}},
+        {"⎡ⅈ⋅√3  1⎤\n⎣ 1   2⎦", PasteFormat::kSympyPretty, {{"i√3", "1"}, {"1", "2"}}},
         {"\\sqrt{2}\\cdot\\sqrt{6} & \\left(1-\\sqrt{3}\\right)",
          PasteFormat::kLatex,
          {{"2√3", "1-√3"}}},
@@ -209,6 +218,14 @@ TEST(PasteReader, RefusalsNameWhatIsWrong) {
         {"1 √(1/0)", {Kind::kRootRefused, 1, 2}, ""},
         {"\\sqrt{2} & \\sqrt{x}", {Kind::kRootRefused, 1, 2}, ""},
         {"\\sqrt{2 & 1", {Kind::kBadCell, 1, 1}, ""},
+        // A name that is no root nor the unit, and a bracket that is no Sqrt's.
+        {"[[1, isqrt(2)]]", {Kind::kBadCell, 1, 2}, ""},
+        {"{{Sqrt[x], 1}}", {Kind::kBadCell, 1, 1}, ""},
+        {"{{Sqrt(2), 1}}", {Kind::kBadCell, 1, 1}, ""},
+        {"[[sqrt[2], 1]]", {Kind::kBadCell, 1, 1}, ""},
+        {"{{Sqrt[2], Sqrt[3]}}", {Kind::kRootRefused, 1, 2}, ""},
+        // A blank multiplies only before Mathematica's Sqrt[…] and I.
+        {"[[2 sqrt(3), 1]]", {Kind::kRootRefused, 1, 1}, ""},
         {"\\sqrt{2} & \\alpha\\sqrt{2}", {Kind::kBadCell, 1, 2}, ""},
         {"[[1, xy], [2, 3]]", {Kind::kBadCell, 1, 2}, ""},
         {"[[1, a], [b, 3]]",
