@@ -105,13 +105,7 @@ void CaseReduction::Follow(ParameterWorkMatrix& m, ParameterTally& tally, std::i
             }
             return;
         }
-        if (splitting_ && !RfIsConstant(candidate)) {
-            std::string line = CaseConditionText(current);
-            line += line.empty() ? "" : " なので、";
-            AppendRfText(line, candidate);
-            line += " ≠ 0 です。";
-            log_.AppendStepLog(line);
-        }
+        if (splitting_ && !RfIsConstant(candidate)) LogPivotNonzero(current, candidate);
         if (choice.row != row) steps.SwapRows(row, choice.row);
         if (!RfIsOne(m.At(col, row))) steps.ScaleRow(row, RfInv(m.At(col, row)));
         for (std::int32_t i = 0; i <= m.LastRow(); ++i) {
@@ -129,6 +123,21 @@ void CaseReduction::Follow(ParameterWorkMatrix& m, ParameterTally& tally, std::i
         log_.AppendStepLog(line);
     }
     results_.push_back({current, ends_.dividing(*original_, m, tally)});
+}
+
+void CaseReduction::LogPivotNonzero(const ParameterCase& current,
+                                    const RationalFunction& pivot) {
+    const std::string condition = CaseConditionText(current);
+    std::string nonzero;
+    AppendRfText(nonzero, pivot);
+    nonzero += " ≠ 0";
+    // "a ≠ 0 なので、a ≠ 0 です。" would say nothing: the heading has said it.
+    if (condition == nonzero) return;
+    std::string line = condition;
+    line += line.empty() ? "" : " なので、";
+    line += nonzero;
+    line += " です。";
+    log_.AppendStepLog(line);
 }
 
 template <class Value>

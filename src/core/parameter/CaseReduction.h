@@ -91,6 +91,9 @@ class CaseReduction {
                      std::int32_t col, std::int32_t row, const ParameterCase& valueCase,
                      const Value& value);
     void Heading(const ParameterCase& c);
+    // Why the pivot of a case that divides is not zero, unless the case's
+    // own condition says just that.
+    void LogPivotNonzero(const ParameterCase& current, const RationalFunction& pivot);
 
     StepLog& log_;
     LogStyle style_;

@@ -1,5 +1,6 @@
 // The commands on a matrix with a parameter: classic exercises against their
 // printed answers, worked examples line by line, and the cases' conditions.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -172,6 +173,13 @@ TEST(CaseAnalysis, AConstantPivotIsBroughtUpBeforeAnySplit) {
     const MemoryStepLog log = Logged(Command::kRank, GridOf({{"a", "1"}, {"1", "1"}}));
     EXPECT_EQ(log.Lines()[3], "1行目と2行目を入れ換えます。");
     EXPECT_EQ(log.Lines().back(), "まとめると、a ≠ 1 のとき階数 2、a = 1 のとき階数 1。");
+}
+
+TEST(CaseAnalysis, APivotIsSaidNonzeroOnlyWhereTheHeadingHasNotSaidIt) {
+    const MemoryStepLog log = Logged(Command::kRank, GridOf({{"a", "0"}, {"0", "a-1"}}));
+    const Lines& lines = log.Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "a ≠ 0 なので、a ≠ 0 です。"), 0);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "a ≠ 0, 1 なので、a-1 ≠ 0 です。"), 1);
 }
 
 struct RefusalCase {
