@@ -19,6 +19,15 @@ void AppendTerm(std::string& sum, const ComplexFraction& c, const std::string& m
     AppendSigned(sum, negative, term);
 }
 
+void AppendTerm(std::string& sum, const Surd& c, const std::string& monomial) {
+    if (CpxIsZero(c.root)) {
+        AppendTerm(sum, c.rational, monomial);
+        return;
+    }
+    const bool negative = WrittenNegative(c);
+    AppendSigned(sum, negative, "(" + SurdText(negative ? SurdNeg(c) : c) + ")" + monomial);
+}
+
 std::string QuadraticFormText(const WorkMatrix& b, const VariableNames& names,
                               const std::vector<bool>& active) {
     std::string sum;
