@@ -238,7 +238,7 @@ def symmetric_with_quadratic_eigenvalues(rng, kind):
     n = rng.choice([2, 2, 3, 3, 4, 4] + ([] if kind == "gauss" else [5]))
     a, c, b = rng.randint(-3, 3), rng.randint(-3, 3), rng.choice([1, 2, 3, -1, -2])
     while sqrt((a - c) ** 2 + 4 * b * b).is_rational:
-        b += 1
+        a += 1
     root = sqrt(Rational((a - c) ** 2 + 4 * b * b, 4))
     blocks, values, k, shift = [], [], Rational(1), 0
     while 2 * len(blocks) + 2 <= n and (not blocks or rng.random() < 0.6):

@@ -67,6 +67,17 @@ bool OneTerm(const std::string& text) {
     return text.find_first_of("+-/", 1) == std::string::npos;
 }
 
+// A numerator of two terms in parentheses, a leading minus outside them:
+// "(1+√5)", "-(1+√5)", and a positive real one with its root first, "(√5-1)".
+std::string Numerator(const Surd& x) {
+    const std::string text = SurdText(x);
+    if (OneTerm(text)) return text;
+    if (!text.starts_with('-')) return "(" + text + ")";
+    if (SurdIsReal(x) && SurdSign(x) > 0)
+        return "(" + SurdText({CpxZero(), x.root, x.radicand}) + SurdText(SurdFromCpx(x.rational)) + ")";
+    return "-(" + SurdText(SurdNeg(x)) + ")";
+}
+
 }  // namespace
 
 std::optional<Surd> RootInField(const Surd& n) {
@@ -91,8 +102,7 @@ SurdUnitVector UnitVectorOf(const std::vector<Surd>& u, const Surd& n) {
 std::string OverNormText(const SurdUnitVector& unit, const Surd& x) {
     if (unit.root) return SurdText(*Quotient(x, *unit.root));
     if (SurdIsZero(x)) return "0";
-    std::string text = SurdText(x);
-    if (!OneTerm(text)) text = text.starts_with('-') ? "-(" + SurdText(SurdNeg(x)) + ")" : "(" + text + ")";
+    const std::string text = Numerator(x);
     if (CpxIsZero(unit.m.root)) {
         const std::string root = SurdText(RootOf(unit.m.rational.re));
         return text + "/" + (root.starts_with("√") ? root : "(" + root + ")");
