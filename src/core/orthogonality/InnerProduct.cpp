@@ -62,12 +62,12 @@ BasicVector<F> Difference(const BasicVector<F>& u, const BasicVector<F>& v) {
     return result;
 }
 
-#define KORVANE_INNER_PRODUCTS(F)                                                               \
-    template F::Number InnerProduct<F>(const BasicVector<F>&, const BasicVector<F>&);           \
-    template std::string InnerProductSum<F>(const BasicVector<F>&, const BasicVector<F>&);      \
-    template std::string InnerProductLine<F>(const std::string&, const std::string&,            \
-                                             const BasicVector<F>&, const BasicVector<F>&);     \
-    template BasicVector<F> Scaled<F>(const F::Number&, const BasicVector<F>&);                 \
+#define KORVANE_INNER_PRODUCTS(F)                                                           \
+    template F::Number InnerProduct<F>(const BasicVector<F>&, const BasicVector<F>&);       \
+    template std::string InnerProductSum<F>(const BasicVector<F>&, const BasicVector<F>&);  \
+    template std::string InnerProductLine<F>(const std::string&, const std::string&,        \
+                                             const BasicVector<F>&, const BasicVector<F>&); \
+    template BasicVector<F> Scaled<F>(const F::Number&, const BasicVector<F>&);             \
     template BasicVector<F> Difference<F>(const BasicVector<F>&, const BasicVector<F>&);
 KORVANE_INNER_PRODUCTS(ComplexRationals)
 KORVANE_INNER_PRODUCTS(SurdNumbers)

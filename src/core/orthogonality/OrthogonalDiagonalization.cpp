@@ -1,6 +1,7 @@
 #include "core/orthogonality/OrthogonalDiagonalization.h"
 
 #include <set>
+#include <type_traits>
 
 #include "core/StopSignal.h"
 #include "core/engine/CharacteristicPolynomial.h"

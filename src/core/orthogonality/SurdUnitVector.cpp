@@ -40,8 +40,7 @@ Fraction PrimitiveScale(const std::vector<Surd>& u) {
 std::optional<Surd> Denested(const Surd& n) {
     const Fraction& a = n.rational.re;
     const Fraction& b = n.root.re;
-    const Fraction square =
-        FracSub(FracMul(a, a), FracMul(FracMul(b, b), Fraction{n.radicand}));
+    const Fraction square = FracSub(FracMul(a, a), FracMul(FracMul(b, b), Fraction{n.radicand}));
     const Surd c = RootOf(square);
     if (!CpxIsZero(c.root)) return std::nullopt;
     const Fraction half{1, 2};
@@ -74,7 +73,8 @@ std::string Numerator(const Surd& x) {
     if (OneTerm(text)) return text;
     if (!text.starts_with('-')) return "(" + text + ")";
     if (SurdIsReal(x) && SurdSign(x) > 0)
-        return "(" + SurdText({CpxZero(), x.root, x.radicand}) + SurdText(SurdFromCpx(x.rational)) + ")";
+        return "(" + SurdText({CpxZero(), x.root, x.radicand}) + SurdText(SurdFromCpx(x.rational)) +
+               ")";
     return "-(" + SurdText(SurdNeg(x)) + ")";
 }
 
