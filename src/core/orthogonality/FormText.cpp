@@ -25,7 +25,13 @@ void AppendTerm(std::string& sum, const Surd& c, const std::string& monomial) {
         return;
     }
     const bool negative = WrittenNegative(c);
-    AppendSigned(sum, negative, "(" + SurdText(negative ? SurdNeg(c) : c) + ")" + monomial);
+    // Appended piece by piece: GCC 12's Release build warns falsely
+    // (-Wrestrict) on a literal + std::string.
+    std::string term = "(";
+    AppendSurdText(term, negative ? SurdNeg(c) : c);
+    term += ')';
+    term += monomial;
+    AppendSigned(sum, negative, term);
 }
 
 std::string QuadraticFormText(const WorkMatrix& b, const VariableNames& names,

@@ -1,5 +1,7 @@
 #include "core/orthogonality/SurdUnitVector.h"
 
+#include <string_view>
+
 #include "core/StopSignal.h"
 #include "core/orthogonality/RootTexts.h"
 
@@ -66,16 +68,28 @@ bool OneTerm(const std::string& text) {
     return text.find_first_of("+-/", 1) == std::string::npos;
 }
 
+// "(" + text + ")", appended piece by piece: GCC 12's Release build warns
+// falsely (-Wrestrict) on a literal + std::string.
+std::string Bracketed(std::string_view before, const std::string& text) {
+    std::string bracketed(before);
+    bracketed += '(';
+    bracketed += text;
+    bracketed += ')';
+    return bracketed;
+}
+
 // A numerator of two terms in parentheses, a leading minus outside them:
 // "(1+√5)", "-(1+√5)", and a positive real one with its root first, "(√5-1)".
 std::string Numerator(const Surd& x) {
     const std::string text = SurdText(x);
     if (OneTerm(text)) return text;
-    if (!text.starts_with('-')) return "(" + text + ")";
-    if (SurdIsReal(x) && SurdSign(x) > 0)
-        return "(" + SurdText({CpxZero(), x.root, x.radicand}) + SurdText(SurdFromCpx(x.rational)) +
-               ")";
-    return "-(" + SurdText(SurdNeg(x)) + ")";
+    if (!text.starts_with('-')) return Bracketed("", text);
+    if (SurdIsReal(x) && SurdSign(x) > 0) {
+        std::string rootFirst = SurdText({CpxZero(), x.root, x.radicand});
+        AppendSurdText(rootFirst, SurdFromCpx(x.rational));
+        return Bracketed("", rootFirst);
+    }
+    return Bracketed("-", SurdText(SurdNeg(x)));
 }
 
 }  // namespace
@@ -102,12 +116,11 @@ SurdUnitVector UnitVectorOf(const std::vector<Surd>& u, const Surd& n) {
 std::string OverNormText(const SurdUnitVector& unit, const Surd& x) {
     if (unit.root) return SurdText(*Quotient(x, *unit.root));
     if (SurdIsZero(x)) return "0";
-    const std::string text = Numerator(x);
-    if (CpxIsZero(unit.m.root)) {
-        const std::string root = SurdText(RootOf(unit.m.rational.re));
-        return text + "/" + (root.starts_with("√") ? root : "(" + root + ")");
-    }
-    return text + "/√(" + SurdText(unit.m) + ")";
+    std::string text = Numerator(x);
+    text += '/';
+    if (!CpxIsZero(unit.m.root)) return text + Bracketed("√", SurdText(unit.m));
+    const std::string root = SurdText(RootOf(unit.m.rational.re));
+    return text + (root.starts_with("√") ? root : Bracketed("", root));
 }
 
 std::vector<std::string> UnitVectorTexts(const std::vector<Surd>& u, const Surd& n) {
@@ -120,7 +133,7 @@ std::vector<std::string> UnitVectorTexts(const std::vector<Surd>& u, const Surd&
 
 std::string NormText(const Surd& n) {
     if (const std::optional<Surd> root = RootInField(n)) return SurdText(*root);
-    return "√(" + SurdText(n) + ")";
+    return Bracketed("√", SurdText(n));
 }
 
 }  // namespace korvane
