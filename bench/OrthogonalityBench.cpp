@@ -1,7 +1,7 @@
 // Gram–Schmidt on 10 columns of 10 entries with its full log (every inner
 // product, difference and norm, then the orthonormal vectors as surds), QR of
-// the same matrix, and the orthogonal diagonalisation of a 6 × 6 symmetric
-// matrix with rational eigenvalues.
+// the same matrix, and the orthogonal diagonalisation of 6 × 6 symmetric
+// matrices with rational and with quadratic eigenvalues.
 #include <benchmark/benchmark.h>
 
 #include <functional>
@@ -58,6 +58,24 @@ CellGrid SymmetricWithRationalEigenvalues() {
     return grid;
 }
 
+// [[T + J, T], [T, J]] = S⊗T + I⊗J with S = [[1, 1], [1, 0]], T = I + J and
+// J the 3 × 3 matrix of ones: an integer matrix with the eigenvalues 5 ± 2√5
+// and (1 ± √5)/2 twice, so two eigenspaces over √5 are made orthogonal
+// inside and P has nested roots.
+CellGrid SymmetricWithQuadraticEigenvalues() {
+    constexpr int n = 6;
+    const int entries[n][n] = {{3, 2, 2, 2, 1, 1}, {2, 3, 2, 1, 2, 1}, {2, 2, 3, 1, 1, 2},
+                               {2, 1, 1, 1, 1, 1}, {1, 2, 1, 1, 1, 1}, {1, 1, 2, 1, 1, 1}};
+    CellGrid grid;
+    grid.SetRows(n);
+    grid.SetCols(n);
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j)
+            grid.SetCell(j, i, std::to_string(entries[i][j]));
+    }
+    return grid;
+}
+
 using Working = std::function<bool(const CellGrid&, StepLog&)>;
 
 void Run(benchmark::State& state, const Working& working, const CellGrid& grid) {
@@ -87,6 +105,9 @@ void RegisterAll() {
     }
     benchmark::RegisterBenchmark("orthogonal_diagonalize/6x6_rational_eigenvalues", Run,
                                  orthogonal, SymmetricWithRationalEigenvalues())
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("orthogonal_diagonalize/6x6_quadratic_eigenvalues", Run,
+                                 orthogonal, SymmetricWithQuadraticEigenvalues())
         ->Unit(benchmark::kMillisecond);
 }
 

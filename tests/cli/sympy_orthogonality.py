@@ -22,13 +22,17 @@ matrices are recomputed: QᴴQ = I and QR = A, PᴴP = I and PᴴAP = D.
   least-squares           x̂ solves the normal equations, the kernel part,
                           the residual and its norm
   orthogonal-diagonalize  P with PᴴP = I and PᴴAP = D, D's eigenvalues;
-                          irrational eigenvalues and non-symmetric input
-                          refused
+                          approximate eigenvalues, two square roots and
+                          non-symmetric input refused
+  orthogonal-quadratic    the same on symmetric and Hermitian matrices with
+                          eigenvalues p ± q√d (one d), P with nested roots
   quadratic-form          the typed form's matrix, Lagrange's squares
                           expanded back, the signature by Descartes' rule on
                           the characteristic polynomial, every leading
                           minor, P and the eigenvalues of the orthogonal
                           standard form
+  quadratic-form-quadratic  the same on forms with eigenvalues p ± q√d, the
+                          standard form's surd coefficients against PᵀAP
 
 Prints one line per disagreement and exits 1 if there was any.
 """
@@ -41,7 +45,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from sympy import I, Matrix, Poly, Rational, Symbol, conjugate, expand, eye, factor_list, sqrt, sympify, zeros  # noqa: E402
+from sympy import (I, Matrix, Poly, Rational, Symbol, conjugate, discriminant, expand, eye, factor_list,  # noqa: E402
+                   minimal_polynomial, radsimp, sqrt, sympify, zeros)
 
 from sympy_agreement import grid_text, judge_cases, main, random_matrix  # noqa: E402
 
@@ -49,13 +54,15 @@ TALLY = collections.Counter()
 LAST_INPUT = [""]
 MATRIX_ROW = re.compile(r"  \( (.*)\)")
 SUBSCRIPTS = "₀₁₂₃₄₅₆₇₈₉"
+X = Symbol("x")
 
 # --- texts ---------------------------------------------------------------
 
 
 def value(text):
-    """A number text of the log, a surd among them ("-√6/6", "(1+i)√2")."""
-    t = re.sub(r"√(\d+)", r"*sqrt(\1)", text.strip())
+    """A number text of the log, a surd among them ("-√6/6", "(1+i)√2",
+    "(1+√5)/√(10+2√5)")."""
+    t = re.sub(r"√(\d+)", r"*sqrt(\1)", text.strip()).replace("√(", "*sqrt(")
     t = t.replace("i", "*I")
     t = re.sub(r"(^|[(+\-/*])\*", r"\1", t)
     if re.search(r"[^0-9IsqrtI()+\-*/]", t):
@@ -123,8 +130,29 @@ def inner(u, v):
     return expand(sum((a * conjugate(b) for a, b in zip(u, v)), Rational(0)))
 
 
+def is_zero(z):
+    """Exactly zero, nested roots among the terms: expanded, then with
+    rationalised denominators, then by its minimal polynomial."""
+    z = expand(z)
+    if z == 0:
+        return True
+    z = expand(radsimp(z))
+    return z == 0 or minimal_polynomial(z, X) == X
+
+
 def is_zero_matrix(m):
-    return all(expand(z) == 0 for z in m)
+    return all(is_zero(z) for z in m)
+
+
+def same_values(said, want):
+    """The same numbers with their multiplicities, in any order."""
+    rest = list(want)
+    for v in said:
+        match = next((k for k, w in enumerate(rest) if is_zero(v - w)), None)
+        if match is None:
+            return False
+        rest.pop(match)
+    return not rest
 
 
 def conj_t(m):
@@ -200,6 +228,43 @@ def symmetric_with_rational_eigenvalues(rng, kind, n=None):
     if n >= 3 and rng.random() < 0.5:
         h = (h * householder(rng, n, "int")).applyfunc(expand)
     return (h * Matrix.diag(*values) * h.H).applyfunc(expand), values
+
+
+def symmetric_with_quadratic_eigenvalues(rng, kind):
+    """H·B·Hᴴ, B block diagonal: 2 × 2 blocks k·S + sI over one S = [[a, b],
+    [b, c]] with irrational eigenvalues (so one square root), a repeated
+    block now and then (an eigenspace of dimension 2), rational values
+    beside; with its eigenvalues."""
+    n = rng.choice([2, 2, 3, 3, 4, 4] + ([] if kind == "gauss" else [5]))
+    a, c, b = rng.randint(-3, 3), rng.randint(-3, 3), rng.choice([1, 2, 3, -1, -2])
+    while sqrt((a - c) ** 2 + 4 * b * b).is_rational:
+        a += 1
+    root = sqrt(Rational((a - c) ** 2 + 4 * b * b, 4))
+    blocks, values, k, shift = [], [], Rational(1), 0
+    while 2 * len(blocks) + 2 <= n and (not blocks or rng.random() < 0.6):
+        if blocks and rng.random() < 0.5:
+            k, shift = rng.choice([1, -1, 2, Rational(1, 2)]), rng.randint(-2, 2)
+        blocks.append(k * Matrix([[a, b], [b, c]]) + shift * eye(2))
+        values += [k * (Rational(a + c, 2) + root) + shift, k * (Rational(a + c, 2) - root) + shift]
+    rest = [Rational(rng.randint(-3, 3)) for _ in range(n - 2 * len(blocks))]
+    h = householder(rng, n, "gauss" if kind == "gauss" else "int")
+    if n >= 3 and rng.random() < 0.5:
+        h = (h * householder(rng, n, "int")).applyfunc(expand)
+    return (h * Matrix.diag(*blocks, *rest) * h.H).applyfunc(expand), values + rest
+
+
+def square_roots(a):
+    """The square-free radicands the quadratic eigenvalues need, or None
+    when an eigenvalue needs more than a square root."""
+    lam = Symbol("x")
+    roots = set()
+    for f, _ in factor_list(a.charpoly(lam).as_expr(), lam, gaussian=True)[1]:
+        degree = Poly(f, lam).degree()
+        if degree > 2:
+            return None
+        if degree == 2:
+            roots.add(sqrt(discriminant(f, lam)).as_coeff_Mul()[1])
+    return roots
 
 
 def random_symmetric(rng, kind):
@@ -434,10 +499,12 @@ def judge_orthogonal_diagonalize(lines, a, eigenvalues=None):
         return "PᴴAP is not D"
     if not d.is_diagonal():
         return "D is not diagonal"
-    want = sorted(eigenvalues if eigenvalues is not None else sum(([k] * m for k, m in a.eigenvals().items()), []))
-    if sorted(d[i, i] for i in range(d.rows)) != want:
+    want = eigenvalues if eigenvalues is not None else sum(([k] * m for k, m in a.eigenvals().items()), [])
+    if not same_values([d[i, i] for i in range(d.rows)], want):
         return f"D's diagonal is not the eigenvalues {want}"
     TALLY["repeated eigenvalue" if len(set(want)) < len(want) else "distinct eigenvalues"] += 1
+    if any("√(" in line for line in lines):
+        TALLY["nested roots in P"] += 1
     return None if lines[-1] == "となり、D に一致します。" else "the check does not say D"
 
 
@@ -511,13 +578,38 @@ def judge_quadratic_form(lines, a, names):
     if kind not in verdict or (kind == "正定値" and "半" in verdict) or (kind == "負定値" and "半" in verdict):
         return f"{verdict!r} for the signature ({positive}, {negative})"
     TALLY[kind] += 1
-    # The orthogonal standard form, when the eigenvalues are rational.
+    # The orthogonal standard form, when the eigenvalues allow it.
     if "これらを列とする直交行列 P =" in lines:
         p = matrix_after(lines, "これらを列とする直交行列 P =")
-        if not is_zero_matrix(p.T * p - eye(n)) or not (p.T * a * p).is_diagonal():
+        d = p.T * a * p
+        if not is_zero_matrix(p.T * p - eye(n)) or not all(is_zero(d[i, j]) for i in range(n)
+                                                            for j in range(n) if i != j):
             return "the orthogonal P does not diagonalise A"
-        TALLY["orthogonal standard form"] += 1
+        standard = lines[lines.index("とおくと、固有値を係数として、") + 1].removeprefix("q = ")
+        coefficients = square_coefficients(standard)
+        if not all(is_zero(coefficients.get(k, 0) - d[k, k]) for k in range(n)):
+            return f"the standard form {standard!r} is not PᵀAP's diagonal"
+        TALLY["orthogonal standard form" + (" with surds" if "√" in standard else "")] += 1
     return None
+
+
+def square_coefficients(text):
+    """"((1+√5)/2)y₁² - 3y₂² + y₃²" as {0: (1+√5)/2, 1: -3, 2: 1}."""
+    signs, terms, depth, start = [-1 if text.startswith("-") else 1], [], 0, 1 if text.startswith("-") else 0
+    for at, c in enumerate(text):
+        depth += {"(": 1, ")": -1}.get(c, 0)
+        if depth == 0 and text[at:at + 3] in (" + ", " - "):
+            terms.append(text[start:at])
+            signs.append(1 if text[at + 1] == "+" else -1)
+            start = at + 3
+    terms.append(text[start:])
+    coefficients = {}
+    for sign, term in zip(signs, terms):
+        found = re.fullmatch(r"(.*?)[a-zA-Z]([₀-₉]+)²", term)
+        c = found.group(1)
+        c = value(c[1:-1] if c.startswith("(") else c) if c else Rational(1)
+        coefficients[int("".join(str(SUBSCRIPTS.index(k)) for k in found.group(2))) - 1] = sign * c
+    return coefficients
 
 
 # --- cases -------------------------------------------------------------------
@@ -602,17 +694,27 @@ def one_case(cli, group, rng, kind, case):
             a = random_symmetric(rng, kind)
             if all(v.is_rational for v in a.eigenvals()):
                 return judge_orthogonal_diagonalize(ran(cli, ["orthogonal-diagonalize"], a), a)
-            lam = Symbol("x")
-            _, factors = factor_list(a.charpoly(lam).as_expr(), lam, gaussian=True)
-            if all(Poly(f, lam).degree() <= 2 for f, _ in factors):
+            roots = square_roots(a)
+            if roots is not None and len(roots) == 1:
+                return judge_orthogonal_diagonalize(ran(cli, ["orthogonal-diagonalize"], a), a)
+            if roots is not None:
+                shown = " と ".join(str(r).replace("sqrt(", "√").replace(")", "") for r in sorted(roots, key=lambda r: r**2))
                 return refused(cli, ["orthogonal-diagonalize"], a,
-                               "有理数でない固有値（解の公式で求めたもの）があり、その固有ベクトルのノルムは平方根の中に"
-                               "さらに平方根を含むことがあるので、ここでは直交対角化を求めません。")
+                               f"固有値に {shown} の2つの平方根が現れるので、ここでは直交対角化を求めません。")
             return refused(cli, ["orthogonal-diagonalize"], a,
                            "有理数でない固有値（近似値で示したもの）があるので、その固有ベクトルを正確に書けず、"
                            "ここでは直交対角化を求めません。")
         a, values = symmetric_with_rational_eigenvalues(rng, kind)
         return judge_orthogonal_diagonalize(ran(cli, ["orthogonal-diagonalize"], a), a, values)
+    if group == "orthogonal-quadratic":
+        a, values = symmetric_with_quadratic_eigenvalues(rng, kind)
+        return judge_orthogonal_diagonalize(ran(cli, ["orthogonal-diagonalize"], a), a, values)
+    if group == "quadratic-form-quadratic":
+        a = symmetric_with_quadratic_eigenvalues(rng, "int" if kind == "gauss" else kind)[0]
+        lines = ran(cli, ["quadratic-form"], a)
+        if "これらを列とする直交行列 P =" not in lines:
+            return "no orthogonal standard form"
+        return judge_quadratic_form(lines, a, [name("x", k) for k in range(a.rows)])
     # quadratic-form
     if case % 3 == 0:
         form, a, names = typed_form(rng)

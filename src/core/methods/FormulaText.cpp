@@ -14,6 +14,26 @@ std::string Factor(const ComplexFraction& z) {
     return text;
 }
 
+std::string Factor(const Surd& x) {
+    if (CpxIsZero(x.root)) return Factor(x.rational);
+    std::string text = SurdText(x);
+    if (text.find_first_of("+-/", 0) != std::string::npos) {
+        text.insert(0, 1, '(');
+        text += ')';
+    }
+    return text;
+}
+
+bool WrittenNegative(const ComplexFraction& c) {
+    const bool twoTerms = !c.re.num.IsZero() && !c.im.num.IsZero();
+    return !twoTerms && CpxText(c).starts_with('-');
+}
+
+bool WrittenNegative(const Surd& c) {
+    if (CpxIsZero(c.root)) return WrittenNegative(c.rational);
+    return CpxIsZero(c.rational) && WrittenNegative(c.root);
+}
+
 std::string ProductText(const std::vector<ComplexFraction>& factors) {
     std::string text;
     for (const ComplexFraction& z : factors) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mklibs/Surd.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
@@ -13,7 +14,14 @@ namespace korvane {
 // The number as a factor of a product: its canonical text, in parentheses
 // when it has a sign, two terms or a fraction bar ("(-3)", "(1+i)", "(1/2)").
 std::string Factor(const ComplexFraction& z);
+// The same for a surd: "√5", "(-√5)", "(2√5/5)", "(1+√5)"; a plain complex
+// fraction exactly as above.
+std::string Factor(const Surd& x);
 // "2·(-3)·5": the factors joined by middle dots.
+// Whether the number is written as one term with a minus: "-2", "-i/2",
+// "-√5", "-2i√3"; a number of two terms is written as it is.
+bool WrittenNegative(const ComplexFraction& c);
+bool WrittenNegative(const Surd& c);
 std::string ProductText(const std::vector<ComplexFraction>& factors);
 ComplexFraction ProductOf(const std::vector<ComplexFraction>& factors);
 ComplexFraction Plus(const ComplexFraction& a, const ComplexFraction& b);

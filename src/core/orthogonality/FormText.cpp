@@ -19,6 +19,21 @@ void AppendTerm(std::string& sum, const ComplexFraction& c, const std::string& m
     AppendSigned(sum, negative, term);
 }
 
+void AppendTerm(std::string& sum, const Surd& c, const std::string& monomial) {
+    if (CpxIsZero(c.root)) {
+        AppendTerm(sum, c.rational, monomial);
+        return;
+    }
+    const bool negative = WrittenNegative(c);
+    // Appended piece by piece: GCC 12's Release build warns falsely
+    // (-Wrestrict) on a literal + std::string.
+    std::string term = "(";
+    AppendSurdText(term, negative ? SurdNeg(c) : c);
+    term += ')';
+    term += monomial;
+    AppendSigned(sum, negative, term);
+}
+
 std::string QuadraticFormText(const WorkMatrix& b, const VariableNames& names,
                               const std::vector<bool>& active) {
     std::string sum;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/engine/MatrixArithmetic.h"
+#include "mklibs/Surd.h"
 
 namespace korvane {
 
@@ -24,5 +25,8 @@ std::string QuadraticFormText(const WorkMatrix& b, const VariableNames& names,
 std::string LinearFormText(const ExactVector& c, const VariableNames& names);
 // Appends a coefficient's term to sum with its sign: "+ 2x₁", "- x₂", "- (1/2)x₃".
 void AppendTerm(std::string& sum, const ComplexFraction& c, const std::string& monomial);
+// The same for a surd, its root always in parentheses: "+ (√5)y₁²",
+// "- (2√3)y₂²", "+ ((1-√5)/2)y₂²" (a value of two terms keeps its own signs).
+void AppendTerm(std::string& sum, const Surd& c, const std::string& monomial);
 
 }  // namespace korvane

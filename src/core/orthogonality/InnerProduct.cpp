@@ -8,48 +8,70 @@ ComplexFraction Conjugate(const ComplexFraction& z) {
     return {z.re, FracSub(Fraction{}, z.im)};
 }
 
-ComplexFraction InnerProduct(const ExactVector& u, const ExactVector& v) {
-    ComplexFraction sum = CpxZero();
+Surd Conjugate(const Surd& z) {
+    return {Conjugate(z.rational), Conjugate(z.root), z.radicand};
+}
+
+template <EngineField F>
+typename F::Number InnerProduct(const BasicVector<F>& u, const BasicVector<F>& v) {
+    typename F::Number sum = F::Zero();
     for (std::size_t k = 0; k < u.size(); ++k)
-        sum = Plus(sum, CpxMul(u[k], Conjugate(v[k])));
+        sum = F::Add(sum, F::Mul(u[k], Conjugate(v[k])));
     return sum;
 }
 
-std::string InnerProductSum(const ExactVector& u, const ExactVector& v) {
+template <EngineField F>
+std::string InnerProductSum(const BasicVector<F>& u, const BasicVector<F>& v) {
     std::string text;
     for (std::size_t k = 0; k < u.size(); ++k) {
         if (!text.empty()) text += " + ";
-        text += ProductText({u[k], Conjugate(v[k])});
+        text += Factor(u[k]);
+        text += "·";
+        text += Factor(Conjugate(v[k]));
     }
     return text;
 }
 
+template <EngineField F>
 std::string InnerProductLine(const std::string& left, const std::string& right,
-                             const ExactVector& u, const ExactVector& v) {
+                             const BasicVector<F>& u, const BasicVector<F>& v) {
     std::string line = "⟨";
     line += left;
     line += ", ";
     line += right;
     line += "⟩ = ";
-    line += InnerProductSum(u, v);
+    line += InnerProductSum<F>(u, v);
     line += " = ";
-    line += CpxText(InnerProduct(u, v));
+    line += NumberText<F>(InnerProduct<F>(u, v));
     return line;
 }
 
-ExactVector Scaled(const ComplexFraction& c, const ExactVector& v) {
-    ExactVector result;
-    for (const ComplexFraction& z : v)
-        result.push_back(CpxMul(c, z));
+template <EngineField F>
+BasicVector<F> Scaled(const typename F::Number& c, const BasicVector<F>& v) {
+    BasicVector<F> result;
+    for (const typename F::Number& z : v)
+        result.push_back(F::Mul(c, z));
     return result;
 }
 
-ExactVector Difference(const ExactVector& u, const ExactVector& v) {
-    ExactVector result;
+template <EngineField F>
+BasicVector<F> Difference(const BasicVector<F>& u, const BasicVector<F>& v) {
+    BasicVector<F> result;
     for (std::size_t k = 0; k < u.size(); ++k)
-        result.push_back(CpxSub(u[k], v[k]));
+        result.push_back(F::Sub(u[k], v[k]));
     return result;
 }
+
+#define KORVANE_INNER_PRODUCTS(F)                                                           \
+    template F::Number InnerProduct<F>(const BasicVector<F>&, const BasicVector<F>&);       \
+    template std::string InnerProductSum<F>(const BasicVector<F>&, const BasicVector<F>&);  \
+    template std::string InnerProductLine<F>(const std::string&, const std::string&,        \
+                                             const BasicVector<F>&, const BasicVector<F>&); \
+    template BasicVector<F> Scaled<F>(const F::Number&, const BasicVector<F>&);             \
+    template BasicVector<F> Difference<F>(const BasicVector<F>&, const BasicVector<F>&);
+KORVANE_INNER_PRODUCTS(ComplexRationals)
+KORVANE_INNER_PRODUCTS(SurdNumbers)
+#undef KORVANE_INNER_PRODUCTS
 
 ExactVector Sum(const ExactVector& u, const ExactVector& v) {
     ExactVector result;

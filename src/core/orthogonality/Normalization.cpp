@@ -13,6 +13,31 @@ std::vector<std::string> UnitVectorTexts(const ExactVector& u, const Fraction& n
     return entries;
 }
 
+std::string NormText(const Fraction& n) {
+    return RootText(n);
+}
+
+std::vector<SignedEntry> SignedUnitEntries(const ExactVector& u, const Fraction& n) {
+    const Surd inverse = SurdInv(RootOf(n));
+    std::vector<SignedEntry> entries;
+    for (const ComplexFraction& z : u) {
+        const Surd entry = SurdMul(SurdFromCpx(z), inverse);
+        const bool negative = SurdSign(entry) < 0;
+        entries.push_back({negative, SurdText(negative ? SurdNeg(entry) : entry)});
+    }
+    return entries;
+}
+
+std::vector<SignedEntry> SignedUnitEntries(const std::vector<Surd>& u, const Surd& n) {
+    const SurdUnitVector unit = UnitVectorOf(u, n);
+    std::vector<SignedEntry> entries;
+    for (const Surd& w : unit.w) {
+        const bool negative = SurdSign(w) < 0;
+        entries.push_back({negative, OverNormText(unit, negative ? SurdNeg(w) : w)});
+    }
+    return entries;
+}
+
 std::string TextVector(const std::vector<std::string>& entries) {
     std::string text = "(";
     for (std::size_t k = 0; k < entries.size(); ++k) {
@@ -22,7 +47,8 @@ std::string TextVector(const std::vector<std::string>& entries) {
     return text + ")";
 }
 
-TextRows LoggedNormalization(const OrthogonalBasis& basis, const std::string& made,
+template <EngineField F>
+TextRows LoggedNormalization(const BasicOrthogonalBasis<F>& basis, const std::string& made,
                              const std::string& unit, std::size_t offset, StepLog& log) {
     const std::size_t rows = basis.u.empty() ? 0 : basis.u.front().size();
     TextRows matrix(rows);
@@ -31,7 +57,7 @@ TextRows LoggedNormalization(const OrthogonalBasis& basis, const std::string& ma
         const std::string u = VectorName(made, offset + j);
         const std::string e = VectorName(unit, offset + j);
         log.AppendStepLog("‖" + u + "‖ = √⟨" + u + ", " + u + "⟩ = " +
-                          RootText(basis.squaredNorms[j]));
+                          NormText(basis.squaredNorms[j]));
         const std::vector<std::string> entries =
             UnitVectorTexts(basis.u[j], basis.squaredNorms[j]);
         log.AppendStepLog(e + " = " + u + "/‖" + u + "‖ = " + TextVector(entries));
@@ -40,5 +66,10 @@ TextRows LoggedNormalization(const OrthogonalBasis& basis, const std::string& ma
     }
     return matrix;
 }
+
+template TextRows LoggedNormalization<ComplexRationals>(const OrthogonalBasis&, const std::string&,
+                                                        const std::string&, std::size_t, StepLog&);
+template TextRows LoggedNormalization<SurdNumbers>(const SurdOrthogonalBasis&, const std::string&,
+                                                   const std::string&, std::size_t, StepLog&);
 
 }  // namespace korvane

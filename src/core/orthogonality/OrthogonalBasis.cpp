@@ -11,56 +11,60 @@ namespace korvane {
 namespace {
 
 // "- (1/2)(1,1,0)", "+ 3(0,1,1)" or "- (0,0,1)": a term of a difference.
-void AppendProjectionTerm(std::string& sum, const ComplexFraction& c, const ExactVector& u) {
-    const bool twoTerms = !c.re.num.IsZero() && !c.im.num.IsZero();
-    const bool negative = !twoTerms && CpxText(c).starts_with('-');
-    const ComplexFraction shown = negative ? CpxNeg(c) : c;
-    std::string term = CpxIsOne(shown) ? "" : Factor(shown);
-    term += VectorText(u);
+template <EngineField F>
+void AppendProjectionTerm(std::string& sum, const typename F::Number& c, const BasicVector<F>& u) {
+    const bool negative = WrittenNegative(c);
+    const typename F::Number shown = negative ? F::Neg(c) : c;
+    std::string term = F::IsOne(shown) ? "" : Factor(shown);
+    term += VectorText<F>(u);
     // Subtracting c·u: a negative c is added.
     AppendSigned(sum, !negative, term);
 }
 
+template <EngineField F>
 class GramSchmidtWorking {
   public:
     GramSchmidtWorking(StepLog& log, const GramSchmidtNames& names) : log_(log), names_(names) {}
 
-    void Take(const ExactVector& v, std::size_t k) {
+    using Number = typename F::Number;
+    using Vector = BasicVector<F>;
+
+    void Take(const Vector& v, std::size_t k) {
         StopPoint();
         const std::string vName = VectorName(names_.given, names_.offset + k);
         const std::string uName = VectorName(names_.made, names_.offset + basis_.u.size());
-        std::vector<ComplexFraction> coefficients;
-        if (basis_.u.empty() && IsZeroVector(v)) {
+        std::vector<Number> coefficients;
+        if (basis_.u.empty() && IsZeroVector<F>(v)) {
             log_.AppendStepLog(vName + " は零ベクトルなので除き、" + uName + " は次のベクトルで作ります。");
             basis_.kept.push_back(-1);
             basis_.coefficients.push_back(std::move(coefficients));
             return;
         }
         if (basis_.u.empty()) {
-            Keep(v, coefficients, uName + " = " + vName + " = " + VectorText(v));
+            Keep(v, coefficients, uName + " = " + vName + " = " + VectorText<F>(v));
             return;
         }
         log_.AppendStepLog(Formula(uName, vName));
-        ExactVector u = v;
-        std::string difference = VectorText(v);
+        Vector u = v;
+        std::string difference = VectorText<F>(v);
         for (std::size_t j = 0; j < basis_.u.size(); ++j) {
             const std::string ujName = VectorName(names_.made, names_.offset + j);
-            log_.AppendStepLog(InnerProductLine(vName, ujName, v, basis_.u[j]));
-            const ComplexFraction c = CpxMul(InnerProduct(v, basis_.u[j]),
-                                             CpxInv({basis_.squaredNorms[j], Fraction{}}));
+            log_.AppendStepLog(InnerProductLine<F>(vName, ujName, v, basis_.u[j]));
+            const Number c = F::Mul(InnerProduct<F>(v, basis_.u[j]),
+                                    F::Inv(AsNumber(basis_.squaredNorms[j])));
             coefficients.push_back(c);
-            if (CpxIsZero(c)) continue;
-            AppendProjectionTerm(difference, c, basis_.u[j]);
-            u = Difference(u, Scaled(c, basis_.u[j]));
+            if (F::IsZero(c)) continue;
+            AppendProjectionTerm<F>(difference, c, basis_.u[j]);
+            u = Difference<F>(u, Scaled<F>(c, basis_.u[j]));
         }
-        if (IsZeroVector(u)) {
+        if (IsZeroVector<F>(u)) {
             Skip(vName, uName, difference, coefficients);
             return;
         }
-        Keep(u, coefficients, uName + " = " + difference + " = " + VectorText(u));
+        Keep(u, coefficients, uName + " = " + difference + " = " + VectorText<F>(u));
     }
 
-    OrthogonalBasis Result() { return std::move(basis_); }
+    BasicOrthogonalBasis<F> Result() { return std::move(basis_); }
 
   private:
     std::string Formula(const std::string& uName, const std::string& vName) const {
@@ -81,19 +85,18 @@ class GramSchmidtWorking {
         return list;
     }
 
-    void Keep(const ExactVector& u, std::vector<ComplexFraction> coefficients,
-              const std::string& line) {
+    void Keep(const Vector& u, std::vector<Number> coefficients, const std::string& line) {
         log_.AppendStepLog(line);
         const std::string name = VectorName(names_.made, names_.offset + basis_.u.size());
-        log_.AppendStepLog(InnerProductLine(name, name, u, u));
+        log_.AppendStepLog(InnerProductLine<F>(name, name, u, u));
         basis_.kept.push_back(static_cast<int>(basis_.u.size()));
-        basis_.squaredNorms.push_back(InnerProduct(u, u).re);
+        basis_.squaredNorms.push_back(RealValue(InnerProduct<F>(u, u)));
         basis_.u.push_back(u);
         basis_.coefficients.push_back(std::move(coefficients));
     }
 
     void Skip(const std::string& vName, const std::string& uName, const std::string& difference,
-              std::vector<ComplexFraction> coefficients) {
+              std::vector<Number> coefficients) {
         log_.AppendStepLog(uName + " = " + difference + " = 0");
         log_.AppendStepLog("差が0になったので、" + vName + " は " +
                            MadeNames() +
@@ -105,32 +108,43 @@ class GramSchmidtWorking {
 
     StepLog& log_;
     const GramSchmidtNames& names_;
-    OrthogonalBasis basis_;
+    BasicOrthogonalBasis<F> basis_;
 };
 
 }  // namespace
 
-OrthogonalBasis LoggedGramSchmidt(const std::vector<ExactVector>& v, StepLog& log,
-                                  const GramSchmidtNames& names) {
-    GramSchmidtWorking working(log, names);
+template <EngineField F>
+BasicOrthogonalBasis<F> LoggedGramSchmidt(const std::vector<BasicVector<F>>& v, StepLog& log,
+                                          const GramSchmidtNames& names) {
+    GramSchmidtWorking<F> working(log, names);
     for (std::size_t k = 0; k < v.size(); ++k)
         working.Take(v[k], k);
     return working.Result();
 }
 
-void LogOrthogonalityCheck(const std::vector<ExactVector>& u, const std::string& letter,
+template <EngineField F>
+void LogOrthogonalityCheck(const std::vector<BasicVector<F>>& u, const std::string& letter,
                            StepLog& log) {
     if (u.size() < 2) return;
     bool orthogonal = true;
     for (std::size_t i = 0; i < u.size(); ++i) {
         StopPoint();
         for (std::size_t j = i + 1; j < u.size(); ++j)
-            orthogonal = orthogonal && CpxIsZero(InnerProduct(u[i], u[j]));
+            orthogonal = orthogonal && F::IsZero(InnerProduct<F>(u[i], u[j]));
     }
     log.AppendStepLog(orthogonal ? "検算：" + NameList(letter, u.size()) +
                                        " のどの2つの内積も0で、互いに直交しています。"
                                  : "検算：" + NameList(letter, u.size()) +
                                        " には内積が0でない組があり、直交していません。");
 }
+
+template OrthogonalBasis LoggedGramSchmidt<ComplexRationals>(const std::vector<ExactVector>&,
+                                                              StepLog&, const GramSchmidtNames&);
+template SurdOrthogonalBasis LoggedGramSchmidt<SurdNumbers>(
+    const std::vector<BasicVector<SurdNumbers>>&, StepLog&, const GramSchmidtNames&);
+template void LogOrthogonalityCheck<ComplexRationals>(const std::vector<ExactVector>&,
+                                                      const std::string&, StepLog&);
+template void LogOrthogonalityCheck<SurdNumbers>(const std::vector<BasicVector<SurdNumbers>>&,
+                                                 const std::string&, StepLog&);
 
 }  // namespace korvane

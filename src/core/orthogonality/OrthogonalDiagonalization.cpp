@@ -1,13 +1,16 @@
 #include "core/orthogonality/OrthogonalDiagonalization.h"
 
-#include <optional>
+#include <set>
+#include <type_traits>
 
 #include "core/StopSignal.h"
 #include "core/engine/CharacteristicPolynomial.h"
 #include "core/engine/Eigenspaces.h"
 #include "core/engine/EigenvalueText.h"
+#include "core/engine/KernelBasis.h"
 #include "core/engine/MatrixPrinting.h"
 #include "core/methods/CommandFrame.h"
+#include "core/methods/FormulaText.h"
 #include "core/orthogonality/GridVectors.h"
 #include "core/orthogonality/InnerProduct.h"
 #include "core/orthogonality/Normalization.h"
@@ -27,56 +30,164 @@ const SymmetricRefusals kRefusals{
     "",
 };
 
-// The eigenspace's basis made orthogonal: Gram–Schmidt when it has two
-// vectors or more.
-OrthogonalBasis OrthogonalEigenspace(const std::vector<ExactVector>& basis, std::size_t offset,
-                                     StepLog& log) {
+template <EngineField F>
+BasicWorkMatrix<F> InField(const WorkMatrix& a) {
+    if constexpr (std::is_same_v<F, SurdNumbers>) {
+        return AsSurdMatrix(a);
+    } else {
+        return a;
+    }
+}
+
+std::vector<Surd> AsSurds(const ExactVector& v) {
+    std::vector<Surd> surds;
+    for (const ComplexFraction& z : v)
+        surds.push_back(SurdFromCpx(z));
+    return surds;
+}
+
+// The eigenspace's basis named, then made orthogonal: Gram–Schmidt when it
+// has two vectors or more.
+template <EngineField F>
+void AddEigenspace(BasicOrthogonalEigenbasis<F>& result, const typename F::Number& eigenvalue,
+                   const std::vector<BasicVector<F>>& basis, StepLog& log) {
+    const std::size_t offset = result.basis.u.size();
+    std::string names;
+    for (std::size_t k = 0; k < basis.size(); ++k) {
+        if (k > 0) names += ", ";
+        names += VectorName("v", offset + k);
+    }
+    log.AppendStepLog("固有値 λ = " + NumberText<F>(eigenvalue) + " の固有空間の基底を " + names +
+                      " とします。");
+    for (std::size_t k = 0; k < basis.size(); ++k)
+        log.AppendStepLog(VectorName("v", offset + k) + " = " + VectorText<F>(basis[k]));
     if (basis.size() >= 2)
         log.AppendStepLog("この固有空間は" + std::to_string(basis.size()) +
                           "次元なので、基底をグラム・シュミットの方法で直交化します。");
-    return LoggedGramSchmidt(basis, log, {"v", "u", offset});
+    const BasicOrthogonalBasis<F> part = LoggedGramSchmidt<F>(basis, log, {"v", "u", offset});
+    for (std::size_t k = 0; k < part.u.size(); ++k) {
+        result.basis.u.push_back(part.u[k]);
+        result.basis.squaredNorms.push_back(part.squaredNorms[k]);
+        result.basis.kept.push_back(static_cast<int>(result.basis.kept.size()));
+    }
+    result.eigenvalues.insert(result.eigenvalues.end(), part.u.size(), eigenvalue);
 }
 
-// (PᴴAP)ᵢⱼ = ⟨Auⱼ, uᵢ⟩/(‖uᵢ‖‖uⱼ‖) as texts: a rational where the roots
-// cancel (on the diagonal), the quotient by the root elsewhere.
-TextRows CheckedProduct(const WorkMatrix& a, const OrthogonalBasis& basis, bool& diagonalOk,
-                        const std::vector<ComplexFraction>& eigenvalues) {
+// ⟨Auⱼ, uᵢ⟩/√(NᵢNⱼ) for a nonzero ⟨Auⱼ, uᵢ⟩, an entry that should be 0.
+std::string OffDiagonalText(const ComplexFraction& entry, const Fraction& ni, const Fraction& nj) {
+    return UnitEntryText(entry, FracMul(ni, nj));
+}
+
+std::string OffDiagonalText(const Surd& entry, const Surd& ni, const Surd& nj) {
+    return Factor(entry) + "/√(" + SurdText(SurdMul(ni, nj)) + ")";
+}
+
+// (PᴴAP)ᵢⱼ = ⟨Auⱼ, uᵢ⟩/(‖uᵢ‖‖uⱼ‖) as texts, no root needed: on the diagonal
+// ⟨Auᵢ, uᵢ⟩/⟨uᵢ, uᵢ⟩, which should be the eigenvalue, elsewhere 0 when
+// ⟨Auⱼ, uᵢ⟩ is.
+template <EngineField F>
+TextRows CheckedProduct(const WorkMatrix& a, const BasicOrthogonalEigenbasis<F>& found,
+                        bool& diagonalOk) {
+    const BasicOrthogonalBasis<F>& basis = found.basis;
+    const std::vector<BasicVector<F>> columns = ColumnsOf(InField<F>(a));
     const std::size_t n = basis.u.size();
     TextRows rows(n, std::vector<std::string>(n));
     diagonalOk = true;
     for (std::size_t i = 0; i < n; ++i) {
         StopPoint();
         for (std::size_t j = 0; j < n; ++j) {
-            const ComplexFraction entry = InnerProduct(Apply(ColumnsOf(a), basis.u[j]), basis.u[i]);
+            const typename F::Number entry =
+                InnerProduct<F>(Apply<F>(columns, basis.u[j]), basis.u[i]);
             if (i == j) {
-                const ComplexFraction value =
-                    CpxMul(entry, CpxInv({basis.squaredNorms[i], Fraction{}}));
-                rows[i][j] = CpxText(value);
-                diagonalOk = diagonalOk && value == eigenvalues[i];
+                const typename F::Number value =
+                    F::Mul(entry, F::Inv(AsNumber(basis.squaredNorms[i])));
+                rows[i][j] = NumberText<F>(value);
+                diagonalOk = diagonalOk && value == found.eigenvalues[i];
             } else {
-                rows[i][j] = CpxIsZero(entry) ? "0"
-                                              : UnitEntryText(entry, FracMul(basis.squaredNorms[i],
-                                                                             basis.squaredNorms[j]));
-                diagonalOk = diagonalOk && CpxIsZero(entry);
+                rows[i][j] = F::IsZero(entry) ? "0"
+                                              : OffDiagonalText(entry, basis.squaredNorms[i],
+                                                                basis.squaredNorms[j]);
+                diagonalOk = diagonalOk && F::IsZero(entry);
             }
         }
     }
     return rows;
 }
 
-void Append(OrthogonalBasis& all, const OrthogonalBasis& part) {
-    for (std::size_t k = 0; k < part.u.size(); ++k) {
-        all.u.push_back(part.u[k]);
-        all.squaredNorms.push_back(part.squaredNorms[k]);
-        all.kept.push_back(static_cast<int>(all.kept.size()));
+OrthogonalEigenbasis RationalEigenbasis(const WorkMatrix& a, const EigenvalueFindings& findings,
+                                        StepLog& log, const LogStyle& style) {
+    OrthogonalEigenbasis result;
+    for (const ExactEigenvalue& e : findings.exact)
+        AddEigenspace<ComplexRationals>(result, e.value, LoggedEigenspace(a, e, log, style).basis,
+                                        log);
+    return result;
+}
+
+// The rational eigenvalues' eigenspaces first, then the quadratic ones',
+// all in the field of their one square root.
+SurdOrthogonalEigenbasis SurdEigenbasis(const WorkMatrix& a, const EigenvalueFindings& findings,
+                                        StepLog& log, const LogStyle& style) {
+    SurdOrthogonalEigenbasis result;
+    for (const ExactEigenvalue& e : findings.exact) {
+        std::vector<std::vector<Surd>> basis;
+        for (const ExactVector& v : LoggedEigenspace(a, e, log, style).basis)
+            basis.push_back(AsSurds(v));
+        AddEigenspace<SurdNumbers>(result, SurdFromCpx(e.value), basis, log);
     }
+    const SurdMatrix surdA = AsSurdMatrix(a);
+    for (const QuadraticEigenvalue& e : findings.quadratic)
+        AddEigenspace<SurdNumbers>(result, e.value, LoggedEigenspace(surdA, e, log, style).basis,
+                                   log);
+    return result;
+}
+
+// "√2 と √5": the roots of the quadratic eigenvalues, when there are two
+// different ones; empty otherwise.
+std::string TwoRootsNamed(const EigenvalueFindings& findings) {
+    std::set<Integer> radicands;
+    for (const QuadraticEigenvalue& e : findings.quadratic)
+        radicands.insert(e.value.radicand);
+    if (radicands.size() < 2) return "";
+    std::string text;
+    for (const Integer& d : radicands) {
+        if (!text.empty()) text += " と ";
+        text += "√";
+        d.AppendTo(text);
+    }
+    return text;
+}
+
+template <EngineField F>
+bool LogDiagonalization(const WorkMatrix& a, const BasicOrthogonalEigenbasis<F>& found,
+                        StepLog& log) {
+    const bool real = IsRealMatrix(a);
+    log.AppendStepLog("それぞれをノルムで割ります。");
+    const TextRows p = LoggedNormalization<F>(found.basis, "u", "p", 0, log);
+    const std::string name = real ? "直交行列" : "ユニタリ行列";
+    const std::string adjoint = real ? "Pᵀ" : "Pᴴ";
+    log.AppendStepLog("よって、" + NameList("p", found.basis.u.size()) + " を列とする" + name +
+                      " P で、" + adjoint + "AP = D となります。");
+    log.AppendStepLog("P =");
+    PrintTextMatrix(p, log);
+    BasicWorkMatrix<F> d;
+    const int n = a.LastRow() + 1;
+    d.Resize(n, n);
+    for (int k = 0; k < n; ++k)
+        d.Set(k, k, found.eigenvalues[static_cast<std::size_t>(k)]);
+    log.AppendStepLog("D =");
+    PrintWorkMatrix(d, log);
+    log.AppendStepLog("です。");
+    log.AppendStepLog("検算として " + adjoint + "AP を計算すると、");
+    bool diagonalOk = false;
+    PrintTextMatrix(CheckedProduct(a, found, diagonalOk), log);
+    log.AppendStepLog(diagonalOk ? "となり、D に一致します。" : "となり、D に一致しません。");
+    return true;
 }
 
 }  // namespace
 
-std::optional<OrthogonalEigenbasis> LoggedOrthogonalDiagonalization(const WorkMatrix& a,
-                                                                    StepLog& log,
-                                                                    const LogStyle& style) {
+FoundEigenbasis LoggedOrthogonalDiagonalization(const WorkMatrix& a, StepLog& log,
+                                                const LogStyle& style) {
     const bool real = IsRealMatrix(a);
     log.AppendStepLog(real ? "対称行列なので、固有値はすべて実数で、異なる固有値の固有ベクトルは直交します。"
                            : "エルミート行列なので、固有値はすべて実数で、異なる固有値の固有ベクトルは直交します。");
@@ -84,64 +195,41 @@ std::optional<OrthogonalEigenbasis> LoggedOrthogonalDiagonalization(const WorkMa
     WorkMatrix work = a;
     const Polynomial characteristic = LoggedCharacteristicPolynomial(work, log);
     const EigenvalueFindings findings = EigenvalueText(characteristic, log);
-    if (findings.others.empty() && !findings.quadratic.empty()) {
-        log.AppendStepLog(
-            "有理数でない固有値（解の公式で求めたもの）があり、その固有ベクトルのノルムは平方根の中に"
-            "さらに平方根を含むことがあるので、ここでは直交対角化を求めません。");
-        return std::nullopt;
-    }
     if (!findings.others.empty()) {
         log.AppendStepLog(
             "有理数でない固有値（近似値で示したもの）があるので、その固有ベクトルを正確に書けず、"
             "ここでは直交対角化を求めません。");
-        return std::nullopt;
+        return {};
     }
-    OrthogonalEigenbasis result;
-    for (const ExactEigenvalue& e : findings.exact) {
-        const Eigenspace space = LoggedEigenspace(a, e, log, style);
-        std::string names;
-        for (std::size_t k = 0; k < space.basis.size(); ++k) {
-            if (k > 0) names += ", ";
-            names += VectorName("v", result.basis.u.size() + k);
-        }
-        log.AppendStepLog("固有値 λ = " + CpxText(e.value) + " の固有空間の基底を " + names + " とします。");
-        for (std::size_t k = 0; k < space.basis.size(); ++k)
-            log.AppendStepLog(VectorLine(VectorName("v", result.basis.u.size() + k), space.basis[k]));
-        const OrthogonalBasis part =
-            OrthogonalEigenspace(space.basis, result.basis.u.size(), log);
-        Append(result.basis, part);
-        result.eigenvalues.insert(result.eigenvalues.end(), part.u.size(), e.value);
+    if (const std::string roots = TwoRootsNamed(findings); !roots.empty()) {
+        log.AppendStepLog("固有値に " + roots +
+                          " の2つの平方根が現れるので、ここでは直交対角化を求めません。");
+        return {};
     }
-    LogOrthogonalityCheck(result.basis.u, "u", log);
+    if (findings.quadratic.empty()) {
+        OrthogonalEigenbasis result = RationalEigenbasis(a, findings, log, style);
+        LogOrthogonalityCheck(result.basis.u, "u", log);
+        return result;
+    }
+    SurdOrthogonalEigenbasis result = SurdEigenbasis(a, findings, log, style);
+    LogOrthogonalityCheck<SurdNumbers>(result.basis.u, "u", log);
     return result;
 }
 
 bool OrthogonalDiagonalization(const CellGrid& grid, StepLog& log, const LogStyle& style) {
     WorkMatrix a;
     if (!StartOnSymmetric(grid, log, a, kRefusals)) return false;
-    const bool real = IsRealMatrix(a);
-    const std::optional<OrthogonalEigenbasis> found = LoggedOrthogonalDiagonalization(a, log, style);
-    if (!found) return false;
-    log.AppendStepLog("それぞれをノルムで割ります。");
-    const TextRows p = LoggedNormalization(found->basis, "u", "p", 0, log);
-    const std::string name = real ? "直交行列" : "ユニタリ行列";
-    const std::string adjoint = real ? "Pᵀ" : "Pᴴ";
-    log.AppendStepLog("よって、" + NameList("p", found->basis.u.size()) + " を列とする" + name +
-                      " P で、" + adjoint + "AP = D となります。");
-    log.AppendStepLog("P =");
-    PrintTextMatrix(p, log);
-    WorkMatrix d;
-    const int n = a.LastRow() + 1;
-    d.Resize(n, n);
-    for (int k = 0; k < n; ++k)
-        d.Set(k, k, found->eigenvalues[static_cast<std::size_t>(k)]);
-    PrintNamed("D", d, log);
-    log.AppendStepLog("です。");
-    log.AppendStepLog("検算として " + adjoint + "AP を計算すると、");
-    bool diagonalOk = false;
-    PrintTextMatrix(CheckedProduct(a, found->basis, diagonalOk, found->eigenvalues), log);
-    log.AppendStepLog(diagonalOk ? "となり、D に一致します。" : "となり、D に一致しません。");
-    return true;
+    const FoundEigenbasis found = LoggedOrthogonalDiagonalization(a, log, style);
+    return std::visit(
+        [&](const auto& eigenbasis) {
+            using Found = std::decay_t<decltype(eigenbasis)>;
+            if constexpr (std::is_same_v<Found, std::monostate>) {
+                return false;
+            } else {
+                return LogDiagonalization(a, eigenbasis, log);
+            }
+        },
+        found);
 }
 
 }  // namespace korvane

@@ -10,7 +10,6 @@
 #include "core/orthogonality/InnerProduct.h"
 #include "core/orthogonality/Normalization.h"
 #include "core/orthogonality/OrthogonalDiagonalization.h"
-#include "mklibs/Surd.h"
 #include "core/orthogonality/SymmetricCheck.h"
 
 namespace korvane {
@@ -112,53 +111,65 @@ std::string NewLetter(const VariableNames& names) {
 }
 
 // "x₁ = (√2/2)y₁ - (√6/6)y₂": row of P applied to the new variables.
-std::string ChangeOfVariable(const std::string& name, const OrthogonalBasis& basis,
+std::string ChangeOfVariable(const std::string& name,
+                             const std::vector<std::vector<SignedEntry>>& columns,
                              std::size_t row, const VariableNames& made) {
     std::string sum;
-    for (std::size_t j = 0; j < basis.u.size(); ++j) {
-        const Surd entry = SurdMul(SurdFromCpx(basis.u[j][row]),
-                                   SurdInv(SurdSqrt(basis.squaredNorms[j])));
-        if (SurdIsZero(entry)) continue;
-        const bool negative = SurdSign(entry) < 0;
-        const Surd size = negative ? SurdNeg(entry) : entry;
+    for (std::size_t j = 0; j < columns.size(); ++j) {
+        const SignedEntry& entry = columns[j][row];
+        if (entry.size == "0") continue;
         // Appended piece by piece: GCC 12's Release build warns falsely
         // (-Wrestrict) on a literal + std::string.
         std::string term;
-        if (!SurdIsOne(size)) {
+        if (entry.size != "1") {
             term += '(';
-            term += SurdText(size);
+            term += entry.size;
             term += ')';
         }
         term += made[j];
-        AppendSigned(sum, negative, term);
+        AppendSigned(sum, entry.negative, term);
     }
     return name + " = " + (sum.empty() ? "0" : sum);
 }
 
-// The standard form by an orthogonal change of variables x = Py; the
-// eigenvalues' signs, or nothing when they are not all rational.
-void LogOrthogonalStandardForm(const WorkMatrix& a, const VariableNames& names,
-                               const std::string& letter, StepLog& log) {
-    log.AppendStepLog("直交行列による対角化で標準形にします。");
-    const std::optional<OrthogonalEigenbasis> found =
-        LoggedOrthogonalDiagonalization(a, log, LogStyle{});
-    if (!found) return;
+// P, the change of variables x = Py and the standard form with the
+// eigenvalues as coefficients.
+template <EngineField F>
+void LogChangeOfVariables(const BasicOrthogonalEigenbasis<F>& found, const VariableNames& names,
+                          const std::string& letter, StepLog& log) {
     log.AppendStepLog("それぞれをノルムで割ります。");
-    const TextRows p = LoggedNormalization(found->basis, "u", "p", 0, log);
+    const TextRows p = LoggedNormalization<F>(found.basis, "u", "p", 0, log);
     log.AppendStepLog("これらを列とする直交行列 P =");
     PrintTextMatrix(p, log);
     const VariableNames made = IndexedNames(letter, static_cast<int>(names.size()));
     log.AppendStepLog("で、変数を次のように取り換えます。");
+    std::vector<std::vector<SignedEntry>> columns;
+    for (std::size_t j = 0; j < found.basis.u.size(); ++j)
+        columns.push_back(SignedUnitEntries(found.basis.u[j], found.basis.squaredNorms[j]));
     for (std::size_t r = 0; r < names.size(); ++r)
-        log.AppendStepLog(ChangeOfVariable(names[r], found->basis, r, made));
+        log.AppendStepLog(ChangeOfVariable(names[r], columns, r, made));
     std::string standard;
     for (std::size_t k = 0; k < made.size(); ++k) {
-        if (!CpxIsZero(found->eigenvalues[k]))
-            AppendTerm(standard, found->eigenvalues[k], made[k] + "²");
+        if (!F::IsZero(found.eigenvalues[k]))
+            AppendTerm(standard, found.eigenvalues[k], made[k] + "²");
     }
     log.AppendStepLog("とおくと、固有値を係数として、");
     log.AppendStepLog("q = " + (standard.empty() ? std::string("0") : standard));
     log.AppendStepLog("です。");
+}
+
+// The standard form by an orthogonal change of variables x = Py, when the
+// eigenvalues allow it.
+void LogOrthogonalStandardForm(const WorkMatrix& a, const VariableNames& names,
+                               const std::string& letter, StepLog& log) {
+    log.AppendStepLog("直交行列による対角化で標準形にします。");
+    const FoundEigenbasis found = LoggedOrthogonalDiagonalization(a, log, LogStyle{});
+    std::visit(
+        [&](const auto& eigenbasis) {
+            if constexpr (!std::is_same_v<std::decay_t<decltype(eigenbasis)>, std::monostate>)
+                LogChangeOfVariables(eigenbasis, names, letter, log);
+        },
+        found);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct QuadraticFormSource {
 
 // q = xᵀAx of a real symmetric matrix: the form written out, its standard
 // form by orthogonal diagonalisation (the change of variables x = Py) when
-// the eigenvalues are rational, by completing squares (Lagrange's method),
+// the eigenvalues are rational or need one square root, by completing squares (Lagrange's method),
 // the signature, and definiteness also by the leading principal minors
 // (Sylvester's criterion). Refuses a non-square, non-real or non-symmetric
 // matrix.

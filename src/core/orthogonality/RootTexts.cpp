@@ -39,32 +39,32 @@ Surd LargeRoot(const Fraction& q) {
     return {{}, coefficient, inside};
 }
 
-Surd ExactRoot(const Fraction& q) {
-    static const Integer factoredWhole = Integer::FromDecimal(kFactoredWhole);
-    if (q.num.Abs() * q.den < factoredWhole) return SurdSqrt(q);
-    return LargeRoot(q);
-}
-
 Surd Real(const Fraction& q) {
     return SurdFromCpx({q, Fraction{}});
 }
 
 }  // namespace
 
+Surd RootOf(const Fraction& q) {
+    static const Integer factoredWhole = Integer::FromDecimal(kFactoredWhole);
+    if (q.num.Abs() * q.den < factoredWhole) return SurdSqrt(q);
+    return LargeRoot(q);
+}
+
 std::string RootText(const Fraction& n) {
-    return SurdText(ExactRoot(n));
+    return SurdText(RootOf(n));
 }
 
 std::string OverRootText(const Fraction& c, const Fraction& n) {
-    return SurdText(SurdMul(Real(c), SurdInv(ExactRoot(n))));
+    return SurdText(SurdMul(Real(c), SurdInv(RootOf(n))));
 }
 
 std::string UnitEntryText(const ComplexFraction& z, const Fraction& n) {
-    return SurdText(SurdMul(SurdFromCpx(z), SurdInv(ExactRoot(n))));
+    return SurdText(SurdMul(SurdFromCpx(z), SurdInv(RootOf(n))));
 }
 
 std::string TimesRootText(const ComplexFraction& z, const Fraction& n) {
-    return SurdText(SurdMul(SurdFromCpx(z), ExactRoot(n)));
+    return SurdText(SurdMul(SurdFromCpx(z), RootOf(n)));
 }
 
 }  // namespace korvane

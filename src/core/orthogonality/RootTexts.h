@@ -6,9 +6,13 @@
 // interrupts): only the squares of primes below 3000 are drawn out of it.
 #include <string>
 
+#include "mklibs/Surd.h"
 #include "mklibs/mklibs.h"
 
 namespace korvane {
+
+// √q, q ≥ 0, exact: the radicand factored whole when it is small enough.
+Surd RootOf(const Fraction& q);
 
 // √n in canonical text, rationalised: "√2", "3", "√6/2", "0".
 std::string RootText(const Fraction& n);

@@ -58,7 +58,9 @@ struct Example {
 // Textbook exercises whose answers are known: the Gram–Schmidt basis
 // (√2/2, √6/6, √3/3 columns), QR of a 3 × 2 matrix, the projection onto a
 // plane, the least-squares line through (0,6), (1,0), (2,0) (y = 5 − 3x),
-// the symmetric matrix with eigenvalues 1, 1, 4, and x² + 4xy + y².
+// the symmetric matrix with eigenvalues 1, 1, 4, Fibonacci's matrix with
+// (1 ± √5)/2 (nested roots in P), one with 1 ± √3 whose norms denest
+// (√(12+6√3) = 3+√3), and x² + 4xy + y².
 const Example kExamples[] = {
     {"inner-2x2.log", Inner, {{"1", "2"}, {"3", "4"}}},
     {"norm-complex.log", Norm, {{"1+i", "3"}, {"1", "4"}}},
@@ -70,6 +72,10 @@ const Example kExamples[] = {
     {"orthogonal-diagonalize-3x3.log",
      Orthogonal,
      {{"2", "1", "1"}, {"1", "2", "1"}, {"1", "1", "2"}}},
+    {"orthogonal-diagonalize-fibonacci-2x2.log", Orthogonal, {{"1", "1"}, {"1", "0"}}},
+    {"orthogonal-diagonalize-surd-3x3.log",
+     Orthogonal,
+     {{"-1", "0", "1"}, {"0", "0", "-2"}, {"1", "-2", "1"}}},
     {"quadratic-form-2x2.log", Form, {{"1", "2"}, {"2", "1"}}},
 };
 
@@ -116,6 +122,9 @@ TEST(Orthogonality, KeyLines) {
         {Form, {{"-2", "1"}, {"1", "-2"}}, "首座小行列式の符号が D₁ < 0 から交互に変わるので、シルベスターの判定法により、負定値です。"},
         {Form, {{"1", "1"}, {"1", "1"}}, "よって、この二次形式は半正定値（正定値ではない）です。"},
         {Form, {{"0", "0"}, {"0", "0"}}, "よって、この二次形式はすべての係数が0の二次形式（零形式）です。"},
+        {Form, {{"1", "1"}, {"1", "0"}}, "x₁ = ((1+√5)/√(10+2√5))y₁ - ((√5-1)/√(10-2√5))y₂"},
+        {Form, {{"1", "1"}, {"1", "0"}}, "q = ((1+√5)/2)y₁² + ((1-√5)/2)y₂²"},
+        {Form, {{"-1", "0", "1"}, {"0", "0", "-2"}, {"1", "-2", "1"}}, "q = -2y₁² + (1+√3)y₂² + (1-√3)y₃²"},
         {Form, {{"1", "1", "0"}, {"1", "0", "1"}, {"0", "1", "0"}}, "有理数でない固有値（近似値で示したもの）があるので、その固有ベクトルを正確に書けず、ここでは直交対角化を求めません。"},
     };
     for (const auto& c : cases) {
@@ -157,6 +166,9 @@ TEST(Orthogonality, Refusals) {
          {{"1", "1", "0"}, {"1", "0", "1"}, {"0", "1", "0"}},
          "有理数でない固有値（近似値で示したもの）があるので、その固有ベクトルを正確に書けず、"
          "ここでは直交対角化を求めません。"},
+        {Orthogonal,
+         {{"1", "1", "0", "0"}, {"1", "0", "0", "0"}, {"0", "0", "1", "1"}, {"0", "0", "1", "-1"}},
+         "固有値に √2 と √5 の2つの平方根が現れるので、ここでは直交対角化を求めません。"},
         {Form, wide, "正方行列でないので、二次形式の行列ではありません。"},
         {Form,
          {{"1", "2"}, {"0", "1"}},
