@@ -216,17 +216,6 @@ void FillSurdDiagonalisation(const std::vector<Eigenspace>& spaces,
     }
 }
 
-// "√2 と √3": the square roots the eigenvalues need, each once.
-std::string RootsNamed(const std::set<Integer>& radicands) {
-    std::string text;
-    for (const Integer& d : radicands) {
-        if (!text.empty()) text += " と ";
-        text += "√";
-        d.AppendTo(text);
-    }
-    return text;
-}
-
 // The check when P's columns need different square roots: P⁻¹ has no form
 // with one root, but each column of AP and PD stays in its own column's
 // field, and P is invertible as its columns are independent.

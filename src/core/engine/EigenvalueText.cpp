@@ -1,5 +1,7 @@
 #include "core/engine/EigenvalueText.h"
 
+#include <set>
+
 #include <array>
 #include <optional>
 #include <string>
@@ -72,6 +74,23 @@ void QuadraticLines(const PolynomialFactor& f, const std::array<Surd, 2>& roots,
 }
 
 }  // namespace
+
+std::set<Integer> QuadraticRadicands(const EigenvalueFindings& findings) {
+    std::set<Integer> radicands;
+    for (const QuadraticEigenvalue& e : findings.quadratic)
+        radicands.insert(e.value.radicand);
+    return radicands;
+}
+
+std::string RootsNamed(const std::set<Integer>& radicands) {
+    std::string text;
+    for (const Integer& d : radicands) {
+        if (!text.empty()) text += " と ";
+        text += "√";
+        d.AppendTo(text);
+    }
+    return text;
+}
 
 std::string MinusEigenvalueName(const Surd& value) {
     if (CpxIsZero(value.root)) return MinusEigenvalueName(value.rational);

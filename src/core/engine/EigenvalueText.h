@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,11 @@ struct FactorText {
 std::string FactorProductText(const std::vector<FactorText>& factors);
 // The same for factors over the complex rationals.
 std::string FactorisationText(const std::vector<PolynomialFactor>& factors);
+
+// The square roots the quadratic eigenvalues need, each once.
+std::set<Integer> QuadraticRadicands(const EigenvalueFindings& findings);
+// "√2 と √5": √ of each radicand, in increasing order.
+std::string RootsNamed(const std::set<Integer>& radicands);
 
 // "A - 2I", "A + I", "A - (1+i)I", or "A" for zero.
 std::string MinusEigenvalueName(const ComplexFraction& value);

@@ -32,6 +32,21 @@ static_assert(EngineField<SurdNumbers>);
 
 using SurdMatrix = BasicWorkMatrix<SurdNumbers>;
 
+// The field a number belongs to: Q(i) for a complex fraction, the surds for
+// a surd.
+template <class Number>
+struct FieldOfNumber;
+template <>
+struct FieldOfNumber<ComplexFraction> {
+    using Type = ComplexRationals;
+};
+template <>
+struct FieldOfNumber<Surd> {
+    using Type = SurdNumbers;
+};
+template <class Number>
+using FieldOf = typename FieldOfNumber<Number>::Type;
+
 // The Q(i) matrix with its entries as surds.
 SurdMatrix AsSurdMatrix(const WorkMatrix& a);
 

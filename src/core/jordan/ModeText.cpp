@@ -8,20 +8,6 @@ namespace korvane {
 
 namespace {
 
-// The field a number type belongs to.
-template <class Number>
-struct FieldOfNumber;
-template <>
-struct FieldOfNumber<ComplexFraction> {
-    using Type = ComplexRationals;
-};
-template <>
-struct FieldOfNumber<Surd> {
-    using Type = SurdNumbers;
-};
-template <class Number>
-using FieldOf = typename FieldOfNumber<Number>::Type;
-
 // Appends coefficient·factors ("3n·2^(n-1)", "-(1+i)·2^n", "5") to sum,
 // signed as it reads; factors are joined by "·".
 template <class Number>

@@ -141,22 +141,6 @@ SurdOrthogonalEigenbasis SurdEigenbasis(const WorkMatrix& a, const EigenvalueFin
     return result;
 }
 
-// "√2 と √5": the roots of the quadratic eigenvalues, when there are two
-// different ones; empty otherwise.
-std::string TwoRootsNamed(const EigenvalueFindings& findings) {
-    std::set<Integer> radicands;
-    for (const QuadraticEigenvalue& e : findings.quadratic)
-        radicands.insert(e.value.radicand);
-    if (radicands.size() < 2) return "";
-    std::string text;
-    for (const Integer& d : radicands) {
-        if (!text.empty()) text += " と ";
-        text += "√";
-        d.AppendTo(text);
-    }
-    return text;
-}
-
 template <EngineField F>
 bool LogDiagonalization(const WorkMatrix& a, const BasicOrthogonalEigenbasis<F>& found,
                         StepLog& log) {
@@ -201,9 +185,13 @@ FoundEigenbasis LoggedOrthogonalDiagonalization(const WorkMatrix& a, StepLog& lo
             "ここでは直交対角化を求めません。");
         return {};
     }
-    if (const std::string roots = TwoRootsNamed(findings); !roots.empty()) {
-        log.AppendStepLog("固有値に " + roots +
-                          " の2つの平方根が現れるので、ここでは直交対角化を求めません。");
+    if (const std::set<Integer> roots = QuadraticRadicands(findings); roots.size() >= 2) {
+        std::string line = "固有値に ";
+        line += RootsNamed(roots);
+        line += " の";
+        line += std::to_string(roots.size());
+        line += "つの平方根が現れるので、ここでは直交対角化を求めません。";
+        log.AppendStepLog(line);
         return {};
     }
     if (findings.quadratic.empty()) {

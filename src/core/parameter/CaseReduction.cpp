@@ -144,7 +144,7 @@ template <class Value>
 void CaseReduction::FollowValue(const ParameterWorkMatrix& matrix, const ParameterTally& tally,
                                 std::int32_t col, std::int32_t row,
                                 const ParameterCase& valueCase, const Value& value) {
-    using F = typename FieldOfValue<Value>::Field;
+    using F = FieldOf<Value>;
     Heading(valueCase);
     BasicWorkMatrix<F> q = SubstitutedMatrix(matrix, value);
     BasicReductionTally<F> qTally{ValueAt(tally.detFactor, value), tally.swapCount};

@@ -28,9 +28,9 @@ Surd ValueAt(const RationalFunction& x, const Surd& value) {
 }
 
 template <class Value>
-BasicWorkMatrix<typename FieldOfValue<Value>::Field> SubstitutedMatrix(
+BasicWorkMatrix<FieldOf<Value>> SubstitutedMatrix(
     const ParameterWorkMatrix& m, const Value& value) {
-    BasicWorkMatrix<typename FieldOfValue<Value>::Field> q;
+    BasicWorkMatrix<FieldOf<Value>> q;
     q.Resize(m.LastCol() + 1, m.LastRow() + 1);
     for (std::int32_t c = 0; c <= m.LastCol(); ++c) {
         for (std::int32_t r = 0; r <= m.LastRow(); ++r) {

@@ -6,19 +6,6 @@
 
 namespace korvane {
 
-// The field a value of the parameter lies in: Q(i) for its roots there, the
-// surds for the roots of a quadratic factor.
-template <class Value>
-struct FieldOfValue;
-template <>
-struct FieldOfValue<ComplexFraction> {
-    using Field = ComplexRationals;
-};
-template <>
-struct FieldOfValue<Surd> {
-    using Field = SurdNumbers;
-};
-
 // x at one value of its parameter, which must not be a pole of x
 // (DivisionByZero otherwise).
 ComplexFraction ValueAt(const RationalFunction& x, const ComplexFraction& value);
@@ -26,7 +13,7 @@ Surd ValueAt(const RationalFunction& x, const Surd& value);
 
 // The matrix at one value of its parameter, in that value's field.
 template <class Value>
-BasicWorkMatrix<typename FieldOfValue<Value>::Field> SubstitutedMatrix(
+BasicWorkMatrix<FieldOf<Value>> SubstitutedMatrix(
     const ParameterWorkMatrix& m, const Value& value);
 
 // After a determinant in the parameter: the values that make it 0, those
