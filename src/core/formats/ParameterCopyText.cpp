@@ -31,9 +31,17 @@ std::string CanonicalText(const ParameterReading& typed) {
     const Polynomial cancelled =
         ExactQuotient(typed.undefinedAt, Gcd(typed.undefinedAt, value.Denominator()));
     if (cancelled.Degree() <= 0) return RfText(value);
-    const std::string factor =
-        "(" + WithoutBlanks(PolynomialText(cancelled, std::string(1, typed.letter))) + ")";
-    return "(" + RfText(value) + ")" + factor + "/" + factor;
+    // Built by appending: GCC 12's -Wrestrict misfires on "literal" + string.
+    std::string factor = "(";
+    factor += WithoutBlanks(PolynomialText(cancelled, std::string(1, typed.letter)));
+    factor += ')';
+    std::string text = "(";
+    text += RfText(value);
+    text += ')';
+    text += factor;
+    text += '/';
+    text += factor;
+    return text;
 }
 
 }  // namespace
