@@ -203,12 +203,8 @@ void FillSurdDiagonalisation(const std::vector<Eigenspace>& spaces,
         ++col;
     };
     for (const Eigenspace& space : spaces) {
-        for (const ExactVector& v : space.basis) {
-            std::vector<Surd> entries;
-            for (const ComplexFraction& z : v)
-                entries.push_back(SurdFromCpx(z));
-            place(entries, SurdFromCpx(space.eigenvalue.value));
-        }
+        for (const ExactVector& v : space.basis)
+            place(AsSurdVector(v), SurdFromCpx(space.eigenvalue.value));
     }
     for (const SurdEigenspace& space : surdSpaces) {
         for (const std::vector<Surd>& v : space.basis)

@@ -18,4 +18,12 @@ SurdMatrix AsSurdMatrix(const WorkMatrix& a) {
     return surds;
 }
 
+std::vector<Surd> AsSurdVector(const std::vector<ComplexFraction>& v) {
+    std::vector<Surd> surds;
+    surds.reserve(v.size());
+    for (const ComplexFraction& z : v)
+        surds.push_back(SurdFromCpx(z));
+    return surds;
+}
+
 }  // namespace korvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/engine/EngineField.h"
 #include "core/engine/RowReduction.h"
@@ -49,6 +50,8 @@ using FieldOf = typename FieldOfNumber<Number>::Type;
 
 // The Q(i) matrix with its entries as surds.
 SurdMatrix AsSurdMatrix(const WorkMatrix& a);
+// The same for a vector.
+std::vector<Surd> AsSurdVector(const std::vector<ComplexFraction>& v);
 
 // Instantiated in SurdNumbers.cpp.
 extern template class BasicWorkMatrix<SurdNumbers>;

@@ -39,13 +39,6 @@ BasicWorkMatrix<F> InField(const WorkMatrix& a) {
     }
 }
 
-std::vector<Surd> AsSurds(const ExactVector& v) {
-    std::vector<Surd> surds;
-    for (const ComplexFraction& z : v)
-        surds.push_back(SurdFromCpx(z));
-    return surds;
-}
-
 // The eigenspace's basis named, then made orthogonal: Gram–Schmidt when it
 // has two vectors or more.
 template <EngineField F>
@@ -131,7 +124,7 @@ SurdOrthogonalEigenbasis SurdEigenbasis(const WorkMatrix& a, const EigenvalueFin
     for (const ExactEigenvalue& e : findings.exact) {
         std::vector<std::vector<Surd>> basis;
         for (const ExactVector& v : LoggedEigenspace(a, e, log, style).basis)
-            basis.push_back(AsSurds(v));
+            basis.push_back(AsSurdVector(v));
         AddEigenspace<SurdNumbers>(result, SurdFromCpx(e.value), basis, log);
     }
     const SurdMatrix surdA = AsSurdMatrix(a);
